@@ -1,0 +1,193 @@
+// Start-up, the frame, reshape, idle, the overlay projection and the camera
+// transform, on freeglut and OpenGL.
+#include "core/app.h"
+
+#include <GL/freeglut.h>
+#include <GL/glu.h>
+
+#include <cstdlib>
+#include <ctime>
+
+#include "console/console.h"
+#include "core/camera.h"
+#include "core/clock.h"
+#include "core/glut_platform.h"
+#include "core/log.h"
+#include "core/numbers.h"
+#include "core/script_object.h"
+#include "core/shutdown.h"
+#include "core/startup.h"
+#include "core/system.h"
+#include "editor/editor.h"
+#include "game/lifecycle.h"
+#include "game/world.h"
+#include "input/input.h"
+#include "media/draw.h"
+#include "media/images.h"
+#include "media/openal_device.h"
+#include "media/sound.h"
+#include "media/splash.h"
+#include "menus/game_list.h"
+#include "menus/help.h"
+#include "menus/ui.h"
+
+namespace tf {
+namespace {
+
+constexpr double kFieldOfView = 45.0;
+constexpr double kNearPlane = 1.0;
+constexpr double kFarPlane = 1000.0;
+// The virtual screen every overlay drawing is laid out on.
+constexpr double kScreenWidth = 800.0;
+constexpr double kScreenHeight = 600.0;
+
+int elapsedGlutMs() { return glutGet(GLUT_ELAPSED_TIME); }
+
+void openWindow(const WindowGeometry& g) {
+  systemMsg("^wSetting glutInitDisplayMode to GLUT_DOUBLE | GLUT_RGBA | GLUT_DEPTH");
+  glutInitDisplayMode(GLUT_DOUBLE | GLUT_RGBA | GLUT_DEPTH);
+  glutInitWindowSize(g.width, g.height);
+  glutInitWindowPosition(g.x, g.y);
+  std::string title = scriptSys.findLineS("progName").substr(0, 255);
+  glutCreateWindow(title.c_str());
+  // Closing the window ends the program the orderly way.
+  glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
+  glutCloseFunc(quitEngine);
+  if (truncToInt(scriptSys.findLineF("windowfscreen")) == 1) setFullScreen(true, true);
+  systemMsg("^wStoring window information");
+  gameSys.SetSystem(g.x, g.y, g.width, g.height, title);
+  systemMsg("^wSetting up the Window Viewport");
+  glViewport(g.x, g.y, g.width, g.height);
+}
+
+void registerCallbacks() {
+  systemMsg("^wSetting up openGL Display Function");
+  glutDisplayFunc(display);
+  glutReshapeFunc(changeSize);
+  systemMsg("^wSetting up I/O");
+  glutKeyboardFunc(keyboard);
+  glutKeyboardUpFunc(keyboardUp);
+  glutSpecialFunc(processSpecialKeys);
+  glutSpecialUpFunc(specialKeysUp);
+  glutMouseFunc(mouse);
+  glutPassiveMotionFunc(mousePassive);
+  glutMotionFunc(mouseDrag);
+  glutIdleFunc(idleFunc);
+}
+
+void loadToolkitMenus() {
+  initHelp("default");
+  loadUI("default", false);
+  if (gameSys.getGameState() == kStateSplash) playSystemSound(kSoundMelody, 0);
+}
+
+void drawSplash() {
+  SplashFrame frame = advanceSplash();
+  if (!frame.draw || frame.image < 0 || frame.image >= static_cast<int>(uiImage.size())) return;
+  displayTexture(400, 300, 0, 400, 300, frame.alpha, frame.alpha, frame.alpha,
+                 uiImage[frame.image].GetTex(), true, false, frame.alpha, kPickNone);
+}
+
+}  // namespace
+
+void init() {
+  setClockSource(elapsedGlutMs);
+  gameLog.openLog("log.txt");
+  gameLog.clearLog();
+  reportBanner();
+  scriptSys.readFile("system/system.cfg");
+  scriptSys.readFile("system/dialog.cfg");
+
+  WindowGeometry geometry = readWindowGeometry();
+  openWindow(geometry);
+  registerCallbacks();
+
+  systemMsg("^rInitializing DeviL Image Library");
+  installWindowPlatform();
+  readFrameCap();
+  readDebugMode();
+  gameSys.setInputState(kInputNormal);
+  gameSys.setGameState(firstGameState());
+
+  systemMsg("");
+  systemMsg("^g^2Tessera Forge User Interface Initializing...");
+  systemMsg("");
+  loadSysImages();
+  openSoundDevice();
+  loadSystemSounds();
+  readSoundSettings();
+  changeSize(glutGet(GLUT_WINDOW_WIDTH), glutGet(GLUT_WINDOW_HEIGHT));
+
+  if (!autoLoadGame()) loadToolkitMenus();
+  uiInfo.readFile("system/uiinfo.cfg");
+  systemMsg("");
+  systemMsg("^yBuilding file structure for Tessera Forge Directory");
+  updateGameList();
+  gameUI.setCurrentTT(-1, -1, 0);
+  echoWelcome();
+
+  glutWarpPointer(glutGet(GLUT_WINDOW_WIDTH) / 2, glutGet(GLUT_WINDOW_HEIGHT) / 2);
+  gameSys.setStartingSystemTime(elapsedMs());
+  if (scriptSys.findLineF("firstTime") <= 0) worldEditor.setWelcome(1000, 3);
+  std::srand(static_cast<unsigned>(std::time(nullptr)));
+  glutMainLoop();
+}
+
+void display() {
+  if (!renderScene()) return;
+  glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  UpdateCamera();
+  updateAnimation();
+
+  const int state = gameSys.getGameState();
+  const bool consoleOrHelp = console.getConsoleState() || uiHelp.getHelpState();
+  FramePlan plan = planFrame(state, world.getGameLoaded(),
+                             gameUI.getCurrentMenu() == gameUI.getEditorMenu(), consoleOrHelp);
+  UpdateCamera();
+  if (plan.drawSplash) drawSplash();
+  glutSwapBuffers();
+}
+
+void changeSize(int w, int h) {
+  if (h == 0) h = 1;
+  glMatrixMode(GL_PROJECTION);
+  glLoadIdentity();
+  glViewport(0, 0, w, h);
+  gluPerspective(kFieldOfView, static_cast<double>(w) / h, kNearPlane, kFarPlane);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  gluLookAt(0, 0, 0, 0, 0, -1, 0, 1, 0);
+}
+
+void idleFunc() { glutPostRedisplay(); }
+
+void draw2dortho() {
+  glMatrixMode(GL_PROJECTION);
+  glPushMatrix();
+  glLoadIdentity();
+  gluOrtho2D(0, kScreenWidth, kScreenHeight, 0);
+  glScalef(-1, -1, 0.5f);
+  glTranslatef(0, 0, 0);
+  glMatrixMode(GL_MODELVIEW);
+}
+
+void leave2dortho() {
+  glMatrixMode(GL_MODELVIEW);
+  glPopMatrix();
+  glMatrixMode(GL_PROJECTION);
+  glPopMatrix();
+  glMatrixMode(GL_MODELVIEW);
+}
+
+void UpdateCamera() {
+  float x, y, z, upx, upy, upz;
+  camera.GetPos(x, y, z);
+  camera.GetUp(upx, upy, upz);
+  glMatrixMode(GL_MODELVIEW);
+  glLoadIdentity();
+  gluLookAt(x, y, z + kCameraEyeHeight, x, y, z, upx, upy, upz);
+}
+
+}  // namespace tf

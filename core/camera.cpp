@@ -1,0 +1,6 @@
+// The global camera.
+#include "core/camera.h"
+
+namespace tf {
+Camera camera;
+}  // namespace tf

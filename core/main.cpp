@@ -1,0 +1,10 @@
+// Tessera Forge: make and play tile-based games.
+#include <GL/freeglut.h>
+
+#include "core/app.h"
+
+int main(int argc, char** argv) {
+  glutInit(&argc, argv);
+  tf::init();
+  return 0;
+}

@@ -1,0 +1,90 @@
+// The image registries: every picture the program shows is loaded once into a
+// texture and referred to by its index in the system, menu or game registry.
+// This module keeps the registries, loads them and steps their animations.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tf {
+
+class img {
+ public:
+  void SetTex(int tex) { texNum = tex; }
+  int GetTex() const { return texNum; }
+  void SetPointer(int index) { identNum = index; }
+  int GetPointer() const { return identNum; }
+  void setAnimState(bool on) { animState = on; }
+  bool getAnimState() const { return animState; }
+  void setFrameCount(int count) { frameCount = count; }
+  int getFrameCount() const { return frameCount; }
+  void setCurrentFrame(int frame) { currentFrame = frame; }
+  int getCurrentFrame() const { return currentFrame; }
+  void setAnimSpeed(int ms) { animSpeed = ms; }
+  int getAnimSpeed() const { return animSpeed; }
+
+  // Time of this image's last frame change, for the animation step.
+  int lastAdvance = 0;
+
+ private:
+  int texNum = 0;      // texture name; 0 when the picture could not be decoded
+  int identNum = 0;    // own index in its registry; -1 marks an empty slot
+  bool animState = false;
+  int frameCount = 1;  // number of the last frame shown, 0..9
+  int currentFrame = 0;
+  int animSpeed = 1000;  // milliseconds per frame
+};
+
+// The system images, by their fixed index.
+enum SystemImage {
+  kImgOn = 0, kImgOff, kImgPlus, kImgMinus, kImgGameEditorBackground, kImgDialogBackground,
+  kImgOk, kImgCancel, kImgLoad, kImgConsoleBackground, kImgQuit, kImgShader, kImgFont,
+  kImgNotice, kImgNone, kImgSave, kImgAnim, kImgScreen, kImgDebug, kImgSmallQuit, kImgBlur,
+  kImgConsole, kImgNewMap, kImgArrowUp, kImgArrowDown, kImgEditMap, kImgHelp, kImgIconQuit,
+  kImgIconSave, kImgIconHelp, kImgIconAnim, kImgIconMapSize, kImgIconNewMap, kImgIconDeleteMap,
+  kImgIconFog, kImgIconGlobalLogic, kImgIconAddObject, kImgIconCopyObject, kImgIconDeleteObject,
+  kImgIconLocalLogic, kImgArrowLeft, kImgArrowRight, kImgLine, kImgLogo, kImgOpen, kImgTextEd,
+  kImgRpg, kImgPlatform, kImgTest, kImgDelSen, kImgCopySen,
+  kSystemImageCount
+};
+
+// File names (without extension, in uireq/) of the system images, by index.
+extern const char* const kSystemImageNames[kSystemImageCount];
+
+extern std::vector<img> sysImage;
+extern std::vector<img> uiImage;
+extern std::vector<img> gameImg;
+
+// Loads the 51 system images from uireq/.
+void loadSysImages();
+// Loads uireq/<name>.jpg, or .png when there is no .jpg, as system image `index`.
+bool generateSysImage(const std::string& name, int index);
+// Loads the menu images of the menu set `name` ("default" or a game) and
+// prepares the splash sequence with the splash pictures found.
+void loadUIImages(const std::string& name);
+// Loads the game images: the default images of map/ from index 0, the game's
+// own from index 200. Always true.
+bool loadGameImages();
+// Load one picture into a registry slot; they report success even when the
+// picture cannot be decoded (it then draws untextured).
+bool generateImage(const std::string& path, int index);
+bool generateGameImage(const std::string& path, int index);
+
+// Gives every entry of `folder` a number as its name (10000, 10001, ... by
+// name order, each keeping its extension) without ever overwriting another
+// entry, and returns the entries' new names in order. A missing folder gives
+// an empty list.
+std::vector<std::string> numberFolder(const std::string& folder);
+
+// Game image indexes: the toolkit's default images come first, the game's own
+// start at kFirstOwnGameImage.
+constexpr int kFirstOwnGameImage = 200;
+
+// Frees the menu, game and system image tables.
+void freeImageTables();
+// Advances every running animation of the game and menu images.
+void updateAnimation();
+// Shows one frame of the loading screen at once.
+void loadRender(const std::string& message, float percent);
+
+}  // namespace tf

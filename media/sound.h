@@ -1,0 +1,58 @@
+// The toolkit's own sounds and the loaded game's sounds, each played on a
+// small fixed pool of voices: five for the toolkit, ten for the game.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tf {
+
+class sound {
+ public:
+  void setBuffer(unsigned b) { buffer = b; }
+  unsigned getBuffer() const { return buffer; }
+  void setSource(unsigned s) { source = s; }
+  unsigned getSource() const { return source; }
+
+ private:
+  unsigned buffer = 0;  // the loaded samples
+  unsigned source = 0;  // the voice it was last started on
+};
+
+// The system sounds by id, each a file of soundreq/.
+enum SystemSound {
+  kSoundClick = 0, kSoundCancel, kSoundBoop, kSoundDelete, kSoundCopy, kSoundMainMenu,
+  kSoundOk, kSoundOpen, kSoundClose, kSoundError, kSoundSelect, kSoundLeave, kSoundCreate,
+  kSoundChange, kSoundMelody,
+  kSystemSoundCount
+};
+
+constexpr int kSystemVoiceCount = 5;
+constexpr int kGameVoiceCount = 10;
+
+extern sound systemSounds[kSystemSoundCount];
+extern std::vector<sound> gameSounds;
+extern unsigned sSource[kSystemVoiceCount];
+extern unsigned gSource[kGameVoiceCount];
+
+// Creates the system voices and loads the 15 system sounds.
+void loadSystemSounds();
+void loadSystemSoundFile(const std::string& name, int index, int source);
+// Plays system sound `id`; `loop` 1 repeats it until stopped.
+void playSystemSound(int id, int loop);
+// Stops the voice system sound `id` was last started on.
+void stopSystemSound(int id);
+// Shuts the sound device down at the end of the program.
+void freeSystemSounds();
+
+// Creates the game voices, numbers and loads games/<name>/sound/*.wav and
+// returns how many were loaded.
+int loadGameSounds(const std::string& name);
+void loadGameSoundFile(const std::string& name, int index, int source);
+void playGameSound(int id, int loop);
+void stopGameSound(int id);
+void stopGameSounds();
+// Releases game sounds 0..count-1 and the game voices.
+void freeGameSounds(int count);
+
+}  // namespace tf

@@ -1,0 +1,308 @@
+// End-to-end session: temporary data tree, private Xvfb, the program, and
+// input through xdotool and Xlib.
+#include "harness/session.h"
+
+// Google Test before Xlib: Xlib's macros (None, Bool) would break its headers.
+#include <gtest/gtest.h>
+
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <boost/filesystem.hpp>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <thread>
+
+namespace fs = boost::filesystem;
+
+namespace tfe2e {
+namespace {
+
+constexpr int kServerStartMs = 10000;
+constexpr int kPollMs = 50;
+
+std::string slurp(const std::string& file) {
+  std::ifstream in(file, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+// Copies the data tree, leaving out what a run writes into it.
+void copyDataTree(const fs::path& from, const fs::path& to) {
+  fs::create_directories(to);
+  for (fs::recursive_directory_iterator it(from), end; it != end; ++it) {
+    fs::path relative = fs::relative(it->path(), from);
+    std::string name = relative.generic_string();
+    if (name == "log.txt" || name == "system/system.cfg") continue;
+    if (fs::is_directory(it->status())) {
+      fs::create_directories(to / relative);
+    } else {
+      fs::copy_file(it->path(), to / relative, fs::copy_options::overwrite_existing);
+    }
+  }
+}
+
+[[noreturn]] void execOrDie(const std::vector<std::string>& argv) {
+  std::vector<char*> args;
+  for (const std::string& a : argv) args.push_back(const_cast<char*>(a.c_str()));
+  args.push_back(nullptr);
+  execvp(args[0], args.data());
+  _exit(127);
+}
+
+void redirect(int fd, const std::string& file) {
+  int out = open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+  if (out >= 0) {
+    dup2(out, fd);
+    close(out);
+  }
+}
+
+bool lineContains(const std::string& text, const std::string& part) {
+  std::istringstream lines(text);
+  for (std::string line; std::getline(lines, line);) {
+    if (line.find(part) != std::string::npos) return true;
+  }
+  return false;
+}
+
+// The mapped top-level window of the private server: the program's.
+Window mappedTopLevel(Display* x) {
+  Window root = DefaultRootWindow(x), parent = 0, *children = nullptr;
+  unsigned count = 0;
+  Window found = 0;
+  if (XQueryTree(x, root, &root, &parent, &children, &count)) {
+    for (unsigned i = 0; i < count && !found; ++i) {
+      XWindowAttributes a;
+      if (XGetWindowAttributes(x, children[i], &a) && a.map_state == IsViewable) found = children[i];
+    }
+    if (children) XFree(children);
+  }
+  return found;
+}
+
+}  // namespace
+
+void sleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+
+Session::Session() {
+  char pattern[] = "/tmp/tf-e2e-XXXXXX";
+  if (!mkdtemp(pattern)) throw std::runtime_error("cannot make a temporary folder");
+  root_ = pattern;
+  dataDir_ = root_ + "/data";
+  copyDataTree(fs::path(TF_SOURCE_DIR) / "data", dataDir_);
+}
+
+Session::~Session() {
+  if (program_ > 0 && !exited_) {
+    kill(program_, SIGKILL);
+    waitpid(program_, nullptr, 0);
+  }
+  if (server_ > 0) {
+    kill(server_, SIGTERM);
+    waitpid(server_, nullptr, 0);
+  }
+  const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  bool failed = test && test->result()->Failed();
+  if (failed || std::getenv("TF_E2E_KEEP")) {
+    std::fprintf(stderr, "end-to-end files kept in %s\n", root_.c_str());
+  } else {
+    boost::system::error_code ignored;
+    fs::remove_all(root_, ignored);
+  }
+}
+
+void Session::writeFile(const std::string& relative, const std::string& text) const {
+  fs::create_directories(fs::path(path(relative)).parent_path());
+  std::ofstream(path(relative), std::ios::binary | std::ios::trunc) << text;
+}
+
+std::string Session::readFile(const std::string& relative) const { return slurp(path(relative)); }
+
+bool Session::exists(const std::string& relative) const { return fs::exists(path(relative)); }
+
+void Session::removeFile(const std::string& relative) const {
+  boost::system::error_code ignored;
+  fs::remove_all(path(relative), ignored);
+}
+
+std::string Session::standardOutput() const { return slurp(root_ + "/stdout.txt"); }
+
+void Session::startServer() {
+  int ready[2];
+  if (pipe(ready) != 0) throw std::runtime_error("pipe");
+  server_ = fork();
+  if (server_ == 0) {
+    close(ready[0]);
+    redirect(STDOUT_FILENO, root_ + "/xvfb.txt");
+    redirect(STDERR_FILENO, root_ + "/xvfb.txt");
+    execOrDie({"Xvfb", "-displayfd", std::to_string(ready[1]), "-screen", "0", "1024x768x24",
+               "-nolisten", "tcp", "-noreset"});
+  }
+  close(ready[1]);
+  std::string number;
+  pollfd wait{ready[0], POLLIN, 0};
+  char c;
+  while (poll(&wait, 1, kServerStartMs) > 0 && read(ready[0], &c, 1) == 1 && c != '\n') number += c;
+  close(ready[0]);
+  if (number.empty()) throw std::runtime_error("Xvfb did not start; see " + root_ + "/xvfb.txt");
+  display_ = ":" + number;
+}
+
+void Session::start(const std::vector<std::string>& environment, bool chooseSilentSound) {
+  startServer();
+  program_ = fork();
+  if (program_ == 0) {
+    if (chdir(dataDir_.c_str()) != 0) _exit(126);
+    setenv("DISPLAY", display_.c_str(), 1);
+    unsetenv("ALSOFT_DRIVERS");
+    unsetenv("ALSOFT_CONF");
+    bool soundChosen = !chooseSilentSound;
+    for (const std::string& entry : environment) {
+      putenv(const_cast<char*>(entry.c_str()));
+      if (entry.rfind("ALSOFT_", 0) == 0) soundChosen = true;
+    }
+    if (!soundChosen) setenv("ALSOFT_DRIVERS", "null", 1);
+    redirect(STDOUT_FILENO, root_ + "/stdout.txt");
+    redirect(STDERR_FILENO, root_ + "/stderr.txt");
+    execOrDie({TF_PROGRAM});
+  }
+  for (int waited = 0; waited < kServerStartMs && running(); waited += kPollMs) {
+    if (findWindow()) return;
+    sleepMs(kPollMs);
+  }
+}
+
+bool Session::running() {
+  if (program_ <= 0 || exited_) return false;
+  int status = 0;
+  pid_t done = waitpid(program_, &status, WNOHANG);
+  if (done == program_) {
+    exited_ = true;
+    exitCode_ = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return false;
+  }
+  return true;
+}
+
+bool Session::waitForLog(const std::string& text, int timeoutMs) {
+  for (int waited = 0; waited <= timeoutMs; waited += kPollMs) {
+    if (lineContains(log(), text)) return true;
+    sleepMs(kPollMs);
+  }
+  return false;
+}
+
+int Session::waitForExit(int timeoutMs) {
+  for (int waited = 0; waited <= timeoutMs; waited += kPollMs) {
+    if (!running()) return exitCode_;
+    sleepMs(kPollMs);
+  }
+  return -1;
+}
+
+void Session::runXdotool(const std::vector<std::string>& args) {
+  pid_t child = fork();
+  if (child == 0) {
+    setenv("DISPLAY", display_.c_str(), 1);
+    std::vector<std::string> argv{"xdotool"};
+    argv.insert(argv.end(), args.begin(), args.end());
+    execOrDie(argv);
+  }
+  waitpid(child, nullptr, 0);
+}
+
+void Session::key(const std::string& keyName) { runXdotool({"key", "--delay", "60", keyName}); }
+void Session::keyDown(const std::string& keyName) { runXdotool({"keydown", keyName}); }
+void Session::keyUp(const std::string& keyName) { runXdotool({"keyup", keyName}); }
+void Session::type(const std::string& text) { runXdotool({"type", "--delay", "60", text}); }
+
+void Session::moveMouse(int x, int y) {
+  runXdotool({"mousemove", std::to_string(x), std::to_string(y)});
+}
+
+void Session::click(int x, int y, int button) {
+  moveMouse(x, y);
+  sleepMs(kSettleMs / 3);
+  runXdotool({"click", std::to_string(button)});
+}
+
+unsigned long Session::findWindow() {
+  Display* x = XOpenDisplay(display_.c_str());
+  if (!x) return 0;
+  Window w = mappedTopLevel(x);
+  XCloseDisplay(x);
+  return w;
+}
+
+void Session::closeWindow() {
+  Display* x = XOpenDisplay(display_.c_str());
+  if (!x) return;
+  Window w = mappedTopLevel(x);
+  if (w) {
+    XEvent e;
+    std::memset(&e, 0, sizeof e);
+    e.xclient.type = ClientMessage;
+    e.xclient.window = w;
+    e.xclient.message_type = XInternAtom(x, "WM_PROTOCOLS", False);
+    e.xclient.format = 32;
+    e.xclient.data.l[0] = static_cast<long>(XInternAtom(x, "WM_DELETE_WINDOW", False));
+    e.xclient.data.l[1] = CurrentTime;
+    XSendEvent(x, w, False, NoEventMask, &e);
+    XFlush(x);
+  }
+  XCloseDisplay(x);
+}
+
+bool Session::windowSize(int& width, int& height) {
+  width = height = 0;
+  Display* x = XOpenDisplay(display_.c_str());
+  if (!x) return false;
+  Window w = mappedTopLevel(x);
+  XWindowAttributes a;
+  bool found = w && XGetWindowAttributes(x, w, &a);
+  if (found) {
+    width = a.width;
+    height = a.height;
+  }
+  XCloseDisplay(x);
+  return found;
+}
+
+Pixel Session::pixel(int px, int py) {
+  Pixel p;
+  Display* x = XOpenDisplay(display_.c_str());
+  if (!x) return p;
+  XImage* image = XGetImage(x, DefaultRootWindow(x), px, py, 1, 1, AllPlanes, ZPixmap);
+  if (image) {
+    unsigned long v = XGetPixel(image, 0, 0);
+    p.r = static_cast<int>((v & image->red_mask) >> 16);
+    p.g = static_cast<int>((v & image->green_mask) >> 8);
+    p.b = static_cast<int>(v & image->blue_mask);
+    XDestroyImage(image);
+  }
+  XCloseDisplay(x);
+  return p;
+}
+
+void Session::screenshot(const std::string& file, int width, int height) {
+  pid_t child = fork();
+  if (child == 0) {
+    setenv("DISPLAY", display_.c_str(), 1);
+    execOrDie({"import", "-window", "root", "-crop",
+               std::to_string(width) + "x" + std::to_string(height) + "+0+0", file});
+  }
+  waitpid(child, nullptr, 0);
+}
+
+}  // namespace tfe2e

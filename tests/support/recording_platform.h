@@ -1,0 +1,50 @@
+// A platform that remembers what the logic asked of the window, installed for
+// the lifetime of the object.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "core/platform.h"
+
+namespace tftest {
+
+class RecordingPlatform : public tf::Platform {
+ public:
+  RecordingPlatform() { tf::setPlatform(this); }
+  ~RecordingPlatform() override { tf::setPlatform(nullptr); }
+
+  void enterFullScreen() override { calls.push_back("fullscreen"); }
+  void leaveFullScreen(int x, int y, int w, int h) override {
+    calls.push_back("window " + std::to_string(x) + "," + std::to_string(y) + " " +
+                    std::to_string(w) + "x" + std::to_string(h));
+  }
+  void warpPointer(int x, int y) override {
+    calls.push_back("warp " + std::to_string(x) + "," + std::to_string(y));
+  }
+  void setCursor(tf::CursorShape shape) override {
+    calls.push_back(shape == tf::CursorShape::None ? "cursor none" : "cursor arrow");
+  }
+  void ignoreKeyRepeat(bool ignore) override {
+    calls.push_back(ignore ? "repeat off" : "repeat on");
+  }
+  unsigned loadTexture(const std::string& path) override {
+    loaded.push_back(path);
+    return nextTexture++;
+  }
+  void freeTexture(unsigned texture) override { freed.push_back(texture); }
+  void showLoadingScreen(const std::string& message, float percent) override {
+    calls.push_back("loading " + message);
+  }
+  void drawWorldText(float x, float y, const std::string& text) override {
+    worldTexts.push_back(text);
+  }
+
+  std::vector<std::string> calls;
+  std::vector<std::string> loaded;
+  std::vector<unsigned> freed;
+  std::vector<std::string> worldTexts;
+  unsigned nextTexture = 1;
+};
+
+}  // namespace tftest
