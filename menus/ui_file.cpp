@@ -223,13 +223,12 @@ MenuSource readMenuFile(const std::string& name) {
   if (name == "default" || name == "mainui") return {kToolkitMenus, "default", scriptUI.readFile(kToolkitMenus)};
   if (name == "ingameui") return {kIngameMenus, "default", scriptUI.readFile(kIngameMenus)};
   const std::string own = "games/" + name + "/system/ui.cfg";
+  const int entriesBefore = scriptUI.getLineAmount();
   bool read = scriptUI.readFile(own);
   if (read && holdsMenus()) return {own, name, true};
-  if (read) {
-    // Its entries must not shadow those of the in-game menus read instead.
-    reportFault("The menu file " + named(own) + " holds no menu.");
-    scriptUI.clear();
-  }
+  if (read) reportFault("The menu file " + named(own) + " holds no menu.");
+  // Whatever was read of it must not shadow the in-game menus read instead.
+  if (scriptUI.getLineAmount() != entriesBefore) scriptUI.clear();
   systemMsg("^rERROR: ^wUnable to load specific game UI, using default instead.");
   return {kIngameMenus, "default", scriptUI.readFile(kIngameMenus)};
 }
