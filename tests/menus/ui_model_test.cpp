@@ -198,21 +198,6 @@ class MenuSystem : public ::testing::Test {
   tf::System savedSys;
 };
 
-TEST_F(MenuSystem, StartsWithNoMenusAndNothingSelected) {
-  tf::UI ui;
-  EXPECT_EQ(ui.getCurrentMenu(), 0);
-  EXPECT_EQ(ui.getMenuCount(), -1);
-  EXPECT_EQ(ui.getTextboxEdit(), -1);
-  EXPECT_EQ(ui.getHoverButton(), -1);
-  EXPECT_EQ(ui.getPressedButton(), -1);
-  EXPECT_EQ(ui.getHoverTextbox(), -1);
-  EXPECT_EQ(ui.getCurrentDialogBox(), 0);
-  int code, index, time;
-  ui.getCurrentTT(code, index, time);
-  EXPECT_EQ(code, 0);
-  EXPECT_EQ(ui.menuGetButtonCount(0), 0);
-}
-
 TEST_F(MenuSystem, AllocatingFewerMenusKeepsTheStorageButNotTheCount) {
   tf::UI& ui = tf::gameUI;
   ui.allocateMenu(5);
