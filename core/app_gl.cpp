@@ -29,6 +29,7 @@
 #include "media/splash.h"
 #include "menus/game_list.h"
 #include "menus/help.h"
+#include "menus/system_textboxes.h"
 #include "menus/ui.h"
 
 namespace tf {
@@ -112,6 +113,7 @@ void init() {
   systemMsg("");
   systemMsg("^g^2Tessera Forge User Interface Initializing...");
   systemMsg("");
+  loadSysTextboxes();
   loadSysImages();
   openSoundDevice();
   loadSystemSounds();

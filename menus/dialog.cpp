@@ -1,0 +1,58 @@
+// Dialog state and dialog file look-ups.
+#include "menus/dialog.h"
+
+#include "core/numbers.h"
+#include "core/script_object.h"
+#include "core/system.h"
+#include "media/images.h"
+#include "menus/ui_model.h"
+
+namespace tf {
+namespace {
+
+constexpr const char* kEndOfText = "end";
+constexpr const char* kMissingText = "NULL";
+
+std::string dialogKey(int d, const std::string& part) { return "dialog" + std::to_string(d) + part; }
+std::string buttonKey(int d, int k, const std::string& part = "") {
+  return dialogKey(d, "button" + std::to_string(k) + part);
+}
+int integer(const std::string& key) { return truncToInt(scriptSys.findLineF(key)); }
+
+}  // namespace
+
+void enableDialog(int id) {
+  if (gameSys.getGameState() != kStateDialog) gameUI.setLastGS(gameSys.getGameState());
+  gameSys.setGameState(kStateDialog);
+  gameUI.setCurrentDialogBox(id);
+}
+
+void disableDialog() {
+  gameSys.setGameState(gameUI.getLastGS());
+  gameUI.setCurrentDialogBox(0);
+}
+
+int dialogBackground(int d) { return integer(dialogKey(d, "background")); }
+
+int dialogButtonImage(int d, int k) { return integer(buttonKey(d, k)); }
+
+DialogAction dialogButtonAction(int d, int k) {
+  DialogAction action;
+  action.func = integer(buttonKey(d, k, "func"));
+  action.func2 = integer(buttonKey(d, k, "func2"));
+  return action;
+}
+
+std::vector<std::string> dialogTextLines(int d) {
+  std::vector<std::string> lines{scriptSys.findLineS(dialogKey(d, "text0"))};
+  for (int i = 1;; ++i) {
+    std::string line = scriptSys.findLineS(dialogKey(d, "text" + std::to_string(i)));
+    if (line == kEndOfText || line == kMissingText) break;
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+bool namesSystemImage(int index) { return index >= 0 && index < kSystemImageCount; }
+
+}  // namespace tf

@@ -1,0 +1,22 @@
+// The menu files: reading a menu set into the menu model and writing the model
+// back. The reader reads exactly what the writer writes.
+#pragma once
+
+#include <string>
+
+namespace tf {
+
+// Loads a menu set: "default" (the toolkit's menus), "mainui" (the same file
+// opened for editing), "ingameui" (the in-game menus) or a game's name. With
+// `clear` the previous file's entries are dropped first and loading-screen
+// frames are shown. A damaged file is read as far as it is sound, with a
+// message for every fault; when no menu can be read at all a built-in menu
+// that offers Quit is shown instead.
+void loadUI(const std::string& name, bool clear);
+
+// Writes the menus to the file of the world's game: system/ui.cfg for
+// "mainui", system/ingameui.cfg for "ingameui", else games/<game>/system/ui.cfg.
+// A file that cannot be written ends the program.
+void saveUI();
+
+}  // namespace tf
