@@ -37,8 +37,10 @@ bool makeGridPicture(const std::string& path, int rows, int columns, int cellSiz
 // Colours of the test pictures.
 constexpr Rgb kQuadTopLeft{255, 0, 0}, kQuadTopRight{0, 255, 0}, kQuadBottomLeft{0, 0, 255},
     kQuadBottomRight{255, 255, 0};
-// Cell k of the test animation strip.
-Rgb stripCellColor(int k);
+// The test animation strip: ten cells side by side, each split into four
+// quarters of their own colour (quarter 0 top left, 1 top right, 2 bottom
+// left, 3 bottom right).
+Rgb stripCellColor(int k, int quarter);
 // Font cell (column, row) of the test font picture; cells without a glyph in
 // the font's layout are transparent.
 Rgb fontCellColor(int column, int row);
@@ -61,7 +63,8 @@ class GlTest : public ::testing::Test {
   // The pixel at (x, y) of the back buffer, origin at the top left; the
   // window is 800 x 600, so overlay units are pixels.
   Rgb pixel(int x, int y) const;
-  // The front buffer, for drawing that swaps buffers itself.
+  // The pixel as the window shows it on screen, for drawing that swaps
+  // buffers itself.
   Rgb shownPixel(int x, int y) const;
   void clearFrame(const Rgb& color = Rgb());
   // Saves the back buffer as a PNG file.
@@ -81,6 +84,9 @@ class GlTest : public ::testing::Test {
   // Loads the program's own system images from data/uireq when they are
   // there (false otherwise).
   bool useDataSystemImages();
+  // System images good to look at, for screenshots: the program's own when
+  // they are there, otherwise the test set with a font of real letters.
+  void useReadableSystemImages();
 
   ScopedWorkDir dir;
 

@@ -19,6 +19,9 @@
 #include "media/notice.h"
 #include "media/text.h"
 
+// Last: the X headers define names such as None.
+#include <GL/glx.h>
+
 namespace fs = boost::filesystem;
 
 namespace tftest {
@@ -87,6 +90,40 @@ bool makeTestSystemImages(const std::string& folder) {
   return runProgram(args);
 }
 
+// A font picture with real letters in the font's layout, white on
+// transparent, for screenshots.
+bool makeReadableFont(const std::string& path) {
+  // Cells are drawn as tall as glyphs are shown (1.7 times their width),
+  // then the grid is squeezed into square cells.
+  std::vector<std::string> args = {"convert", "-background", "none", "-fill", "white", "-font",
+                                   "DejaVu-Sans-Mono-Bold", "-pointsize", "44", "-gravity", "center"};
+  bool glyph[tf::kFontCells][tf::kFontCells] = {};
+  char letters[tf::kFontCells][tf::kFontCells] = {};
+  for (int ch = 33; ch < 127; ++ch) {
+    int column, row;
+    tf::fontCell(static_cast<char>(ch), column, row);
+    if (column == tf::kFontCells - 1 && row == tf::kFontCells - 1) continue;
+    glyph[row][column] = true;
+    letters[row][column] = static_cast<char>(ch);
+  }
+  for (int row = 0; row < tf::kFontCells; ++row) {
+    args.push_back("(");
+    for (int column = 0; column < tf::kFontCells; ++column) {
+      args.insert(args.end(), {"-size", "32x54"});
+      if (!glyph[row][column]) {
+        args.push_back("xc:none");
+        continue;
+      }
+      std::string text(1, letters[row][column]);
+      if (text == "@" || text == "\\" || text == "%") text = "\\" + text;  // label's own escapes
+      args.push_back("label:" + text);
+    }
+    args.insert(args.end(), {"+append", ")"});
+  }
+  args.insert(args.end(), {"-append", "+repage", "-resize", "320x320!", "PNG32:" + path});
+  return runProgram(args);
+}
+
 void loadSystemImagesFrom(const std::string& folder) {
   fs::path previous = fs::current_path();
   fs::current_path(folder);
@@ -146,7 +183,7 @@ bool makeGridPicture(const std::string& path, int rows, int columns, int cellSiz
   return runProgram(args);
 }
 
-Rgb stripCellColor(int k) { return Rgb{20 * k + 30, 250 - 20 * k, 90}; }
+Rgb stripCellColor(int k, int quarter) { return Rgb{20 * k + 30, 250 - 20 * k, 60 * quarter + 10}; }
 
 Rgb fontCellColor(int column, int row) { return Rgb{25 * column + 10, 25 * row + 10, 200}; }
 
@@ -205,8 +242,26 @@ Rgb GlTest::pixel(int x, int y) const {
 }
 
 Rgb GlTest::shownPixel(int x, int y) const {
-  glFinish();
-  return readPixel(GL_FRONT, x, y);
+  // The front buffer cannot be read back here; the window's pixels are read
+  // from the X server instead. Windows of drawing tests running at the same
+  // time may cover this one, so it is raised first, and read again if the
+  // pixel is not yet what the last swap showed.
+  const Window window = glXGetCurrentDrawable();
+  const Rgb expected = pixel(x, y);  // the back buffer still holds the frame just shown
+  Rgb seen{-1, -1, -1};
+  for (int attempt = 0; attempt < 3 && seen != expected; ++attempt) {
+    glutPopWindow();
+    glutMainLoopEvent();
+    char command[160];
+    std::snprintf(command, sizeof command, "import -window 0x%lx -crop 1x1+%d+%d -depth 8 rgb:- 2>/dev/null",
+                  static_cast<unsigned long>(window), x, y);
+    unsigned char rgb[3] = {0, 0, 0};
+    if (std::FILE* in = popen(command, "r")) {
+      if (std::fread(rgb, 1, 3, in) == 3) seen = Rgb{rgb[0], rgb[1], rgb[2]};
+      pclose(in);
+    }
+  }
+  return seen;
 }
 
 void GlTest::clearFrame(const Rgb& color) {
@@ -257,8 +312,13 @@ std::string GlTest::quadrantPicture(const std::string& name) {
 std::string GlTest::stripPicture(const std::string& name) {
   std::string path = dir.path() + "/" + name;
   std::vector<std::string> colors;
-  for (int k = 0; k < 10; ++k) colors.push_back(magickColor(stripCellColor(k)));
-  EXPECT_TRUE(makeGridPicture(path, 1, 10, 16, colors));
+  for (int half = 0; half < 2; ++half) {
+    for (int k = 0; k < 10; ++k) {
+      colors.push_back(magickColor(stripCellColor(k, 2 * half)));
+      colors.push_back(magickColor(stripCellColor(k, 2 * half + 1)));
+    }
+  }
+  EXPECT_TRUE(makeGridPicture(path, 2, 20, 16, colors));
   return path;
 }
 
@@ -271,6 +331,21 @@ void GlTest::useTestSystemImages() {
   }
   loadSystemImagesFrom(folder);
   ASSERT_GT(tf::sysImage[tf::kImgFont].GetTex(), 0);
+}
+
+void GlTest::useReadableSystemImages() {
+  if (useDataSystemImages()) return;
+  useTestSystemImages();
+  static bool made = false;
+  const std::string font = programFolder() + "/readable-font.png";
+  if (!made) {
+    ASSERT_TRUE(makeReadableFont(font));
+    made = true;
+  }
+  int texture = static_cast<int>(tf::platform().loadTexture(font));
+  ASSERT_GT(texture, 0);
+  tf::platform().freeTexture(static_cast<unsigned>(tf::sysImage[tf::kImgFont].GetTex()));
+  tf::sysImage[tf::kImgFont].SetTex(texture);
 }
 
 bool GlTest::useDataSystemImages() {
