@@ -8,6 +8,7 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "temp_dir.h"
@@ -63,9 +64,12 @@ class GlTest : public ::testing::Test {
   // The pixel at (x, y) of the back buffer, origin at the top left; the
   // window is 800 x 600, so overlay units are pixels.
   Rgb pixel(int x, int y) const;
-  // The pixel as the window shows it on screen, for drawing that swaps
-  // buffers itself.
-  Rgb shownPixel(int x, int y) const;
+  // Puts the window above every other, so that a swap shows all of it.
+  void raiseWindow() const;
+  // Pixels (x, y) as the window shows them on screen, for drawing that swaps
+  // buffers itself. Other windows (drawing tests run side by side) may cover
+  // parts of it at the moment of a swap.
+  std::vector<Rgb> shownPixels(const std::vector<std::pair<int, int>>& points) const;
   void clearFrame(const Rgb& color = Rgb());
   // Saves the back buffer as a PNG file.
   bool saveScreenshot(const std::string& path) const;

@@ -241,25 +241,27 @@ Rgb GlTest::pixel(int x, int y) const {
   return readPixel(GL_BACK, x, y);
 }
 
-Rgb GlTest::shownPixel(int x, int y) const {
-  // The front buffer cannot be read back here; the window's pixels are read
-  // from the X server instead. Windows of drawing tests running at the same
-  // time may cover this one, so it is raised first, and read again if the
-  // pixel is not yet what the last swap showed.
-  const Window window = glXGetCurrentDrawable();
-  const Rgb expected = pixel(x, y);  // the back buffer still holds the frame just shown
-  Rgb seen{-1, -1, -1};
-  for (int attempt = 0; attempt < 3 && seen != expected; ++attempt) {
-    glutPopWindow();
-    glutMainLoopEvent();
-    char command[160];
-    std::snprintf(command, sizeof command, "import -window 0x%lx -crop 1x1+%d+%d -depth 8 rgb:- 2>/dev/null",
-                  static_cast<unsigned long>(window), x, y);
-    unsigned char rgb[3] = {0, 0, 0};
-    if (std::FILE* in = popen(command, "r")) {
-      if (std::fread(rgb, 1, 3, in) == 3) seen = Rgb{rgb[0], rgb[1], rgb[2]};
-      pclose(in);
-    }
+void GlTest::raiseWindow() const {
+  glutPopWindow();
+  glutMainLoopEvent();
+}
+
+std::vector<Rgb> GlTest::shownPixels(const std::vector<std::pair<int, int>>& points) const {
+  // The front buffer cannot be read back here; the window as the X server
+  // shows it is read instead, all of it at once.
+  char command[160];
+  std::snprintf(command, sizeof command, "import -window 0x%lx -depth 8 rgb:- 2>/dev/null",
+                static_cast<unsigned long>(glXGetCurrentDrawable()));
+  std::vector<unsigned char> rgb(kWidth * kHeight * 3);
+  std::size_t got = 0;
+  if (std::FILE* in = popen(command, "r")) {
+    got = std::fread(rgb.data(), 1, rgb.size(), in);
+    pclose(in);
+  }
+  std::vector<Rgb> seen;
+  for (const auto& [x, y] : points) {
+    const std::size_t at = (static_cast<std::size_t>(y) * kWidth + x) * 3;
+    seen.push_back(at + 3 <= got ? Rgb{rgb[at], rgb[at + 1], rgb[at + 2]} : Rgb{-1, -1, -1});
   }
   return seen;
 }
