@@ -53,6 +53,24 @@ TEST_F(Draw, AnOverlayPictureFillsItsRectangleUpright) {
   EXPECT_EQ(pixel(200, 180), kBlack);
 }
 
+TEST_F(Draw, TheOutermostHundredthOfAPictureIsNeverShown) {
+  // A 256-pixel picture with a 2-pixel red border (under a hundredth): drawn
+  // 128 pixels wide, its edge pixels would take some red without the inset.
+  std::string path = dir.path() + "/framed.png";
+  ASSERT_TRUE(tftest::runProgram({"convert", "-size", "252x252", "xc:rgb(0,255,0)", "-bordercolor", "rgb(255,0,0)",
+                                  "-border", "2", path}));
+  int tex = loadPicture(path);
+  EXPECT_TRUE(tf::displayTexture(400, 300, 0, 64, 64, 1, 1, 1, tex, true, false, 1, tf::kPickNone));
+  for (auto [x, y] : {std::pair{336, 300}, {463, 300}, {400, 236}, {400, 363}, {336, 236}, {463, 363}}) {
+    EXPECT_EQ(pixel(x, y), (Rgb{0, 255, 0})) << x << "," << y;
+  }
+  int strip = loadPicture(path);
+  clearFrame();
+  EXPECT_TRUE(tf::displayFrame(400, 300, 0, 64, 64, strip, 0, true, false, tf::kPickNone));
+  EXPECT_EQ(pixel(336, 300), (Rgb{0, 255, 0}));
+  EXPECT_EQ(pixel(400, 236), (Rgb{0, 255, 0}));
+}
+
 TEST_F(Draw, AWorldPictureIsCentredOnItsPositionAndUpright) {
   int tex = loadPicture(quadrantPicture());
   EXPECT_TRUE(tf::displayTexture(0.3f, 0.15f, -2, 0.3f, 0.3f, 1, 1, 1, tex, false, false, 1, tf::kPickNone));
