@@ -22,11 +22,12 @@
 #include "game/lifecycle.h"
 #include "game/world.h"
 #include "input/input.h"
-#include "media/draw.h"
 #include "media/images.h"
+#include "media/notice.h"
 #include "media/openal_device.h"
 #include "media/sound.h"
 #include "media/splash.h"
+#include "media/text.h"
 #include "menus/game_list.h"
 #include "menus/help.h"
 #include "menus/system_textboxes.h"
@@ -41,6 +42,10 @@ constexpr double kFarPlane = 1000.0;
 // The virtual screen every overlay drawing is laid out on.
 constexpr double kScreenWidth = 800.0;
 constexpr double kScreenHeight = 600.0;
+
+// The line shown over a game being play-tested from the editor.
+constexpr const char* kPlaytestBanner = "^2Playtest Mode. Press ESCAPE to return to the editor.";
+constexpr float kPlaytestBannerX = 10, kPlaytestBannerY = 20;
 
 int elapsedGlutMs() { return glutGet(GLUT_ELAPSED_TIME); }
 
@@ -80,13 +85,6 @@ void loadToolkitMenus() {
   initHelp("default");
   loadUI("default", false);
   if (gameSys.getGameState() == kStateSplash) playSystemSound(kSoundMelody, 0);
-}
-
-void drawSplash() {
-  SplashFrame frame = advanceSplash();
-  if (!frame.draw || frame.image < 0 || frame.image >= static_cast<int>(uiImage.size())) return;
-  displayTexture(400, 300, 0, 400, 300, frame.alpha, frame.alpha, frame.alpha,
-                 uiImage[frame.image].GetTex(), true, false, frame.alpha, kPickNone);
 }
 
 }  // namespace
@@ -148,7 +146,9 @@ void display() {
   FramePlan plan = planFrame(state, world.getGameLoaded(),
                              gameUI.getCurrentMenu() == gameUI.getEditorMenu(), consoleOrHelp);
   UpdateCamera();
-  if (plan.drawSplash) drawSplash();
+  if (plan.drawSplash) splashRender();
+  if (plan.drawNotice) noticeRender();
+  if (plan.drawPlaytestBanner) displayTextString(kPlaytestBannerX, kPlaytestBannerY, kPlaytestBanner);
   glutSwapBuffers();
 }
 

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "core/platform.h"
-#include "media/draw.h"
 #include "media/images.h"
+#include "media/text.h"
 
 namespace tf {
 namespace {
@@ -38,7 +38,9 @@ class WindowPlatform : public Platform {
     std::vector<char> name(path.begin(), path.end());
     name.push_back('\0');
     GLuint texture = ilutGLLoadImage(name.data());
-    ilGetError();  // an undecodable picture draws untextured; nothing to report
+    // An undecodable picture draws untextured; there is nothing to report.
+    while (ilGetError() != IL_NO_ERROR) {
+    }
     return texture;
   }
 
@@ -48,18 +50,13 @@ class WindowPlatform : public Platform {
   }
 
   void showLoadingScreen(const std::string& message, float percent) override {
+    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
     drawLoadingScreen(message, percent);
+    glutSwapBuffers();  // shown at once: loading goes on inside a callback
   }
 
- private:
-  static void drawLoadingScreen(const std::string& message, float percent) {
-    glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
-    auto tex = [](int index) { return sysImage[index].GetTex(); };
-    displayTexture(400, 300, -1, 400, 300, 1, 1, 1, tex(kImgLoad), true, false, 1, 1);
-    displayTexture(70, 575, -1, 53, 7, 0, 0, 0.6f, tex(kImgShader), true, true, 1, 1);
-    displayTexture(20 + 50 * percent, 575, -1, 50 * percent, 5, 0, 0, 1, tex(kImgShader), true, true,
-                   1, 1);
-    glutSwapBuffers();
+  void drawWorldText(float x, float y, const std::string& text) override {
+    displayTextStringIngame(x, y, text);
   }
 };
 

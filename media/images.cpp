@@ -2,8 +2,6 @@
 // and the animation step.
 #include "media/images.h"
 
-#include <algorithm>
-#include <boost/filesystem.hpp>
 #include <climits>
 #include <cstdio>
 
@@ -12,6 +10,7 @@
 #include "core/platform.h"
 #include "core/system.h"
 #include "game/world.h"
+#include "media/folder_numbering.h"
 #include "media/splash.h"
 #include "menus/ui.h"
 
@@ -56,48 +55,6 @@ void advance(std::vector<img>& table, int now) {
   }
 }
 
-namespace fs = boost::filesystem;
-
-constexpr int kFirstNumber = 10000;
-
-bool isNumber(const std::string& text) {
-  return !text.empty() && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// The part before the first dot, and after it; a name without a dot is all extension.
-std::string stemOf(const std::string& name) {
-  std::size_t dot = name.find('.');
-  return dot == std::string::npos ? std::string() : name.substr(0, dot);
-}
-std::string extensionOf(const std::string& name) {
-  std::size_t dot = name.find('.');
-  return dot == std::string::npos ? name : name.substr(dot + 1);
-}
-
-// Numbered names first, by value, so that 10002 stays before 100000; then the
-// rest by name.
-bool listedBefore(const std::string& a, const std::string& b) {
-  bool numberA = isNumber(stemOf(a));
-  bool numberB = isNumber(stemOf(b));
-  if (numberA != numberB) return numberA;
-  if (numberA) {
-    std::string sa = stemOf(a), sb = stemOf(b);
-    if (sa.size() != sb.size()) return sa.size() < sb.size();
-    if (sa != sb) return sa < sb;
-  }
-  return a < b;
-}
-
-std::vector<std::string> listFolder(const fs::path& folder) {
-  std::vector<std::string> names;
-  boost::system::error_code error;
-  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    names.push_back(it->path().filename().string());
-  }
-  std::sort(names.begin(), names.end(), listedBefore);
-  return names;
-}
-
 // Loads every numbered entry of `folder` with `load`, at the next index.
 template <typename Load>
 int loadFolder(const std::string& folder, std::vector<img>& table, int count, Load load, int limit) {
@@ -133,37 +90,6 @@ void findSplashImages(const std::string& name, int& count) {
 }
 
 }  // namespace
-
-std::vector<std::string> numberFolder(const std::string& folder) {
-  const fs::path dir(folder);
-  boost::system::error_code error;
-  if (!fs::is_directory(dir, error)) return {};
-  std::vector<std::string> names = listFolder(dir);
-
-  // Two passes, so that no entry is renamed onto one still waiting for its
-  // own new name: first every entry to move gets a temporary name, then its
-  // number.
-  std::vector<std::string> finalNames(names.size());
-  std::vector<std::string> current(names);
-  for (std::size_t k = 0; k < names.size(); ++k) {
-    finalNames[k] = std::to_string(kFirstNumber + k) + "." + extensionOf(names[k]);
-    if (finalNames[k] == names[k]) continue;
-    std::string parked = "~renaming" + std::to_string(k) + "." + extensionOf(names[k]);
-    fs::rename(dir / names[k], dir / parked, error);
-    if (!error) current[k] = parked;
-  }
-  for (std::size_t k = 0; k < names.size(); ++k) {
-    if (current[k] == finalNames[k]) continue;
-    boost::system::error_code moved;
-    if (fs::exists(dir / finalNames[k], moved)) {
-      finalNames[k] = current[k];  // never overwrite: keep the entry where it is
-      continue;
-    }
-    fs::rename(dir / current[k], dir / finalNames[k], moved);
-    if (moved) finalNames[k] = current[k];
-  }
-  return finalNames;
-}
 
 bool generateImage(const std::string& path, int index) {
   if (index < 0 || index >= static_cast<int>(uiImage.size())) return false;
@@ -215,6 +141,10 @@ bool generateSysImage(const std::string& name, int index) {
   sysImage[index].SetTex(static_cast<int>(platform().loadTexture(path)));
   sysImage[index].SetPointer(index);
   return true;
+}
+
+int systemTexture(int index) {
+  return index >= 0 && index < static_cast<int>(sysImage.size()) ? sysImage[index].GetTex() : 0;
 }
 
 void loadSysImages() {

@@ -55,6 +55,10 @@ extern std::vector<img> sysImage;
 extern std::vector<img> uiImage;
 extern std::vector<img> gameImg;
 
+// The texture of system image `index`; 0 (untextured) when the registry has
+// no such image.
+int systemTexture(int index);
+
 // Loads the 51 system images from uireq/.
 void loadSysImages();
 // Loads uireq/<name>.jpg, or .png when there is no .jpg, as system image `index`.
@@ -70,12 +74,6 @@ bool loadGameImages();
 bool generateImage(const std::string& path, int index);
 bool generateGameImage(const std::string& path, int index);
 
-// Gives every entry of `folder` a number as its name (10000, 10001, ... by
-// name order, each keeping its extension) without ever overwriting another
-// entry, and returns the entries' new names in order. A missing folder gives
-// an empty list.
-std::vector<std::string> numberFolder(const std::string& folder);
-
 // Game image indexes: the toolkit's default images come first, the game's own
 // start at kFirstOwnGameImage.
 constexpr int kFirstOwnGameImage = 200;
@@ -84,7 +82,11 @@ constexpr int kFirstOwnGameImage = 200;
 void freeImageTables();
 // Advances every running animation of the game and menu images.
 void updateAnimation();
-// Shows one frame of the loading screen at once.
+// Shows one frame of the loading screen at once (not during a pick pass); a
+// percent of 0 or less shows a full bar.
 void loadRender(const std::string& message, float percent);
+// Draws the loading screen into the back buffer (loading_gl.cpp): the loading
+// picture, the message and a bar `percent` (0..1) full.
+void drawLoadingScreen(const std::string& message, float percent);
 
 }  // namespace tf

@@ -1,8 +1,12 @@
 // The notice box: the program's one-line message window. Any part of the
-// program hands it a title and a short message; it stays until clicked away.
+// program hands it a title and a short message; it stays in the top-left
+// corner until clicked away. The layout is decided here, the drawing is in
+// notice_gl.cpp.
 #pragma once
 
 #include <string>
+
+#include "media/line_break.h"
 
 namespace tf {
 
@@ -21,5 +25,34 @@ class uiNotice {
 };
 
 extern uiNotice notice;
+
+// Longest title and message a notice shows; longer ones are dropped.
+constexpr std::size_t kMaxNoticeTitle = 30;
+constexpr std::size_t kMaxNoticeMessage = 100;
+// The line that ends every notice.
+constexpr const char* kNoticeDismissLine = "^d(Click to dismiss)";
+// The notice box's pick colour: clicking it dismisses the notice.
+constexpr int kNoticePick[3] = {91, 144, 144};
+
+// Where one frame draws the notice, in screen units.
+struct NoticeLayout {
+  std::string title;  // with its size code
+  // The message's lines followed by the dismiss line, which is line `lastLine`.
+  std::string lines[kMaxBrokenLines + 1];
+  int lastLine = 0;
+  int boxX = 0, boxY = 0, boxHalfWidth = 0, boxHalfHeight = 0;
+  int textX = 0;
+  int titleY = 0;
+  int firstLineY = 0;
+  int lineSpacing = 0;
+};
+
+// Decides this frame's notice: hides it while the mouse is disabled, drops
+// one that is hidden, empty or too long (without a message), and otherwise
+// lays it out. True when there is a notice to draw.
+bool prepareNotice(NoticeLayout& layout);
+
+// Draws the notice box (notice_gl.cpp); in a pick pass only its pick colour.
+void noticeRender();
 
 }  // namespace tf

@@ -1,4 +1,5 @@
-// Splash sequence state.
+// The splash sequence: its state and the fade from picture to picture, one
+// step per frame.
 #include "media/splash.h"
 
 #include "core/clock.h"
@@ -18,9 +19,6 @@ void uiSplash::setCurrentSplash(int i) {
   splashRender = i;
 }
 
-}  // namespace tf
-
-namespace tf {
 namespace {
 
 // Brightness change per frame while a picture fades in or out.

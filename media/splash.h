@@ -46,4 +46,8 @@ SplashFrame advanceSplash();
 // Forgets the fade timing, as at start-up.
 void resetSplashTiming();
 
+// One frame of the splash sequence: advances it and draws the current picture
+// (splash_gl.cpp).
+void splashRender();
+
 }  // namespace tf

@@ -35,6 +35,7 @@ class RecordingPlatform : public tf::Platform {
   void freeTexture(unsigned texture) override { freed.push_back(texture); }
   void showLoadingScreen(const std::string& message, float percent) override {
     calls.push_back("loading " + message);
+    loadingPercents.push_back(percent);
   }
   void drawWorldText(float x, float y, const std::string& text) override {
     worldTexts.push_back(text);
@@ -44,6 +45,7 @@ class RecordingPlatform : public tf::Platform {
   std::vector<std::string> loaded;
   std::vector<unsigned> freed;
   std::vector<std::string> worldTexts;
+  std::vector<float> loadingPercents;
   unsigned nextTexture = 1;
 };
 

@@ -1,0 +1,45 @@
+// The notice box in the running program: a game named in the autoload file
+// that cannot be opened is reported in the top-left corner of the screen,
+// and the notice stays there frame after frame.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "harness/session.h"
+
+using tfe2e::Pixel;
+using tfe2e::Session;
+
+namespace {
+
+const char* const kStarted = "Building file structure for Tessera Forge Directory";
+
+TEST(NoticeOnScreen, AGameThatCannotBeOpenedIsReportedInTheCorner) {
+  Session s;
+  s.writeFile("system/system.cfg",
+              "f windowx 0\nf windowy 0\nf windowwidth 800\nf windowheight 600\nf fps 30\nf debugMode 1\n"
+              "f sound 0\nf firstTime 1\n");
+  s.writeFile("system/autoload.cfg", "s autoload nowhere\n");
+  s.start();
+  ASSERT_TRUE(s.waitForLog(kStarted));
+  EXPECT_NE(s.log().find("ERROR: Unable to open game: nowhere\n"), std::string::npos);
+  tfe2e::sleepMs(500);
+
+  // "Unable to open game: nowhere" is 28 glyphs, 252 wide: the box spans x
+  // 110 to 381 and y 41 to 108, whatever its picture looks like.
+  const Pixel background = s.pixel(600, 400);
+  const Pixel box = s.pixel(112, 43);
+  EXPECT_FALSE(box == background);
+  EXPECT_TRUE(s.pixel(379, 106) == box);
+  EXPECT_TRUE(s.pixel(108, 75) == background);
+  EXPECT_TRUE(s.pixel(383, 75) == background);
+  EXPECT_TRUE(s.pixel(246, 39) == background);
+  EXPECT_TRUE(s.pixel(246, 110) == background);
+
+  tfe2e::sleepMs(300);
+  EXPECT_TRUE(s.pixel(112, 43) == box);  // still shown: a notice has no duration
+  s.closeWindow();
+  EXPECT_EQ(s.waitForExit(), 0);
+}
+
+}  // namespace

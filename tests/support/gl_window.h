@@ -1,0 +1,101 @@
+// Drawing tests on a real window: one 800 x 600 freeglut window per test
+// program with the program's own platform installed, test pictures made with
+// ImageMagick, and the pixels of a drawn frame read back from the back buffer
+// (Mesa's software renderer gives exact colours).
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <ostream>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "temp_dir.h"
+
+namespace tftest {
+
+struct Rgb {
+  int r = 0, g = 0, b = 0;
+  bool operator==(const Rgb& o) const { return r == o.r && g == o.g && b == o.b; }
+  bool operator!=(const Rgb& o) const { return !(*this == o); }
+};
+std::ostream& operator<<(std::ostream& out, const Rgb& c);
+// True when every component is within `tolerance` of the other's.
+bool near(const Rgb& a, const Rgb& b, int tolerance);
+
+// Runs a program with its arguments (no shell); true when it exits with 0.
+bool runProgram(const std::vector<std::string>& args);
+
+// ImageMagick colour argument for a colour, e.g. "rgb(1,2,3)".
+std::string magickColor(const Rgb& c);
+
+// Writes a picture made of `rows` x `columns` equal cells of `cellSize`
+// pixels, cell colours row by row ("none" for a transparent cell).
+bool makeGridPicture(const std::string& path, int rows, int columns, int cellSize,
+                     const std::vector<std::string>& cellColors);
+
+// Colours of the test pictures.
+constexpr Rgb kQuadTopLeft{255, 0, 0}, kQuadTopRight{0, 255, 0}, kQuadBottomLeft{0, 0, 255},
+    kQuadBottomRight{255, 255, 0};
+// The test animation strip: ten cells side by side, each split into four
+// quarters of their own colour (quarter 0 top left, 1 top right, 2 bottom
+// left, 3 bottom right).
+Rgb stripCellColor(int k, int quarter);
+// Font cell (column, row) of the test font picture; cells without a glyph in
+// the font's layout are transparent.
+Rgb fontCellColor(int column, int row);
+// System image i of the test set (the font and a few others excepted).
+Rgb testSystemImageColor(int index);
+// The test set's notice background (system image 4).
+constexpr Rgb kTestNoticeBackground{40, 60, 80};
+// The loading picture (system image 8).
+constexpr Rgb kTestLoadingBackground{10, 20, 30};
+
+class GlTest : public ::testing::Test {
+ protected:
+  // Opens the window once per program and installs the window's platform.
+  static void SetUpTestSuite();
+  // A cleared frame, overlay and camera matrices reset, no pick pass, no
+  // notice; the working folder is a fresh temporary one.
+  void SetUp() override;
+  void TearDown() override;
+
+  // The pixel at (x, y) of the back buffer, origin at the top left; the
+  // window is 800 x 600, so overlay units are pixels.
+  Rgb pixel(int x, int y) const;
+  // Puts the window above every other, so that a swap shows all of it.
+  void raiseWindow() const;
+  // Pixels (x, y) as the window shows them on screen, for drawing that swaps
+  // buffers itself. Other windows (drawing tests run side by side) may cover
+  // parts of it at the moment of a swap.
+  std::vector<Rgb> shownPixels(const std::vector<std::pair<int, int>>& points) const;
+  void clearFrame(const Rgb& color = Rgb());
+  // Saves the back buffer as a PNG file.
+  bool saveScreenshot(const std::string& path) const;
+
+  // Loads a picture into a texture through the platform (freed at TearDown).
+  int loadPicture(const std::string& path);
+  // Test pictures in the working folder; each returns its path.
+  std::string solidPicture(const std::string& name, const Rgb& c, int size = 32);
+  std::string quadrantPicture(const std::string& name = "quad.png");
+  std::string stripPicture(const std::string& name = "strip.png");
+
+  // Fills the system image registry with the test set: a distinct colour per
+  // image, the font grid of fontCellColor, a transparent "none" and a white
+  // "shader". Made once per program.
+  void useTestSystemImages();
+  // Loads the program's own system images from data/uireq when they are
+  // there (false otherwise).
+  bool useDataSystemImages();
+  // System images good to look at, for screenshots: the program's own when
+  // they are there, otherwise the test set with a font of real letters.
+  void useReadableSystemImages();
+
+  ScopedWorkDir dir;
+
+ private:
+  std::vector<int> textures_;
+};
+
+}  // namespace tftest
