@@ -68,17 +68,6 @@ TEST_F(WorldTest, ObjectSizesAreHeldWithinLimits) {
   EXPECT_FLOAT_EQ(oh, 0.2f);
 }
 
-TEST_F(WorldTest, NewObjectDefaults) {
-  gameObject o;
-  EXPECT_EQ(o.getObjectLabel(), -1);
-  EXPECT_TRUE(o.getObjectLife());
-  EXPECT_TRUE(o.getObjectVisible());
-  EXPECT_TRUE(o.getObstructionState());
-  EXPECT_EQ(o.getObjectScore(), 0);
-  EXPECT_EQ(o.getObjectName(), "Object");
-  EXPECT_EQ(o.localGetSentenceAmount(), 0);
-}
-
 TEST_F(WorldTest, MapSizesAreZeroTo700) {
   gameMap map;
   map.setMap(701, 10, "Too wide");
@@ -371,18 +360,6 @@ TEST_F(WorldTest, ScoresAndPhrases) {
   EXPECT_EQ(world.getPhrase(-1), "");
   world.clearPhrases();
   EXPECT_EQ(world.getPhrase(1023), "");
-}
-
-TEST_F(WorldTest, NewWorldState) {
-  gameWorld w;
-  EXPECT_EQ(w.getGameName(), "New Game");
-  EXPECT_EQ(w.getMapCount(), 0);
-  EXPECT_EQ(w.getChangeMap(), -1);
-  EXPECT_EQ(w.getSelectedObject(), -1);
-  int timer = 0, index = 0;
-  w.getDisplayPhrase(timer, index);
-  EXPECT_EQ(timer, -1);
-  EXPECT_EQ(index, -1);
 }
 
 TEST_F(WorldTest, ClearingAGameLeavesNoMaps) {

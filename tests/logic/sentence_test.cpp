@@ -132,21 +132,19 @@ TEST(LogicStrings, SentencesOutsideTheListAreIgnoredAndReported) {
   EXPECT_TRUE(messages.contains("^rERROR: ^wAttempted to access an unallocated logic sentence."));
 }
 
-TEST(LogicStrings, StateAccessorsForwardToTheSentence) {
+TEST(LogicStrings, ACopyIsItsOwn) {
   logicStrings list;
   list.addSentence();
-  list.addSentence();
-  list.setSentenceExecutionState(1, 1);
-  list.setSentenceTimer(250, 1);
-  list.sentenceSetOwner(6, 1);
-  EXPECT_EQ(list.getSentenceExecutionState(1), 1);
-  EXPECT_EQ(list.getSentenceTimer(1), 250);
-  EXPECT_EQ(list.sentenceGetOwner(1), 6);
-  EXPECT_EQ(list.getSentenceExecutionState(0), 0);
-
+  list.setSentenceTimer(250, 0);
+  list.sentenceSetOwner(6, 0);
   logicStrings copy = list;
-  copy.setSentenceTimer(1, 1);
-  EXPECT_EQ(list.getSentenceTimer(1), 250);  // a copy is its own
+  copy.setSentenceTimer(1, 0);
+  copy.changeSentence(0, kSlotAction, 751);
+  copy.addSentence();
+  EXPECT_EQ(list.getSentenceTimer(0), 250);
+  EXPECT_EQ(list.sentenceGetOwner(0), 6);
+  EXPECT_EQ(list.getSentenceStep(0, kSlotAction), 700);
+  EXPECT_EQ(list.getSentenceAmount(), 1);
 }
 
 }  // namespace
