@@ -1,0 +1,104 @@
+// Logic sentences: a rule of eight slots (opener, its operand, polarity,
+// condition, its operand, connective, action, its operand) with its owner and
+// run-time state, and `logicStrings`, the ordered list of at most 15 sentences
+// that a map (global logic) or an object (local logic) holds.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+namespace tf {
+
+// Slots of a sentence.
+enum SentenceSlot {
+  kSlotOpener = 0,
+  kSlotOpenerOperand = 1,
+  kSlotPolarity = 2,
+  kSlotCondition = 3,
+  kSlotConditionOperand = 4,
+  kSlotConnective = 5,
+  kSlotAction = 6,
+  kSlotActionOperand = 7,
+};
+
+constexpr int kSentenceSteps = 8;
+// A logic list holds at most this many sentences.
+constexpr int kMaxSentences = 15;
+
+class sentence {
+ public:
+  // "When object 0 is touching 0 then and 0", owner 0, not fired, timer 0.
+  sentence();
+
+  // Slots outside 0..7 are ignored and read as -1.
+  void setSentenceStep(int step, int id);
+  int getSentenceStep(int step) const;
+  // Writes all eight slots; owner, state and timer stay.
+  void setWholeSentence(int step0, int step1, int step2, int step3, int step4, int step5,
+                        int step6, int step7);
+
+  // Makes `ownerNum` the owner. An action aimed at the world editor's current
+  // object is aimed at the new owner instead, so that a copied object's logic
+  // speaks of the copy.
+  void setOwner(int ownerNum);
+  int getOwner() const { return owner; }
+  // Makes `ownerNum` the owner and changes nothing else.
+  void assignOwner(int ownerNum) { owner = ownerNum; }
+
+  void setExecutionState(int state) { executionState = state; }
+  int getExecutionState() const { return executionState; }
+  void setTimer(int time) { timer = time; }
+  int getTimer() const { return timer; }
+
+  // Keeps the object operands right after object `deleted` was removed from
+  // the map: a reference to it becomes 0, a reference to a later object moves
+  // down by one.
+  void renumberAfterObjectDeletion(int deleted);
+
+ private:
+  std::int32_t sentenceStep[kSentenceSteps];
+  std::int32_t owner = 0;
+  std::int32_t executionState = 0;  // 1: a "once" sentence has fired
+  std::int32_t timer = 0;           // seconds or milliseconds of the timed openers
+};
+
+class logicStrings {
+ public:
+  // Appends a new sentence; true when one was added (false when the list is full).
+  bool addSentence();
+  // Appends `s` as it is; false when the list is full.
+  bool appendSentence(const sentence& s);
+  // Removes sentence `sentenceNum`; later ones move up. False (and nothing
+  // changes) when there is no such sentence.
+  bool deleteSentence(int sentenceNum);
+  // Sets one slot of one sentence; ignored for a sentence not in the list.
+  void changeSentence(int sentenceNum, int step, int id);
+  // Reports an error and reads -1 for a sentence not in the list.
+  int getSentenceStep(int sentenceNum, int step) const;
+  // A copy of the sentence, or a new default sentence when there is none.
+  sentence getWholeSentence(int sentenceNum) const;
+  int getSentenceAmount() const { return static_cast<int>(sentences.size()); }
+
+  // Forward to the sentence; value first, sentence index second. Sentences
+  // not in the list are ignored and read as 0.
+  void sentenceSetOwner(int ownerNum, int sentenceNum);
+  int sentenceGetOwner(int sentenceNum) const;
+  void setSentenceExecutionState(int state, int sentenceNum);
+  int getSentenceExecutionState(int sentenceNum) const;
+  void setSentenceTimer(int time, int sentenceNum);
+  int getSentenceTimer(int sentenceNum) const;
+
+  // Every sentence gets `ownerNum` as its owner, without touching any slot.
+  void assignOwnerToAll(int ownerNum);
+  // Applies sentence::renumberAfterObjectDeletion to every sentence.
+  void renumberAfterObjectDeletion(int deleted);
+
+ private:
+  bool holds(int sentenceNum) const {
+    return sentenceNum >= 0 && sentenceNum < getSentenceAmount();
+  }
+
+  std::vector<sentence> sentences;  // execution order, index 0 first
+};
+
+}  // namespace tf
