@@ -4,6 +4,8 @@
 #include <algorithm>
 #include <iterator>
 
+#include "game/world.h"
+
 namespace tf {
 
 editor worldEditor;
@@ -46,6 +48,32 @@ bool editor::notInObjectList(int object) const {
 void editor::resetObjectList() {
   std::fill(objectList, objectList + objectListAmount, -1);
   objectListAmount = 0;
+}
+
+void editor::setRenderLayer(int layer, bool shown) {
+  if (layer >= 0 && layer < kRenderLayerCount) renderLayer[layer] = shown;
+}
+
+bool editor::getRenderLayer(int layer) const {
+  return layer >= 0 && layer < kRenderLayerCount && renderLayer[layer];
+}
+
+void editor::setCurrentTip(int tip) {
+  if (tip < 0) tip = kLastTip;
+  if (tip > kLastTip) tip = 0;
+  currentTip = tip;
+}
+
+void editor::setPhraseMenu(int page) {
+  if (page < -1) page = -1;
+  if (page >= kPhraseCount) page = 0;
+  phraseMenu = page;
+}
+
+void editor::setPhraseSelectorChoice(int choice) {
+  if (choice < 0) choice = kPhraseCount - 1;
+  if (choice > kPhraseCount - 1) choice = 0;
+  phraseSelectorChoice = choice;
 }
 
 }  // namespace tf

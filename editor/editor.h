@@ -20,6 +20,10 @@ enum EditorMode {
 
 // At most this many objects are selected at once.
 constexpr int kObjectListSize = 50;
+// Layer visibility switches: entries 0 to 6 are the layers shown as 1 to 7.
+constexpr int kRenderLayerCount = 8;
+// The tips of the editors are numbered 0 to kLastTip.
+constexpr int kLastTip = 18;
 
 class editor {
  public:
@@ -78,6 +82,51 @@ class editor {
   void setEndTest(int end) { endTest = end; }
   int getEndTest() const { return endTest; }
 
+  void setCurrentAnimImage(int image) { currentAnimImage = image; }
+  int getCurrentAnimImage() const { return currentAnimImage; }
+  void setCurrentButton(int button) { currentButton = button; }
+  int getCurrentButton() const { return currentButton; }
+  void setCurrentTextbox(int textbox) { currentTextbox = textbox; }
+  int getCurrentTextbox() const { return currentTextbox; }
+  void setCurrentTextline(int line) { currentTextline = line; }
+  int getCurrentTextline() const { return currentTextline; }
+  void setGLTimer(int timer, int sentence, int step) {
+    glTimer = timer;
+    glTimerSentence = sentence;
+    glTimerStep = step;
+  }
+  void getGLTimer(int& timer, int& sentence, int& step) const {
+    timer = glTimer;
+    sentence = glTimerSentence;
+    step = glTimerStep;
+  }
+  void setImageMenuTimer(int timer) { imageMenuTimer = timer; }
+  int getImageMenuTimer() const { return imageMenuTimer; }
+  void setImageMenuRow(int row) { imageMenuRow = row; }
+  int getImageMenuRow() const { return imageMenuRow; }
+  // Layers outside 0..7 are ignored and read as hidden.
+  void setRenderLayer(int layer, bool shown);
+  bool getRenderLayer(int layer) const;
+  // Below 0 wraps to the last tip, beyond the last to 0.
+  void setCurrentTip(int tip);
+  int getCurrentTip() const { return currentTip; }
+  void setTemplateSelect(int state) { templateSelectState = state; }
+  int getTemplateSelectState() const { return templateSelectState; }
+  // Below -1 becomes -1; 1024 and above becomes 0.
+  void setPhraseMenu(int page);
+  int getPhraseMenu() const { return phraseMenu; }
+  void setSAO(int on) { SAO = on; }
+  int getSAO() const { return SAO; }
+  void setCurrentSentence(int k) { currentSentence = k; }
+  int getCurrentSentence() const { return currentSentence; }
+  void setPhraseSelector(int page) { phraseSelector = page; }
+  int getPhraseSelector() const { return phraseSelector; }
+  // Wraps within 0..1023.
+  void setPhraseSelectorChoice(int choice);
+  int getPhraseSelectorChoice() const { return phraseSelectorChoice; }
+  void setWireframe(bool on) { wireFrame = on; }
+  bool getWireframe() const { return wireFrame; }
+
  private:
   int editorMode = kModeNothing;
   int curTile[2] = {0, 0};
@@ -89,6 +138,20 @@ class editor {
   int objectList[kObjectListSize];  // -1 in every unused slot
   int objectListAmount = 0;  // 0: single selection (curObject)
   int endTest = 0;           // 1: leave play-testing at the start of the next frame
+  int currentAnimImage = 0;
+  int currentButton = 0, currentTextbox = 0, currentTextline = 0;
+  int glTimer = 0, glTimerSentence = 0, glTimerStep = 0;
+  int imageMenuTimer = 0;  // above 0 open, 0 closed, -1 closed by a double click
+  int imageMenuRow = 0;
+  bool renderLayer[kRenderLayerCount] = {true, true, true, true, true, true, true, true};
+  int currentTip = 0;
+  int templateSelectState = 0;
+  int phraseMenu = -1;
+  int SAO = 0;  // 1: every object of the map is highlighted
+  int currentSentence = 0;
+  int phraseSelector = -1;
+  int phraseSelectorChoice = 0;
+  bool wireFrame = true;
 };
 
 extern editor worldEditor;

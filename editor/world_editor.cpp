@@ -1,0 +1,152 @@
+// World editor entry and exit, play-testing, camera rules and adding objects.
+#include "editor/world_editor.h"
+
+#include <boost/filesystem.hpp>
+
+#include "console/console.h"
+#include "core/camera.h"
+#include "core/log.h"
+#include "core/platform.h"
+#include "core/system.h"
+#include "editor/editor.h"
+#include "game/lifecycle.h"
+#include "game/world.h"
+#include "media/notice.h"
+#include "media/sound.h"
+#include "menus/help.h"
+#include "menus/ui.h"
+
+namespace tf {
+namespace {
+
+// World units per tile, and the camera's step when it drifts back to the map.
+
+constexpr float kDriftStep = 0.06f;
+constexpr float kNewObjectHalfSize = 0.1f;
+constexpr int kNewObjectImage = 1;
+
+void centreCameraOnMap() {
+  int w = 0, h = 0;
+  std::string name;
+  world.worldGetMap(w, h, name, world.getCurrentMap());
+  camera.SetPos(w * kTileSize / 2, h * kTileSize / 2, 0);
+}
+
+void resetSelection() {
+  worldEditor.setCurrentTile(0, 0);
+  worldEditor.setCurrentObject(0);
+  worldEditor.setEditorMode(kModeNothing);
+  worldEditor.setHelpMenu(0);
+  worldEditor.resetObjectList();
+}
+
+}  // namespace
+
+void loadGameEditor(const std::string& game) {
+  console.echo("");
+  console.echo("^2^gWorld Editor Initializing...");
+  if (checkGameName(game)) {
+    loadPredefinedUI(game);
+    return;
+  }
+  if (!boost::filesystem::is_regular_file("games/" + game + "/system/map.cfg")) {
+    systemMsg("^rERROR: ^wUnable to open game: ^y" + game);
+    notice.setNotice("^yERROR", "^wUnable to open game: ^y" + game);
+    return;
+  }
+  int state = gameSys.getGameState();
+  if (state == kStatePlay || state == kStateWorldEditor || state == kStatePlaytest) {
+    console.echo("^rERROR: ^wCannot load game editor, a current game is already loaded");
+    notice.setNotice("^yERROR", "Cannot load game editor, a current game is already loaded");
+    return;
+  }
+  loadGame(game);
+  if (!world.getGameLoaded()) return;
+  gameSys.setLastGameEdited(game);
+  console.echo("^yNOTE: ^wDefault Tessera Forge help is enabled while the World Editor is in use.");
+  resetSelection();
+  centreCameraOnMap();
+  for (int layer = 0; layer < kRenderLayerCount; ++layer) worldEditor.setRenderLayer(layer, true);
+  initHelp("default");
+  loadMenu(gameUI.getEditorMainMenu());
+  gameSys.setGameState(kStateWorldEditor);
+  console.echo("");
+  console.echo("^2^gWorld Editor Successfully Initialized");
+  console.echo("");
+}
+
+void leaveGameEditor() {
+  int state = gameSys.getGameState();
+  if (state != kStateDialog && state != kStateWorldEditor) {
+    systemMsg("^rERROR: ^wGame editor is not active, cannot exit editor");
+    notice.setNotice("^yERROR", "Game editor is not active, cannot exit editor");
+    return;
+  }
+  leaveGame();
+}
+
+void editGame() {
+  loadMenu(gameUI.getEditorMenu());
+  worldEditor.setEditorMode(kModeNothing);
+  worldEditor.setHelpMenu(0);
+  worldEditor.setWelcome(1, 1);
+}
+
+void editMenu() { loadMenu(gameUI.getEditorMainMenu()); }
+
+void enterTest() {
+  if (gameSys.getGameState() != kStateWorldEditor || gameUI.getCurrentMenu() != gameUI.getEditorMenu()) return;
+  worldBackup = world;
+  float x, y, z;
+  camera.GetPos(x, y, z);
+  camera.SetStorPos(x, y, z);
+  world.setChangeMap(-1);
+  stopGameSounds();
+  gameSys.setGameState(kStatePlaytest);
+}
+
+void returnToEditor() {
+  if (gameSys.getGameState() != kStatePlaytest) return;
+  world = worldBackup;
+  float x, y, z;
+  camera.GetStorPos(x, y, z);
+  camera.SetPos(x, y, z);
+  platform().ignoreKeyRepeat(false);
+  gameSys.resetKeyState();
+  stopGameSounds();
+  gameSys.setGameState(kStateWorldEditor);
+  platform().setCursor(CursorShape::Arrow);
+}
+
+bool editorScroll(float speed) { return false; }
+
+void checkEditorCamera() {
+  int w = 0, h = 0;
+  std::string name;
+  world.worldGetMap(w, h, name, world.getCurrentMap());
+  float x, y, z;
+  camera.GetPos(x, y, z);
+  if (x > w * kTileSize) x -= kDriftStep;
+  if (x < 0) x += kDriftStep;
+  if (y > h * kTileSize) y -= kDriftStep;
+  if (y < 0) y += kDriftStep;
+  camera.SetPos(x, y, z);
+}
+
+void addObject() {
+  int m = world.getCurrentMap();
+  int count = world.worldGetObjectCount(m);
+  if (count >= kMaxObjects) {
+    notice.setNotice("Too many objects", "You have exceeded the maximum # of objects for this map");
+    return;
+  }
+  worldEditor.resetObjectList();
+  float x, y, z;
+  camera.GetPos(x, y, z);
+  world.worldSetObject(x, y, kNewObjectHalfSize, kNewObjectHalfSize, kNewObjectImage, 0, count, m);
+  playSystemSound(kSoundBoop, 0);
+  worldEditor.setCurrentObject(count);
+  worldEditor.setEditorMode(kModeObject);
+}
+
+}  // namespace tf
