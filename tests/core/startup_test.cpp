@@ -9,22 +9,15 @@
 #include "manual_clock.h"
 #include "media/splash.h"
 #include "messages.h"
+#include "settings_guard.h"
 
 namespace {
 
 class StartupSettings : public ::testing::Test {
  protected:
-  void SetUp() override {
-    saved = tf::gameSys;
-    tf::scriptSys.clear();
-  }
-  void TearDown() override {
-    tf::gameSys = saved;
-    tf::scriptSys.clear();
-    tf::splash.setHideSplash(false);
-  }
+  void TearDown() override { tf::splash.setHideSplash(false); }
   void settings(const std::string& text) { tf::scriptSys.readText(text, "system.cfg"); }
-  tf::System saved;
+  tftest::SettingsGuard guard;
 };
 
 std::string window(int x, int y, int w, int h) {
@@ -112,11 +105,7 @@ TEST_F(StartupSettings, MissingSoundSettingsGiveSoundOnAtVolumeZero) {
 
 class Pacing : public ::testing::Test {
  protected:
-  void SetUp() override {
-    saved = tf::gameSys;
-    tf::resetFramePacing();
-  }
-  void TearDown() override { tf::gameSys = saved; }
+  void SetUp() override { tf::resetFramePacing(); }
   // Frames drawn while time runs from now to now + span in steps of 1 ms.
   int framesOver(int span) {
     int frames = 0;
@@ -127,7 +116,7 @@ class Pacing : public ::testing::Test {
     return frames;
   }
   tftest::ManualClock clock{0};
-  tf::System saved;
+  tftest::SettingsGuard guard;
 };
 
 TEST_F(Pacing, MenusFollowTheCapPlayRunsAtSixtyWhateverTheCap) {

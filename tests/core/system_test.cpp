@@ -6,6 +6,7 @@
 #include "core/script_object.h"
 #include "messages.h"
 #include "recording_platform.h"
+#include "settings_guard.h"
 #include "temp_dir.h"
 
 namespace {
@@ -99,16 +100,8 @@ TEST(FullScreen, SwitchesAndReportsTheModeInForce) {
 
 class Settings : public ::testing::Test {
  protected:
-  void SetUp() override {
-    saved = tf::gameSys;
-    tf::scriptSys.clear();
-  }
-  void TearDown() override {
-    tf::gameSys = saved;
-    tf::scriptSys.clear();
-  }
+  tftest::SettingsGuard guard;
   tftest::ScopedWorkDir dir;
-  System saved;
 };
 
 TEST_F(Settings, SavedFileHasTheExactLayout) {
