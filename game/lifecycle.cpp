@@ -113,6 +113,7 @@ void showToolkitMenus() {
 // game is kept and the toolkit's own menus are shown again.
 void abandonLoad() {
   world = gameWorld();
+  worldBackup = gameWorld();
   scriptMap.clear();
   scriptLogic.clear();
   showToolkitMenus();
