@@ -136,7 +136,7 @@ TEST_F(EditorEntry, GamesThatCannotBeOpenedAreRefusedBeforeAnythingChanges) {
   }
 }
 
-TEST_F(EditorEntry, ATookitMenuSetNameOpensTheMenuEditor) {
+TEST_F(EditorEntry, AToolkitMenuSetNameOpensTheMenuEditor) {
   loadGameEditor("ingameui");
   EXPECT_EQ(world.getGameName(), "ingameui");
   EXPECT_EQ(gameSys.getGameState(), kStateMenuEditor);
