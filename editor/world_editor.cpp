@@ -1,14 +1,13 @@
 // World editor entry and exit, play-testing, camera rules and adding objects.
 #include "editor/world_editor.h"
 
-#include <boost/filesystem.hpp>
-
 #include "console/console.h"
 #include "core/camera.h"
 #include "core/log.h"
 #include "core/platform.h"
 #include "core/system.h"
 #include "editor/editor.h"
+#include "game/game_names.h"
 #include "game/lifecycle.h"
 #include "game/world.h"
 #include "media/notice.h"
@@ -32,15 +31,25 @@ void centreCameraOnMap() {
   camera.SetPos(w * kTileSize / 2, h * kTileSize / 2, 0);
 }
 
-void resetSelection() {
+void refuseUnopenedGame(const std::string& game) {
+  const std::string shown = shownGameName(game);
+  systemMsg("^rERROR: ^wUnable to open game: ^y" + shown);
+  notice.setNotice("^yERROR", "^wUnable to open game: ^y" + shown);
+}
+
+}  // namespace
+
+void resetEditorSelection() {
+  worldEditor.setCurrentAnimImage(0);
+  worldEditor.setCurrentButton(0);
+  worldEditor.setCurrentTextbox(0);
+  worldEditor.setCurrentTextline(0);
   worldEditor.setCurrentTile(0, 0);
   worldEditor.setCurrentObject(0);
   worldEditor.setEditorMode(kModeNothing);
   worldEditor.setHelpMenu(0);
   worldEditor.resetObjectList();
 }
-
-}  // namespace
 
 void loadGameEditor(const std::string& game) {
   console.echo("");
@@ -49,9 +58,8 @@ void loadGameEditor(const std::string& game) {
     loadPredefinedUI(game);
     return;
   }
-  if (!boost::filesystem::is_regular_file("games/" + game + "/system/map.cfg")) {
-    systemMsg("^rERROR: ^wUnable to open game: ^y" + game);
-    notice.setNotice("^yERROR", "^wUnable to open game: ^y" + game);
+  if (!gameMapFileOpens(game)) {
+    refuseUnopenedGame(game);
     return;
   }
   int state = gameSys.getGameState();
@@ -64,7 +72,8 @@ void loadGameEditor(const std::string& game) {
   if (!world.getGameLoaded()) return;
   gameSys.setLastGameEdited(game);
   console.echo("^yNOTE: ^wDefault Tessera Forge help is enabled while the World Editor is in use.");
-  resetSelection();
+  resetEditorSelection();
+  worldEditor.setCurrentTip(0);
   centreCameraOnMap();
   for (int layer = 0; layer < kRenderLayerCount; ++layer) worldEditor.setRenderLayer(layer, true);
   initHelp("default");
@@ -82,17 +91,24 @@ void leaveGameEditor() {
     notice.setNotice("^yERROR", "Game editor is not active, cannot exit editor");
     return;
   }
+  worldEditor.setImageMenuRow(0);
+  worldEditor.setPhraseSelectorChoice(0);
+  worldEditor.setPhraseMenu(-1);
   leaveGame();
 }
 
 void editGame() {
   loadMenu(gameUI.getEditorMenu());
+  worldEditor.setCurrentTip(0);
   worldEditor.setEditorMode(kModeNothing);
   worldEditor.setHelpMenu(0);
   worldEditor.setWelcome(1, 1);
 }
 
-void editMenu() { loadMenu(gameUI.getEditorMainMenu()); }
+void editMenu() {
+  worldEditor.setCurrentAnimImage(0);
+  loadMenu(gameUI.getEditorMainMenu());
+}
 
 void enterTest() {
   if (gameSys.getGameState() != kStateWorldEditor || gameUI.getCurrentMenu() != gameUI.getEditorMenu()) return;
@@ -135,6 +151,7 @@ void checkEditorCamera() {
 
 void addObject() {
   int m = world.getCurrentMap();
+  if (m >= world.getMapCount()) return;  // the toolkit's own menu sets hold no map
   int count = world.worldGetObjectCount(m);
   if (count >= kMaxObjects) {
     notice.setNotice("Too many objects", "You have exceeded the maximum # of objects for this map");

@@ -24,4 +24,9 @@ void checkEditorCamera();
 // Adds an object at the camera and selects it.
 void addObject();
 
+// Clears the editors' selection: the animated image, the menu editor's
+// button, textbox and text line, the tile and its range, the object and the
+// multiple selection; mode 0 and the first block of help lines.
+void resetEditorSelection();
+
 }  // namespace tf

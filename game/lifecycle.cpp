@@ -1,43 +1,215 @@
-// Game lifecycle.
+// Game lifecycle: the loaders of the other modules run in order, with a
+// loading screen between them, and the game and input states set around them.
 #include "game/lifecycle.h"
 
-#include <boost/filesystem.hpp>
+#include <cstdio>
 
 #include "console/console.h"
+#include "core/camera.h"
 #include "core/log.h"
-#include "core/script_object.h"
+#include "core/numbers.h"
 #include "core/platform.h"
+#include "core/script_object.h"
 #include "core/system.h"
 #include "editor/editor.h"
 #include "editor/world_editor.h"
+#include "game/game_names.h"
+#include "game/logic_file.h"
 #include "game/map_file.h"
 #include "game/world.h"
 #include "media/images.h"
 #include "media/notice.h"
 #include "media/sound.h"
+#include "media/splash.h"
 #include "menus/game_list.h"
 #include "menus/help.h"
 #include "menus/ui.h"
-#include "menus/ui_file.h"
 
 namespace tf {
 namespace {
 
 constexpr const char* kAutoloadFile = "system/autoload.cfg";
+// The toolkit's own menus and help.
+constexpr const char* kToolkitSet = "default";
+// The name a load reports when the game's images could not be loaded.
+constexpr const char* kImageFailureName = "ERROR!";
+// Where the camera starts over a newly created game.
+constexpr float kNewGameCameraX = 1.3f;
+constexpr float kNewGameCameraY = 1.5f;
 
 void refuse(const std::string& logLine, const std::string& title, const std::string& message) {
   systemMsg(logLine);
   notice.setNotice(title, message);
 }
 
+void refuseWhileEditing() {
+  const char* text = "Cannot load game, the editor is currently active.";
+  console.echo(text);
+  notice.setNotice("^yERROR", text);
+}
+
+bool fileOpens(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return false;
+  std::fclose(file);
+  return true;
+}
+
+// Stops the game's sounds and releases their buffers and the game voices.
+// Every load creates the voices anew, so they are released even for a game
+// without sounds.
+void releaseGameSounds() {
+  stopGameSounds();
+  freeGameSounds(world.getGameSoundCount());
+  world.setGameSoundCount(0);
+}
+
+// Drops the game held in `world`, when there is one, before another is read.
+void clearPreviousGame(bool clearLogicFile, float percent) {
+  if (!world.getGameLoaded()) return;
+  console.echo("Game already loaded, clearing previous game");
+  world.clearMapData();
+  worldEditor.setCurrentAnimImage(0);
+  scriptMap.clear();
+  if (clearLogicFile) scriptLogic.clear();
+  releaseGameSounds();
+  loadRender("Previous Game Data Cleared", percent);
+}
+
+// A game is built in an empty world, so that nothing of a game played or
+// left before (scores, phrases, pending map changes) carries over into it.
+void startWorld(const std::string& name) {
+  world = gameWorld();
+  world.setGameName(name);
+}
+
+// The menu the menu file names as its first, or menu 0 when it names none.
+int introMenu() {
+  int menu = truncToInt(scriptUI.findLineF("intromenu"));
+  return menu >= 0 && menu < gameUI.getMenuCount() ? menu : 0;
+}
+
+// Reads a menu set. Reading one of the toolkit's sets starts the menu music,
+// so the music is stopped first: one loop plays at a time.
+void readMenuSet(const std::string& name) {
+  stopSystemSound(kSoundMainMenu);
+  loadUI(name, true);
+}
+
+// The toolkit's own menus and help, on the menu file's first menu.
+void showToolkitMenus() {
+  readMenuSet(kToolkitSet);
+  initHelp(kToolkitSet);
+  worldEditor.setEditorMode(kModeNothing);
+  worldEditor.setCurrentTextbox(-1);
+  worldEditor.setCurrentTextline(-1);
+  worldEditor.setCurrentButton(-1);
+  gameSys.setInputState(kInputNormal);
+  gameSys.setGameState(kStateMenus);
+  loadMenu(introMenu());
+}
+
+// A load that failed after the previous game was dropped: nothing of either
+// game is kept and the toolkit's own menus are shown again.
+void abandonLoad() {
+  world = gameWorld();
+  worldBackup = gameWorld();
+  scriptMap.clear();
+  scriptLogic.clear();
+  showToolkitMenus();
+}
+
+void reportImageFailure() {
+  refuse(std::string("Error loading Game: ") + kImageFailureName + ". Image loading error!", "Load Game",
+         "^rERROR:^w Cannot load game because images were not found.");
+}
+
+// The game's splash pictures, or in debug mode its menus at once.
+void openLoadedGame() {
+  if (gameSys.getDebugState()) {
+    gameSys.setGameState(kStateMenus);
+    return;
+  }
+  // The sequencer starts from its first picture at its next frame.
+  splash.setHideSplash(false);
+  splash.setResetSplash(true);
+  gameSys.setGameState(kStateSplash);
+}
+
+bool refuseNewGameName(const std::string& name) {
+  if (checkGameName(name)) {
+    refuse("^rERROR:^w Cannot create game, the name: ^y" + name + "^w is a registered name", "^yERROR",
+           "Cannot create game, the name: ^y" + name + "^w is a registered name");
+    return true;
+  }
+  if (name.empty()) {
+    refuse("^rERROR: ^wCannot create game, no game name has been entered.", "^yERROR",
+           "Cannot create game, no game name has been entered.");
+    return true;
+  }
+  if (name == kToolkitSet) {
+    refuse("^rERROR:^w ^yDefault^w is a reserved name and CANNOT be used.", "Game Load",
+           "^yDefault^w is a reserved name and CANNOT be used.");
+    return true;
+  }
+  const std::string shown = shownGameName(name);
+  if (!isSafeGameName(name)) {
+    refuse("^rERROR:^w Cannot create game, the name: ^y" + shown + "^w cannot be a folder name", "^yERROR",
+           "Cannot create game, the name: ^y" + shown + "^w cannot be a folder name");
+    return true;
+  }
+  // Saving the new game would replace the existing game's files.
+  if (gameMapFileOpens(name)) {
+    refuse("^rERROR:^w Cannot create game, a game named ^y" + shown + "^w already exists", "^yERROR",
+           "Cannot create game, a game named ^y" + shown + "^w already exists");
+    return true;
+  }
+  return false;
+}
+
 }  // namespace
 
 bool checkGameName(const std::string& name) { return name == "mainui" || name == "ingameui"; }
 
+void createGame(const std::string& name, int w, int h) {
+  if (gameSys.getGameState() == kStateWorldEditor) {
+    refuse("^rERROR: ^wCannot create game, the editor is currently active.", "^yERROR",
+           "Cannot create game, the editor is currently active.");
+    return;
+  }
+  if (refuseNewGameName(name)) return;
+  if (w < 1 || h < 1 || w > kMaxMapSide || h > kMaxMapSide) {
+    refuse("^rERROR: ^wCannot create game, invalid map size specified.", "^yERROR",
+           "Cannot create game, invalid map size specified.");
+    return;
+  }
+  clearPreviousGame(true, 0.0f);
+  startWorld(name);
+  readMenuSet(name);
+  stopSystemSound(kSoundMainMenu);
+  if (!loadGameImages()) {
+    reportImageFailure();
+    abandonLoad();
+    return;
+  }
+  uiScriptString.setString("", 2);
+  world.allocateMaps(1);
+  world.worldSetMap(w, h, name, 0);
+  world.setGameLoaded(true);
+  gameSys.setInputState(kInputNormal);
+
+  editGame();
+  resetEditorSelection();
+  for (int layer = 0; layer < kRenderLayerCount; ++layer) worldEditor.setRenderLayer(layer, true);
+  camera.SetPos(kNewGameCameraX, kNewGameCameraY, 0);
+  gameSys.setGameState(kStateWorldEditor);
+  worldEditor.setWelcome(1, 0);
+  systemMsg("Game: " + name + " has been created successfully.");
+}
+
 void loadGame(const std::string& name) {
   if (gameSys.getGameState() == kStateWorldEditor) {
-    console.echo("Cannot load game, the editor is currently active.");
-    notice.setNotice("^yERROR", "Cannot load game, the editor is currently active.");
+    refuseWhileEditing();
     return;
   }
   if (name.empty()) {
@@ -50,33 +222,100 @@ void loadGame(const std::string& name) {
            "You cannot load ^ymainui ^wor ^yingameui^w as a game!");
     return;
   }
+  const std::string shown = shownGameName(name);
   console.echo("");
-  console.echo("^2^y" + name + "^g Game World Initializing...");
-  if (!boost::filesystem::is_regular_file(mapFilePath(name))) {
-    refuse("^rERROR: ^wUnable to open game: ^y" + name, "^yERROR", "Unable to open game: ^y" + name);
+  console.echo("^2^y" + shown + "^g Game World Initializing...");
+  if (!gameMapFileOpens(name)) {
+    refuse("^rERROR: ^wUnable to open game: ^y" + shown, "^yERROR", "Unable to open game: ^y" + shown);
     return;
   }
+
   stopSystemSound(kSoundMainMenu);
-  if (world.getGameLoaded()) {
-    console.echo("Game already loaded, clearing previous game");
-    world.clearMapData();
-    scriptMap.clear();
-    scriptLogic.clear();
-  }
-  world.setGameName(name);
-  loadUI(name, true);
+  clearPreviousGame(true, 0.0f);
+  startWorld(name);
+  readMenuSet(name);
   initHelp(name);
+
+  loadRender("Loading Game Images", 0.8f);
+  console.echo("");
+  console.echo("^2^y" + name + "^w Game Initializing...");
+  console.echo("");
+  if (!loadGameImages()) {
+    reportImageFailure();
+    abandonLoad();
+    return;
+  }
+
+  loadRender("Loading Game Maps", 0.85f);
+  if (!loadGameMaps()) {
+    refuse("Error loading Game: " + name + ". Map Loading Error!", "Load Game",
+           "^rERROR:^w Cannot load game because the map file is missing!");
+    abandonLoad();
+    return;
+  }
+
+  loadRender("Setting up Image Animations", 0.9f);
+  applyImageAnimations();
+  loadRender("Loading Game Sounds", 0.92f);
+  world.setGameSoundCount(loadGameSounds(name));
+  loadRender("Loading Game Logic", 0.95f);
+  loadGameLogic();
+  world.setGameCondition(0);
+  world.setGameBox(0, 0);
+  world.setIngameInputDisallow(false);
+  loadRender("Loading Interactive Help System", 0.97f);
   world.setGameLoaded(true);
-  gameSys.setGameState(kStateMenus);
+
+  openLoadedGame();
   gameSys.setInputState(kInputNormal);
+  camera.SetPos(0, 0, 0);
+  loadRender("Game Successfully loaded", 1.0f);
+  worldBackup = world;
+
   systemMsg("Game: " + name + " has been loaded successfully.");
   systemMsg("");
   console.echo("^2^y" + name + "^g Game World Initialization Successful");
   console.echo("");
 }
 
+void loadPredefinedUI(const std::string& name) {
+  if (!checkGameName(name) || !isSafeGameName(name)) return;
+  if (gameSys.getGameState() == kStateWorldEditor) {
+    refuseWhileEditing();
+    return;
+  }
+  loadRender("Predefined UI Initializing...", 0.0f);
+  console.echo("");
+  console.echo("^2^y" + name + "^g Predefined UI Initializing...");
+  clearPreviousGame(false, 0.2f);
+
+  startWorld(name);
+  // Reading the menu file also switches on the animations of the menu images
+  // that it names.
+  readMenuSet(name);
+  loadRender("Loading Interactive Help System", 0.7f);
+  initHelp(kToolkitSet);
+  loadRender("Configuring UI Settings", 0.8f);
+
+  loadRender("Setting Editor Controls", 0.9f);
+  world.setGameLoaded(true);
+  resetEditorSelection();
+  loadMenu(0);
+  gameSys.setGameState(kStateMenuEditor);
+  gameSys.setInputState(kInputNormal);
+  if (name == "mainui") {
+    // Reading the menu file may have started the music already.
+    stopSystemSound(kSoundMainMenu);
+    playSystemSound(kSoundMainMenu, 1);
+  }
+  loadRender("Predefined UI Successfully Loaded", 1.0f);
+}
+
 void leaveGame() {
-  gameSys.resetKeyState();
+  platform().ignoreKeyRepeat(false);
+  for (int key = 0; key < kSpecialKeyCount; ++key) gameSys.setKeyState(key, kKeyIdle);
+  world.resetGlobalScores();
+  world.clearPhrases();
   if (!world.getGameLoaded()) {
     console.echo("^rERROR: ^wUnable to leave game because it is currently not loaded");
     notice.setNotice("^yERROR", "Unable to leave game because it is currently not loaded");
@@ -85,107 +324,24 @@ void leaveGame() {
   console.echo("Leaving current game.");
   world.clearMapData();
   scriptMap.clear();
-  loadUI("default", true);
-  initHelp("default");
-  gameSys.setInputState(kInputNormal);
-  gameSys.setGameState(kStateMenus);
-}
-
-bool autoLoadGame() {
-  if (!boost::filesystem::is_regular_file(kAutoloadFile)) {
-    systemMsg("^yNOTE: ^wNo autoload file found, loading Tessera Forge Main UI");
-    return false;
-  }
-  scriptUI.readFile(kAutoloadFile);
-  std::string name = scriptUI.findLineS("autoload");
-  if (name == "NULL") {
-    systemMsg("^rERROR: ^wAn autoload file was found, but the information inside was invalid.");
-    systemMsg("^wThe main Tessera Forge UI will be loaded instead");
-    return false;
-  }
-  loadGame(name);
-  if (!world.getGameLoaded()) {
-    systemMsg("^rERROR: ^wAutoload file found, and the information was checked as valid.");
-    systemMsg("^wHowever an error occured loading the game.");
-    systemMsg("^wLoading Tessera Forge Main Menu instead.");
-    return false;
-  }
-  return true;
-}
-
-}  // namespace tf
-
-namespace tf {
-
-void createGame(const std::string& name, int w, int h) {
-  if (gameSys.getGameState() == kStateWorldEditor) {
-    refuse("^rERROR: ^wCannot create game, the editor is currently active.", "^yERROR",
-           "Cannot create game, the editor is currently active.");
-    return;
-  }
-  if (checkGameName(name)) {
-    refuse("^rERROR:^w Cannot create game, the name: ^y" + name + "^w is a registered name", "^yERROR",
-           "Cannot create game, the name: ^y" + name + "^w is a registered name");
-    return;
-  }
-  if (name.empty()) {
-    refuse("^rERROR: ^wCannot create game, no game name has been entered.", "^yERROR",
-           "Cannot create game, no game name has been entered.");
-    return;
-  }
-  if (name == "default") {
-    refuse("^rERROR:^w ^yDefault^w is a reserved name and CANNOT be used.", "Game Load",
-           "^yDefault^w is a reserved name and CANNOT be used.");
-    return;
-  }
-  if (w < 1 || h < 1) {
-    refuse("^rERROR: ^wCannot create game, invalid map size specified.", "^yERROR",
-           "Cannot create game, invalid map size specified.");
-    return;
-  }
-  world.setGameName(name);
-  loadUI(name, true);
-  stopSystemSound(kSoundMainMenu);
-  loadGameImages();
-  uiScriptString.setString("", 2);
-  world.allocateMaps(1);
-  world.worldSetMap(w, h, name, 0);
-  world.setGameLoaded(true);
-  gameSys.setInputState(kInputNormal);
-  editGame();
-  gameSys.setGameState(kStateWorldEditor);
-  worldEditor.setWelcome(1, 0);
-  systemMsg("Game: " + name + " has been created successfully.");
-}
-
-void loadPredefinedUI(const std::string& name) {
-  if (!checkGameName(name)) return;
-  if (gameSys.getGameState() == kStateWorldEditor) {
-    console.echo("Cannot load game, the editor is currently active.");
-    notice.setNotice("^yERROR", "Cannot load game, the editor is currently active.");
-    return;
-  }
-  if (world.getGameLoaded()) {
-    console.echo("Game already loaded, clearing previous game");
-    world.clearMapData();
-    scriptMap.clear();
-  }
-  world.setGameName(name);
-  loadUI(name, true);
-  initHelp("default");
-  world.setGameLoaded(true);
-  loadMenu(0);
-  gameSys.setGameState(kStateMenuEditor);
-  gameSys.setInputState(kInputNormal);
+  worldEditor.setPhraseMenu(-1);
+  worldEditor.setSAO(0);
+  world.setGameBox(-1, 0);
+  world.setDisplayPhrase(-1, 0);
+  world.clearPhrases();
+  releaseGameSounds();
+  showToolkitMenus();
 }
 
 void saveProject() {
-  if (!checkGameName(world.getGameName()) && !saveGameWorld()) return;
+  const std::string name = world.getGameName();
+  // A game that could not be written is reported by the writer itself.
+  if (!checkGameName(name) && !saveGameWorld()) return;
   saveUI();
   updateGameList();
   systemMsg("The project has been successfully saved.");
   systemMsg("");
-  notice.setNotice("Project Saved", "The project^y " + world.getGameName() + "^w has been successfully saved.");
+  notice.setNotice("Project Saved", "The project^y " + name + "^w has been successfully saved.");
   playSystemSound(kSoundClose, 0);
 }
 
@@ -219,9 +375,34 @@ void loadIngameMainMenu() {
   gameUI.setPressedButton(-1);
   gameUI.setHoverButton(-1);
   gameSys.setLeftMouse(0);
-  for (int id = 0; id < kGlobalScoreCount; ++id) world.setGlobalScore(id, 0);
+  world.resetGlobalScores();
   for (int key = 0; key < kSpecialKeyCount; ++key) gameSys.setKeyState(key, kKeyIdle);
   platform().setCursor(CursorShape::Arrow);
+}
+
+bool autoLoadGame() {
+  if (!fileOpens(kAutoloadFile)) {
+    systemMsg("^yNOTE: ^wNo autoload file found, loading Tessera Forge Main UI");
+    return false;
+  }
+  scriptUI.clear();
+  scriptUI.readFile(kAutoloadFile);
+  const std::string name = scriptUI.findLineS("autoload");
+  // Whatever else the file holds must not be read as part of a menu file.
+  scriptUI.clear();
+  if (name == "NULL") {
+    systemMsg("^rERROR: ^wAn autoload file was found, but the information inside was invalid.");
+    systemMsg("^wThe main Tessera Forge UI will be loaded instead");
+    return false;
+  }
+  loadGame(name);
+  if (!world.getGameLoaded()) {
+    systemMsg("^rERROR: ^wAutoload file found, and the information was checked as valid.");
+    systemMsg("^wHowever an error occured loading the game.");
+    systemMsg("^wLoading Tessera Forge Main Menu instead.");
+    return false;
+  }
+  return true;
 }
 
 }  // namespace tf

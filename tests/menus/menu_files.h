@@ -18,6 +18,7 @@
 #include "media/sound.h"
 #include "media/splash.h"
 #include "menus/ui.h"
+#include "recording_audio.h"
 #include "recording_platform.h"
 #include "temp_dir.h"
 
@@ -31,22 +32,6 @@ class LoadingPlatform : public RecordingPlatform {
     percents.push_back(percent);
   }
   std::vector<float> percents;
-};
-
-// A sound device that remembers which buffers were started, and how.
-class RecordingAudio : public tf::AudioDevice {
- public:
-  unsigned createVoice() override { return ++voices; }
-  unsigned loadWav(const std::string& path) override {
-    files.push_back(path);
-    return static_cast<unsigned>(files.size());
-  }
-  void play(unsigned voice, unsigned buffer, float gain, bool loop) override {
-    played.push_back(files.at(buffer - 1) + (loop ? " looping" : " once"));
-  }
-  std::vector<std::string> files;
-  std::vector<std::string> played;
-  unsigned voices = 0;
 };
 
 class MenuFiles : public ::testing::Test {

@@ -1,0 +1,292 @@
+// The ways into and out of the editors that the menus' buttons take: opening
+// a game in the world editor, its two screens, leaving it, play-testing and
+// coming back, adding an object, and the menu editor on a game's menus.
+#include "editor/world_editor.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "console/console.h"
+#include "core/camera.h"
+#include "core/system.h"
+#include "editor/editor.h"
+#include "editor/menu_editor.h"
+#include "game/lifecycle.h"
+#include "game/world.h"
+#include "game_tree.h"
+#include "media/notice.h"
+#include "media/sound.h"
+#include "menus/help.h"
+#include "menus/ui.h"
+#include "messages.h"
+#include "world_compare.h"
+
+using namespace tf;
+
+namespace {
+
+std::string shownNotice() {
+  std::string title, message;
+  int time = 0;
+  notice.getNotice(title, message, time);
+  return time == 1 ? title + " | " + message : "(none)";
+}
+
+class EditorEntry : public tftest::GameTree {
+ protected:
+  void SetUp() override {
+    GameTree::SetUp();
+    writeGame("alpha", tftest::sampleGame());
+  }
+
+  // The editor's state from an earlier session, none of it at its start value.
+  void dirtyEditor() {
+    worldEditor.setEditorMode(kModeFog);
+    worldEditor.setCurrentTile(3, 2);
+    worldEditor.setCurrentObject(1);
+    worldEditor.setObjectList(0, 1);
+    worldEditor.setObjectListAmount(1);
+    worldEditor.setCurrentAnimImage(5);
+    worldEditor.setCurrentButton(2);
+    worldEditor.setCurrentTextbox(3);
+    worldEditor.setCurrentTextline(4);
+    worldEditor.setHelpMenu(2);
+    worldEditor.setCurrentTip(7);
+    worldEditor.setRenderLayer(0, false);
+    worldEditor.setRenderLayer(7, false);
+  }
+
+  void openAlpha() {
+    loadGameEditor("alpha");
+    ASSERT_EQ(gameSys.getGameState(), kStateWorldEditor);
+  }
+};
+
+TEST_F(EditorEntry, OpeningAGameInTheEditor) {
+  dirtyEditor();
+  gameSys.setLastGameEdited("older");
+  tftest::MessageLog messages;
+
+  loadGameEditor("alpha");
+
+  EXPECT_TRUE(world.getGameLoaded());
+  EXPECT_TRUE(tftest::sameStoredWorld(tftest::sampleGame(), world));
+  EXPECT_EQ(gameSys.getLastGameEdited(), "alpha");
+  EXPECT_EQ(gameSys.getGameState(), kStateWorldEditor);
+  EXPECT_EQ(gameUI.getCurrentMenu(), tftest::kGameEditorMainMenu);
+  EXPECT_EQ(uiHelp.getHelpTitle(), tftest::kToolkitHelpTitle);  // the toolkit's help while editing
+
+  EXPECT_EQ(worldEditor.getEditorMode(), kModeNothing);
+  int x = -1, y = -1;
+  worldEditor.getStartingTile(x, y);
+  EXPECT_EQ(x + y, 0);
+  EXPECT_EQ(worldEditor.getCurrentObject(), 0);
+  EXPECT_EQ(worldEditor.getObjectListAmount(), 0);
+  EXPECT_EQ(worldEditor.getObjectList(0), -1);
+  EXPECT_EQ(worldEditor.getCurrentAnimImage(), 0);
+  EXPECT_EQ(worldEditor.getCurrentButton(), 0);
+  EXPECT_EQ(worldEditor.getCurrentTextbox(), 0);
+  EXPECT_EQ(worldEditor.getCurrentTextline(), 0);
+  EXPECT_EQ(worldEditor.getHelpMenu(), 0);
+  EXPECT_EQ(worldEditor.getCurrentTip(), 0);
+  EXPECT_TRUE(worldEditor.getRenderLayer(0));
+  EXPECT_TRUE(worldEditor.getRenderLayer(7));
+
+  // The camera is over the middle of the first map, 4 by 3 tiles.
+  float cx, cy, cz;
+  camera.GetPos(cx, cy, cz);
+  EXPECT_FLOAT_EQ(cx, 4 * kTileSize / 2);
+  EXPECT_FLOAT_EQ(cy, 3 * kTileSize / 2);
+  EXPECT_EQ(cz, 0.0f);
+
+  std::vector<std::string> lines = messages.lines();
+  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 2),
+            (std::vector<std::string>{"", "^2^gWorld Editor Initializing..."}));
+  EXPECT_TRUE(messages.contains("^yNOTE: ^wDefault Tessera Forge help is enabled while the World Editor is in use."));
+  EXPECT_EQ(std::vector<std::string>(lines.end() - 3, lines.end()),
+            (std::vector<std::string>{"", "^2^gWorld Editor Successfully Initialized", ""}));
+}
+
+TEST_F(EditorEntry, GamesThatCannotBeOpenedAreRefusedBeforeAnythingChanges) {
+  writeGame("../y", tftest::sampleGame());
+  dir.write("games/x/placeholder", "");
+  for (const std::string name : {"nowhere", "", "x/../../y", "../system", "..", "al\rpha"}) {
+    notice.leaveNotice();
+    tftest::MessageLog messages;
+    loadGameEditor(name);
+    const std::string shown = name == "al\rpha" ? "al?pha" : name;
+    EXPECT_TRUE(messages.contains("^rERROR: ^wUnable to open game: ^y" + shown)) << shown;
+    EXPECT_EQ(shownNotice(), "^yERROR | ^wUnable to open game: ^y" + shown);
+    EXPECT_FALSE(world.getGameLoaded());
+    EXPECT_TRUE(platform.frames.empty());
+    EXPECT_EQ(gameSys.getLastGameEdited(), "");
+  }
+
+  for (int state : {kStatePlay, kStateWorldEditor, kStatePlaytest}) {
+    gameSys.setGameState(state);
+    notice.leaveNotice();
+    tftest::MessageLog messages;
+    loadGameEditor("alpha");
+    EXPECT_TRUE(messages.contains("^rERROR: ^wCannot load game editor, a current game is already loaded"));
+    EXPECT_EQ(shownNotice(), "^yERROR | Cannot load game editor, a current game is already loaded");
+    EXPECT_FALSE(world.getGameLoaded());
+    EXPECT_EQ(gameSys.getGameState(), state);
+  }
+}
+
+TEST_F(EditorEntry, AToolkitMenuSetNameOpensTheMenuEditor) {
+  loadGameEditor("ingameui");
+  EXPECT_EQ(world.getGameName(), "ingameui");
+  EXPECT_EQ(gameSys.getGameState(), kStateMenuEditor);
+  EXPECT_EQ(shownMenuText(), "ingame menu 0");
+}
+
+TEST_F(EditorEntry, TheEditorsTwoScreens) {
+  openAlpha();
+  dirtyEditor();
+  editGame();
+  EXPECT_EQ(gameUI.getCurrentMenu(), tftest::kGameEditorMenu);
+  EXPECT_EQ(worldEditor.getCurrentTip(), 0);
+  EXPECT_EQ(worldEditor.getEditorMode(), kModeNothing);
+  EXPECT_EQ(worldEditor.getHelpMenu(), 0);
+  int timer = 0, welcome = 0;
+  worldEditor.getWelcome(timer, welcome);
+  EXPECT_EQ(timer, 1);
+  EXPECT_EQ(welcome, 1);
+
+  worldEditor.setCurrentAnimImage(8);
+  editMenu();
+  EXPECT_EQ(gameUI.getCurrentMenu(), tftest::kGameEditorMainMenu);
+  EXPECT_EQ(worldEditor.getCurrentAnimImage(), 0);
+}
+
+TEST_F(EditorEntry, LeavingTheEditor) {
+  gameSys.setGameState(kStateMenus);
+  tftest::MessageLog refused;
+  leaveGameEditor();
+  EXPECT_TRUE(refused.contains("^rERROR: ^wGame editor is not active, cannot exit editor"));
+  EXPECT_EQ(shownNotice(), "^yERROR | Game editor is not active, cannot exit editor");
+
+  for (int state : {kStateWorldEditor, kStateDialog}) {
+    openAlpha();
+    gameSys.setGameState(state);
+    worldEditor.setImageMenuRow(4);
+    worldEditor.setPhraseSelectorChoice(700);
+    worldEditor.setPhraseMenu(2);
+    leaveGameEditor();
+    EXPECT_FALSE(world.getGameLoaded());
+    EXPECT_EQ(gameSys.getGameState(), kStateMenus);
+    EXPECT_EQ(shownMenuText(), "toolkit menu 1");
+    EXPECT_EQ(worldEditor.getImageMenuRow(), 0);
+    EXPECT_EQ(worldEditor.getPhraseSelectorChoice(), 0);
+    EXPECT_EQ(worldEditor.getPhraseMenu(), -1);
+  }
+}
+
+TEST_F(EditorEntry, NothingThatHappensDuringAPlayTestSurvivesIt) {
+  openAlpha();
+  enterTest();  // only from the editing screen
+  EXPECT_EQ(gameSys.getGameState(), kStateWorldEditor);
+  returnToEditor();  // only from a play-test
+  EXPECT_EQ(gameSys.getGameState(), kStateWorldEditor);
+
+  editGame();
+  camera.SetPos(0.4f, 0.5f, 0);
+  world.setChangeMap(1);
+  playGameSound(0, 1);
+  enterTest();
+  EXPECT_EQ(gameSys.getGameState(), kStatePlaytest);
+  EXPECT_EQ(world.getChangeMap(), -1);
+  EXPECT_EQ(audio.playingCount("games/alpha/sound/beep.wav"), 0);
+  EXPECT_TRUE(tftest::sameStoredWorld(world, worldBackup));
+
+  // The test plays: objects die, scores change, keys are held, the camera moves.
+  world.worldSetObjectLife(false, 0, 0);
+  world.worldDeleteObject(1, 0);
+  world.setGlobalScore(1, 40);
+  world.setCurrentMap(1);
+  gameSys.setKeyState(kKeySpace, kKeyHeld);
+  gameSys.setAlphabetKeyState(3, kKeyHeld);
+  camera.SetPos(9, 9, 0);
+  playGameSound(0, 1);
+  platform.calls.clear();
+
+  returnToEditor();
+
+  EXPECT_EQ(gameSys.getGameState(), kStateWorldEditor);
+  EXPECT_TRUE(tftest::sameStoredWorld(tftest::sampleGame(), world));
+  EXPECT_TRUE(world.worldGetObjectLife(0, 0));
+  EXPECT_EQ(world.getGlobalScore(1), 0);
+  EXPECT_EQ(world.getCurrentMap(), 0);
+  EXPECT_EQ(gameSys.getKeyState(kKeySpace), kKeyIdle);
+  EXPECT_EQ(gameSys.getAlphabetKeyState(3), kKeyIdle);
+  float x, y, z;
+  camera.GetPos(x, y, z);
+  EXPECT_FLOAT_EQ(x, 0.4f);
+  EXPECT_FLOAT_EQ(y, 0.5f);
+  EXPECT_EQ(audio.playingCount("games/alpha/sound/beep.wav"), 0);
+  EXPECT_EQ(platform.calls, (std::vector<std::string>{"repeat on", "cursor arrow"}));
+}
+
+TEST_F(EditorEntry, AddingObjects) {
+  openAlpha();
+  editGame();
+  worldEditor.setObjectList(0, 0);
+  worldEditor.setObjectListAmount(1);
+  camera.SetPos(0.75f, 0.45f, 0);
+
+  addObject();
+
+  ASSERT_EQ(world.worldGetObjectCount(0), 3);
+  float x, y, w, h;
+  int tex, layer;
+  world.worldGetObject(x, y, w, h, tex, layer, 2, 0);
+  EXPECT_FLOAT_EQ(x, 0.75f);
+  EXPECT_FLOAT_EQ(y, 0.45f);
+  EXPECT_FLOAT_EQ(w, 0.1f);
+  EXPECT_FLOAT_EQ(h, 0.1f);
+  EXPECT_EQ(tex, 1);
+  EXPECT_EQ(layer, 0);
+  EXPECT_EQ(worldEditor.getCurrentObject(), 2);
+  EXPECT_EQ(worldEditor.getEditorMode(), kModeObject);
+  EXPECT_EQ(worldEditor.getObjectListAmount(), 0);
+  EXPECT_EQ(audio.played.back(), "soundreq/boop.wav once");
+
+  while (world.worldGetObjectCount(0) < kMaxObjects) addObject();
+  notice.leaveNotice();
+  worldEditor.setEditorMode(kModeNothing);
+  addObject();
+  EXPECT_EQ(world.worldGetObjectCount(0), kMaxObjects);
+  EXPECT_EQ(shownNotice(), "Too many objects | You have exceeded the maximum # of objects for this map");
+  EXPECT_EQ(worldEditor.getEditorMode(), kModeNothing);
+
+  // The toolkit's own menu sets have no map to add to.
+  leaveGame();
+  loadPredefinedUI("mainui");
+  const std::size_t played = audio.played.size();
+  addObject();
+  EXPECT_EQ(world.getMapCount(), 0);
+  EXPECT_EQ(audio.played.size(), played);
+  EXPECT_EQ(worldEditor.getEditorMode(), kModeNothing);
+}
+
+TEST_F(EditorEntry, TheMenuEditorOnAGamesMenus) {
+  openAlpha();
+  worldEditor.setCurrentTip(4);
+  worldEditor.setHelpMenu(1);
+  loadUIEditor();
+  EXPECT_EQ(gameSys.getGameState(), kStateMenuEditor);
+  EXPECT_EQ(gameUI.getCurrentMenu(), 0);
+  EXPECT_EQ(shownMenuText(), "alpha menu 0");
+  EXPECT_EQ(worldEditor.getEditorMode(), kMenuModeNothing);
+  EXPECT_EQ(worldEditor.getCurrentTip(), 0);
+  EXPECT_EQ(worldEditor.getHelpMenu(), 0);
+  int timer = 0, welcome = 0;
+  worldEditor.getWelcome(timer, welcome);
+  EXPECT_EQ(timer, 1);
+  EXPECT_EQ(welcome, 2);
+}
+
+}  // namespace

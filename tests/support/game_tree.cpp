@@ -1,0 +1,148 @@
+// The data tree and fixture of the game lifecycle tests.
+#include "game_tree.h"
+
+#include "console/console.h"
+#include "core/camera.h"
+#include "core/script_object.h"
+#include "core/system.h"
+#include "editor/editor.h"
+#include "game/logic_file.h"
+#include "game/map_file.h"
+#include "media/images.h"
+#include "media/notice.h"
+#include "media/sound.h"
+#include "media/splash.h"
+#include "menus/help.h"
+#include "menus/ui.h"
+
+namespace tftest {
+
+void LifecyclePlatform::showLoadingScreen(const std::string& message, float percent) {
+  RecordingPlatform::showLoadingScreen(message, percent);
+  frames.push_back({message, percent, tf::world.getGameLoaded(), tf::world.getMapCount()});
+}
+
+std::vector<std::string> LifecyclePlatform::frameMessages() const {
+  std::vector<std::string> messages;
+  for (const LoadingFrame& frame : frames) messages.push_back(frame.message);
+  return messages;
+}
+
+int LifecyclePlatform::frameIndex(const std::string& message) const {
+  for (std::size_t i = 0; i < frames.size(); ++i) {
+    if (frames[i].message == message) return static_cast<int>(i);
+  }
+  return -1;
+}
+
+std::string menuFileText(const std::string& marker, int count, int intro, int editorMain, int editor, int ingame,
+                         const std::string& extra) {
+  std::string text = "f intromenu " + std::to_string(intro) + "\nf editormainmenu " + std::to_string(editorMain) +
+                     "\nf editormenu " + std::to_string(editor) + "\nf ingamemenu " + std::to_string(ingame) + "\n";
+  for (int m = 0; m < count; ++m) {
+    const std::string menu = "menu" + std::to_string(m);
+    text += "f " + menu + "background -1\ns " + menu + "button0 endButtonLoad\ns " + menu +
+            "textbox0 endTextboxLoad\n";
+    text += "f " + menu + "text0x 10\nf " + menu + "text0y 20\nf " + menu + "text0r 1\nf " + menu + "text0g 1\nf " +
+            menu + "text0b 1\ns " + menu + "text0string " + marker + " menu " + std::to_string(m) + "\n";
+    text += "s " + menu + "text1 endTextLoad\n";
+  }
+  return text + "s menu" + std::to_string(count) + " endMenuLoad\n" + extra;
+}
+
+std::string helpFileText(const std::string& title) {
+  return "s helptitle " + title + "\ns help0title Topic\ns help0line0 A line.\ns help0line1 end\ns help1title end\n";
+}
+
+std::string tinyWav() {
+  auto le32 = [](unsigned v) {
+    return std::string{static_cast<char>(v & 0xff), static_cast<char>((v >> 8) & 0xff),
+                       static_cast<char>((v >> 16) & 0xff), static_cast<char>((v >> 24) & 0xff)};
+  };
+  auto le16 = [](unsigned v) { return std::string{static_cast<char>(v & 0xff), static_cast<char>((v >> 8) & 0xff)}; };
+  const std::string samples(8, '\0');  // four silent 16-bit samples
+  return "RIFF" + le32(36 + samples.size()) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) + le32(8000) +
+         le32(16000) + le16(2) + le16(16) + "data" + le32(samples.size()) + samples;
+}
+
+tf::gameWorld sampleGame() {
+  tf::gameWorld game;
+  game.allocateMaps(2);
+  game.worldSetMap(4, 3, "Meadow", 0);
+  game.worldSetTile(201, 1, 2, 0);
+  game.worldSetTile(3, 3, 0, 0);
+  game.worldSetObject(0.6f, 0.3f, 0.1f, 0.2f, 200, 1, 0, 0);
+  game.worldSetObjectName("Hero", 0, 0);
+  game.worldSetObject(0.9f, 0.6f, 0.15f, 0.15f, 2, 0, 1, 0);
+  game.worldSetObjectName("Rock", 1, 0);
+  game.worldSetObjectObstructionState(false, 1, 0);
+  game.mapGlobalAddSentence(0);
+  game.mapGlobalChangeSentence(0, 0, tf::kSlotAction, 748);
+  game.mapLocalAddSentence(0, 0);
+  game.mapLocalChangeSentence(0, 0, 0, tf::kSlotOpener, 111);
+  game.worldSetMap(2, 2, "Cave", 1);
+  game.worldSetObject(0.3f, 0.3f, 0.1f, 0.1f, 1, 0, 0, 1);
+  game.setPhrase(0, "Hello");
+  game.setPhrase(5, "Bye now");
+  return game;
+}
+
+void resetLifecycleGlobals() {
+  tf::world = tf::gameWorld();
+  tf::worldBackup = tf::gameWorld();
+  tf::gameUI = tf::UI();
+  tf::uiScriptString = tf::uiString();
+  tf::uiHelp.clearData();
+  tf::gameImg.clear();
+  tf::uiImage.clear();
+  tf::gameSounds.clear();
+  tf::gameSys = tf::System();
+  tf::splash = tf::uiSplash();
+  tf::worldEditor = tf::editor();
+  tf::camera = tf::Camera();
+  tf::notice = tf::uiNotice();
+  for (tf::scriptObject* table : {&tf::scriptUI, &tf::scriptMap, &tf::scriptLogic, &tf::scriptHelp}) table->clear();
+}
+
+void GameTree::SetUp() {
+  resetLifecycleGlobals();
+  tf::setAudioDevice(&audio);
+  tf::loadSystemSounds();
+  tf::gameSys.setSoundState(true);
+  writeToolkit();
+}
+
+void GameTree::TearDown() {
+  tf::freeGameSounds(static_cast<int>(tf::gameSounds.size()));
+  tf::freeSystemSounds();
+  resetLifecycleGlobals();
+}
+
+void GameTree::writeToolkit() {
+  dir.write("system/ui.cfg", menuFileText(kToolkitMarker, 3, kToolkitIntroMenu, 2, 0, 0));
+  dir.write("system/ingameui.cfg", menuFileText(kIngameMarker, 2, 0, 0, 0, 1));
+  dir.write("system/help.cfg", helpFileText(kToolkitHelpTitle));
+  dir.write("map/grass.png", "");
+  dir.write("ui/button.png", "");
+}
+
+void GameTree::writeGame(const std::string& name, const tf::gameWorld& game, const std::string& mapFileExtra) {
+  const std::string folder = "games/" + name + "/";
+  dir.write(folder + "system/map.cfg", tf::mapFileText(game, {}).str() + mapFileExtra);
+  dir.write(folder + "system/logic.cfg", tf::logicFileText(game).str());
+  dir.write(folder + "system/ui.cfg", menuFileText(name, 4, 0, kGameEditorMainMenu, kGameEditorMenu, kGameIngameMenu));
+  dir.write(folder + "system/help.cfg", helpFileText(name + " Help"));
+  dir.write(folder + "sound/beep.wav", tinyWav());
+  dir.write(folder + "map/tree.png", "");
+  dir.write(folder + "ui/frame.png", "");
+}
+
+std::string GameTree::shownMenuText() const {
+  float x, y, r, g, b;
+  std::string text;
+  if (tf::gameUI.menuGetTextlineCount(tf::gameUI.getCurrentMenu()) < 1) return "";
+  tf::gameUI.uiGetText(x, y, r, g, b, text, tf::gameUI.getCurrentMenu(), 0);
+  return text;
+}
+
+}  // namespace tftest

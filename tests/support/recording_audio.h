@@ -1,0 +1,58 @@
+// A sound device that remembers what it was asked: files loaded, buffers
+// played (by file), voices stopped and deleted, buffers freed. A voice plays
+// from its start until it is stopped or deleted.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "media/audio_device.h"
+
+namespace tftest {
+
+class RecordingAudio : public tf::AudioDevice {
+ public:
+  unsigned createVoice() override {
+    ++voicesAlive;
+    return ++voices;
+  }
+  void deleteVoice(unsigned voice) override {
+    --voicesAlive;
+    deleted.push_back(voice);
+    playing.erase(voice);
+  }
+  // Buffer k is the k-th file loaded (counted from 1).
+  unsigned loadWav(const std::string& path) override {
+    files.push_back(path);
+    return static_cast<unsigned>(files.size());
+  }
+  void freeBuffer(unsigned buffer) override { freedFiles.push_back(files.at(buffer - 1)); }
+  bool isPlaying(unsigned voice) const override { return playing.count(voice) != 0; }
+  void play(unsigned voice, unsigned buffer, float gain, bool loop) override {
+    playing[voice] = files.at(buffer - 1);
+    played.push_back(files.at(buffer - 1) + (loop ? " looping" : " once"));
+  }
+  void stop(unsigned voice) override {
+    stopped.push_back(voice);
+    playing.erase(voice);
+  }
+
+  // How many voices play `file` now.
+  int playingCount(const std::string& file) const {
+    int count = 0;
+    for (const auto& entry : playing) count += entry.second == file ? 1 : 0;
+    return count;
+  }
+
+  std::vector<std::string> files;
+  std::vector<std::string> played;
+  std::vector<std::string> freedFiles;
+  std::vector<unsigned> stopped;
+  std::vector<unsigned> deleted;
+  std::map<unsigned, std::string> playing;  // voice -> file it plays
+  unsigned voices = 0;  // voices ever made
+  int voicesAlive = 0;  // made and not deleted
+};
+
+}  // namespace tftest
