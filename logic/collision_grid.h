@@ -44,7 +44,8 @@ class collisionGrid {
 
   // Calls visit(j) once for each object whose box may touch `query` (bounds
   // included); every object whose box does is among them. visit returns true
-  // to end the search early. Objects are not visited in index order.
+  // to end the search early. Objects are not visited in index order. An
+  // unbuilt grid visits nothing.
   template <typename Visit>
   void forEachNear(const collisionBox& query, Visit visit) const;
 
@@ -78,7 +79,7 @@ class collisionGrid {
 template <typename Visit>
 void collisionGrid::forEachNear(const collisionBox& query, Visit visit) const {
   const cellRange range = rangeOf(query);
-  if (range.kind == cellRange::kNowhere) return;
+  if (!isBuilt || range.kind == cellRange::kNowhere) return;
   if (range.kind == cellRange::kEverywhere) {
     for (int j = 0; j < objectCount; ++j) {
       if (visit(j)) return;
