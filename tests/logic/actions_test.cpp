@@ -13,7 +13,7 @@
 #include "logic/vocabulary.h"
 #include "logic_world.h"
 #include "media/sound.h"
-#include "recording_audio.h"
+#include "recording_sound_device.h"
 #include "temp_dir.h"
 #include "world_dump.h"
 
@@ -396,7 +396,7 @@ TEST_F(Actions, KeysAreEnabledAndDisabled) {
 }
 
 TEST_F(Actions, SoundsArePlayedLoopedAndStoppedByNumber) {
-  tftest::RecordingAudio audio;
+  tftest::RecordingSoundDevice audio;
   gameSounds.assign(2, sound());
   gameSounds[0].setBuffer(500);
   gameSounds[1].setBuffer(501);
@@ -423,7 +423,7 @@ TEST_F(Actions, SoundsArePlayedLoopedAndStoppedByNumber) {
 // Operands that name no object, map, image, sound, phrase, global score or
 // letter leave the world as it was, whatever the action and whoever the subject.
 TEST_F(Actions, OperandsThatNameNothingChangeNothing) {
-  tftest::RecordingAudio audio;
+  tftest::RecordingSoundDevice audio;
   addLocal(target, once(700));
   world.mapLocalSetExecutionState(target, 0, 1, 0);
   world.setGameBox(1000, 1);

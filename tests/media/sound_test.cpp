@@ -13,7 +13,7 @@
 #include <vector>
 
 #include "core/system.h"
-#include "recording_audio.h"
+#include "recording_sound_device.h"
 #include "temp_dir.h"
 
 using namespace tf;
@@ -49,7 +49,7 @@ class Sound : public ::testing::Test {
   }
 
   tftest::ScopedWorkDir dir;
-  tftest::RecordingAudio audio;
+  tftest::RecordingSoundDevice audio;
 };
 
 TEST_F(Sound, SystemSoundsLoadInIdOrderOnFiveVoices) {

@@ -12,7 +12,7 @@
 
 namespace tftest {
 
-class RecordingAudio : public tf::AudioDevice {
+class RecordingSoundDevice : public tf::AudioDevice {
  public:
   struct Start {
     unsigned voice, buffer;
@@ -20,8 +20,8 @@ class RecordingAudio : public tf::AudioDevice {
     bool loop;
   };
 
-  RecordingAudio() { tf::setAudioDevice(this); }
-  ~RecordingAudio() override { tf::setAudioDevice(nullptr); }
+  RecordingSoundDevice() { tf::setAudioDevice(this); }
+  ~RecordingSoundDevice() override { tf::setAudioDevice(nullptr); }
 
   unsigned createVoice() override {
     unsigned voice = nextVoice++;
