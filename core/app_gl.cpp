@@ -22,6 +22,7 @@
 #include "game/lifecycle.h"
 #include "game/world.h"
 #include "input/input.h"
+#include "logic/evaluation.h"
 #include "media/images.h"
 #include "media/notice.h"
 #include "media/openal_device.h"
@@ -145,6 +146,9 @@ void display() {
   const bool consoleOrHelp = console.getConsoleState() || uiHelp.getHelpState();
   FramePlan plan = planFrame(state, world.getGameLoaded(),
                              gameUI.getCurrentMenu() == gameUI.getEditorMenu(), consoleOrHelp);
+  // The logic runs in every state and decides itself whether it acts.
+  updateLogic(false);
+  if (plan.runKeyLogic) updateHeldKeyLogic();
   UpdateCamera();
   if (plan.drawSplash) splashRender();
   if (plan.drawNotice) noticeRender();

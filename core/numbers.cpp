@@ -15,6 +15,14 @@ int truncToInt(double value) {
   return static_cast<int>(value);
 }
 
+int saturatedSum(long long a, long long b) {
+  // Both summands come from ints (or their negation), so the sum fits.
+  long long sum = a + b;
+  if (sum > INT_MAX) return INT_MAX;
+  if (sum < INT_MIN) return INT_MIN;
+  return static_cast<int>(sum);
+}
+
 std::string formatFloat(double value) {
   char text[32];
   std::snprintf(text, sizeof text, "%g", value);

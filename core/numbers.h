@@ -15,6 +15,9 @@ int truncToInt(double value);
 // 1e-05): the form a default output stream gives.
 std::string formatFloat(double value);
 
+// a + b held within the int range, so that scores never overflow.
+int saturatedSum(long long a, long long b);
+
 // Reads a whole decimal integer such as a console or file argument; text that is
 // not a number reads as 0, as the C library's atoi would, but without overflow.
 int parseIntOrZero(const std::string& text);

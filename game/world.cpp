@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/camera.h"
+#include "core/numbers.h"
 #include "core/system.h"
 #include "editor/editor.h"
 #include "media/notice.h"
@@ -115,8 +116,25 @@ void gameMap::mapSetObject(float x, float y, float w, float h, int tex, int laye
   if (index == mapGetObjectCount()) {
     if (index >= kMaxObjects) return;
     object.emplace_back();
+    objectGrid.clear();
   }
   object[index].setObject(x, y, w, h, tex, layer);
+  collisionBoxChanged(index);
+}
+
+void gameMap::collisionBoxChanged(int index) {
+  const gameObject& o = object[index];
+  objectGrid.update(index, boxAround(o.x, o.y, o.obw, o.obh));
+}
+
+const collisionGrid& gameMap::mapCollisionGrid() const {
+  if (!objectGrid.built()) {
+    std::vector<collisionBox> boxes;
+    boxes.reserve(object.size());
+    for (const gameObject& o : object) boxes.push_back(boxAround(o.x, o.y, o.obw, o.obh));
+    objectGrid.build(boxes);
+  }
+  return objectGrid;
 }
 
 void gameMap::mapGetObject(float& x, float& y, float& w, float& h, int& tex, int& layer,
@@ -137,6 +155,7 @@ void gameMap::mapCopyObject(int index) {
   if (!objectAt(index)) return;
   int copyIndex = mapGetObjectCount();
   object.push_back(object[index]);
+  objectGrid.clear();
   gameObject& copy = object.back();
   for (int k = 0; k < copy.localGetSentenceAmount(); ++k) copy.localSetOwner(copyIndex, k);
   copy.x += kCopyOffset;
@@ -147,6 +166,7 @@ void gameMap::mapCopyObject(int index) {
 bool gameMap::mapDeleteObject(int index) {
   if (!objectAt(index)) return false;
   object.erase(object.begin() + index);
+  objectGrid.clear();
   for (int i = index; i < mapGetObjectCount(); ++i) object[i].localLogic.assignOwnerToAll(i);
   for (gameObject& o : object) o.localLogic.renumberAfterObjectDeletion(index);
   globalLogic.renumberAfterObjectDeletion(index);
@@ -210,7 +230,10 @@ bool gameMap::mapGetObjectObstructionState(int index) const {
   return o && o->getObstructionState();
 }
 void gameMap::setObstructionSize(float w, float h, int index) {
-  if (gameObject* o = objectAt(index)) o->setObstructionSize(w, h);
+  if (gameObject* o = objectAt(index)) {
+    o->setObstructionSize(w, h);
+    collisionBoxChanged(index);
+  }
 }
 void gameMap::getObstructionSize(float& w, float& h, int index) const {
   if (const gameObject* o = objectAt(index)) {
@@ -539,10 +562,10 @@ void gameWorld::getGameBox(int& timer, int& tex) const {
   tex = gameBoxTex;
 }
 
-void gameWorld::addGameScore(int n) { gameScore += n; }
+void gameWorld::addGameScore(int n) { gameScore = saturatedSum(gameScore, n); }
 
 void gameWorld::subGameScore(int n) {
-  gameScore -= n;
+  gameScore = saturatedSum(gameScore, -static_cast<long long>(n));
   if (gameScore < 0) gameScore = 0;
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "logic/collision_grid.h"
 #include "logic/sentence.h"
 
 namespace tf {
@@ -112,6 +113,11 @@ class gameMap {
   // of the map's logic is renumbered to match. False for a missing object.
   bool mapDeleteObject(int index);
   int mapGetObjectCount() const { return static_cast<int>(object.size()); }
+  // Read access to one object; nullptr for a missing one.
+  const gameObject* mapObjectAt(int index) const { return objectAt(index); }
+  // The grid over the objects' collision boxes, built when first asked after
+  // a change of the object count and kept up to date as objects move.
+  const collisionGrid& mapCollisionGrid() const;
 
   void setMapLayerCount(int count) { layerCount = count; }
   int getMapLayerCount() const { return layerCount; }
@@ -166,6 +172,8 @@ class gameMap {
   gameObject* objectAt(int index);
   const gameObject* objectAt(int index) const;
   bool holdsTile(int x, int y) const { return x >= 0 && x < mapw && y >= 0 && y < maph; }
+  // Tells the collision grid that object `index` may have moved or changed size.
+  void collisionBoxChanged(int index);
 
   std::vector<gameObject> object;  // index = object number
   std::vector<mapTile> tile;       // column by column: tile (x, y) at x * maph + y
@@ -177,6 +185,9 @@ class gameMap {
   float fogColor[3] = {1, 1, 1};
   float fogDens = 0;
   bool tileStretch = false;
+  // Every object, whatever its visibility or layer, by its collision box;
+  // a copied map builds its own.
+  mutable collisionGrid objectGrid;
 };
 
 class gameWorld {

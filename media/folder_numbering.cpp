@@ -106,13 +106,22 @@ bool numberedBefore(const std::string& a, const std::string& b) {
 }
 
 std::vector<std::string> numberFolder(const std::string& folder) {
+  return numberFolder(folder, NumberingScheme());
+}
+
+std::vector<std::string> numberFolder(const std::string& folder, const RenameEntry& rename) {
+  return numberFolder(folder, NumberingScheme(), rename);
+}
+
+std::vector<std::string> numberFolder(const std::string& folder, const NumberingScheme& scheme) {
   const fs::path dir(folder);
-  return numberFolder(folder, [dir](const std::string& from, const std::string& to) {
+  return numberFolder(folder, scheme, [dir](const std::string& from, const std::string& to) {
     return renameOnDisk(dir, from, to);
   });
 }
 
-std::vector<std::string> numberFolder(const std::string& folder, const RenameEntry& rename) {
+std::vector<std::string> numberFolder(const std::string& folder, const NumberingScheme& scheme,
+                                      const RenameEntry& rename) {
   const fs::path dir(folder);
   boost::system::error_code error;
   if (!fs::is_directory(dir, error)) return {};
@@ -121,7 +130,8 @@ std::vector<std::string> numberFolder(const std::string& folder, const RenameEnt
 
   std::vector<std::string> target(names.size());
   for (std::size_t k = 0; k < names.size(); ++k) {
-    target[k] = std::to_string(kFirstFolderNumber + k) + "." + extensionOf(names[k]);
+    const std::string extension = scheme.extension.empty() ? extensionOf(names[k]) : scheme.extension;
+    target[k] = std::to_string(scheme.first + static_cast<long long>(k)) + "." + extension;
   }
 
   // Park every entry that must move, so that no entry still waiting for its

@@ -1,13 +1,12 @@
 // Sound tables and voice pools. Sounds are loaded whole into buffers once;
 // playing one starts its buffer on a free voice of its pool, or, when every
-// voice is busy, on the voice started longest ago.
+// voice is busy, on the voice started longest ago. A game's sound files are
+// numbered 1000.wav, 1001.wav, ... before they are loaded.
 #include "media/sound.h"
-
-#include <algorithm>
-#include <boost/filesystem.hpp>
 
 #include "core/system.h"
 #include "media/audio_device.h"
+#include "media/folder_numbering.h"
 
 namespace tf {
 
@@ -22,45 +21,78 @@ const char* const kSystemSoundFiles[kSystemSoundCount] = {
     "click", "cancel", "boop", "delete", "copy", "mainmenu", "ok", "open",
     "close", "error", "select", "leave", "create", "change", "melody"};
 
-// When each voice of a pool was last started, counted in starts.
-unsigned long systemVoiceStart[kSystemVoiceCount];
-unsigned long gameVoiceStart[kGameVoiceCount];
+// The first number of a game's sound files: sound k is the file 1000 + k.
+constexpr int kFirstSoundNumber = 1000;
+
+constexpr int kMaxPoolVoices = kGameVoiceCount;
+static_assert(kSystemVoiceCount <= kMaxPoolVoices, "every pool fits the pool state");
+
+// The state of one pool of voices besides the voices themselves.
+struct voicePool {
+  unsigned* voices;
+  int count;
+  unsigned long started[kMaxPoolVoices];  // when each voice was last started, counted in starts
+  int playing[kMaxPoolVoices];            // the sound each voice was last started with, -1 none
+};
+
+voicePool systemPool{sSource, kSystemVoiceCount, {}, {}};
+voicePool gamePool{gSource, kGameVoiceCount, {}, {}};
 unsigned long startCounter = 0;
 
-void createVoices(unsigned* voices, unsigned long* started, int count) {
-  for (int i = 0; i < count; ++i) {
-    voices[i] = audio().createVoice();
-    started[i] = 0;
+void createVoices(voicePool& pool) {
+  for (int i = 0; i < pool.count; ++i) {
+    pool.voices[i] = audio().createVoice();
+    pool.started[i] = 0;
+    pool.playing[i] = -1;
   }
 }
 
-void deleteVoices(unsigned* voices, int count) {
-  for (int i = 0; i < count; ++i) {
-    if (voices[i] != 0) audio().deleteVoice(voices[i]);
-    voices[i] = 0;
+void deleteVoices(voicePool& pool) {
+  for (int i = 0; i < pool.count; ++i) {
+    if (pool.voices[i] != 0) audio().deleteVoice(pool.voices[i]);
+    pool.voices[i] = 0;
+    pool.playing[i] = -1;
   }
 }
 
 // The last idle voice of the pool, else the one started longest ago.
-int chooseVoice(const unsigned* voices, const unsigned long* started, int count) {
-  for (int i = count - 1; i >= 0; --i) {
-    if (!audio().isPlaying(voices[i])) return i;
+int chooseVoice(const voicePool& pool) {
+  for (int i = pool.count - 1; i >= 0; --i) {
+    if (!audio().isPlaying(pool.voices[i])) return i;
   }
   int oldest = 0;
-  for (int i = 1; i < count; ++i) {
-    if (started[i] < started[oldest]) oldest = i;
+  for (int i = 1; i < pool.count; ++i) {
+    if (pool.started[i] < pool.started[oldest]) oldest = i;
   }
   return oldest;
 }
 
-void playOn(sound& s, unsigned* voices, unsigned long* started, int count, int loop) {
+void playOn(sound& s, int id, voicePool& pool, int loop) {
   if (!gameSys.getSoundState()) return;
-  int v = chooseVoice(voices, started, count);
-  if (voices[v] == 0) return;
-  started[v] = ++startCounter;
-  s.setSource(voices[v]);
-  audio().stop(voices[v]);
-  audio().play(voices[v], s.getBuffer(), gameSys.getSoundVolume(), loop != 0);
+  int v = chooseVoice(pool);
+  if (pool.voices[v] == 0) return;
+  pool.started[v] = ++startCounter;
+  pool.playing[v] = id;
+  s.setSource(pool.voices[v]);
+  audio().stop(pool.voices[v]);
+  audio().play(pool.voices[v], s.getBuffer(), gameSys.getSoundVolume(), loop != 0);
+}
+
+// Stops sound `id` on the voice it was started on, unless another sound has
+// taken that voice over since.
+void stopOn(const sound& s, int id, const voicePool& pool) {
+  for (int i = 0; i < pool.count; ++i) {
+    if (pool.voices[i] != 0 && pool.voices[i] == s.getSource() && pool.playing[i] == id) {
+      audio().stop(pool.voices[i]);
+    }
+  }
+}
+
+void freeBuffers(std::vector<sound>& sounds, int count) {
+  for (int i = 0; i < count && i < static_cast<int>(sounds.size()); ++i) {
+    if (sounds[i].getBuffer() != 0) audio().freeBuffer(sounds[i].getBuffer());
+  }
+  sounds.clear();
 }
 
 }  // namespace
@@ -71,7 +103,7 @@ void loadSystemSoundFile(const std::string& name, int index, int source) {
 }
 
 void loadSystemSounds() {
-  createVoices(sSource, systemVoiceStart, kSystemVoiceCount);
+  createVoices(systemPool);
   for (int id = 0; id < kSystemSoundCount; ++id) {
     loadSystemSoundFile(std::string("soundreq/") + kSystemSoundFiles[id] + ".wav", id, 0);
   }
@@ -79,16 +111,16 @@ void loadSystemSounds() {
 
 void playSystemSound(int id, int loop) {
   if (id < 0 || id >= kSystemSoundCount) return;
-  playOn(systemSounds[id], sSource, systemVoiceStart, kSystemVoiceCount, loop);
+  playOn(systemSounds[id], id, systemPool, loop);
 }
 
 void stopSystemSound(int id) {
   if (id < 0 || id >= kSystemSoundCount) return;
-  if (systemSounds[id].getSource() != 0) audio().stop(systemSounds[id].getSource());
+  stopOn(systemSounds[id], id, systemPool);
 }
 
 void freeSystemSounds() {
-  deleteVoices(sSource, kSystemVoiceCount);
+  deleteVoices(systemPool);
   for (sound& s : systemSounds) {
     if (s.getBuffer() != 0) audio().freeBuffer(s.getBuffer());
     s = sound();
@@ -103,32 +135,25 @@ void loadGameSoundFile(const std::string& name, int index, int source) {
 }
 
 int loadGameSounds(const std::string& name) {
-  namespace fs = boost::filesystem;
-  createVoices(gSource, gameVoiceStart, kGameVoiceCount);
-  gameSounds.clear();
-  fs::path folder = fs::path("games") / name / "sound";
-  boost::system::error_code error;
-  if (!fs::is_directory(folder, error)) return 0;
-  std::vector<fs::path> entries;
-  for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-    entries.push_back(it->path());
-  }
-  std::sort(entries.begin(), entries.end());
-  for (const fs::path& entry : entries) {
+  // A game loaded over another has not freed the other's sounds.
+  freeGameSounds(static_cast<int>(gameSounds.size()));
+  createVoices(gamePool);
+  const std::string folder = "games/" + name + "/sound";
+  for (const std::string& entry : numberFolder(folder, NumberingScheme{kFirstSoundNumber, "wav"})) {
     gameSounds.emplace_back();
-    loadGameSoundFile(entry.string(), static_cast<int>(gameSounds.size()) - 1, 0);
+    loadGameSoundFile(folder + "/" + entry, static_cast<int>(gameSounds.size()) - 1, 0);
   }
   return static_cast<int>(gameSounds.size());
 }
 
 void playGameSound(int id, int loop) {
   if (id < 0 || id >= static_cast<int>(gameSounds.size())) return;
-  playOn(gameSounds[id], gSource, gameVoiceStart, kGameVoiceCount, loop);
+  playOn(gameSounds[id], id, gamePool, loop);
 }
 
 void stopGameSound(int id) {
   if (id < 0 || id >= static_cast<int>(gameSounds.size())) return;
-  if (gameSounds[id].getSource() != 0) audio().stop(gameSounds[id].getSource());
+  stopOn(gameSounds[id], id, gamePool);
 }
 
 void stopGameSounds() {
@@ -138,11 +163,8 @@ void stopGameSounds() {
 }
 
 void freeGameSounds(int count) {
-  for (int i = 0; i < count && i < static_cast<int>(gameSounds.size()); ++i) {
-    if (gameSounds[i].getBuffer() != 0) audio().freeBuffer(gameSounds[i].getBuffer());
-  }
-  deleteVoices(gSource, kGameVoiceCount);
-  gameSounds.clear();
+  deleteVoices(gamePool);
+  freeBuffers(gameSounds, count);
 }
 
 }  // namespace tf

@@ -40,16 +40,20 @@ void loadSystemSounds();
 void loadSystemSoundFile(const std::string& name, int index, int source);
 // Plays system sound `id`; `loop` 1 repeats it until stopped.
 void playSystemSound(int id, int loop);
-// Stops the voice system sound `id` was last started on.
+// Stops system sound `id` on the voice it was last started on, unless another
+// sound has taken that voice over since.
 void stopSystemSound(int id);
 // Shuts the sound device down at the end of the program.
 void freeSystemSounds();
 
-// Creates the game voices, numbers and loads games/<name>/sound/*.wav and
-// returns how many were loaded.
+// Creates the game voices, renames every entry of games/<name>/sound/ to
+// 1000.wav, 1001.wav, ... (never onto another file), loads them as game
+// sounds 0, 1, ... and returns how many were loaded. Sounds of a game loaded
+// before are released first.
 int loadGameSounds(const std::string& name);
 void loadGameSoundFile(const std::string& name, int index, int source);
 void playGameSound(int id, int loop);
+// As stopSystemSound, for game sound `id`.
 void stopGameSound(int id);
 void stopGameSounds();
 // Releases game sounds 0..count-1 and the game voices.

@@ -39,12 +39,17 @@ class RecordingPlatform : public tf::Platform {
   }
   void drawWorldText(float x, float y, const std::string& text) override {
     worldTexts.push_back(text);
+    worldTextPlaces.push_back({x, y});
   }
 
   std::vector<std::string> calls;
   std::vector<std::string> loaded;
   std::vector<unsigned> freed;
   std::vector<std::string> worldTexts;
+  struct Place {
+    float x, y;
+  };
+  std::vector<Place> worldTextPlaces;
   std::vector<float> loadingPercents;
   unsigned nextTexture = 1;
 };

@@ -1,0 +1,33 @@
+// Writing small test sounds as WAV files, and reading back what a sound
+// device recorded, to measure whether (and when) something was heard.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace tftest {
+
+// A 16-bit mono sine tone.
+void writeToneWav(const std::string& path, double seconds, double frequency = 440, int sampleRate = 22050);
+
+struct Recording {
+  int channels = 0;
+  int sampleRate = 0;
+  std::vector<float> samples;  // interleaved, -1..1
+
+  double seconds() const {
+    return channels > 0 && sampleRate > 0 ? static_cast<double>(samples.size()) / channels / sampleRate : 0;
+  }
+  // The largest magnitude between two times in seconds (to the end by default).
+  float peak(double from = 0, double to = 1e9) const;
+  // The times of the first and the last sample louder than `threshold`; both
+  // -1 when there is none.
+  void loudSpan(float threshold, double& first, double& last) const;
+};
+
+// Reads a PCM (8, 16, 24 or 32-bit) or float WAV file, plain or extensible;
+// a data chunk whose size was never filled in runs to the end of the file.
+// An empty recording when the file cannot be read.
+Recording readWav(const std::string& path);
+
+}  // namespace tftest
