@@ -137,7 +137,7 @@ TEST_F(Lifecycle, LoadingAGameRunsEveryStepInOrder) {
   EXPECT_TRUE(tftest::sameStoredWorld(sampleGame(), world));
   EXPECT_EQ(world.getGameName(), "alpha");
   EXPECT_EQ(world.getGameSoundCount(), 1);
-  EXPECT_EQ(audio.files.back(), "games/alpha/sound/beep.wav");
+  EXPECT_EQ(audio.files.back(), "games/alpha/sound/1000.wav");
   ASSERT_EQ(gameImg.size(), 201u);
   EXPECT_NE(gameImg[kFirstOwnGameImage].GetTex(), 0);
   EXPECT_TRUE(gameImg[kFirstOwnGameImage].getAnimState());
@@ -257,7 +257,7 @@ TEST_F(Lifecycle, ASecondGameReplacesTheFirstWhichIsClearedBeforeAnyOfItsFilesIs
   EXPECT_EQ(worldEditor.getCurrentAnimImage(), 0);
 
   // The first game's sounds and voices are released; the second has its own.
-  EXPECT_EQ(audio.freedFiles, std::vector<std::string>{"games/alpha/sound/beep.wav"});
+  EXPECT_EQ(audio.freedFiles, std::vector<std::string>{"games/alpha/sound/1000.wav"});
   EXPECT_EQ(audio.voicesAlive, kSystemVoiceCount + kGameVoiceCount);
 
   // Nothing of the first game's play carries over into the second.
@@ -529,8 +529,8 @@ TEST_F(Lifecycle, LeavingAGameReturnsToTheToolkitsIntroMenu) {
   EXPECT_EQ(worldEditor.getCurrentTextbox(), -1);
   EXPECT_EQ(worldEditor.getCurrentTextline(), -1);
 
-  EXPECT_EQ(audio.playingCount("games/alpha/sound/beep.wav"), 0);
-  EXPECT_EQ(audio.freedFiles, std::vector<std::string>{"games/alpha/sound/beep.wav"});
+  EXPECT_EQ(audio.playingCount("games/alpha/sound/1000.wav"), 0);
+  EXPECT_EQ(audio.freedFiles, std::vector<std::string>{"games/alpha/sound/1000.wav"});
   EXPECT_EQ(audio.voicesAlive, kSystemVoiceCount);
   EXPECT_EQ(world.getGameSoundCount(), 0);
 
@@ -653,7 +653,7 @@ TEST_F(Lifecycle, ReturningToTheGamesMainMenuWaitsForBoxAndPhrase) {
   EXPECT_EQ(gameSys.getLeftMouse(), 0);
   EXPECT_EQ(world.getGlobalScore(2), 0);
   EXPECT_EQ(gameSys.getKeyState(kKeyLeft), kKeyIdle);
-  EXPECT_EQ(audio.playingCount("games/alpha/sound/beep.wav"), 0);
+  EXPECT_EQ(audio.playingCount("games/alpha/sound/1000.wav"), 0);
   EXPECT_EQ(platform.calls.back(), "cursor arrow");
 
   // Only from play and play-testing.
