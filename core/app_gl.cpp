@@ -28,10 +28,14 @@
 #include "media/sound.h"
 #include "media/splash.h"
 #include "media/text.h"
+#include "menus/dialog.h"
+#include "menus/file_browser.h"
 #include "menus/game_list.h"
 #include "menus/help.h"
 #include "menus/system_textboxes.h"
+#include "menus/tooltip.h"
 #include "menus/ui.h"
+#include "menus/ui_render.h"
 
 namespace tf {
 namespace {
@@ -146,9 +150,15 @@ void display() {
   FramePlan plan = planFrame(state, world.getGameLoaded(),
                              gameUI.getCurrentMenu() == gameUI.getEditorMenu(), consoleOrHelp);
   UpdateCamera();
+  if (plan.drawMenus) uiRender();
+  if (plan.drawDialog) dialogRender();
   if (plan.drawSplash) splashRender();
   if (plan.drawNotice) noticeRender();
+  helpRender();
   if (plan.drawPlaytestBanner) displayTextString(kPlaytestBannerX, kPlaytestBannerY, kPlaytestBanner);
+  if (plan.drawTooltip) toolTipRender();
+  renderFileBrowser();
+  // The volume indicator (renderVolume) follows the file browser here.
   glutSwapBuffers();
 }
 
