@@ -1,6 +1,8 @@
 // The button function table, its debounce and the fog controls.
 #include "menus/button_actions.h"
 
+#include <iterator>
+
 #include "core/clock.h"
 #include "core/log.h"
 #include "core/shutdown.h"
@@ -137,13 +139,14 @@ void help(int) { enableHelp(); }
 
 using Action = void (*)(int func2);
 
-const Action kActions[kButtonFunctionCount] = {
+const Action kActions[] = {
     quit,           showMenu,       setGameState, setInputState, openDialog,    closeDialog,     setDebugMode,
     loadNamedGame,  quit,           editNamedGame, leaveEditor,  editWorld,     editorMainMenu,  pause,
     resume,         createNamedGame, startGame,   menuEditor,    gameMainMenu,  fullScreen,      window,
     deleteCurrentMap, reenter,      soundOn,      soundOff,      volumeUp,      volumeDown,      nothing,
     nothing,        welcome,        browse,       help,
 };
+static_assert(std::size(kActions) == kButtonFunctionCount, "one action for every button function");
 
 // The words of each function that does not depend on its argument: for the
 // menu editor, and for a tooltip on a live menu. Ids described by their
@@ -153,7 +156,7 @@ struct Words {
   const char* tooltip;
 };
 
-const Words kWords[kButtonFunctionCount] = {
+const Words kWords[] = {
     {nullptr, nullptr},                              // 0 quit: names the program
     {nullptr, kNoTooltip},                           // 1 load menu
     {nullptr, kNoTooltip},                           // 2 game state
@@ -187,6 +190,7 @@ const Words kWords[kButtonFunctionCount] = {
     {kNoTooltip, kNoTooltip},                        // 30
     {"Open Help", "Help"},                           // 31
 };
+static_assert(std::size(kWords) == kButtonFunctionCount, "words for every button function");
 
 std::string quitWords() { return "Quit " + gameSys.getName(); }
 
