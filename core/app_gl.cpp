@@ -29,10 +29,14 @@
 #include "media/sound.h"
 #include "media/splash.h"
 #include "media/text.h"
+#include "menus/dialog.h"
+#include "menus/file_browser.h"
 #include "menus/game_list.h"
 #include "menus/help.h"
 #include "menus/system_textboxes.h"
+#include "menus/tooltip.h"
 #include "menus/ui.h"
+#include "menus/ui_render.h"
 
 namespace tf {
 namespace {
@@ -150,9 +154,15 @@ void display() {
   updateLogic(false);
   if (plan.runKeyLogic) updateHeldKeyLogic();
   UpdateCamera();
+  if (plan.drawMenus) uiRender();
+  if (plan.drawDialog) dialogRender();
   if (plan.drawSplash) splashRender();
   if (plan.drawNotice) noticeRender();
+  helpRender();
   if (plan.drawPlaytestBanner) displayTextString(kPlaytestBannerX, kPlaytestBannerY, kPlaytestBanner);
+  if (plan.drawTooltip) toolTipRender();
+  renderFileBrowser();
+  // The volume indicator (renderVolume) follows the file browser here.
   glutSwapBuffers();
 }
 

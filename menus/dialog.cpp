@@ -19,6 +19,18 @@ std::string buttonKey(int d, int k, const std::string& part = "") {
 }
 int integer(const std::string& key) { return truncToInt(scriptSys.findLineF(key)); }
 
+constexpr float kButtonX[2] = {300, 500};
+constexpr float kButtonY = 370;
+constexpr float kButtonHalfSize = 43;
+constexpr float kHoverGrowth = 1.1f;
+constexpr float kPressedShade = 0.7f;
+constexpr int kPressedMark[2] = {kPressedDialogLeft, kPressedDialogRight};
+constexpr float kTextX = 250;
+constexpr float kFirstLineY = 200;
+constexpr float kLineSpacing = 15;
+
+int pictureOrNone(int index) { return namesSystemImage(index) ? index : -1; }
+
 }  // namespace
 
 void enableDialog(int id) {
@@ -54,5 +66,24 @@ std::vector<std::string> dialogTextLines(int d) {
 }
 
 bool namesSystemImage(int index) { return index >= 0 && index < kSystemImageCount; }
+
+DialogLayout layoutDialog(int d) {
+  DialogLayout layout;
+  layout.background = pictureOrNone(dialogBackground(d));
+  for (int k = 0; k < 2; ++k) {
+    DialogButtonLook& button = layout.buttons[k];
+    button.image = pictureOrNone(dialogButtonImage(d, k));
+    button.x = kButtonX[k];
+    button.y = kButtonY;
+    const float growth = gameUI.getHoverButton() == k ? kHoverGrowth : 1.0f;
+    button.w = button.h = kButtonHalfSize * growth;
+    button.shade = gameUI.getPressedButton() == kPressedMark[k] ? kPressedShade : 1.0f;
+  }
+  layout.lines = dialogTextLines(d);
+  layout.textX = kTextX;
+  layout.firstLineY = kFirstLineY;
+  layout.lineSpacing = kLineSpacing;
+  return layout;
+}
 
 }  // namespace tf

@@ -32,4 +32,33 @@ std::vector<std::string> dialogTextLines(int d);
 // not drawn.
 bool namesSystemImage(int index);
 
+// Pick codes of the two dialog buttons (green and blue are 144).
+constexpr int kPickDialogLeft = 35;
+constexpr int kPickDialogRight = 36;
+// The pressed-button marks of the two dialog buttons.
+constexpr int kPressedDialogLeft = -2;
+constexpr int kPressedDialogRight = -3;
+
+// One dialog button as drawn: its picture (-1: none), centre, half size and
+// shade; a hovered button grows by a tenth, a pressed one is darkened.
+struct DialogButtonLook {
+  int image = -1;
+  float x = 0, y = 0, w = 0, h = 0;
+  float shade = 1;
+};
+
+// Where dialog `d` draws its picture, buttons and text this frame.
+struct DialogLayout {
+  int background = -1;  // system image, -1 when the file names none
+  DialogButtonLook buttons[2];
+  std::vector<std::string> lines;
+  float textX = 0;
+  float firstLineY = 0;
+  float lineSpacing = 0;
+};
+DialogLayout layoutDialog(int d);
+
+// Draws the open dialog (dialog_gl.cpp), in normal and pick passes.
+void dialogRender();
+
 }  // namespace tf

@@ -138,4 +138,14 @@ void disableHelp() {
   gameSys.setInputState(kInputNormal);
 }
 
+bool helpShown() { return uiHelp.getHelpState() && gameSys.getInputState() == kInputHelp; }
+
+void helpPreviousTopic() {
+  if (uiHelp.getHelp() > 0) uiHelp.setHelp(uiHelp.getHelp() - 1);
+}
+
+void helpNextTopic() {
+  if (uiHelp.getHelp() + 1 < uiHelp.getMenuCount()) uiHelp.setHelp(uiHelp.getHelp() + 1);
+}
+
 }  // namespace tf

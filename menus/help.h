@@ -56,5 +56,15 @@ void initHelp(const std::string& name);
 // Opens and closes the help window.
 void enableHelp();
 void disableHelp();
+// True while the help window is shown: open, with the input in help.
+bool helpShown();
+// The arrow keys in the help window: the previous or the next topic, when
+// there is one.
+void helpPreviousTopic();
+void helpNextTopic();
+
+// Draws the help window while it is shown (help_gl.cpp), in normal and pick
+// passes.
+void helpRender();
 
 }  // namespace tf

@@ -86,6 +86,45 @@ TEST_F(Dialogs, AMissingDialogHasNoPicturesAndANullFirstLine) {
   EXPECT_EQ(tf::dialogTextLines(8), std::vector<std::string>{"NULL"});
 }
 
+TEST_F(Dialogs, TheLayoutPlacesPicturesButtonsAndLines) {
+  tf::scriptSys.readText(
+      "f dialog1background 5\nf dialog1button0 6\nf dialog1button1 60\n"
+      "s dialog1text0 ^3^yLeave?\ns dialog1text1 Sure?\ns dialog1text2 end\n",
+      "system/dialog.cfg");
+  tf::gameUI.setHoverButton(-1);
+  tf::gameUI.setPressedButton(-1);
+  tf::DialogLayout plain = tf::layoutDialog(1);
+  EXPECT_EQ(plain.background, 5);
+  EXPECT_EQ(plain.buttons[0].image, 6);
+  EXPECT_EQ(plain.buttons[1].image, -1);  // 60 names no system image: not drawn
+  EXPECT_EQ(plain.buttons[0].x, 300);
+  EXPECT_EQ(plain.buttons[1].x, 500);
+  EXPECT_EQ(plain.buttons[0].y, 370);
+  EXPECT_EQ(plain.buttons[0].w, 43);
+  EXPECT_EQ(plain.buttons[0].shade, 1);
+  EXPECT_EQ(plain.lines, (std::vector<std::string>{"^3^yLeave?", "Sure?"}));
+  EXPECT_EQ(plain.textX, 250);
+  EXPECT_EQ(plain.firstLineY, 200);
+  EXPECT_EQ(plain.lineSpacing, 15);
+
+  // Hover marks 0 and 1 grow the left and right button; pressed marks -2 and
+  // -3 darken them.
+  tf::gameUI.setHoverButton(1);
+  tf::gameUI.setPressedButton(-2);
+  tf::DialogLayout marked = tf::layoutDialog(1);
+  EXPECT_FLOAT_EQ(marked.buttons[1].w, 47.3f);
+  EXPECT_FLOAT_EQ(marked.buttons[1].h, 47.3f);
+  EXPECT_EQ(marked.buttons[0].w, 43);
+  EXPECT_FLOAT_EQ(marked.buttons[0].shade, 0.7f);
+  EXPECT_EQ(marked.buttons[1].shade, 1);
+  tf::gameUI.setPressedButton(-3);
+  EXPECT_FLOAT_EQ(tf::layoutDialog(1).buttons[1].shade, 0.7f);
+
+  tf::DialogLayout missing = tf::layoutDialog(7);
+  EXPECT_EQ(missing.background, -1);
+  EXPECT_EQ(missing.lines, std::vector<std::string>{"NULL"});
+}
+
 TEST_F(Dialogs, EditorHelpLinesComeFromTheInfoFile) {
   tf::uiInfo.readText("s gehelp2line6 Last line of panel 2\ns uehelp0line0 Click a button to select it.\n",
                       "system/uiinfo.cfg");

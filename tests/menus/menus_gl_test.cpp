@@ -1,0 +1,362 @@
+// The menu system on a real window: the toolkit's main menu, menu buttons and
+// textboxes in normal and pick passes, hover and pressed looks, dialogs, the
+// help window, tooltips, the game browser, system textboxes and shading.
+#include <gtest/gtest.h>
+
+#include <boost/filesystem.hpp>
+#include <cmath>
+#include <cstdlib>
+
+#include "core/script_object.h"
+#include "core/system.h"
+#include "editor/editor.h"
+#include "game/world.h"
+#include "gl_window.h"
+#include "manual_clock.h"
+#include "media/images.h"
+#include "media/text.h"
+#include "menus/dialog.h"
+#include "menus/file_browser.h"
+#include "menus/help.h"
+#include "menus/system_textboxes.h"
+#include "menus/tooltip.h"
+#include "menus/ui.h"
+#include "menus/ui_render.h"
+
+using tftest::Rgb;
+
+namespace fs = boost::filesystem;
+
+namespace {
+
+const Rgb kBlack{0, 0, 0};
+const Rgb kEmptyPick{254, 254, 254};
+const Rgb kBlockingPick{144, 144, 144};
+const Rgb kButtonColor{200, 100, 50};
+
+Rgb systemColor(int image) { return tftest::testSystemImageColor(image); }
+
+// Keeps a screenshot when TF_SCREENSHOT_DIR names a folder (the README's
+// pictures in docs/ are made this way).
+void keepScreenshot(const std::string& shot, const std::string& name) {
+  if (const char* keep = std::getenv("TF_SCREENSHOT_DIR")) {
+    fs::copy_file(shot, std::string(keep) + "/" + name, fs::copy_option::overwrite_if_exists);
+  }
+}
+
+class MenusOnScreen : public tftest::GlTest {
+ protected:
+  void SetUp() override {
+    GlTest::SetUp();
+    savedUI = tf::gameUI;
+    savedStrings = tf::uiScriptString;
+    savedSys = tf::gameSys;
+    savedEditor = tf::worldEditor;
+    savedHelp = tf::uiHelp;
+    tf::gameUI = tf::UI();
+    tf::uiScriptString = tf::uiString();
+    tf::scriptUI.clear();
+    tf::scriptSys.clear();
+    tf::gameSys.setGameState(tf::kStateMenus);
+    tf::gameSys.setInputState(tf::kInputNormal);
+    tf::gameSys.setDirTextbox(-1);
+  }
+  void TearDown() override {
+    tf::gameUI = savedUI;
+    tf::uiScriptString = savedStrings;
+    tf::gameSys = savedSys;
+    tf::worldEditor = savedEditor;
+    tf::uiHelp = savedHelp;
+    tf::scriptUI.clear();
+    tf::scriptSys.clear();
+    GlTest::TearDown();
+  }
+
+  // One menu with one button of a solid picture at (400, 300), 200 x 50.
+  void oneButtonMenu() {
+    useTestSystemImages();
+    tf::uiImage.assign(1, tf::img());
+    tf::uiImage[0].SetTex(loadPicture(solidPicture("button.png", kButtonColor)));
+    tf::gameUI.allocateMenu(1);
+    tf::gameUI.setMenuBackgroundTex(0, -1);
+    tf::gameUI.uiModifyButton(400, 300, 100, 25, 0, 23, 0, 0, 0);
+    tf::gameUI.uiModifyTextbox(250, 400, 300, 20, 0, 0, 0);
+    tf::loadMenu(0);
+  }
+
+  void pickPass() { tf::gameSys.setColorPick(true); }
+
+  // The toolkit's menus, pictures and font from data/, as the program loads them.
+  void loadToolkitMenus() {
+    ASSERT_TRUE(useDataSystemImages());
+    const fs::path data = fs::path(TF_SOURCE_DIR) / "data";
+    fs::create_directories("system");
+    for (const char* file : {"ui.cfg", "dialog.cfg", "help.cfg"}) {
+      fs::copy_file(data / "system" / file, fs::path("system") / file);
+    }
+    fs::create_directories("ui");
+    for (fs::directory_iterator it(data / "ui"), end; it != end; ++it) {
+      fs::copy_file(it->path(), fs::path("ui") / it->path().filename());
+    }
+    tf::loadUI("default", false);
+    ASSERT_EQ(tf::gameUI.getMenuCount(), 7);
+  }
+
+  static bool greenish(const Rgb& c) { return c.g > c.r + 40 && c.g > c.b + 40; }
+  static bool reddish(const Rgb& c) { return c.r > c.g + 60 && c.r > c.b + 60; }
+
+ private:
+  tf::UI savedUI;
+  tf::uiString savedStrings;
+  tf::System savedSys;
+  tf::editor savedEditor;
+  tf::help savedHelp;
+};
+
+TEST_F(MenusOnScreen, TheMainMenuShowsItsPicturesAndAnswersPicking) {
+  loadToolkitMenus();
+  tf::uiRender();
+  // Play (green) at y 220 and Quit (red) at y 510, 200 x 50 each.
+  EXPECT_TRUE(greenish(pixel(320, 210))) << pixel(320, 210);
+  EXPECT_TRUE(reddish(pixel(320, 515))) << pixel(320, 515);
+  // Between the buttons lies the background picture, not a button.
+  const Rgb between = pixel(320, 249);
+  EXPECT_FALSE(greenish(between)) << between;
+  EXPECT_NE(between, kBlack);
+  const std::string shot = dir.path() + "/main-menu.png";
+  ASSERT_TRUE(saveScreenshot(shot));
+
+  clearFrame();
+  pickPass();
+  tf::uiRender();
+  EXPECT_EQ(pixel(400, 220), (Rgb{37, 144, 0}));
+  EXPECT_EQ(pixel(310, 510), (Rgb{37, 144, 5}));
+  EXPECT_EQ(pixel(400, 249), kEmptyPick);
+  EXPECT_EQ(pixel(20, 20), kEmptyPick);
+}
+
+TEST_F(MenusOnScreen, AMenuTextboxIsAFieldThatPicksAsItself) {
+  loadToolkitMenus();
+  tf::loadMenu(1);  // play a game: the textbox of UI string 0 at (250, 230), 300 x 20
+  tf::uiScriptString.setString("maze", 0);
+  pickPass();
+  tf::uiRender();
+  EXPECT_EQ(pixel(252, 219), (Rgb{38, 144, 0}));
+  EXPECT_EQ(pixel(548, 235), (Rgb{38, 144, 0}));
+  EXPECT_EQ(pixel(248, 227), kEmptyPick);
+  EXPECT_EQ(pixel(400, 239), kEmptyPick);
+
+  // In the menu editor elements carry the editor's codes.
+  clearFrame();
+  tf::gameSys.setGameState(tf::kStateMenuEditor);
+  tf::uiRender();
+  EXPECT_EQ(pixel(400, 227), (Rgb{23, 144, 0}));
+  EXPECT_EQ(pixel(290, 300), (Rgb{22, 144, 0}));
+}
+
+TEST_F(MenusOnScreen, AHoveredButtonGrowsAndAPressedOneDarkens) {
+  oneButtonMenu();
+  pickPass();
+  tf::uiRender();
+  EXPECT_EQ(pixel(499, 300), (Rgb{37, 144, 0}));
+  EXPECT_EQ(pixel(505, 300), kEmptyPick);
+  EXPECT_EQ(pixel(400, 272), kEmptyPick);
+
+  tf::gameUI.setHoverButton(0);
+  tf::uiRender();
+  EXPECT_EQ(pixel(505, 300), (Rgb{37, 144, 0}));
+  EXPECT_EQ(pixel(400, 274), (Rgb{37, 144, 0}));
+  EXPECT_EQ(pixel(512, 300), kEmptyPick);
+
+  tf::gameSys.setColorPick(false);
+  clearFrame();
+  tf::uiRender();
+  EXPECT_EQ(pixel(505, 300), kButtonColor);
+  clearFrame();
+  tf::gameUI.setPressedButton(0);
+  tf::uiRender();
+  EXPECT_TRUE(tftest::near(pixel(400, 300), Rgb{120, 60, 30}, 1)) << pixel(400, 300);
+  EXPECT_EQ(pixel(505, 300), kBlack);  // pressed, it keeps its size
+}
+
+TEST_F(MenusOnScreen, PlayAndSplashShowNoMenuElements) {
+  oneButtonMenu();
+  for (int state : {tf::kStatePlay, tf::kStateSplash}) {
+    clearFrame();
+    tf::gameSys.setGameState(state);
+    tf::uiRender();
+    EXPECT_EQ(pixel(400, 300), kBlack) << state;
+  }
+}
+
+TEST_F(MenusOnScreen, TheMenuEditorDragsAnElementOverTheWholeScreen) {
+  oneButtonMenu();
+  tf::gameSys.setGameState(tf::kStateMenuEditor);
+  tf::worldEditor.setEditorMode(1);
+  tf::worldEditor.setCurrentButton(0);
+  tf::gameSys.setLeftMouse(1);
+  pickPass();
+  tf::uiRender();
+  EXPECT_EQ(pixel(20, 20), (Rgb{22, 144, 0}));
+  EXPECT_EQ(pixel(400, 397), (Rgb{23, 144, 0}));  // drawn after it, the textbox stays itself
+}
+
+TEST_F(MenusOnScreen, TextLinesTakeTheirColourFromTheirCodes) {
+  useTestSystemImages();
+  tf::gameUI.allocateMenu(1);
+  tf::gameUI.setMenuBackgroundTex(0, -1);
+  tf::gameUI.uiModifyText(100, 100, 1, 0, 0, "^gG", 0, 0);  // red in the file, green on screen
+  tf::loadMenu(0);
+  tf::uiRender();
+  int column, row;
+  tf::fontCell('G', column, row);
+  const Rgb cell = tftest::fontCellColor(column, row);
+  EXPECT_TRUE(tftest::near(pixel(100, 100), Rgb{0, static_cast<int>(std::lround(cell.g * 0.9)), 0}, 1))
+      << pixel(100, 100);
+
+  // In the menu editor's pick pass the line answers around its text.
+  clearFrame();
+  tf::gameSys.setGameState(tf::kStateMenuEditor);
+  pickPass();
+  tf::uiRender();
+  EXPECT_EQ(pixel(96, 100), (Rgb{24, 144, 0}));
+  EXPECT_EQ(pixel(100, 108), (Rgb{24, 144, 0}));
+  EXPECT_EQ(pixel(100, 112), kEmptyPick);
+}
+
+TEST_F(MenusOnScreen, ADialogShowsItsButtonsAndBlocksEveryOtherClick) {
+  useTestSystemImages();
+  tf::scriptSys.readText(
+      "f dialog2background 5\nf dialog2button0 6\nf dialog2button1 7\n"
+      "s dialog2text0 AB\ns dialog2text1 end\n",
+      "system/dialog.cfg");
+  tf::enableDialog(2);
+  tf::dialogRender();
+  EXPECT_EQ(pixel(300, 370), systemColor(tf::kImgOk));
+  EXPECT_EQ(pixel(500, 370), systemColor(tf::kImgCancel));
+  EXPECT_EQ(pixel(400, 300), systemColor(tf::kImgDialogBackground));
+  EXPECT_EQ(pixel(100, 100), systemColor(tf::kImgBlur));
+  int column, row;
+  tf::fontCell('A', column, row);
+  EXPECT_EQ(pixel(250, 200), tftest::fontCellColor(column, row));
+
+  clearFrame();
+  pickPass();
+  tf::dialogRender();
+  EXPECT_EQ(pixel(300, 370), (Rgb{35, 144, 144}));
+  EXPECT_EQ(pixel(540, 410), (Rgb{36, 144, 144}));
+  EXPECT_EQ(pixel(400, 300), kBlockingPick);
+  EXPECT_EQ(pixel(20, 580), kBlockingPick);
+}
+
+TEST_F(MenusOnScreen, TheHelpWindowListsTopicsAndShowsTheChosenOne) {
+  useTestSystemImages();
+  dir.write("system/help.cfg",
+            "s helptitle Help\ns help0title One\ns help0line0 First\ns help0line1 end\n"
+            "s help1title Two\ns help1line0 Second\ns help1line1 end\ns help2title end\n");
+  tf::initHelp("default");
+  tf::helpRender();  // closed: nothing
+  EXPECT_EQ(pixel(400, 300), kBlack);
+
+  tf::enableHelp();
+  tf::uiHelp.setHelp(1);
+  tf::helpRender();
+  EXPECT_EQ(pixel(70, 535), systemColor(tf::kImgQuit));
+  EXPECT_EQ(pixel(55, 107), (Rgb{255, 0, 255}));   // the highlight behind "Two"
+  EXPECT_EQ(pixel(55, 67), systemColor(tf::kImgDialogBackground));
+  int column, row;
+  tf::fontCell('S', column, row);
+  EXPECT_EQ(pixel(268, 80), tftest::fontCellColor(column, row));  // the topic's line 0
+
+  clearFrame();
+  pickPass();
+  tf::helpRender();
+  EXPECT_EQ(pixel(55, 80), (Rgb{39, 144, 0}));
+  EXPECT_EQ(pixel(55, 120), (Rgb{39, 144, 1}));
+  EXPECT_EQ(pixel(70, 535), (Rgb{56, 144, 144}));
+  EXPECT_EQ(pixel(268, 80), kBlockingPick);
+}
+
+TEST_F(MenusOnScreen, AScreenshotOfTheHelp) {
+  useReadableSystemImages();
+  ASSERT_TRUE(fs::exists(fs::path(TF_SOURCE_DIR) / "data/system/help.cfg"));
+  fs::create_directories("system");
+  fs::copy_file(fs::path(TF_SOURCE_DIR) / "data/system/help.cfg", "system/help.cfg");
+  tf::initHelp("default");
+  tf::enableHelp();
+  tf::uiHelp.setHelp(5);  // logic examples
+  clearFrame(Rgb{24, 28, 36});
+  tf::helpRender();
+  const std::string shot = dir.path() + "/help.png";
+  ASSERT_TRUE(saveScreenshot(shot));
+  EXPECT_GT(fs::file_size(shot), 1000u);
+  keepScreenshot(shot, "help.png");
+}
+
+TEST_F(MenusOnScreen, ATooltipShowsBesideTheRestingMouse) {
+  useTestSystemImages();
+  tftest::ManualClock clock(5000);
+  tf::gameSys.setOrthoPos(100, 100);
+  tf::gameUI.setCurrentTT(119, 0, 4000);  // "Play Game", 81 wide
+  tf::toolTipRender();
+  EXPECT_EQ(pixel(160, 140), kBlack);  // not yet: 1000 ms
+
+  clock.set(5500);
+  tf::toolTipRender();
+  // Box centred at (160, 145), half size (50, 12).
+  EXPECT_EQ(pixel(112, 134), tftest::kTestNoticeBackground);
+  EXPECT_EQ(pixel(208, 156), tftest::kTestNoticeBackground);
+  EXPECT_EQ(pixel(108, 145), kBlack);
+  EXPECT_EQ(pixel(160, 159), kBlack);
+  int column, row;
+  tf::fontCell('P', column, row);
+  EXPECT_EQ(pixel(124, 145), tftest::fontCellColor(column, row));
+}
+
+TEST_F(MenusOnScreen, TheGameBrowserListsGamesAsRowsToPick) {
+  useTestSystemImages();
+  tf::gameSys.setDirName(0, "alpha");
+  tf::gameSys.setDirName(1, "beta");
+  tf::gameSys.setDirName(2, "");
+  tf::gameSys.setSelectedDir(1);
+  tf::gameSys.setLastDir(0);
+  tf::renderFileBrowser();  // closed
+  EXPECT_EQ(pixel(400, 300), kBlack);
+
+  tf::gameSys.setDirTextbox(0);
+  tf::renderFileBrowser();
+  EXPECT_EQ(pixel(660, 500), systemColor(tf::kImgOk));
+  EXPECT_EQ(pixel(705, 500), systemColor(tf::kImgCancel));
+  EXPECT_EQ(pixel(106, 186), systemColor(tf::kImgLine));  // the selected row's underline
+  EXPECT_EQ(pixel(106, 161), systemColor(tf::kImgDialogBackground));
+
+  clearFrame();
+  pickPass();
+  tf::renderFileBrowser();
+  EXPECT_EQ(pixel(110, 150), (Rgb{111, 144, 0}));
+  EXPECT_EQ(pixel(130, 175), (Rgb{111, 144, 1}));
+  EXPECT_EQ(pixel(130, 200), kBlockingPick);  // no third game
+  EXPECT_EQ(pixel(660, 500), (Rgb{110, 144, 1}));
+  EXPECT_EQ(pixel(705, 500), (Rgb{110, 144, 0}));
+  EXPECT_EQ(pixel(90, 170), kBlockingPick);  // no arrows for two games
+  EXPECT_EQ(pixel(10, 10), kBlockingPick);
+}
+
+TEST_F(MenusOnScreen, SystemTextboxesAndShadingPanels) {
+  useTestSystemImages();
+  tf::loadSysTextboxes();
+  pickPass();
+  tf::displayTextbox(300, 200, 100, 99, 5);
+  EXPECT_EQ(pixel(201, 200), (Rgb{48, 144, 5}));
+  EXPECT_EQ(pixel(299, 210), (Rgb{48, 144, 5}));
+  EXPECT_EQ(pixel(301, 200), kBlack);
+  EXPECT_EQ(pixel(250, 212), kBlack);
+
+  tf::gameSys.setColorPick(false);
+  clearFrame();
+  tf::drawShade(400, 400, 30, 20, 0, 0, 1, 0.2f);
+  EXPECT_EQ(pixel(400, 400), (Rgb{0, 0, 255}));
+  EXPECT_EQ(pixel(431, 400), kBlack);
+}
+
+}  // namespace
