@@ -22,6 +22,7 @@
 #include "game/lifecycle.h"
 #include "game/world.h"
 #include "input/input.h"
+#include "logic/game_render.h"
 #include "media/images.h"
 #include "media/notice.h"
 #include "media/openal_device.h"
@@ -145,6 +146,8 @@ void display() {
   const bool consoleOrHelp = console.getConsoleState() || uiHelp.getHelpState();
   FramePlan plan = planFrame(state, world.getGameLoaded(),
                              gameUI.getCurrentMenu() == gameUI.getEditorMenu(), consoleOrHelp);
+  if (plan.drawGame) gameRender();
+  if (plan.drawGameBox) renderGameBox();
   UpdateCamera();
   if (plan.drawSplash) splashRender();
   if (plan.drawNotice) noticeRender();
