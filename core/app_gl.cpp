@@ -19,10 +19,12 @@
 #include "core/startup.h"
 #include "core/system.h"
 #include "editor/editor.h"
+#include "editor/world_editor.h"
 #include "game/lifecycle.h"
 #include "game/world.h"
 #include "input/input.h"
 #include "logic/evaluation.h"
+#include "logic/game_render.h"
 #include "media/images.h"
 #include "media/notice.h"
 #include "media/openal_device.h"
@@ -145,14 +147,20 @@ void display() {
   glLoadIdentity();
   UpdateCamera();
   updateAnimation();
+  if (worldEditor.getEndTest() == 1) {
+    returnToEditor();
+    worldEditor.setEndTest(0);
+  }
 
   const int state = gameSys.getGameState();
   const bool consoleOrHelp = console.getConsoleState() || uiHelp.getHelpState();
   FramePlan plan = planFrame(state, world.getGameLoaded(),
                              gameUI.getCurrentMenu() == gameUI.getEditorMenu(), consoleOrHelp);
+  if (plan.drawGame) gameRender();
   // The logic runs in every state and decides itself whether it acts.
   updateLogic(false);
   if (plan.runKeyLogic) updateHeldKeyLogic();
+  if (plan.drawGameBox) renderGameBox();
   UpdateCamera();
   if (plan.drawMenus) uiRender();
   if (plan.drawDialog) dialogRender();

@@ -126,6 +126,9 @@ class editor {
   int getPhraseSelectorChoice() const { return phraseSelectorChoice; }
   void setWireframe(bool on) { wireFrame = on; }
   bool getWireframe() const { return wireFrame; }
+  // When the map was last picked in the editor (milliseconds), for double clicks.
+  void setLastClickTime(int ms) { lastClickTime = ms; }
+  int getLastClickTime() const { return lastClickTime; }
 
  private:
   int editorMode = kModeNothing;
@@ -152,6 +155,7 @@ class editor {
   int phraseSelector = -1;
   int phraseSelectorChoice = 0;
   bool wireFrame = true;
+  int lastClickTime = 0;
 };
 
 extern editor worldEditor;

@@ -1,5 +1,8 @@
-// World editor entry and exit, play-testing, camera rules and adding objects.
+// World editor entry and exit, play-testing, camera rules, adding objects and
+// selecting what the map's selection pass hit.
 #include "editor/world_editor.h"
+
+#include <algorithm>
 
 #include "console/console.h"
 #include "core/camera.h"
@@ -18,17 +21,32 @@
 namespace tf {
 namespace {
 
-// World units per tile, and the camera's step when it drifts back to the map.
-
+// The camera's step when it drifts back to the map.
 constexpr float kDriftStep = 0.06f;
+// Edge scrolling: how close to an edge the pointer must rest (pixels), and
+// the camera's step at speed 1 (world units).
+constexpr int kScrollMarginWindow = 5;
+constexpr int kScrollMarginFullScreen = 2;
+constexpr float kScrollStep = 0.06f;
 constexpr float kNewObjectHalfSize = 0.1f;
 constexpr int kNewObjectImage = 1;
 
-void centreCameraOnMap() {
-  int w = 0, h = 0;
+void currentMapSize(int& w, int& h) {
   std::string name;
   world.worldGetMap(w, h, name, world.getCurrentMap());
+}
+
+void centreCameraOnMap() {
+  int w = 0, h = 0;
+  currentMapSize(w, h);
   camera.SetPos(w * kTileSize / 2, h * kTileSize / 2, 0);
+}
+
+// The editor shows something over the map that takes the pointer.
+bool editorBusy() {
+  const int mode = worldEditor.getEditorMode();
+  return worldEditor.getImageMenuTimer() > 0 || worldEditor.getTemplateSelectState() != 0 ||
+         mode == kModeGlobalLogic || mode == kModeLocalLogic;
 }
 
 void refuseUnopenedGame(const std::string& game) {
@@ -134,12 +152,33 @@ void returnToEditor() {
   platform().setCursor(CursorShape::Arrow);
 }
 
-bool editorScroll(float speed) { return false; }
+bool editorScroll(float speed) {
+  if (gameSys.getGameState() == kStateWorldEditor && editorBusy()) return false;
+  int mouseX, mouseY;
+  gameSys.getMousePos(mouseX, mouseY);
+  const int windowW = platform().windowWidth();
+  const int windowH = platform().windowHeight();
+  const int margin = gameSys.getFS() ? kScrollMarginFullScreen : kScrollMarginWindow;
+  int w = 0, h = 0;
+  currentMapSize(w, h);
+  const float limitX = w * kTileSize, limitY = h * kTileSize;
+  const float step = speed * kScrollStep;
+  float x, y, z;
+  camera.GetPos(x, y, z);
+  const float oldX = x, oldY = y;
+  // Window y grows downwards, world y upwards.
+  if (mouseX >= 0 && mouseX <= margin && x > 0) x = std::max(x - step, 0.0f);
+  if (mouseX >= windowW - margin && mouseX <= windowW && x + step < limitX) x += step;
+  if (mouseY >= 0 && mouseY <= margin && y + step < limitY) y += step;
+  if (mouseY >= windowH - margin && mouseY <= windowH && y > 0 && y <= limitY) y = std::max(y - step, 0.0f);
+  if (x == oldX && y == oldY) return false;
+  camera.SetPos(x, y, z);
+  return true;
+}
 
 void checkEditorCamera() {
   int w = 0, h = 0;
-  std::string name;
-  world.worldGetMap(w, h, name, world.getCurrentMap());
+  currentMapSize(w, h);
   float x, y, z;
   camera.GetPos(x, y, z);
   if (x > w * kTileSize) x -= kDriftStep;
@@ -164,6 +203,23 @@ void addObject() {
   playSystemSound(kSoundBoop, 0);
   worldEditor.setCurrentObject(count);
   worldEditor.setEditorMode(kModeObject);
+}
+
+void editorSelectObject(int index) {
+  if (index < 0 || index >= world.worldGetObjectCount(world.getCurrentMap())) return;
+  playSystemSound(kSoundSelect, 0);
+  worldEditor.resetObjectList();
+  worldEditor.setCurrentObject(index);
+  worldEditor.setEditorMode(kModeObject);
+}
+
+void editorSelectTile(int column, int row) {
+  int w = 0, h = 0;
+  currentMapSize(w, h);
+  if (column < 0 || column >= w || row < 0 || row >= h) return;
+  playSystemSound(kSoundSelect, 0);
+  worldEditor.setCurrentTile(column, row);
+  worldEditor.setEditorMode(kModeTile);
 }
 
 }  // namespace tf

@@ -17,12 +17,19 @@ void editMenu();
 // nothing that happened during the test survives it.
 void enterTest();
 void returnToEditor();
-// Moves the camera when the pointer rests at a window edge; true when it moved.
+// Moves the camera by speed x 0.06 when the pointer rests at a window edge,
+// staying on the map; true when it moved. Nothing while the image chooser or
+// the macro menu is open or a logic editor is shown.
 bool editorScroll(float speed);
 // Lets the camera drift back when it has left the map.
 void checkEditorCamera();
 // Adds an object at the camera and selects it.
 void addObject();
+// The map's selection pass hit object `index` / tile (column, row) of the
+// current map: it becomes the single selection. Indexes that name nothing on
+// the map are ignored.
+void editorSelectObject(int index);
+void editorSelectTile(int column, int row);
 
 // Clears the editors' selection: the animated image, the menu editor's
 // button, textbox and text line, the tile and its range, the object and the

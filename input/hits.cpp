@@ -1,0 +1,63 @@
+// Choosing the front-most selection record and what it means.
+#include "input/hits.h"
+
+#include <climits>
+
+#include "core/system.h"
+#include "logic/game_render.h"
+
+namespace tf {
+namespace {
+
+// A record: name count, minimum depth, maximum depth, then the names.
+constexpr int kRecordHeader = 3;
+
+bool fitsInt(unsigned value) { return value <= static_cast<unsigned>(INT_MAX); }
+
+}  // namespace
+
+bool chooseHit(const unsigned* buffer, int size, int hits, PickHit& hit) {
+  bool found = false;
+  int at = 0;
+  for (int record = 0; record < hits; ++record) {
+    if (size - at < kRecordHeader) break;
+    const unsigned count = buffer[at];
+    if (count > static_cast<unsigned>(size - at - kRecordHeader)) break;
+    const unsigned minDepth = buffer[at + 1];
+    if (!found || minDepth < hit.minDepth) {
+      found = true;
+      hit.nameCount = static_cast<int>(count);
+      hit.minDepth = minDepth;
+      hit.names[0] = count > 0 ? buffer[at + kRecordHeader] : 0;
+      hit.names[1] = count > 1 ? buffer[at + kRecordHeader + 1] : 0;
+    }
+    at += kRecordHeader + static_cast<int>(count);
+  }
+  return found;
+}
+
+PickAction decidePick(const PickHit& hit, int gameState, bool editorOverlayOpen, bool dragging,
+                      int objectCount) {
+  PickAction action;
+  const bool playing = gameState == kStatePlay || gameState == kStatePlaytest;
+  const bool editing = gameState == kStateWorldEditor;
+  if (!playing && !editing) return action;
+  if (editing && editorOverlayOpen) return action;
+  action.recordPickTime = editing;
+  if (hit.nameCount == 1) {
+    const unsigned name = hit.names[0];
+    if (name < static_cast<unsigned>(kObjectPickBase)) return action;
+    const unsigned index = name - kObjectPickBase;
+    if (objectCount <= 0 || index >= static_cast<unsigned>(objectCount)) return action;
+    action.kind = playing ? PickActionKind::SelectInPlay : PickActionKind::EditorObject;
+    action.object = static_cast<int>(index);
+  } else if (hit.nameCount == 2 && editing && !dragging) {
+    if (!fitsInt(hit.names[0]) || !fitsInt(hit.names[1])) return action;
+    action.kind = PickActionKind::EditorTile;
+    action.column = static_cast<int>(hit.names[0]);
+    action.row = static_cast<int>(hit.names[1]);
+  }
+  return action;
+}
+
+}  // namespace tf
