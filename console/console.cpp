@@ -32,4 +32,12 @@ void debugConsole::setCurrentLine(int i) {
   if (i >= 0 && i < lineCount) currentLine = i;
 }
 
+void debugConsole::inputConsole(const std::string& line) {
+  echo("^wYou have entered: ^y" + line);
+  echo("");
+  echo("^yWARNING: ^wThat command wasn't found. Please try again.");
+  echo("");
+  commandLine.clear();
+}
+
 }  // namespace tf

@@ -33,6 +33,9 @@ class debugConsole {
   bool getConsoleState() const { return consoleEnabled; }
   void setConsoleState(bool enabled) { consoleEnabled = enabled; }
 
+  // Executes one command line typed into the console.
+  void inputConsole(const std::string& line);
+
  private:
   // Held oldest first, so an echo is an append; getLine counts from the end.
   std::vector<std::string> consoleLine;
