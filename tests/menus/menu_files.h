@@ -1,7 +1,7 @@
-// What the menu file tests share: a working folder of their own, a platform
-// and a sound device that record what they are asked, the menu system's
-// globals saved and restored around each test, and a full description of the
-// menu model for comparisons.
+// What the menu tests share: a working folder of their own, a platform and a
+// sound device that record what they are asked, a clock set by hand, the menu
+// system's globals saved and restored around each test, and the menu model
+// written out as text for comparisons.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -13,26 +13,19 @@
 #include "core/script_object.h"
 #include "core/system.h"
 #include "game/world.h"
+#include "manual_clock.h"
 #include "media/audio_device.h"
 #include "media/images.h"
+#include "media/notice.h"
 #include "media/sound.h"
 #include "media/splash.h"
 #include "menus/ui.h"
+#include "messages.h"
 #include "recording_audio.h"
 #include "recording_platform.h"
 #include "temp_dir.h"
 
 namespace tftest {
-
-// Records loading-screen percentages as well.
-class LoadingPlatform : public RecordingPlatform {
- public:
-  void showLoadingScreen(const std::string& message, float percent) override {
-    RecordingPlatform::showLoadingScreen(message, percent);
-    percents.push_back(percent);
-  }
-  std::vector<float> percents;
-};
 
 class MenuFiles : public ::testing::Test {
  protected:
@@ -52,6 +45,10 @@ class MenuFiles : public ::testing::Test {
     tf::gameSys.setSoundState(true);
     tf::gameSys.setLastGameEdited("castle");
     tf::world.setGameLoaded(false);
+    tf::notice.leaveNotice();
+    // Debounces and double clicks outlive a test: each starts long after the last.
+    static int start = 0;
+    clock.set(start += 1000000);
   }
   void TearDown() override {
     tf::freeSystemSounds();
@@ -63,6 +60,7 @@ class MenuFiles : public ::testing::Test {
     tf::world.setGameLoaded(savedLoaded);
     tf::scriptUI.clear();
     tf::uiImage.clear();
+    tf::notice.leaveNotice();
   }
 
   // Empty picture files in a folder of menu images (the platform loads nothing).
@@ -78,9 +76,16 @@ class MenuFiles : public ::testing::Test {
     return frames;
   }
 
+  int played(const std::string& sound) const {
+    int n = 0;
+    for (const std::string& p : audio.played) n += p == sound;
+    return n;
+  }
+
   ScopedWorkDir dir;
-  LoadingPlatform platform;
+  RecordingPlatform platform;
   RecordingAudio audio;
+  ManualClock clock;
 
  private:
   tf::UI savedUI;
@@ -91,10 +96,59 @@ class MenuFiles : public ::testing::Test {
   bool savedLoaded = false;
 };
 
+// "title: text" of the notice shown, "" when none.
+inline std::string noticeText() {
+  std::string title, text;
+  int time = 0;
+  tf::notice.getNotice(title, text, time);
+  return time < 0 ? "" : title + ": " + text;
+}
+
+inline int errorLines(const MessageLog& messages) {
+  int count = 0;
+  for (const std::string& line : messages.lines()) count += line.find("ERROR") != std::string::npos;
+  return count;
+}
+
+inline std::string ints(std::initializer_list<int> values) {
+  std::string out;
+  for (int v : values) out += (out.empty() ? "" : " ") + std::to_string(v);
+  return out;
+}
+
 inline std::string exact(float value) {
   char text[32];
   std::snprintf(text, sizeof text, "%.9g", value);
   return text;
+}
+
+inline std::string numbers(std::initializer_list<float> values) {
+  std::string out;
+  for (float v : values) out += (out.empty() ? "" : " ") + exact(v);
+  return out;
+}
+
+// Button b of menu m as "x y w h tex func func2".
+inline std::string buttonOf(int m, int b) {
+  float x = 0, y = 0, w = 0, h = 0;
+  int tex = 0, func = 0, func2 = 0;
+  tf::gameUI.uiGetButton(x, y, w, h, tex, func, func2, m, b);
+  return numbers({x, y, w, h}) + " " + std::to_string(tex) + " " + std::to_string(func) + " " +
+         std::to_string(func2);
+}
+
+// Textbox t as "x y w h text linked", text line l as "x y r g b [text]".
+inline std::string textboxOf(int m, int t) {
+  float x = 0, y = 0, w = 0, h = 0;
+  int text = 0;
+  tf::gameUI.uiGetTextbox(x, y, w, h, text, m, t);
+  return numbers({x, y, w, h}) + " " + std::to_string(text) + " " + std::to_string(tf::gameUI.uiGetLinkedButton(t, m));
+}
+inline std::string textlineOf(int m, int l) {
+  float x = 0, y = 0, r = 0, g = 0, b = 0;
+  std::string text;
+  tf::gameUI.uiGetText(x, y, r, g, b, text, m, l);
+  return numbers({x, y, r, g, b}) + " [" + text + "]";
 }
 
 // Every field of every menu and the menu ids, one element a line.
@@ -104,27 +158,9 @@ inline std::string describeMenus() {
                     " " + std::to_string(ui.getEditorMenu()) + " " + std::to_string(ui.getEditorMainMenu()) + "\n";
   for (int m = 0; m < ui.getMenuCount(); ++m) {
     out += "menu " + std::to_string(m) + " background " + std::to_string(ui.getMenuBackgroundTex(m)) + "\n";
-    for (int b = 0; b < ui.menuGetButtonCount(m); ++b) {
-      float x, y, w, h;
-      int tex, func, func2;
-      ui.uiGetButton(x, y, w, h, tex, func, func2, m, b);
-      out += " button " + exact(x) + " " + exact(y) + " " + exact(w) + " " + exact(h) + " " + std::to_string(tex) +
-             " " + std::to_string(func) + " " + std::to_string(func2) + "\n";
-    }
-    for (int t = 0; t < ui.menuGetTextboxCount(m); ++t) {
-      float x, y, w, h;
-      int text;
-      ui.uiGetTextbox(x, y, w, h, text, m, t);
-      out += " textbox " + exact(x) + " " + exact(y) + " " + exact(w) + " " + exact(h) + " " + std::to_string(text) +
-             " linked " + std::to_string(ui.uiGetLinkedButton(t, m)) + "\n";
-    }
-    for (int l = 0; l < ui.menuGetTextlineCount(m); ++l) {
-      float x, y, r, g, b;
-      std::string text;
-      ui.uiGetText(x, y, r, g, b, text, m, l);
-      out += " text " + exact(x) + " " + exact(y) + " " + exact(r) + " " + exact(g) + " " + exact(b) + " [" + text +
-             "]\n";
-    }
+    for (int b = 0; b < ui.menuGetButtonCount(m); ++b) out += " button " + buttonOf(m, b) + "\n";
+    for (int t = 0; t < ui.menuGetTextboxCount(m); ++t) out += " textbox " + textboxOf(m, t) + "\n";
+    for (int l = 0; l < ui.menuGetTextlineCount(m); ++l) out += " text " + textlineOf(m, l) + "\n";
   }
   return out;
 }
