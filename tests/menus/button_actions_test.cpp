@@ -3,65 +3,43 @@
 // function, and the world editor's fog controls.
 #include "menus/button_actions.h"
 
-#include "editor/editor.h"
 #include "menu_files.h"
 #include "menus/dialog.h"
-#include "menus/help.h"
 
 namespace {
 
-using tftest::ints;
-using tftest::noticeText;
-using Lines = std::vector<std::string>;
+using namespace tftest;
 constexpr const char* kClick = "soundreq/click.wav once";
 
-class ButtonActions : public tftest::MenuFiles {
+class ButtonActions : public MenuFiles {
  protected:
   void SetUp() override {
     MenuFiles::SetUp();
-    savedWorld = tf::world;
-    savedBackup = tf::worldBackup;
-    savedEditor = tf::worldEditor;
-    savedHelp = tf::uiHelp;
-    tf::world = tf::gameWorld();
-    tf::worldBackup = tf::gameWorld();
     tf::gameUI.allocateMenu(4);
     tf::gameUI.setIngameMenu(2);
     tf::gameUI.setEditorMenu(3);
     tf::gameUI.setEditorMainMenu(1);
     tf::gameSys.setGameState(tf::kStateMenus);
   }
-  void TearDown() override {
-    tf::world = savedWorld;
-    tf::worldBackup = savedBackup;
-    tf::worldEditor = savedEditor;
-    tf::uiHelp = savedHelp;
-    MenuFiles::TearDown();
-  }
-
   // A click well after the one before, so that it is never held back.
   void click(int func, int func2 = 0) {
     clock.advance(1000);
     tf::buttonAction(func, func2);
   }
-
-  void addMaps(int count) {
+  static void addMaps(int count) {
     tf::world.allocateMaps(count);
     for (int m = 0; m < count; ++m) tf::world.worldSetMap(4, 4, "map" + std::to_string(m), m);
     tf::world.setGameLoaded(true);
   }
-
-  std::string mapName(int m) const {
+  static std::string mapName(int m) {
     int w, h;
     std::string name;
     tf::world.worldGetMap(w, h, name, m);
     return name + " " + std::to_string(w) + "x" + std::to_string(h);
   }
-
- private:
-  tf::gameWorld savedWorld, savedBackup;
-  tf::editor savedEditor;
-  tf::help savedHelp;
+  static std::string states() {
+    return ints({tf::gameSys.getGameState(), tf::gameUI.getCurrentMenu(), tf::gameUI.getCurrentDialogBox()});
+  }
 };
 
 TEST_F(ButtonActions, ClicksCloserThan200MsRunOneAction) {
@@ -80,58 +58,54 @@ TEST_F(ButtonActions, ClicksCloserThan200MsRunOneAction) {
   tf::buttonAction(tf::kFuncGameState, 7);
   EXPECT_EQ(tf::gameSys.getGameState(), 7);
   EXPECT_EQ(played(kClick), 3);
-  // A clock that has started over never holds an action back.
-  clock.set(10);
+  clock.set(10);  // a clock that has started over never holds an action back
   tf::buttonAction(tf::kFuncGameState, 8);
   EXPECT_EQ(tf::gameSys.getGameState(), 8);
 }
 
-TEST_F(ButtonActions, ShowingAMenuLeavesNothingHoveredPressedOrTypingAndRefusesAMissingOne) {
+TEST_F(ButtonActions, MenusStatesAndDialogs) {
   tf::gameSys.setGameState(tf::kStateIngameMenu);
   tf::gameUI.setCurrentMenu(1);
-  tftest::MessageLog messages;
+  MessageLog messages;
   click(tf::kFuncLoadMenu, 4);
   click(tf::kFuncLoadMenu, -1);
-  EXPECT_EQ(tf::gameUI.getCurrentMenu(), 1);
-  EXPECT_EQ(tf::gameSys.getGameState(), tf::kStateIngameMenu);
+  EXPECT_EQ(states(), ints({tf::kStateIngameMenu, 1, 0}));
   EXPECT_TRUE(messages.contains("^rERROR: ^wA button asked for menu ^y4^w, which does not exist."));
-
+  // A menu shown has nothing hovered, pressed or typed into.
   tf::gameSys.setInputState(tf::kInputMenuTextbox);
   tf::gameUI.setHoverButton(2);
   tf::gameUI.setPressedButton(2);
   tf::gameUI.setTextboxEdit(0);
+  tf::gameUI.setHoverTextbox(0);
   click(tf::kFuncLoadMenu, 3);
-  EXPECT_EQ(ints({tf::gameSys.getGameState(), tf::gameUI.getCurrentMenu(), tf::gameUI.getHoverButton(),
-                  tf::gameUI.getPressedButton(), tf::gameUI.getTextboxEdit(), tf::gameSys.getInputState()}),
-            ints({tf::kStateMenus, 3, -1, -1, -1, tf::kInputNormal}));
-}
+  EXPECT_EQ(ints({tf::gameUI.getHoverButton(), tf::gameUI.getPressedButton(), tf::gameUI.getTextboxEdit(),
+                  tf::gameUI.getHoverTextbox(), tf::gameSys.getInputState()}),
+            ints({-1, -1, -1, -1, tf::kInputNormal}));
+  EXPECT_EQ(states(), ints({tf::kStateMenus, 3, 0}));
 
-TEST_F(ButtonActions, StatesDialogsDebugModeBrowserAndHelp) {
   click(tf::kFuncInputState, tf::kInputConsole);
   EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputConsole);
   tf::gameSys.setGameState(tf::kStateIngameMenu);
   click(tf::kFuncOpenDialog, 2);
-  EXPECT_EQ(ints({tf::gameSys.getGameState(), tf::gameUI.getCurrentDialogBox()}), ints({tf::kStateDialog, 2}));
+  EXPECT_EQ(states(), ints({tf::kStateDialog, 3, 2}));
   click(tf::kFuncCloseDialog);
-  EXPECT_EQ(ints({tf::gameSys.getGameState(), tf::gameUI.getCurrentDialogBox()}), ints({tf::kStateIngameMenu, 0}));
-
-  tftest::MessageLog messages;
-  click(tf::kFuncDebugMode, 1);
-  EXPECT_TRUE(tf::gameSys.getDebugState());
-  click(tf::kFuncDebugMode, 1);  // already on: silently
-  click(tf::kFuncDebugMode, 0);
-  EXPECT_FALSE(tf::gameSys.getDebugState());
-  EXPECT_TRUE(messages.lines().empty());
-
+  EXPECT_EQ(states(), ints({tf::kStateIngameMenu, 3, 0}));
   click(tf::kFuncBrowse, 1);
   EXPECT_EQ(tf::gameSys.getDirTextbox(), 1);
   click(tf::kFuncHelp);
   EXPECT_TRUE(tf::uiHelp.getHelpState());
   EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputHelp);
+  MessageLog quiet;
+  click(tf::kFuncDebugMode, 1);
+  EXPECT_TRUE(tf::gameSys.getDebugState());
+  click(tf::kFuncDebugMode, 1);  // already on: silently
+  click(tf::kFuncDebugMode, 0);
+  EXPECT_FALSE(tf::gameSys.getDebugState());
+  EXPECT_TRUE(quiet.lines().empty());
 }
 
 TEST_F(ButtonActions, LoadingEditingAndCreatingAGameTakeItsNameFromAUiString) {
-  tftest::MessageLog messages;
+  MessageLog messages;
   click(tf::kFuncEditGame, 5);  // beyond the string table: nothing at all
   EXPECT_TRUE(messages.lines().empty());
   click(tf::kFuncLoadGame, 5);
@@ -139,7 +113,6 @@ TEST_F(ButtonActions, LoadingEditingAndCreatingAGameTakeItsNameFromAUiString) {
   EXPECT_FALSE(messages.contains("Game World Initializing"));
   click(tf::kFuncLoadGame, 0);  // an empty name still reaches the loader, which refuses it
   EXPECT_TRUE(messages.contains("Enter a valid game name for a game to be loaded."));
-
   tf::uiScriptString.setString("castle", 1);
   tf::uiScriptString.setString("maze", 3);
   click(tf::kFuncLoadGame, 3);
@@ -153,12 +126,11 @@ TEST_F(ButtonActions, LoadingEditingAndCreatingAGameTakeItsNameFromAUiString) {
   tf::uiScriptString.setString("castle", 2);
   click(tf::kFuncCreateGame, 2);
   EXPECT_EQ(tf::gameSys.getGameState(), tf::kStateWorldEditor);
-  EXPECT_EQ(tf::world.getGameName(), "castle");
   EXPECT_EQ(mapName(0), "castle 10x10");
   EXPECT_EQ(tf::uiScriptString.getString(2), "");
 }
 
-TEST_F(ButtonActions, PausingResumingStartingAndReturningToTheFirstMenu) {
+TEST_F(ButtonActions, PlayingTheGameAndItsEditors) {
   addMaps(1);
   tf::worldBackup = tf::world;
   tf::world.worldSetMap(4, 4, "changed in play", 0);
@@ -167,34 +139,30 @@ TEST_F(ButtonActions, PausingResumingStartingAndReturningToTheFirstMenu) {
   EXPECT_EQ(tf::gameSys.getGameState(), tf::kStatePlay);
   EXPECT_EQ(mapName(0), "map0 4x4");  // the game starts afresh
   click(tf::kFuncPause);
-  EXPECT_EQ(ints({tf::gameSys.getGameState(), tf::gameUI.getCurrentMenu()}), ints({tf::kStateIngameMenu, 2}));
+  EXPECT_EQ(states(), ints({tf::kStateIngameMenu, 2, 0}));
   click(tf::kFuncResume);
   EXPECT_EQ(tf::gameSys.getGameState(), tf::kStatePlay);
   tf::gameSys.setGameState(tf::kStateIngameMenu);
   click(tf::kFuncReenterGame);
   EXPECT_EQ(tf::gameSys.getGameState(), tf::kStatePlay);
   tf::gameSys.setGameState(tf::kStateIngameMenu);
-  tf::gameUI.setCurrentMenu(2);
   click(tf::kFuncGameMainMenu);
-  EXPECT_EQ(ints({tf::gameSys.getGameState(), tf::gameUI.getCurrentMenu()}), ints({tf::kStateMenus, 0}));
-}
+  EXPECT_EQ(states(), ints({tf::kStateMenus, 0, 0}));
 
-TEST_F(ButtonActions, TheEditorsScreensAndLeavingThem) {
   click(tf::kFuncEditWorld);
   EXPECT_EQ(tf::gameUI.getCurrentMenu(), 3);
   click(tf::kFuncEditorMainMenu);
   EXPECT_EQ(tf::gameUI.getCurrentMenu(), 1);
   click(tf::kFuncMenuEditor);
-  EXPECT_EQ(ints({tf::gameSys.getGameState(), tf::gameUI.getCurrentMenu()}), ints({tf::kStateMenuEditor, 0}));
-
-  tf::gameSys.setGameState(tf::kStateMenus);
-  tftest::MessageLog messages;
-  click(tf::kFuncLeaveEditor);  // only from the editor or its dialogs
-  EXPECT_TRUE(messages.contains("Game editor is not active, cannot exit editor"));
+  EXPECT_EQ(states(), ints({tf::kStateMenuEditor, 0, 0}));
   click(tf::kFuncWelcome);
   int timer, menu;
   tf::worldEditor.getWelcome(timer, menu);
   EXPECT_EQ(ints({timer, menu}), "1000 3");
+  tf::gameSys.setGameState(tf::kStateMenus);
+  MessageLog messages;
+  click(tf::kFuncLeaveEditor);  // only from the editor or its dialogs
+  EXPECT_TRUE(messages.contains("Game editor is not active, cannot exit editor"));
 }
 
 TEST_F(ButtonActions, DeletingTheCurrentMapClosesTheDialog) {
@@ -204,10 +172,9 @@ TEST_F(ButtonActions, DeletingTheCurrentMapClosesTheDialog) {
   tf::gameSys.setGameState(tf::kStateWorldEditor);
   tf::enableDialog(3);
   click(tf::kFuncDeleteMap);
-  EXPECT_EQ(tf::world.getMapCount(), 2);
+  EXPECT_EQ(ints({tf::world.getMapCount(), tf::worldEditor.getEditorMode()}), ints({2, tf::kModeNothing}));
   EXPECT_EQ(mapName(1), "map2 4x4");
-  EXPECT_EQ(ints({tf::worldEditor.getEditorMode(), tf::gameSys.getGameState(), tf::gameUI.getCurrentDialogBox()}),
-            ints({tf::kModeNothing, tf::kStateWorldEditor, 0}));
+  EXPECT_EQ(states(), ints({tf::kStateWorldEditor, 0, 0}));
 }
 
 TEST_F(ButtonActions, ScreenSoundAndVolume) {
@@ -223,15 +190,13 @@ TEST_F(ButtonActions, ScreenSoundAndVolume) {
   click(tf::kFuncSoundOn);
   EXPECT_TRUE(tf::gameSys.getSoundState());
   EXPECT_EQ(noticeText(), "Sound: Sound has been ^yenabled^w.");
-  // The click came while sound was still off.
-  EXPECT_EQ(audio.played, Lines{"soundreq/mainmenu.wav looping"});
+  EXPECT_EQ(audio.played, Lines{"soundreq/mainmenu.wav looping"});  // the click came while sound was off
   click(tf::kFuncSoundOn);  // already on: the music is not started twice
   EXPECT_EQ(audio.played.back(), kClick);
   click(tf::kFuncSoundOff);
   EXPECT_FALSE(tf::gameSys.getSoundState());
   EXPECT_EQ(noticeText(), "Sound: Sound has been ^ydisabled^w.");
-  // Outside the menus the music is left alone.
-  tf::gameSys.setGameState(tf::kStateIngameMenu);
+  tf::gameSys.setGameState(tf::kStateIngameMenu);  // outside the menus the music is left alone
   const std::size_t before = audio.played.size();
   click(tf::kFuncSoundOn);
   click(tf::kFuncSoundOn);
@@ -296,44 +261,27 @@ TEST_F(ButtonActions, DescriptionsNameTheProgramAndTheArgument) {
 TEST_F(ButtonActions, EachFogControlChangesOnePartOfTheCurrentMapsFog) {
   addMaps(2);
   tf::world.setCurrentMap(1);
-  const float grey[3] = {0.2f, 0.2f, 0.2f};
-  tf::world.worldSetFog(true, 0.3f, grey, 0);
-  auto fogOf = [](int m) {
-    bool on;
+  auto fogAfter = [](int function, bool on, float density, const std::vector<float>& color, int m) {
+    tf::world.worldSetFog(on, density, color.data(), 1);
+    tf::menuFunction(function);
     float d, r, g, b;
     tf::world.worldGetFog(on, d, r, g, b, m);
     char text[64];
     std::snprintf(text, sizeof text, "%d %.3g %.3g %.3g %.3g", on, d, r, g, b);
     return std::string(text);
   };
-  const struct {
-    bool on;
-    float density, color[3];
-    int function;
-    const char* after;
-  } cases[] = {
-      {false, 0.5f, {0.5f, 0.5f, 0.5f}, 21, "1 0.5 0.5 0.5 0.5"},
-      {true, 0.5f, {0.5f, 0.5f, 0.5f}, 21, "0 0.5 0.5 0.5 0.5"},
-      {false, 0.5f, {0.5f, 0.5f, 0.5f}, 22, "0 0.6 0.5 0.5 0.5"},
-      {false, 0.5f, {0.5f, 0.5f, 0.5f}, 23, "0 0.4 0.5 0.5 0.5"},
-      {false, 0.5f, {0.5f, 0.5f, 0.5f}, 24, "0 0.5 0.6 0.5 0.5"},
-      {false, 0.5f, {0.5f, 0.5f, 0.5f}, 25, "0 0.5 0.4 0.5 0.5"},
-      {false, 0.5f, {0.5f, 0.5f, 0.5f}, 26, "0 0.5 0.5 0.6 0.5"},
-      {false, 0.5f, {0.5f, 0.5f, 0.5f}, 27, "0 0.5 0.5 0.4 0.5"},
-      {false, 0.5f, {0.5f, 0.5f, 0.5f}, 28, "0 0.5 0.5 0.5 0.6"},
-      {false, 0.5f, {0.5f, 0.5f, 0.5f}, 29, "0 0.5 0.5 0.5 0.4"},
-      {false, 0.5f, {0.5f, 0.5f, 0.5f}, 30, "0 0.5 0.5 0.5 0.5"},  // not a fog control
-      // The controls do not clamp; the map keeps its value when a step leaves 0.1 to 1.0.
-      {true, 0.1f, {1.0f, 0.1f, 0.5f}, 23, "1 0.1 1 0.1 0.5"},
-      {true, 0.1f, {1.0f, 0.1f, 0.5f}, 24, "1 0.1 1 0.1 0.5"},
-      {true, 0.1f, {1.0f, 0.1f, 0.5f}, 27, "1 0.1 1 0.1 0.5"},
-  };
-  for (const auto& c : cases) {
-    tf::world.worldSetFog(c.on, c.density, c.color, 1);
-    tf::menuFunction(c.function);
-    EXPECT_EQ(fogOf(1), c.after) << c.function;
+  const char* const fromHalf[] = {"1 0.5 0.5 0.5 0.5", "0 0.6 0.5 0.5 0.5", "0 0.4 0.5 0.5 0.5", "0 0.5 0.6 0.5 0.5",
+                                  "0 0.5 0.4 0.5 0.5", "0 0.5 0.5 0.6 0.5", "0 0.5 0.5 0.4 0.5", "0 0.5 0.5 0.5 0.6",
+                                  "0 0.5 0.5 0.5 0.4", "0 0.5 0.5 0.5 0.5"};  // 30 is no fog control
+  for (int function = 21; function <= 30; ++function) {
+    EXPECT_EQ(fogAfter(function, false, 0.5f, {0.5f, 0.5f, 0.5f}, 1), fromHalf[function - 21]) << function;
   }
-  EXPECT_EQ(fogOf(0), "1 0.3 0.2 0.2 0.2");
+  EXPECT_EQ(fogAfter(21, true, 0.5f, {0.5f, 0.5f, 0.5f}, 1), "0 0.5 0.5 0.5 0.5");
+  EXPECT_EQ(fogAfter(21, true, 0.5f, {0.5f, 0.5f, 0.5f}, 0), "0 0 1 1 1");  // map 0 untouched
+  // The controls do not clamp; the map keeps its value when a step leaves 0.1 to 1.0.
+  for (int function : {23, 24, 27}) {
+    EXPECT_EQ(fogAfter(function, true, 0.1f, {1.0f, 0.1f, 0.5f}, 1), "1 0.1 1 0.1 0.5") << function;
+  }
 }
 
 }  // namespace

@@ -50,11 +50,6 @@ class MenusOnScreen : public tftest::GlTest {
  protected:
   void SetUp() override {
     GlTest::SetUp();
-    savedUI = tf::gameUI;
-    savedStrings = tf::uiScriptString;
-    savedSys = tf::gameSys;
-    savedEditor = tf::worldEditor;
-    savedHelp = tf::uiHelp;
     tf::gameUI = tf::UI();
     tf::uiScriptString = tf::uiString();
     tf::scriptUI.clear();
@@ -64,11 +59,11 @@ class MenusOnScreen : public tftest::GlTest {
     tf::gameSys.setDirTextbox(-1);
   }
   void TearDown() override {
-    tf::gameUI = savedUI;
-    tf::uiScriptString = savedStrings;
-    tf::gameSys = savedSys;
-    tf::worldEditor = savedEditor;
-    tf::uiHelp = savedHelp;
+    tf::gameUI = ui_;
+    tf::uiScriptString = strings_;
+    tf::gameSys = sys_;
+    tf::worldEditor = editor_;
+    tf::uiHelp = help_;
     tf::scriptUI.clear();
     tf::scriptSys.clear();
     GlTest::TearDown();
@@ -111,35 +106,20 @@ class MenusOnScreen : public tftest::GlTest {
     ASSERT_EQ(tf::gameUI.getMenuCount(), 7);
   }
 
-  static bool greenish(const Rgb& c) { return c.g > c.r + 40 && c.g > c.b + 40; }
-  static bool reddish(const Rgb& c) { return c.r > c.g + 60 && c.r > c.b + 60; }
-
  private:
-  tf::UI savedUI;
-  tf::uiString savedStrings;
-  tf::System savedSys;
-  tf::editor savedEditor;
-  tf::help savedHelp;
+  const tf::UI ui_ = tf::gameUI;
+  const tf::uiString strings_ = tf::uiScriptString;
+  const tf::System sys_ = tf::gameSys;
+  const tf::editor editor_ = tf::worldEditor;
+  const tf::help help_ = tf::uiHelp;
 };
 
-TEST_F(MenusOnScreen, TheMainMenuShowsItsPicturesAndAnswersPicking) {
+// (How the main menu looks is proved on the running program by the e2e tests.)
+TEST_F(MenusOnScreen, TheMainMenusButtonsAndTextboxesPickAsThemselves) {
   loadToolkitMenus();
-  tf::uiRender();
-  // Play (green) at y 220 and Quit (red) at y 510, 200 x 50 each.
-  EXPECT_TRUE(greenish(pixel(320, 210))) << pixel(320, 210);
-  EXPECT_TRUE(reddish(pixel(320, 515))) << pixel(320, 515);
-  // Between the buttons lies the background picture, not a button.
-  const Rgb between = pixel(320, 249);
-  EXPECT_FALSE(greenish(between)) << between;
-  EXPECT_NE(between, kBlack);
-
   pickPass();
   tf::uiRender();
   expectPixels({{400, 220, {37, 144, 0}}, {310, 510, {37, 144, 5}}, {400, 249, kEmptyPick}, {20, 20, kEmptyPick}});
-}
-
-TEST_F(MenusOnScreen, AMenuTextboxIsAFieldThatPicksAsItself) {
-  loadToolkitMenus();
   tf::loadMenu(1);  // play a game: the textbox of UI string 0 at (250, 230), 300 x 20
   tf::uiScriptString.setString("maze", 0);
   pickPass();
