@@ -8,21 +8,8 @@
 
 namespace {
 
-using tftest::ints;
-
-class Dialogs : public tftest::MenuFiles {
- protected:
-  void SetUp() override {
-    MenuFiles::SetUp();
-    tf::scriptSys.clear();
-    tf::uiInfo.clear();
-  }
-  void TearDown() override {
-    tf::scriptSys.clear();
-    tf::uiInfo.clear();
-    MenuFiles::TearDown();
-  }
-};
+using namespace tftest;
+using Dialogs = MenuFiles;
 
 TEST_F(Dialogs, ClosingReturnsToTheStateBeforeTheFirstDialog) {
   tf::gameSys.setGameState(tf::kStateIngameMenu);
@@ -66,7 +53,7 @@ TEST_F(Dialogs, TheLayoutPlacesPicturesButtonsAndLines) {
   const tf::DialogLayout plain = tf::layoutDialog(1);
   // 51 names no system image: that picture is not drawn.
   EXPECT_EQ(ints({plain.background, plain.buttons[0].image, plain.buttons[1].image}), "5 50 -1");
-  EXPECT_EQ(tftest::numbers({plain.buttons[0].x, plain.buttons[1].x, plain.buttons[0].y, plain.buttons[0].w,
+  EXPECT_EQ(numbers({plain.buttons[0].x, plain.buttons[1].x, plain.buttons[0].y, plain.buttons[0].w,
                              plain.buttons[0].shade, plain.textX, plain.firstLineY, plain.lineSpacing}),
             "300 500 370 43 1 250 200 15");
   EXPECT_EQ(plain.lines, (std::vector<std::string>{"^3^yLeave?", "Sure?"}));

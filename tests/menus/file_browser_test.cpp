@@ -8,9 +8,10 @@
 
 namespace {
 
+using namespace tftest;
 constexpr const char* kSelect = "soundreq/select.wav once";
 
-class GameBrowser : public tftest::MenuFiles {
+class GameBrowser : public MenuFiles {
  protected:
   void makeGames(int count) {
     for (int i = 0; i < count; ++i) {
@@ -26,7 +27,7 @@ class GameBrowser : public tftest::MenuFiles {
   static std::string shown() {
     const tf::BrowserLayout layout = tf::layoutBrowser();
     if (layout.rows.empty()) return "none";
-    return tftest::ints({layout.rows.front().index, layout.rows.back().index, layout.upArrow, layout.downArrow});
+    return ints({layout.rows.front().index, layout.rows.back().index, layout.upArrow, layout.downArrow});
   }
 };
 
@@ -35,7 +36,7 @@ TEST_F(GameBrowser, TheToolkitsOwnFoldersAndFilesAreNoGames) {
     dir.write(std::string("games/") + name + "/x.txt", "");
   }
   dir.write("games/notes.txt", "not a folder");
-  tftest::MessageLog messages;
+  MessageLog messages;
   tf::updateGameList();
   std::string names;
   for (int i = 0; i < 4; ++i) names += tf::gameSys.getDirName(i) + ";";
@@ -59,7 +60,7 @@ TEST_F(GameBrowser, FourteenRowsShowAndTheArrowsScroll) {
   tf::gameSys.setLastDir(0);
   EXPECT_EQ(shown(), "0 13 0 1");
   tf::BrowserLayout layout = tf::layoutBrowser();
-  EXPECT_EQ(tftest::ints({layout.rows[0].y, layout.rows[13].y}), "150 475");
+  EXPECT_EQ(ints({layout.rows[0].y, layout.rows[13].y}), "150 475");
   EXPECT_EQ(layout.rows[3].width, static_cast<int>(tf::getDisplayTextSize("game003")));
 
   tf::browserScrollDown();

@@ -9,21 +9,17 @@
 
 namespace {
 
-class Help : public tftest::MenuFiles {
+using namespace tftest;
+
+class Help : public MenuFiles {
  protected:
   void SetUp() override {
     MenuFiles::SetUp();
-    saved = tf::uiHelp;
     dir.write("system/help.cfg",
               "s helptitle ^yToolkit Help\n"
               "s help0title Getting started\ns help0line0 Welcome.\ns help0line1 Second line.\ns help0line2 end\n"
               "s help1title Maps\ns help1line0 A map is a grid.\ns help1line1 end\ns help2title end\n");
   }
-  void TearDown() override {
-    tf::uiHelp = saved;
-    MenuFiles::TearDown();
-  }
-  tf::help saved;
 };
 
 // "title: line; line | title: ..." of every topic.
@@ -37,7 +33,7 @@ std::string topics() {
 }
 
 TEST_F(Help, TheToolkitsHelpIsReadTopicByTopic) {
-  tftest::MessageLog messages;
+  MessageLog messages;
   tf::uiHelp.setHelp(1);
   tf::uiHelp.setHelpState(true);
   tf::initHelp("default");
@@ -59,7 +55,7 @@ TEST_F(Help, AGameBringsItsOwnHelpOrGetsTheToolkits) {
   dir.write("games/maze/system/help.cfg",
             "s helptitle Maze\ns help0title How to play\ns help0line0 Find the exit.\ns help0line1 end\n"
             "s help1title end\n");
-  tftest::MessageLog messages;
+  MessageLog messages;
   tf::initHelp("maze");
   EXPECT_TRUE(messages.contains("^ymaze/system/help.cfg^w was loaded successfully."));
   EXPECT_EQ(topics(), "How to play: Find the exit.");
@@ -109,14 +105,14 @@ TEST_F(Help, TopicsGoDownTheLeftAndLinesDownTheRight) {
   const float width = tf::getDisplayTextSize("Maps");
   for (int t = 0; t < 6; ++t) {
     const tf::HelpTopicRow row = tf::helpTopicRow(t, "Maps");
-    EXPECT_EQ(tftest::numbers({row.titleX, row.titleY, row.pick.x, row.pick.y, row.pick.w, row.pick.h}),
-              tftest::numbers({58, 80.0f + 40 * t, 53 + width / 2, 80.0f + 40 * t, width / 2, 15}));
+    EXPECT_EQ(numbers({row.titleX, row.titleY, row.pick.x, row.pick.y, row.pick.w, row.pick.h}),
+              numbers({58, 80.0f + 40 * t, 53 + width / 2, 80.0f + 40 * t, width / 2, 15}));
   }
   float x, y;
   tf::helpLinePosition(3, x, y);
-  EXPECT_EQ(tftest::numbers({x, y}), "268 119");
+  EXPECT_EQ(numbers({x, y}), "268 119");
   tf::helpHeaderPosition(x, y);
-  EXPECT_EQ(tftest::numbers({x, y}), "98 50");
+  EXPECT_EQ(numbers({x, y}), "98 50");
   tf::initHelp("default");
   tf::uiHelp.setHelp(1);
   EXPECT_EQ(tf::helpHeader(), "^yToolkit Help^3 Maps");

@@ -7,9 +7,9 @@
 
 namespace {
 
-using tftest::ints;
+using namespace tftest;
 
-class Tooltips : public tftest::MenuFiles {
+class Tooltips : public MenuFiles {
  protected:
   void SetUp() override {
     MenuFiles::SetUp();
@@ -28,7 +28,8 @@ class Tooltips : public tftest::MenuFiles {
 TEST_F(Tooltips, FixedCodesHaveTheirTexts) {
   EXPECT_EQ(tf::toolTipText(0, 0), "Go to the next map.");
   EXPECT_EQ(tf::toolTipText(3, 0), "Return to the World Editor Main Menu. ^yNo Data will be ^ylost.");
-  EXPECT_EQ(tf::toolTipText(24, 9), "Click to select this line of text. While clicking, drag your mouse to move the text.");
+  EXPECT_EQ(tf::toolTipText(24, 9),
+            "Click to select this line of text. While clicking, drag your mouse to move the text.");
   EXPECT_EQ(tf::toolTipText(55, 144), "Help");
   EXPECT_EQ(tf::toolTipText(70, 0), "Delete the current map");
   EXPECT_EQ(tf::toolTipText(119, 0), "Play Game");
