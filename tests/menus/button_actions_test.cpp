@@ -51,7 +51,7 @@ TEST_F(ButtonActions, ClicksCloserThan200MsRunOneAction) {
   clock.advance(250);
   tf::buttonAction(tf::kFuncGameState, 6);
   EXPECT_EQ(tf::gameSys.getGameState(), 6);
-  // The 200 ms count from the last action that ran, not from the last click.
+  // The 200 ms count from the last action that ran, not from the last click held back.
   clock.advance(199);
   tf::buttonAction(tf::kFuncGameState, 7);
   clock.advance(1);

@@ -30,22 +30,12 @@ namespace tftest {
 
 using Lines = std::vector<std::string>;
 
-class MenuFiles : public ::testing::Test {
- protected:
-  void SetUp() override {
-    tf::gameUI = tf::UI();
-    tf::uiScriptString = tf::uiString();
-    tf::world = tf::worldBackup = tf::gameWorld();
-    clearTables();
-    tf::setAudioDevice(&audio);
-    tf::loadSystemSounds();
-    tf::gameSys.setSoundState(true);
-    tf::gameSys.setLastGameEdited("castle");
-    static int start = 0;  // debounces and double clicks outlive a test: each starts long after the last
-    clock.set(start += 1000000);
-  }
-  void TearDown() override {
-    tf::freeSystemSounds();
+// Saves every global the menu system touches and puts it back when it goes;
+// the tables read from files are emptied both ways.
+class MenuGlobals {
+ public:
+  MenuGlobals() { clearTables(); }
+  ~MenuGlobals() {
     clearTables();
     tf::gameUI = ui_;
     tf::uiScriptString = strings_;
@@ -56,10 +46,42 @@ class MenuFiles : public ::testing::Test {
     tf::worldEditor = editor_;
     tf::uiHelp = help_;
   }
+  MenuGlobals(const MenuGlobals&) = delete;
+  MenuGlobals& operator=(const MenuGlobals&) = delete;
+
+ private:
   static void clearTables() {
     for (tf::scriptObject* table : {&tf::scriptUI, &tf::scriptSys, &tf::uiInfo}) table->clear();
     tf::uiImage.clear();
     tf::notice.leaveNotice();
+  }
+  const tf::UI ui_ = tf::gameUI;
+  const tf::uiString strings_ = tf::uiScriptString;
+  const tf::System sys_ = tf::gameSys;
+  const tf::uiSplash splash_ = tf::splash;
+  const tf::gameWorld world_ = tf::world, backup_ = tf::worldBackup;
+  const tf::editor editor_ = tf::worldEditor;
+  const tf::help help_ = tf::uiHelp;
+};
+
+// A working folder, recording platform and sound device, a clock set by hand,
+// and a fresh menu model, world and UI string table.
+class MenuFiles : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    tf::gameUI = tf::UI();
+    tf::uiScriptString = tf::uiString();
+    tf::world = tf::worldBackup = tf::gameWorld();
+    tf::setAudioDevice(&audio);
+    tf::loadSystemSounds();
+    tf::gameSys.setSoundState(true);
+    tf::gameSys.setLastGameEdited("castle");
+    static int start = 0;  // debounces and double clicks outlive a test: each starts long after the last
+    clock.set(start += 1000000);
+  }
+  void TearDown() override {
+    tf::freeSystemSounds();
+    tf::setAudioDevice(nullptr);
   }
 
   // Empty picture files in a folder of menu images (the platform loads nothing).
@@ -79,19 +101,11 @@ class MenuFiles : public ::testing::Test {
     return n;
   }
 
+  MenuGlobals saved;
   ScopedWorkDir dir;
   RecordingPlatform platform;
   RecordingAudio audio;
   ManualClock clock;
-
- private:
-  const tf::UI ui_ = tf::gameUI;
-  const tf::uiString strings_ = tf::uiScriptString;
-  const tf::System sys_ = tf::gameSys;
-  const tf::uiSplash splash_ = tf::splash;
-  const tf::gameWorld world_ = tf::world, backup_ = tf::worldBackup;
-  const tf::editor editor_ = tf::worldEditor;
-  const tf::help help_ = tf::uiHelp;
 };
 
 // "title: text" of the notice shown, "" when none.

@@ -7,19 +7,14 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "core/script_object.h"
-#include "core/system.h"
-#include "editor/editor.h"
 #include "gl_window.h"
 #include "manual_clock.h"
-#include "media/images.h"
 #include "media/text.h"
+#include "menu_files.h"
 #include "menus/dialog.h"
 #include "menus/file_browser.h"
-#include "menus/help.h"
 #include "menus/system_textboxes.h"
 #include "menus/tooltip.h"
-#include "menus/ui.h"
 #include "menus/ui_render.h"
 
 using tftest::Rgb;
@@ -52,21 +47,9 @@ class MenusOnScreen : public tftest::GlTest {
     GlTest::SetUp();
     tf::gameUI = tf::UI();
     tf::uiScriptString = tf::uiString();
-    tf::scriptUI.clear();
-    tf::scriptSys.clear();
     tf::gameSys.setGameState(tf::kStateMenus);
     tf::gameSys.setInputState(tf::kInputNormal);
     tf::gameSys.setDirTextbox(-1);
-  }
-  void TearDown() override {
-    tf::gameUI = ui_;
-    tf::uiScriptString = strings_;
-    tf::gameSys = sys_;
-    tf::worldEditor = editor_;
-    tf::uiHelp = help_;
-    tf::scriptUI.clear();
-    tf::scriptSys.clear();
-    GlTest::TearDown();
   }
 
   void expectPixels(std::initializer_list<At> points) const {
@@ -106,12 +89,7 @@ class MenusOnScreen : public tftest::GlTest {
     ASSERT_EQ(tf::gameUI.getMenuCount(), 7);
   }
 
- private:
-  const tf::UI ui_ = tf::gameUI;
-  const tf::uiString strings_ = tf::uiScriptString;
-  const tf::System sys_ = tf::gameSys;
-  const tf::editor editor_ = tf::worldEditor;
-  const tf::help help_ = tf::uiHelp;
+  tftest::MenuGlobals saved;
 };
 
 // (How the main menu looks is proved on the running program by the e2e tests.)
