@@ -173,7 +173,7 @@ TEST_F(ButtonActions, DeletingTheCurrentMapClosesTheDialog) {
   tf::enableDialog(3);
   click(tf::kFuncDeleteMap);
   EXPECT_EQ(ints({tf::world.getMapCount(), tf::worldEditor.getEditorMode()}), ints({2, tf::kModeNothing}));
-  EXPECT_EQ(mapName(1), "map2 4x4");
+  EXPECT_EQ(mapName(0) + ", " + mapName(1), "map0 4x4, map2 4x4");
   EXPECT_EQ(states(), ints({tf::kStateWorldEditor, 0, 0}));
 }
 

@@ -19,6 +19,8 @@
 
 namespace {
 
+using namespace tftest;
+
 struct Box {
   float left, top, right, bottom;
   std::string what;
@@ -41,21 +43,21 @@ Box textBox(float x, float y, const std::string& text, const std::string& what) 
   return {x - lead, y - half, x - lead + tf::getDisplayTextSize(text), y + half, what};
 }
 
-class ShippedFiles : public tftest::MenuFiles {
+class ShippedFiles : public MenuFiles {
  protected:
   void SetUp() override {
     MenuFiles::SetUp();
     for (const char* file : {"ui.cfg", "ingameui.cfg", "dialog.cfg", "help.cfg", "uiinfo.cfg"}) {
       dir.write(std::string("system/") + file,
-                tftest::readWholeFile(std::string(TF_SOURCE_DIR) + "/data/system/" + file));
+                readWholeFile(std::string(TF_SOURCE_DIR) + "/data/system/" + file));
     }
   }
 
   static bool offers(int func, int func2) {
-    const std::string ending = " " + tftest::ints({func, func2});
+    const std::string ending = " " + ints({func, func2});
     for (int m = 0; m < tf::gameUI.getMenuCount(); ++m) {
       for (int b = 0; b < tf::gameUI.menuGetButtonCount(m); ++b) {
-        const std::string button = tftest::buttonOf(m, b);
+        const std::string button = buttonOf(m, b);
         if (button.size() > ending.size() && button.rfind(ending) == button.size() - ending.size()) return true;
       }
     }
@@ -124,9 +126,9 @@ TEST_F(ShippedFiles, TheMenuSetsLoadCleanlyLayOutCleanlyAndSaveUnchanged) {
   for (const auto& set : sets) {
     SCOPED_TRACE(set.set);
     const std::string original = dir.read(set.file);
-    tftest::MessageLog messages;
+    MessageLog messages;
     tf::loadUI(set.set, true);
-    EXPECT_EQ(tftest::errorLines(messages), 0);
+    EXPECT_EQ(errorLines(messages), 0);
     const int menus = tf::gameUI.getMenuCount();
     for (int id : {tf::gameUI.getIngameMenu(), tf::gameUI.getEditorMenu(), tf::gameUI.getEditorMainMenu()}) {
       EXPECT_TRUE(id >= 0 && id < menus) << id;
@@ -155,14 +157,14 @@ TEST_F(ShippedFiles, TheMenuSetsLoadCleanlyLayOutCleanlyAndSaveUnchanged) {
 }
 
 TEST_F(ShippedFiles, TheDialogsAskWithButtonsThatWork) {
-  tftest::MessageLog messages;
+  MessageLog messages;
   ASSERT_TRUE(tf::scriptSys.readFile("system/dialog.cfg"));
   const int confirms[][2] = {{0, tf::kFuncQuit}, {1, tf::kFuncLeaveEditor}, {3, tf::kFuncDeleteMap}};
   for (const auto& d : confirms) {
     SCOPED_TRACE("dialog " + std::to_string(d[0]));
     const tf::DialogLayout layout = tf::layoutDialog(d[0]);
-    EXPECT_EQ(tftest::ints({layout.background, layout.buttons[0].image, layout.buttons[1].image}),
-              tftest::ints({tf::kImgDialogBackground, tf::kImgOk, tf::kImgCancel}));
+    EXPECT_EQ(ints({layout.background, layout.buttons[0].image, layout.buttons[1].image}),
+              ints({tf::kImgDialogBackground, tf::kImgOk, tf::kImgCancel}));
     EXPECT_EQ(tf::dialogButtonAction(d[0], 0).func, d[1]);
     EXPECT_EQ(tf::dialogButtonAction(d[0], 1).func, tf::kFuncCloseDialog);
     EXPECT_GE(layout.lines.size(), 3u);
@@ -173,7 +175,7 @@ TEST_F(ShippedFiles, TheDialogsAskWithButtonsThatWork) {
       EXPECT_LT(text.bottom, 370 - 43 * 1.1f) << layout.lines[i];
     }
   }
-  EXPECT_EQ(tftest::errorLines(messages), 0);
+  EXPECT_EQ(errorLines(messages), 0);
 }
 
 TEST_F(ShippedFiles, TheEditorsHelpLinesAreThereAndFitTheirPanels) {
@@ -190,9 +192,9 @@ TEST_F(ShippedFiles, TheEditorsHelpLinesAreThereAndFitTheirPanels) {
 }
 
 TEST_F(ShippedFiles, TheHelpIsReadWholeAndFitsItsWindow) {
-  tftest::MessageLog messages;
+  MessageLog messages;
   tf::initHelp("default");
-  EXPECT_EQ(tftest::errorLines(messages), 0);
+  EXPECT_EQ(errorLines(messages), 0);
   const int topics = tf::uiHelp.getMenuCount();
   // Topic titles go down the left, above the close button at y 503.
   EXPECT_TRUE(topics >= 9 && topics <= 11) << topics;
