@@ -2,55 +2,33 @@
 // scrolls, and what its check mark, cross, rows and arrows do.
 #include "menus/file_browser.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdio>
-
-#include "core/system.h"
-#include "manual_clock.h"
 #include "media/text.h"
 #include "menu_files.h"
 #include "menus/game_list.h"
-#include "messages.h"
 
 namespace {
 
-class GameBrowser : public tftest::MenuFiles {
- protected:
-  void SetUp() override {
-    MenuFiles::SetUp();
-    static int start = 0;
-    start += 1000000;
-    clock.set(start);
-  }
+using namespace tftest;
+constexpr const char* kSelect = "soundreq/select.wav once";
 
+class GameBrowser : public MenuFiles {
+ protected:
   void makeGames(int count) {
     for (int i = 0; i < count; ++i) {
       char name[16];
       std::snprintf(name, sizeof name, "game%03d", i);
       dir.write(std::string("games/") + name + "/system/map.cfg", "");
     }
+    tf::updateGameList();
+    tf::gameSys.setDirTextbox(0);
   }
 
-  int selectSounds() const {
-    int n = 0;
-    for (const std::string& played : audio.played) n += played == "soundreq/select.wav once";
-    return n;
+  // The first and last row shown, and the arrows.
+  static std::string shown() {
+    const tf::BrowserLayout layout = tf::layoutBrowser();
+    if (layout.rows.empty()) return "none";
+    return ints({layout.rows.front().index, layout.rows.back().index, layout.upArrow, layout.downArrow});
   }
-
-  std::vector<int> shownRows() const {
-    std::vector<int> rows;
-    for (const tf::BrowserRow& row : tf::layoutBrowser().rows) rows.push_back(row.index);
-    return rows;
-  }
-
-  static std::vector<int> range(int first, int last) {
-    std::vector<int> r;
-    for (int i = first; i <= last; ++i) r.push_back(i);
-    return r;
-  }
-
-  tftest::ManualClock clock;
 };
 
 TEST_F(GameBrowser, TheToolkitsOwnFoldersAndFilesAreNoGames) {
@@ -58,90 +36,70 @@ TEST_F(GameBrowser, TheToolkitsOwnFoldersAndFilesAreNoGames) {
     dir.write(std::string("games/") + name + "/x.txt", "");
   }
   dir.write("games/notes.txt", "not a folder");
-  tftest::MessageLog messages;
+  MessageLog messages;
   tf::updateGameList();
-  EXPECT_EQ(tf::gameSys.getDirName(0), "Castle");
-  EXPECT_EQ(tf::gameSys.getDirName(1), "maze");
-  EXPECT_EQ(tf::gameSys.getDirName(2), "zoo");
-  EXPECT_EQ(tf::gameSys.getDirName(3), "");
+  std::string names;
+  for (int i = 0; i < 4; ++i) names += tf::gameSys.getDirName(i) + ";";
+  EXPECT_EQ(names, "Castle;maze;zoo;;");
   EXPECT_TRUE(messages.contains("^yGame: ^wmaze"));
   EXPECT_FALSE(messages.contains("^yGame: ^wmap"));
 }
 
 TEST_F(GameBrowser, AtMost128GamesAreListed) {
-  makeGames(130);
   tf::gameSys.setSelectedDir(9);
-  tf::updateGameList();
+  makeGames(130);
   EXPECT_EQ(tf::gameSys.getDirName(127), "game127");
   EXPECT_EQ(tf::gameSys.getDirName(128), "");
   EXPECT_EQ(tf::gameSys.getSelectedDir(), 0);
-
-  // Scrolled to the end, the last rows stop at the 128th name.
-  tf::gameSys.setDirTextbox(0);
-  tf::gameSys.setLastDir(120);
-  EXPECT_EQ(shownRows(), range(120, 127));
+  tf::gameSys.setLastDir(120);  // scrolled to the end, the rows stop at the 128th name
+  EXPECT_EQ(shown(), "120 127 1 0");
 }
 
 TEST_F(GameBrowser, FourteenRowsShowAndTheArrowsScroll) {
   makeGames(20);
-  tf::updateGameList();
-  tf::gameSys.setDirTextbox(0);
   tf::gameSys.setLastDir(0);
+  EXPECT_EQ(shown(), "0 13 0 1");
   tf::BrowserLayout layout = tf::layoutBrowser();
-  EXPECT_EQ(shownRows(), range(0, 13));
-  EXPECT_TRUE(layout.downArrow);
-  EXPECT_FALSE(layout.upArrow);
-  EXPECT_EQ(layout.rows[0].y, 150);
-  EXPECT_EQ(layout.rows[13].y, 150 + 13 * 25);
+  EXPECT_EQ(ints({layout.rows[0].y, layout.rows[13].y}), "150 475");
   EXPECT_EQ(layout.rows[3].width, static_cast<int>(tf::getDisplayTextSize("game003")));
 
   tf::browserScrollDown();
-  layout = tf::layoutBrowser();
-  EXPECT_EQ(shownRows(), range(1, 14));
-  EXPECT_TRUE(layout.upArrow);
-  EXPECT_EQ(layout.rows[0].y, 150);
-  EXPECT_EQ(selectSounds(), 1);
-
+  EXPECT_EQ(shown(), "1 14 1 1");
+  EXPECT_EQ(tf::layoutBrowser().rows[0].y, 150);
+  EXPECT_EQ(played(kSelect), 1);
   tf::browserScrollUp();
   tf::browserScrollUp();  // already at the top: nothing, not even a sound
   EXPECT_EQ(tf::gameSys.getLastDir(), 0);
-  EXPECT_EQ(selectSounds(), 2);
-
+  EXPECT_EQ(played(kSelect), 2);
   tf::gameSys.setLastDir(128);
   tf::browserScrollDown();
   EXPECT_EQ(tf::gameSys.getLastDir(), 128);
-  EXPECT_EQ(selectSounds(), 2);
-}
+  EXPECT_EQ(played(kSelect), 2);
 
-TEST_F(GameBrowser, TheDownArrowShowsFromThirteenRows) {
-  makeGames(13);
-  tf::updateGameList();
-  tf::gameSys.setDirTextbox(0);
-  EXPECT_TRUE(tf::layoutBrowser().downArrow);
-  tf::gameSys.setLastDir(1);
-  EXPECT_FALSE(tf::layoutBrowser().downArrow);
-  tf::gameSys.setLastDir(-4);  // read as the top
-  EXPECT_EQ(shownRows(), range(0, 12));
+  // The down arrow shows from 13 rows on; a first row before the top reads as the top.
+  tf::gameSys.setLastDir(7);
+  EXPECT_EQ(shown(), "7 19 1 1");
+  tf::gameSys.setLastDir(8);
+  EXPECT_EQ(shown(), "8 19 1 0");
+  tf::gameSys.setLastDir(-4);
+  EXPECT_EQ(shown(), "0 13 0 1");
 }
 
 TEST_F(GameBrowser, TheCheckMarkTakesTheSelectedNameAndTheCrossDoesNot) {
   makeGames(3);
-  tf::updateGameList();
+  tf::gameSys.setDirTextbox(-1);
   EXPECT_FALSE(tf::browserOpen());
   tf::gameSys.setDirTextbox(1);
   ASSERT_TRUE(tf::browserOpen());
-
   tf::browserClickRow(2);
   EXPECT_EQ(tf::gameSys.getSelectedDir(), 2);
-  tf::BrowserLayout layout = tf::layoutBrowser();
+  const tf::BrowserLayout layout = tf::layoutBrowser();
   EXPECT_TRUE(layout.rows[2].selected);
-  EXPECT_EQ(layout.rows[2].label, "^ygame002");
-  EXPECT_EQ(layout.rows[1].label, "game001");
-
+  EXPECT_EQ(layout.rows[2].label + ";" + layout.rows[1].label, "^ygame002;game001");
   tf::browserConfirm();
   EXPECT_EQ(tf::uiScriptString.getString(1), "game002");
   EXPECT_FALSE(tf::browserOpen());
-  EXPECT_EQ(selectSounds(), 2);
+  EXPECT_EQ(played(kSelect), 2);
 
   tf::gameSys.setDirTextbox(0);
   tf::browserClickRow(1);
@@ -151,18 +109,16 @@ TEST_F(GameBrowser, TheCheckMarkTakesTheSelectedNameAndTheCrossDoesNot) {
 
   // Enter takes the selection without a sound.
   tf::gameSys.setDirTextbox(2);
-  const int before = selectSounds();
+  const int before = played(kSelect);
   tf::browserTakeSelection();
   EXPECT_EQ(tf::uiScriptString.getString(2), "game001");
-  EXPECT_EQ(selectSounds(), before);
+  EXPECT_EQ(played(kSelect), before);
   tf::browserTakeSelection();  // closed: nothing more
   EXPECT_EQ(tf::uiScriptString.getStringCount(), 2);
 }
 
 TEST_F(GameBrowser, ASecondClickOnTheSelectedRowWithinHalfASecondTakesIt) {
   makeGames(3);
-  tf::updateGameList();
-  tf::gameSys.setDirTextbox(0);
   tf::browserClickRow(1);
   clock.advance(499);
   tf::browserClickRow(1);

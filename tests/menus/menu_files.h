@@ -1,7 +1,7 @@
-// What the menu file tests share: a working folder of their own, a platform
-// and a sound device that record what they are asked, the menu system's
-// globals saved and restored around each test, and a full description of the
-// menu model for comparisons.
+// What the menu tests share: a working folder of their own, a platform and a
+// sound device that record what they are asked, a clock set by hand, every
+// global the menu system touches saved and restored around each test, and the
+// menu model written out as text for comparisons.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,119 +12,163 @@
 
 #include "core/script_object.h"
 #include "core/system.h"
+#include "editor/editor.h"
 #include "game/world.h"
-#include "media/audio_device.h"
+#include "manual_clock.h"
 #include "media/images.h"
+#include "media/notice.h"
 #include "media/sound.h"
 #include "media/splash.h"
+#include "menus/help.h"
 #include "menus/ui.h"
+#include "messages.h"
 #include "recording_audio.h"
 #include "recording_platform.h"
 #include "temp_dir.h"
 
 namespace tftest {
 
-// Records loading-screen percentages as well.
-class LoadingPlatform : public RecordingPlatform {
+using Lines = std::vector<std::string>;
+
+// Saves every global the menu system touches and puts it back when it goes;
+// the tables read from files are emptied both ways.
+class MenuGlobals {
  public:
-  void showLoadingScreen(const std::string& message, float percent) override {
-    RecordingPlatform::showLoadingScreen(message, percent);
-    percents.push_back(percent);
+  MenuGlobals() { clearTables(); }
+  ~MenuGlobals() {
+    clearTables();
+    tf::gameUI = ui_;
+    tf::uiScriptString = strings_;
+    tf::gameSys = sys_;
+    tf::splash = splash_;
+    tf::world = world_;
+    tf::worldBackup = backup_;
+    tf::worldEditor = editor_;
+    tf::uiHelp = help_;
   }
-  std::vector<float> percents;
+  MenuGlobals(const MenuGlobals&) = delete;
+  MenuGlobals& operator=(const MenuGlobals&) = delete;
+
+ private:
+  static void clearTables() {
+    for (tf::scriptObject* table : {&tf::scriptUI, &tf::scriptSys, &tf::uiInfo}) table->clear();
+    tf::uiImage.clear();
+    tf::notice.leaveNotice();
+  }
+  const tf::UI ui_ = tf::gameUI;
+  const tf::uiString strings_ = tf::uiScriptString;
+  const tf::System sys_ = tf::gameSys;
+  const tf::uiSplash splash_ = tf::splash;
+  const tf::gameWorld world_ = tf::world, backup_ = tf::worldBackup;
+  const tf::editor editor_ = tf::worldEditor;
+  const tf::help help_ = tf::uiHelp;
 };
 
+// A working folder, recording platform and sound device, a clock set by hand,
+// and a fresh menu model, world and UI string table.
 class MenuFiles : public ::testing::Test {
  protected:
   void SetUp() override {
-    savedUI = tf::gameUI;
-    savedStrings = tf::uiScriptString;
-    savedSys = tf::gameSys;
-    savedSplash = tf::splash;
-    savedName = tf::world.getGameName();
-    savedLoaded = tf::world.getGameLoaded();
     tf::gameUI = tf::UI();
     tf::uiScriptString = tf::uiString();
-    tf::scriptUI.clear();
-    tf::uiImage.clear();
+    tf::world = tf::worldBackup = tf::gameWorld();
     tf::setAudioDevice(&audio);
     tf::loadSystemSounds();
     tf::gameSys.setSoundState(true);
     tf::gameSys.setLastGameEdited("castle");
-    tf::world.setGameLoaded(false);
+    static int start = 0;  // debounces and double clicks outlive a test: each starts long after the last
+    clock.set(start += 1000000);
   }
   void TearDown() override {
     tf::freeSystemSounds();
-    tf::gameUI = savedUI;
-    tf::uiScriptString = savedStrings;
-    tf::gameSys = savedSys;
-    tf::splash = savedSplash;
-    tf::world.setGameName(savedName);
-    tf::world.setGameLoaded(savedLoaded);
-    tf::scriptUI.clear();
-    tf::uiImage.clear();
+    tf::setAudioDevice(nullptr);
   }
 
   // Empty picture files in a folder of menu images (the platform loads nothing).
   void addImages(const std::string& folder, int count) {
     for (int i = 0; i < count; ++i) dir.write(folder + "/" + std::to_string(i) + ".png", "");
   }
-
-  std::vector<std::string> loadingFrames() const {
-    std::vector<std::string> frames;
+  Lines loadingFrames() const {
+    Lines frames;
     for (const std::string& call : platform.calls) {
       if (call.rfind("loading ", 0) == 0) frames.push_back(call.substr(8));
     }
     return frames;
   }
+  int played(const std::string& sound) const {
+    int n = 0;
+    for (const std::string& p : audio.played) n += p == sound;
+    return n;
+  }
 
+  MenuGlobals saved;
   ScopedWorkDir dir;
-  LoadingPlatform platform;
+  RecordingPlatform platform;
   RecordingAudio audio;
-
- private:
-  tf::UI savedUI;
-  tf::uiString savedStrings;
-  tf::System savedSys;
-  tf::uiSplash savedSplash;
-  std::string savedName;
-  bool savedLoaded = false;
+  ManualClock clock;
 };
 
-inline std::string exact(float value) {
-  char text[32];
-  std::snprintf(text, sizeof text, "%.9g", value);
-  return text;
+// "title: text" of the notice shown, "" when none.
+inline std::string noticeText() {
+  std::string title, text;
+  int time = 0;
+  tf::notice.getNotice(title, text, time);
+  return time < 0 ? "" : title + ": " + text;
+}
+
+inline int errorLines(const MessageLog& messages) {
+  int count = 0;
+  for (const std::string& line : messages.lines()) count += line.find("ERROR") != std::string::npos;
+  return count;
+}
+
+// Values separated by spaces; floats in full precision.
+inline std::string ints(std::initializer_list<int> values) {
+  std::string out;
+  for (int v : values) out += (out.empty() ? "" : " ") + std::to_string(v);
+  return out;
+}
+inline std::string numbers(std::initializer_list<float> values) {
+  std::string out;
+  for (float v : values) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.9g", v);
+    out += (out.empty() ? "" : " ") + std::string(text);
+  }
+  return out;
+}
+
+// Button b of menu m as "x y w h tex func func2", textbox t as
+// "x y w h text linked", text line l as "x y r g b [text]".
+inline std::string buttonOf(int m, int b) {
+  float x = 0, y = 0, w = 0, h = 0;
+  int tex = 0, func = 0, func2 = 0;
+  tf::gameUI.uiGetButton(x, y, w, h, tex, func, func2, m, b);
+  return numbers({x, y, w, h}) + " " + ints({tex, func, func2});
+}
+inline std::string textboxOf(int m, int t) {
+  float x = 0, y = 0, w = 0, h = 0;
+  int text = 0;
+  tf::gameUI.uiGetTextbox(x, y, w, h, text, m, t);
+  return numbers({x, y, w, h}) + " " + ints({text, tf::gameUI.uiGetLinkedButton(t, m)});
+}
+inline std::string textlineOf(int m, int l) {
+  float x = 0, y = 0, r = 0, g = 0, b = 0;
+  std::string text;
+  tf::gameUI.uiGetText(x, y, r, g, b, text, m, l);
+  return numbers({x, y, r, g, b}) + " [" + text + "]";
 }
 
 // Every field of every menu and the menu ids, one element a line.
 inline std::string describeMenus() {
   const tf::UI& ui = tf::gameUI;
-  std::string out = "menus " + std::to_string(ui.getMenuCount()) + " ids " + std::to_string(ui.getIngameMenu()) +
-                    " " + std::to_string(ui.getEditorMenu()) + " " + std::to_string(ui.getEditorMainMenu()) + "\n";
+  std::string out = "menus " + ints({ui.getMenuCount()}) + " ids " +
+                    ints({ui.getIngameMenu(), ui.getEditorMenu(), ui.getEditorMainMenu()}) + "\n";
   for (int m = 0; m < ui.getMenuCount(); ++m) {
-    out += "menu " + std::to_string(m) + " background " + std::to_string(ui.getMenuBackgroundTex(m)) + "\n";
-    for (int b = 0; b < ui.menuGetButtonCount(m); ++b) {
-      float x, y, w, h;
-      int tex, func, func2;
-      ui.uiGetButton(x, y, w, h, tex, func, func2, m, b);
-      out += " button " + exact(x) + " " + exact(y) + " " + exact(w) + " " + exact(h) + " " + std::to_string(tex) +
-             " " + std::to_string(func) + " " + std::to_string(func2) + "\n";
-    }
-    for (int t = 0; t < ui.menuGetTextboxCount(m); ++t) {
-      float x, y, w, h;
-      int text;
-      ui.uiGetTextbox(x, y, w, h, text, m, t);
-      out += " textbox " + exact(x) + " " + exact(y) + " " + exact(w) + " " + exact(h) + " " + std::to_string(text) +
-             " linked " + std::to_string(ui.uiGetLinkedButton(t, m)) + "\n";
-    }
-    for (int l = 0; l < ui.menuGetTextlineCount(m); ++l) {
-      float x, y, r, g, b;
-      std::string text;
-      ui.uiGetText(x, y, r, g, b, text, m, l);
-      out += " text " + exact(x) + " " + exact(y) + " " + exact(r) + " " + exact(g) + " " + exact(b) + " [" + text +
-             "]\n";
-    }
+    out += "menu " + ints({m}) + " background " + ints({ui.getMenuBackgroundTex(m)}) + "\n";
+    for (int b = 0; b < ui.menuGetButtonCount(m); ++b) out += " button " + buttonOf(m, b) + "\n";
+    for (int t = 0; t < ui.menuGetTextboxCount(m); ++t) out += " textbox " + textboxOf(m, t) + "\n";
+    for (int l = 0; l < ui.menuGetTextlineCount(m); ++l) out += " text " + textlineOf(m, l) + "\n";
   }
   return out;
 }

@@ -2,44 +2,30 @@
 // fields, pick colours, blinking carets, shown strings and system textboxes.
 #include "menus/menu_layout.h"
 
-#include <gtest/gtest.h>
-
-#include "core/script_object.h"
-#include "core/system.h"
 #include "editor/editor.h"
-#include "manual_clock.h"
 #include "media/text.h"
+#include "menu_files.h"
 #include "menus/system_textboxes.h"
-#include "menus/ui_model.h"
 
 namespace {
 
-class MenuLayout : public ::testing::Test {
+using namespace tftest;
+
+class MenuLayout : public MenuFiles {
  protected:
   void SetUp() override {
-    savedUI = tf::gameUI;
-    savedSys = tf::gameSys;
-    savedStrings = tf::uiScriptString;
-    savedEditor = tf::worldEditor;
-    tf::scriptUI.clear();
-    // Carets switch when due; every test starts long after the last switch.
-    static int start = 0;
-    start += 1000000;
-    clock.set(start);
-  }
-  void TearDown() override {
-    tf::gameUI = savedUI;
-    tf::gameSys = savedSys;
-    tf::uiScriptString = savedStrings;
-    tf::worldEditor = savedEditor;
-    tf::scriptUI.clear();
+    MenuFiles::SetUp();
     tf::loadSysTextboxes();
   }
+  void TearDown() override {
+    tf::loadSysTextboxes();
+    MenuFiles::TearDown();
+  }
 
-  // The text shown at each of `times` (ms from now), for a text function.
+  // The text shown at each of `times` (ms from now).
   template <typename Shown>
-  std::vector<std::string> shownOver(const std::vector<int>& times, Shown shown) {
-    std::vector<std::string> texts;
+  Lines shownOver(const std::vector<int>& times, Shown shown) {
+    Lines texts;
     const int start = clock.now();
     for (int t : times) {
       clock.set(start + t);
@@ -49,93 +35,57 @@ class MenuLayout : public ::testing::Test {
   }
 
   // `seen` was taken in pairs: the first of each pair just after the caret
-  // was due to switch, the second before it was due again. The pairs must
-  // alternate between the text with the caret and the text without it
-  // (which comes first depends on where the shared caret stood).
-  static void expectBlinking(const std::vector<std::string>& seen, const std::string& on,
-                             const std::string& off) {
+  // was due to switch, the second before it was due again. The pairs
+  // alternate between `on` and `off` (which comes first depends on where the
+  // shared caret stood).
+  static void expectBlinking(const Lines& seen, const std::string& on, const std::string& off) {
     ASSERT_GE(seen.size(), 4u);
     EXPECT_TRUE((seen[0] == on && seen[2] == off) || (seen[0] == off && seen[2] == on)) << seen[0];
-    for (std::size_t i = 0; i < seen.size(); ++i) {
-      EXPECT_EQ(seen[i], seen[i / 2 % 2 == 0 ? 0 : 2]) << "sample " << i;
-    }
+    for (std::size_t i = 0; i < seen.size(); ++i) EXPECT_EQ(seen[i], seen[i / 2 % 2 == 0 ? 0 : 2]) << i;
   }
-
-  tftest::ManualClock clock;
-
- private:
-  tf::UI savedUI;
-  tf::System savedSys;
-  tf::uiString savedStrings;
-  tf::editor savedEditor;
 };
 
+std::string pick(const tf::PickColor& c) { return ints({c.r, c.g, c.b}); }
+
 TEST_F(MenuLayout, EachPassDrawsWhatItsStateShows) {
-  tf::MenuDrawPlan menus = tf::planMenuDraw(tf::kStateMenus, false, false, 0);
-  EXPECT_TRUE(menus.background);
-  EXPECT_TRUE(menus.elements);
-  EXPECT_FALSE(menus.worldEditor);
-  EXPECT_FALSE(menus.menuEditor);
-
-  EXPECT_FALSE(tf::planMenuDraw(tf::kStateMenus, true, false, 0).background);   // pick pass
-  EXPECT_FALSE(tf::planMenuDraw(tf::kStateMenus, false, false, -1).background);  // no picture
-  EXPECT_FALSE(tf::planMenuDraw(tf::kStatePlay, false, false, 0).elements);
-  EXPECT_FALSE(tf::planMenuDraw(tf::kStateSplash, false, false, 0).elements);
-  EXPECT_TRUE(tf::planMenuDraw(tf::kStateDialog, false, false, 0).elements);
-
-  EXPECT_TRUE(tf::planMenuDraw(tf::kStateWorldEditor, false, true, -1).worldEditor);
-  EXPECT_FALSE(tf::planMenuDraw(tf::kStateWorldEditor, false, false, -1).worldEditor);
-  EXPECT_FALSE(tf::planMenuDraw(tf::kStateMenus, false, true, -1).worldEditor);
-  EXPECT_TRUE(tf::planMenuDraw(tf::kStateMenuEditor, true, false, 0).menuEditor);
+  const struct {
+    int state;
+    bool pickPass, editorMenuShown;
+    int background;
+    const char* plan;  // background, world editor, elements, menu editor
+  } cases[] = {{tf::kStateMenus, false, false, 0, "1 0 1 0"}, {tf::kStateMenus, true, false, 0, "0 0 1 0"},
+               {tf::kStateMenus, false, false, -1, "0 0 1 0"}, {tf::kStatePlay, false, false, 0, "1 0 0 0"},
+               {tf::kStateSplash, false, false, 0, "1 0 0 0"}, {tf::kStateDialog, false, false, 0, "1 0 1 0"},
+               {tf::kStateWorldEditor, false, true, -1, "0 1 1 0"},
+               {tf::kStateWorldEditor, false, false, -1, "0 0 1 0"},
+               {tf::kStateMenus, false, true, -1, "0 0 1 0"}, {tf::kStateMenuEditor, true, false, 0, "0 0 1 1"}};
+  for (const auto& c : cases) {
+    const tf::MenuDrawPlan p = tf::planMenuDraw(c.state, c.pickPass, c.editorMenuShown, c.background);
+    EXPECT_EQ(ints({p.background, p.worldEditor, p.elements, p.menuEditor}), c.plan)
+        << c.state << " " << c.pickPass << " " << c.editorMenuShown << " " << c.background;
+  }
 }
 
-TEST_F(MenuLayout, MenuElementsCarryTheEditorsCodesInTheMenuEditor) {
-  EXPECT_EQ(tf::menuButtonPick(5, tf::kStateMenus), (tf::PickColor{37, 144, 5}));
-  EXPECT_EQ(tf::menuButtonPick(5, tf::kStateMenuEditor), (tf::PickColor{22, 144, 5}));
-  EXPECT_EQ(tf::menuTextboxPick(2, tf::kStateWorldEditor), (tf::PickColor{38, 144, 2}));
-  EXPECT_EQ(tf::menuTextboxPick(2, tf::kStateMenuEditor), (tf::PickColor{23, 144, 2}));
-  EXPECT_EQ(tf::menuTextlinePick(7), (tf::PickColor{24, 144, 7}));
-  EXPECT_EQ(tf::systemTextboxPick(6), (tf::PickColor{48, 144, 6}));
+TEST_F(MenuLayout, PickColoursAndTheEditorsCodesInTheMenuEditor) {
+  EXPECT_EQ(pick(tf::menuButtonPick(5, tf::kStateMenus)), "37 144 5");
+  EXPECT_EQ(pick(tf::menuButtonPick(5, tf::kStateMenuEditor)), "22 144 5");
+  EXPECT_EQ(pick(tf::menuTextboxPick(2, tf::kStateWorldEditor)), "38 144 2");
+  EXPECT_EQ(pick(tf::menuTextboxPick(2, tf::kStateMenuEditor)), "23 144 2");
+  EXPECT_EQ(pick(tf::menuTextlinePick(7)), "24 144 7");
 }
 
-TEST_F(MenuLayout, AHoveredButtonGrowsAndAPressedOneDarkens) {
-  tf::ButtonLook plain = tf::buttonLook(400, 300, 100, 25, false, false);
-  EXPECT_EQ(plain.rect.w, 100);
-  EXPECT_EQ(plain.shade, 1);
-  tf::ButtonLook hovered = tf::buttonLook(400, 300, 100, 25, true, false);
-  EXPECT_EQ(hovered.rect.x, 400);
-  EXPECT_FLOAT_EQ(hovered.rect.w, 110);
-  EXPECT_FLOAT_EQ(hovered.rect.h, 27.5f);
-  EXPECT_EQ(hovered.shade, 1);
-  // Held down, a button keeps its size even under the mouse.
-  tf::ButtonLook pressed = tf::buttonLook(400, 300, 100, 25, true, true);
-  EXPECT_EQ(pressed.rect.w, 100);
-  EXPECT_FLOAT_EQ(pressed.shade, 0.6f);
-}
-
-TEST_F(MenuLayout, ATextboxFieldLiesRightOfAndAroundItsTextStart) {
-  tf::WholeRect field = tf::textboxField(250, 230, 300, 20, false);
-  EXPECT_EQ(field.x, 400);
-  EXPECT_EQ(field.y, 227);
-  EXPECT_EQ(field.w, 150);
-  EXPECT_EQ(field.h, 10);
-  tf::WholeRect hovered = tf::textboxField(250, 230, 300, 20, true);
-  EXPECT_EQ(hovered.x, 400);
-  EXPECT_EQ(hovered.w, 155);  // a thirtieth wider
-  EXPECT_EQ(hovered.h, 11);   // a tenth higher
+// (A button's hovered and pressed looks are proved by the drawing tests.)
+TEST_F(MenuLayout, TextboxFieldsAndTextLinesAreWhereTheyAreDrawn) {
+  const tf::WholeRect plain = tf::textboxField(250, 230, 300, 20, false);
+  const tf::WholeRect hovered = tf::textboxField(250, 230, 300, 20, true);  // a thirtieth wider, a tenth higher
+  EXPECT_EQ(ints({plain.x, plain.y, plain.w, plain.h, hovered.x, hovered.y, hovered.w, hovered.h}),
+            "400 227 150 10 400 227 155 11");
   float x, y;
   tf::textboxTextPosition(250, 230, x, y);
-  EXPECT_EQ(x, 254);
-  EXPECT_EQ(y, 227);
-}
-
-TEST_F(MenuLayout, ATextLineIsPickedAroundItsText) {
+  EXPECT_EQ(numbers({x, y}), "254 227");
   const float width = tf::getDisplayTextSize("^yGo on");
-  tf::ScreenRect r = tf::textlinePickRect(100, 50, "^yGo on");
-  EXPECT_FLOAT_EQ(r.x, 100 + width / 2);
-  EXPECT_EQ(r.y, 50);
-  EXPECT_FLOAT_EQ(r.w, width / 2 + 6);
-  EXPECT_EQ(r.h, 10);
+  const tf::ScreenRect r = tf::textlinePickRect(100, 50, "^yGo on");
+  EXPECT_EQ(numbers({r.x, r.y, r.w, r.h}), numbers({100 + width / 2, 50, width / 2 + 6, 10}));
 }
 
 TEST_F(MenuLayout, TheEditedTextboxShowsABlinkingBar) {
@@ -144,11 +94,10 @@ TEST_F(MenuLayout, TheEditedTextboxShowsABlinkingBar) {
   tf::gameSys.setInputState(tf::kInputMenuTextbox);
   auto text = [] { return tf::menuTextboxText(1, 2); };
   expectBlinking(shownOver({0, 700, 760, 1500, 1520, 2260}, text), "maze|", "maze");
-
   // Another textbox, or the same one outside typing, shows its text alone.
   EXPECT_EQ(tf::menuTextboxText(0, 2), "maze");
   tf::gameSys.setInputState(tf::kInputNormal);
-  EXPECT_EQ(shownOver({800, 1600}, text), (std::vector<std::string>{"maze", "maze"}));
+  EXPECT_EQ(shownOver({800, 1600}, text), (Lines{"maze", "maze"}));
   EXPECT_EQ(tf::menuTextboxText(1, 40), "");  // beyond the string table
 }
 
@@ -158,9 +107,7 @@ TEST_F(MenuLayout, TheMenuEditorsTextLineShowsABlinkingUnderscore) {
   auto text = [] { return tf::menuTextlineText(3, "Go", tf::kStateMenuEditor); };
   expectBlinking(shownOver({0, 740, 760, 1500, 1520, 2260}, text), "Go_", "Go");
   EXPECT_EQ(tf::menuTextlineText(2, "Go", tf::kStateMenuEditor), "Go");
-
-  // An empty line shows as "_" in the menu editor so it can be clicked; on a
-  // live menu it stays empty.
+  // An empty line shows as "_" in the menu editor so it can be clicked; on a live menu it stays empty.
   EXPECT_EQ(tf::menuTextlineText(2, "", tf::kStateMenuEditor), "_");
   tf::gameSys.setInputState(tf::kInputNormal);
   EXPECT_EQ(tf::menuTextlineText(3, "", tf::kStateMenus), "");
@@ -175,7 +122,6 @@ TEST_F(MenuLayout, TheMenuEditorDragsTheSelectedItemWhileTheButtonIsHeld) {
   EXPECT_FALSE(tf::menuEditorDragging(tf::kEditTextboxes, 4));  // another mode
   tf::gameSys.setLeftMouse(2);
   EXPECT_FALSE(tf::menuEditorDragging(tf::kEditButtons, 4));
-
   tf::worldEditor.setEditorMode(tf::kEditTextlines);
   tf::worldEditor.setCurrentTextline(1);
   tf::gameSys.setLeftMouse(1);
@@ -187,61 +133,45 @@ TEST_F(MenuLayout, ShownStringsComeFromTheMenuFileUpToTheirEnd) {
   tf::scriptUI.readText(
       "s menu2string0 name\nf menu2string0x 100\nf menu2string0y 50\nf menu2string0string 1\n"
       "s menu2string1 other\nf menu2string1x 10\nf menu2string1y 20\nf menu2string1string 0\n"
-      "s menu2string2 beyond\nf menu2string2string 1\n"
-      "s menu2string3 end\n"
+      "s menu2string2 beyond\nf menu2string2string 1\ns menu2string3 end\n"
       "s menu2string4 never\nf menu2string4string 1\n"
       "s menu3string0 only\nf menu3string0x 5\nf menu3string0y 6\nf menu3string0string 1\n",
       "ui.cfg");
-  std::vector<tf::ShownString> shown = tf::shownStrings(2);
+  std::string seen;
+  for (const tf::ShownString& s : tf::shownStrings(2)) seen += numbers({s.x, s.y}) + " [" + s.text + "] ";
   // k = 2 names no UI string (the table holds 0 and 1): it is left out.
-  ASSERT_EQ(shown.size(), 2u);
-  EXPECT_EQ(shown[0].text, "castle");
-  EXPECT_EQ(shown[0].x, 100);
-  EXPECT_EQ(shown[0].y, 50);
-  EXPECT_EQ(shown[1].text, "");
+  EXPECT_EQ(seen, "100 50 [castle] 10 20 [] ");
   // Without its "end" the list stops at the first missing entry.
-  ASSERT_EQ(tf::shownStrings(3).size(), 1u);
+  EXPECT_EQ(tf::shownStrings(3).size(), 1u);
   EXPECT_TRUE(tf::shownStrings(0).empty());
 }
 
-TEST_F(MenuLayout, ASystemTextboxIsPlacedWhereItIsDrawn) {
-  tf::loadSysTextboxes();
+TEST_F(MenuLayout, ASystemTextboxIsPlacedWhereItIsDrawnAndBlinksEverySecondWhileTyped) {
   tf::uiScriptString.setString("Hall", 8);
   tf::SystemTextboxLook look;
   ASSERT_TRUE(tf::placeSystemTextbox(500, 510, 101, 4, look));
   float x, y, w, h;
   int text;
   tf::sysTextbox[4].getTextbox(x, y, w, h, text);
-  EXPECT_EQ(x, 500);
-  EXPECT_EQ(y, 510);
-  EXPECT_EQ(w, 101);
-  EXPECT_EQ(h, 7);
-  EXPECT_EQ(text, 8);
-  EXPECT_EQ(look.field.x, 450);
-  EXPECT_EQ(look.field.y, 510);
-  EXPECT_EQ(look.field.w, 50);
-  EXPECT_EQ(look.field.h, 11);
-  EXPECT_EQ(look.textX, 406);
-  EXPECT_EQ(look.textY, 510);
+  EXPECT_EQ(numbers({x, y, w, h}) + " " + std::to_string(text), "500 510 101 7 8");
+  EXPECT_EQ(ints({look.field.x, look.field.y, look.field.w, look.field.h}), "450 510 50 11");
+  EXPECT_EQ(numbers({look.textX, look.textY}), "406 510");
   EXPECT_EQ(look.text, "Hall");
-  EXPECT_EQ(look.pick, (tf::PickColor{48, 144, 4}));
+  EXPECT_EQ(pick(look.pick), "48 144 4");
   EXPECT_FALSE(tf::placeSystemTextbox(0, 0, 10, 7, look));
   EXPECT_FALSE(tf::placeSystemTextbox(0, 0, 10, -1, look));
-}
 
-TEST_F(MenuLayout, TheTypedSystemTextboxBlinksEverySecond) {
-  tf::loadSysTextboxes();
   tf::uiScriptString.setString("12", 3);
   tf::gameUI.setTextboxEdit(0);
   tf::gameSys.setInputState(tf::kInputSystemTextbox);
-  auto text = [] {
-    tf::SystemTextboxLook look;
-    tf::placeSystemTextbox(200, 535, 50, 0, look);
-    return look.text;
+  auto typed = [] {
+    tf::SystemTextboxLook l;
+    tf::placeSystemTextbox(200, 535, 50, 0, l);
+    return l.text;
   };
-  expectBlinking(shownOver({0, 1000, 1100, 2100, 2200, 3100}, text), "12_", "12 ");
+  expectBlinking(shownOver({0, 1000, 1100, 2100, 2200, 3100}, typed), "12_", "12 ");
   tf::gameSys.setInputState(tf::kInputMenuTextbox);  // a menu textbox is typed into
-  EXPECT_EQ(text(), "12");
+  EXPECT_EQ(typed(), "12");
 }
 
 }  // namespace

@@ -7,20 +7,14 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "core/script_object.h"
-#include "core/system.h"
-#include "editor/editor.h"
-#include "game/world.h"
 #include "gl_window.h"
 #include "manual_clock.h"
-#include "media/images.h"
 #include "media/text.h"
+#include "menu_files.h"
 #include "menus/dialog.h"
 #include "menus/file_browser.h"
-#include "menus/help.h"
 #include "menus/system_textboxes.h"
 #include "menus/tooltip.h"
-#include "menus/ui.h"
 #include "menus/ui_render.h"
 
 using tftest::Rgb;
@@ -36,43 +30,33 @@ const Rgb kButtonColor{200, 100, 50};
 
 Rgb systemColor(int image) { return tftest::testSystemImageColor(image); }
 
-// Keeps a screenshot when TF_SCREENSHOT_DIR names a folder (the README's
-// pictures in docs/ are made this way).
-void keepScreenshot(const std::string& shot, const std::string& name) {
-  if (const char* keep = std::getenv("TF_SCREENSHOT_DIR")) {
-    fs::copy_file(shot, std::string(keep) + "/" + name, fs::copy_option::overwrite_if_exists);
-  }
+Rgb glyphColor(char c) {
+  int column, row;
+  tf::fontCell(c, column, row);
+  return tftest::fontCellColor(column, row);
 }
+
+struct At {
+  int x, y;
+  Rgb color;
+};
 
 class MenusOnScreen : public tftest::GlTest {
  protected:
   void SetUp() override {
     GlTest::SetUp();
-    savedUI = tf::gameUI;
-    savedStrings = tf::uiScriptString;
-    savedSys = tf::gameSys;
-    savedEditor = tf::worldEditor;
-    savedHelp = tf::uiHelp;
     tf::gameUI = tf::UI();
     tf::uiScriptString = tf::uiString();
-    tf::scriptUI.clear();
-    tf::scriptSys.clear();
     tf::gameSys.setGameState(tf::kStateMenus);
     tf::gameSys.setInputState(tf::kInputNormal);
     tf::gameSys.setDirTextbox(-1);
   }
-  void TearDown() override {
-    tf::gameUI = savedUI;
-    tf::uiScriptString = savedStrings;
-    tf::gameSys = savedSys;
-    tf::worldEditor = savedEditor;
-    tf::uiHelp = savedHelp;
-    tf::scriptUI.clear();
-    tf::scriptSys.clear();
-    GlTest::TearDown();
+
+  void expectPixels(std::initializer_list<At> points) const {
+    for (const At& p : points) EXPECT_EQ(pixel(p.x, p.y), p.color) << "at " << p.x << "," << p.y;
   }
 
-  // One menu with one button of a solid picture at (400, 300), 200 x 50.
+  // One menu with one button of a solid picture at (400, 300), 200 x 50, and a textbox below it.
   void oneButtonMenu() {
     useTestSystemImages();
     tf::uiImage.assign(1, tf::img());
@@ -84,7 +68,10 @@ class MenusOnScreen : public tftest::GlTest {
     tf::loadMenu(0);
   }
 
-  void pickPass() { tf::gameSys.setColorPick(true); }
+  void pickPass() {
+    clearFrame();
+    tf::gameSys.setColorPick(true);
+  }
 
   // The toolkit's menus, pictures and font from data/, as the program loads them.
   void loadToolkitMenus() {
@@ -102,71 +89,37 @@ class MenusOnScreen : public tftest::GlTest {
     ASSERT_EQ(tf::gameUI.getMenuCount(), 7);
   }
 
-  static bool greenish(const Rgb& c) { return c.g > c.r + 40 && c.g > c.b + 40; }
-  static bool reddish(const Rgb& c) { return c.r > c.g + 60 && c.r > c.b + 60; }
-
- private:
-  tf::UI savedUI;
-  tf::uiString savedStrings;
-  tf::System savedSys;
-  tf::editor savedEditor;
-  tf::help savedHelp;
+  tftest::MenuGlobals saved;
 };
 
-TEST_F(MenusOnScreen, TheMainMenuShowsItsPicturesAndAnswersPicking) {
+// (How the main menu looks is proved on the running program by the e2e tests.)
+TEST_F(MenusOnScreen, TheMainMenusButtonsAndTextboxesPickAsThemselves) {
   loadToolkitMenus();
-  tf::uiRender();
-  // Play (green) at y 220 and Quit (red) at y 510, 200 x 50 each.
-  EXPECT_TRUE(greenish(pixel(320, 210))) << pixel(320, 210);
-  EXPECT_TRUE(reddish(pixel(320, 515))) << pixel(320, 515);
-  // Between the buttons lies the background picture, not a button.
-  const Rgb between = pixel(320, 249);
-  EXPECT_FALSE(greenish(between)) << between;
-  EXPECT_NE(between, kBlack);
-  const std::string shot = dir.path() + "/main-menu.png";
-  ASSERT_TRUE(saveScreenshot(shot));
-
-  clearFrame();
   pickPass();
   tf::uiRender();
-  EXPECT_EQ(pixel(400, 220), (Rgb{37, 144, 0}));
-  EXPECT_EQ(pixel(310, 510), (Rgb{37, 144, 5}));
-  EXPECT_EQ(pixel(400, 249), kEmptyPick);
-  EXPECT_EQ(pixel(20, 20), kEmptyPick);
-}
-
-TEST_F(MenusOnScreen, AMenuTextboxIsAFieldThatPicksAsItself) {
-  loadToolkitMenus();
+  expectPixels({{400, 220, {37, 144, 0}}, {310, 510, {37, 144, 5}}, {400, 249, kEmptyPick}, {20, 20, kEmptyPick}});
   tf::loadMenu(1);  // play a game: the textbox of UI string 0 at (250, 230), 300 x 20
   tf::uiScriptString.setString("maze", 0);
   pickPass();
   tf::uiRender();
-  EXPECT_EQ(pixel(252, 219), (Rgb{38, 144, 0}));
-  EXPECT_EQ(pixel(548, 235), (Rgb{38, 144, 0}));
-  EXPECT_EQ(pixel(248, 227), kEmptyPick);
-  EXPECT_EQ(pixel(400, 239), kEmptyPick);
-
+  const Rgb textbox{38, 144, 0};
+  expectPixels({{252, 219, textbox}, {548, 235, textbox}, {248, 227, kEmptyPick}, {400, 239, kEmptyPick}});
   // In the menu editor elements carry the editor's codes.
   clearFrame();
   tf::gameSys.setGameState(tf::kStateMenuEditor);
   tf::uiRender();
-  EXPECT_EQ(pixel(400, 227), (Rgb{23, 144, 0}));
-  EXPECT_EQ(pixel(290, 300), (Rgb{22, 144, 0}));
+  expectPixels({{400, 227, {23, 144, 0}}, {290, 300, {22, 144, 0}}});
 }
 
-TEST_F(MenusOnScreen, AHoveredButtonGrowsAndAPressedOneDarkens) {
+TEST_F(MenusOnScreen, AHoveredButtonGrowsAPressedOneDarkensAndTheEditorDragsOne) {
   oneButtonMenu();
+  const Rgb button{37, 144, 0};
   pickPass();
   tf::uiRender();
-  EXPECT_EQ(pixel(499, 300), (Rgb{37, 144, 0}));
-  EXPECT_EQ(pixel(505, 300), kEmptyPick);
-  EXPECT_EQ(pixel(400, 272), kEmptyPick);
-
+  expectPixels({{499, 300, button}, {505, 300, kEmptyPick}, {400, 272, kEmptyPick}});
   tf::gameUI.setHoverButton(0);
   tf::uiRender();
-  EXPECT_EQ(pixel(505, 300), (Rgb{37, 144, 0}));
-  EXPECT_EQ(pixel(400, 274), (Rgb{37, 144, 0}));
-  EXPECT_EQ(pixel(512, 300), kEmptyPick);
+  expectPixels({{505, 300, button}, {400, 274, button}, {512, 300, kEmptyPick}});
 
   tf::gameSys.setColorPick(false);
   clearFrame();
@@ -177,28 +130,22 @@ TEST_F(MenusOnScreen, AHoveredButtonGrowsAndAPressedOneDarkens) {
   tf::uiRender();
   EXPECT_TRUE(tftest::near(pixel(400, 300), Rgb{120, 60, 30}, 1)) << pixel(400, 300);
   EXPECT_EQ(pixel(505, 300), kBlack);  // pressed, it keeps its size
-}
 
-TEST_F(MenusOnScreen, PlayAndSplashShowNoMenuElements) {
-  oneButtonMenu();
-  for (int state : {tf::kStatePlay, tf::kStateSplash}) {
+  for (int state : {tf::kStatePlay, tf::kStateSplash}) {  // no menu elements
     clearFrame();
     tf::gameSys.setGameState(state);
     tf::uiRender();
     EXPECT_EQ(pixel(400, 300), kBlack) << state;
   }
-}
 
-TEST_F(MenusOnScreen, TheMenuEditorDragsAnElementOverTheWholeScreen) {
-  oneButtonMenu();
+  // While the menu editor drags the button, the whole screen picks as it.
   tf::gameSys.setGameState(tf::kStateMenuEditor);
   tf::worldEditor.setEditorMode(1);
   tf::worldEditor.setCurrentButton(0);
   tf::gameSys.setLeftMouse(1);
   pickPass();
   tf::uiRender();
-  EXPECT_EQ(pixel(20, 20), (Rgb{22, 144, 0}));
-  EXPECT_EQ(pixel(400, 397), (Rgb{23, 144, 0}));  // drawn after it, the textbox stays itself
+  expectPixels({{20, 20, {22, 144, 0}}, {400, 397, {23, 144, 0}}});  // drawn after it, the textbox stays itself
 }
 
 TEST_F(MenusOnScreen, TextLinesTakeTheirColourFromTheirCodes) {
@@ -208,45 +155,29 @@ TEST_F(MenusOnScreen, TextLinesTakeTheirColourFromTheirCodes) {
   tf::gameUI.uiModifyText(100, 100, 1, 0, 0, "^gG", 0, 0);  // red in the file, green on screen
   tf::loadMenu(0);
   tf::uiRender();
-  int column, row;
-  tf::fontCell('G', column, row);
-  const Rgb cell = tftest::fontCellColor(column, row);
-  EXPECT_TRUE(tftest::near(pixel(100, 100), Rgb{0, static_cast<int>(std::lround(cell.g * 0.9)), 0}, 1))
+  EXPECT_TRUE(tftest::near(pixel(100, 100), Rgb{0, static_cast<int>(std::lround(glyphColor('G').g * 0.9)), 0}, 1))
       << pixel(100, 100);
-
   // In the menu editor's pick pass the line answers around its text.
-  clearFrame();
   tf::gameSys.setGameState(tf::kStateMenuEditor);
   pickPass();
   tf::uiRender();
-  EXPECT_EQ(pixel(96, 100), (Rgb{24, 144, 0}));
-  EXPECT_EQ(pixel(100, 108), (Rgb{24, 144, 0}));
-  EXPECT_EQ(pixel(100, 112), kEmptyPick);
+  expectPixels({{96, 100, {24, 144, 0}}, {100, 108, {24, 144, 0}}, {100, 112, kEmptyPick}});
 }
 
 TEST_F(MenusOnScreen, ADialogShowsItsButtonsAndBlocksEveryOtherClick) {
   useTestSystemImages();
   tf::scriptSys.readText(
-      "f dialog2background 5\nf dialog2button0 6\nf dialog2button1 7\n"
-      "s dialog2text0 AB\ns dialog2text1 end\n",
+      "f dialog2background 5\nf dialog2button0 6\nf dialog2button1 7\ns dialog2text0 AB\ns dialog2text1 end\n",
       "system/dialog.cfg");
   tf::enableDialog(2);
   tf::dialogRender();
-  EXPECT_EQ(pixel(300, 370), systemColor(tf::kImgOk));
-  EXPECT_EQ(pixel(500, 370), systemColor(tf::kImgCancel));
-  EXPECT_EQ(pixel(400, 300), systemColor(tf::kImgDialogBackground));
-  EXPECT_EQ(pixel(100, 100), systemColor(tf::kImgBlur));
-  int column, row;
-  tf::fontCell('A', column, row);
-  EXPECT_EQ(pixel(250, 200), tftest::fontCellColor(column, row));
-
-  clearFrame();
+  expectPixels({{300, 370, systemColor(tf::kImgOk)}, {500, 370, systemColor(tf::kImgCancel)},
+                {400, 300, systemColor(tf::kImgDialogBackground)}, {100, 100, systemColor(tf::kImgBlur)},
+                {250, 200, glyphColor('A')}});
   pickPass();
   tf::dialogRender();
-  EXPECT_EQ(pixel(300, 370), (Rgb{35, 144, 144}));
-  EXPECT_EQ(pixel(540, 410), (Rgb{36, 144, 144}));
-  EXPECT_EQ(pixel(400, 300), kBlockingPick);
-  EXPECT_EQ(pixel(20, 580), kBlockingPick);
+  expectPixels({{300, 370, {35, 144, 144}}, {540, 410, {36, 144, 144}}, {400, 300, kBlockingPick},
+                {20, 580, kBlockingPick}});
 }
 
 TEST_F(MenusOnScreen, TheHelpWindowListsTopicsAndShowsTheChosenOne) {
@@ -257,29 +188,22 @@ TEST_F(MenusOnScreen, TheHelpWindowListsTopicsAndShowsTheChosenOne) {
   tf::initHelp("default");
   tf::helpRender();  // closed: nothing
   EXPECT_EQ(pixel(400, 300), kBlack);
-
   tf::enableHelp();
   tf::uiHelp.setHelp(1);
   tf::helpRender();
-  EXPECT_EQ(pixel(70, 535), systemColor(tf::kImgQuit));
-  EXPECT_EQ(pixel(55, 107), (Rgb{255, 0, 255}));   // the highlight behind "Two"
-  EXPECT_EQ(pixel(55, 67), systemColor(tf::kImgDialogBackground));
-  int column, row;
-  tf::fontCell('S', column, row);
-  EXPECT_EQ(pixel(268, 80), tftest::fontCellColor(column, row));  // the topic's line 0
-
-  clearFrame();
+  expectPixels({{70, 535, systemColor(tf::kImgQuit)},
+                {55, 107, {255, 0, 255}},  // the highlight behind "Two"
+                {55, 67, systemColor(tf::kImgDialogBackground)},
+                {268, 80, glyphColor('S')}});  // the topic's line 0
   pickPass();
   tf::helpRender();
-  EXPECT_EQ(pixel(55, 80), (Rgb{39, 144, 0}));
-  EXPECT_EQ(pixel(55, 120), (Rgb{39, 144, 1}));
-  EXPECT_EQ(pixel(70, 535), (Rgb{56, 144, 144}));
-  EXPECT_EQ(pixel(268, 80), kBlockingPick);
+  expectPixels({{55, 80, {39, 144, 0}}, {55, 120, {39, 144, 1}}, {70, 535, {56, 144, 144}}, {268, 80, kBlockingPick}});
 }
 
+// Keeps the screenshot when TF_SCREENSHOT_DIR names a folder (the README's
+// pictures in docs/ are made this way).
 TEST_F(MenusOnScreen, AScreenshotOfTheHelp) {
   useReadableSystemImages();
-  ASSERT_TRUE(fs::exists(fs::path(TF_SOURCE_DIR) / "data/system/help.cfg"));
   fs::create_directories("system");
   fs::copy_file(fs::path(TF_SOURCE_DIR) / "data/system/help.cfg", "system/help.cfg");
   tf::initHelp("default");
@@ -290,7 +214,9 @@ TEST_F(MenusOnScreen, AScreenshotOfTheHelp) {
   const std::string shot = dir.path() + "/help.png";
   ASSERT_TRUE(saveScreenshot(shot));
   EXPECT_GT(fs::file_size(shot), 1000u);
-  keepScreenshot(shot, "help.png");
+  if (const char* keep = std::getenv("TF_SCREENSHOT_DIR")) {
+    fs::copy_file(shot, std::string(keep) + "/help.png", fs::copy_option::overwrite_if_exists);
+  }
 }
 
 TEST_F(MenusOnScreen, ATooltipShowsBesideTheRestingMouse) {
@@ -300,17 +226,11 @@ TEST_F(MenusOnScreen, ATooltipShowsBesideTheRestingMouse) {
   tf::gameUI.setCurrentTT(119, 0, 4000);  // "Play Game", 81 wide
   tf::toolTipRender();
   EXPECT_EQ(pixel(160, 140), kBlack);  // not yet: 1000 ms
-
   clock.set(5500);
   tf::toolTipRender();
   // Box centred at (160, 145), half size (50, 12).
-  EXPECT_EQ(pixel(112, 134), tftest::kTestNoticeBackground);
-  EXPECT_EQ(pixel(208, 156), tftest::kTestNoticeBackground);
-  EXPECT_EQ(pixel(108, 145), kBlack);
-  EXPECT_EQ(pixel(160, 159), kBlack);
-  int column, row;
-  tf::fontCell('P', column, row);
-  EXPECT_EQ(pixel(124, 145), tftest::fontCellColor(column, row));
+  expectPixels({{112, 134, tftest::kTestNoticeBackground}, {208, 156, tftest::kTestNoticeBackground},
+                {108, 145, kBlack}, {160, 159, kBlack}, {124, 145, glyphColor('P')}});
 }
 
 TEST_F(MenusOnScreen, TheGameBrowserListsGamesAsRowsToPick) {
@@ -322,24 +242,18 @@ TEST_F(MenusOnScreen, TheGameBrowserListsGamesAsRowsToPick) {
   tf::gameSys.setLastDir(0);
   tf::renderFileBrowser();  // closed
   EXPECT_EQ(pixel(400, 300), kBlack);
-
   tf::gameSys.setDirTextbox(0);
   tf::renderFileBrowser();
-  EXPECT_EQ(pixel(660, 500), systemColor(tf::kImgOk));
-  EXPECT_EQ(pixel(705, 500), systemColor(tf::kImgCancel));
-  EXPECT_EQ(pixel(106, 186), systemColor(tf::kImgLine));  // the selected row's underline
-  EXPECT_EQ(pixel(106, 161), systemColor(tf::kImgDialogBackground));
-
-  clearFrame();
+  expectPixels({{660, 500, systemColor(tf::kImgOk)}, {705, 500, systemColor(tf::kImgCancel)},
+                {106, 186, systemColor(tf::kImgLine)},  // the selected row's underline
+                {106, 161, systemColor(tf::kImgDialogBackground)}});
   pickPass();
   tf::renderFileBrowser();
-  EXPECT_EQ(pixel(110, 150), (Rgb{111, 144, 0}));
-  EXPECT_EQ(pixel(130, 175), (Rgb{111, 144, 1}));
-  EXPECT_EQ(pixel(130, 200), kBlockingPick);  // no third game
-  EXPECT_EQ(pixel(660, 500), (Rgb{110, 144, 1}));
-  EXPECT_EQ(pixel(705, 500), (Rgb{110, 144, 0}));
-  EXPECT_EQ(pixel(90, 170), kBlockingPick);  // no arrows for two games
-  EXPECT_EQ(pixel(10, 10), kBlockingPick);
+  expectPixels({{110, 150, {111, 144, 0}}, {130, 175, {111, 144, 1}},
+                {130, 200, kBlockingPick},  // no third game
+                {660, 500, {110, 144, 1}}, {705, 500, {110, 144, 0}},
+                {90, 170, kBlockingPick},  // no arrows for two games
+                {10, 10, kBlockingPick}});
 }
 
 TEST_F(MenusOnScreen, SystemTextboxesAndShadingPanels) {
@@ -347,16 +261,11 @@ TEST_F(MenusOnScreen, SystemTextboxesAndShadingPanels) {
   tf::loadSysTextboxes();
   pickPass();
   tf::displayTextbox(300, 200, 100, 99, 5);
-  EXPECT_EQ(pixel(201, 200), (Rgb{48, 144, 5}));
-  EXPECT_EQ(pixel(299, 210), (Rgb{48, 144, 5}));
-  EXPECT_EQ(pixel(301, 200), kBlack);
-  EXPECT_EQ(pixel(250, 212), kBlack);
-
+  expectPixels({{201, 200, {48, 144, 5}}, {299, 210, {48, 144, 5}}, {301, 200, kBlack}, {250, 212, kBlack}});
   tf::gameSys.setColorPick(false);
   clearFrame();
   tf::drawShade(400, 400, 30, 20, 0, 0, 1, 0.2f);
-  EXPECT_EQ(pixel(400, 400), (Rgb{0, 0, 255}));
-  EXPECT_EQ(pixel(431, 400), kBlack);
+  expectPixels({{400, 400, {0, 0, 255}}, {431, 400, kBlack}});
 }
 
 }  // namespace
