@@ -107,14 +107,6 @@ TEST_F(ConsoleOnScreen, ScrolledBackTheOldestLinesShow) {
   EXPECT_EQ(pixel(10, 117), glyphColor('A'));
 }
 
-TEST_F(ConsoleOnScreen, AFewLinesSitAtTheBottom) {
-  echoLettered(2);
-  drawOpen();
-  EXPECT_EQ(pixel(10, 130), glyphColor('B'));
-  EXPECT_EQ(pixel(10, 117), glyphColor('A'));
-  for (int y = 10; y <= 104; y += 13) EXPECT_EQ(pixel(10, y), imageColor(tf::kImgConsoleBackground)) << y;
-}
-
 TEST_F(ConsoleOnScreen, WhileItSlidesOnlyWhatItUncoversShows) {
   echoLettered(12);
   tf::console.enableConsole();
@@ -166,26 +158,6 @@ TEST_F(ConsoleOnScreen, APickPassDrawsTheButtonsCodesOverABlockingPanel) {
   // The panel stays where it was: pick passes are not frames.
   tf::gameSys.setColorPick(false);
   EXPECT_EQ(tf::console.getConsoleY(), 80);
-}
-
-TEST_F(ConsoleOnScreen, TheCaretBlinksAfterTheCommand) {
-  tf::console.setCommandLine("Q");
-  drawOpen();  // at time 0 the caret is hidden
-  const Rgb panel = imageColor(tf::kImgConsoleBackground);
-  // ": Q" then the caret, 9 apart.
-  EXPECT_EQ(pixel(10 + 27, 149), panel);
-  clock.set(751);
-  clearFrame();
-  tf::consoleRender();
-  EXPECT_EQ(pixel(10 + 27, 149), glyphColor('_'));
-  clock.set(1000);
-  clearFrame();
-  tf::consoleRender();
-  EXPECT_EQ(pixel(10 + 27, 149), glyphColor('_'));
-  clock.set(1502);
-  clearFrame();
-  tf::consoleRender();
-  EXPECT_EQ(pixel(10 + 27, 149), panel);
 }
 
 TEST_F(ConsoleOnScreen, AScreenshotOfTheConsole) {
