@@ -11,6 +11,7 @@
 #include "console/console.h"
 #include "core/camera.h"
 #include "core/clock.h"
+#include "core/debug_overlay.h"
 #include "core/glut_platform.h"
 #include "core/log.h"
 #include "core/numbers.h"
@@ -114,6 +115,7 @@ void init() {
   readDebugMode();
   gameSys.setInputState(kInputNormal);
   gameSys.setGameState(firstGameState());
+  if (gameSys.getDebugState()) debugInit();
 
   systemMsg("");
   systemMsg("^g^2Tessera Forge User Interface Initializing...");
@@ -167,10 +169,16 @@ void display() {
   if (plan.drawSplash) splashRender();
   if (plan.drawNotice) noticeRender();
   helpRender();
+  if (gameSys.getDebugState()) {
+    debugRender();
+    // The frame rate is measured only while the overlay shows it.
+    framesPerSecond();
+  }
   if (plan.drawPlaytestBanner) displayTextString(kPlaytestBannerX, kPlaytestBannerY, kPlaytestBanner);
+  if (console.getConsoleState()) consoleRender();
   if (plan.drawTooltip) toolTipRender();
   renderFileBrowser();
-  // The volume indicator (renderVolume) follows the file browser here.
+  renderVolume();
   glutSwapBuffers();
 }
 

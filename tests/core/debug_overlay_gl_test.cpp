@@ -1,0 +1,134 @@
+// The debug overlay and the volume indicator on a real window.
+#include <gtest/gtest.h>
+
+#include <boost/filesystem.hpp>
+#include <cstdlib>
+#include <string>
+
+#include "console/console.h"
+#include "core/camera.h"
+#include "core/debug_overlay.h"
+#include "core/system.h"
+#include "game/world.h"
+#include "gl_window.h"
+#include "manual_clock.h"
+#include "media/images.h"
+#include "media/text.h"
+#include "menus/ui.h"
+
+using tftest::Rgb;
+
+namespace {
+
+const Rgb kBackground{0, 0, 0};
+
+Rgb glyphColor(char c) {
+  int column, row;
+  tf::fontCell(c, column, row);
+  return tftest::fontCellColor(column, row);
+}
+
+class DebugOverlayOnScreen : public tftest::GlTest {
+ protected:
+  void SetUp() override {
+    GlTest::SetUp();
+    useTestSystemImages();
+    savedConsole = tf::console;
+    savedSys = tf::gameSys;
+    savedUI = tf::gameUI;
+    tf::console = tf::debugConsole();
+    tf::gameUI = tf::UI();
+    tf::gameSys.setGameState(tf::kStateMenus);
+    tf::gameSys.setOrthoPos(10, 590);
+  }
+  void TearDown() override {
+    tf::console = savedConsole;
+    tf::gameSys = savedSys;
+    tf::gameUI = savedUI;
+    GlTest::TearDown();
+  }
+
+  tftest::ManualClock clock{0};
+  tf::debugConsole savedConsole;
+  tf::System savedSys;
+  tf::UI savedUI;
+};
+
+TEST_F(DebugOverlayOnScreen, ThePanelAndItsFirstLineAtTheTopRight) {
+  tf::debugRender();
+  const Rgb panel = tftest::testSystemImageColor(tf::kImgDialogBackground);
+  // Centred at (700, 86), 98 by 79 on each side.
+  EXPECT_EQ(pixel(603, 8), panel);
+  EXPECT_EQ(pixel(797, 164), panel);
+  EXPECT_EQ(pixel(600, 86), kBackground);
+  EXPECT_EQ(pixel(700, 166), kBackground);
+  // "^wVer. ..." from x 620 at y 21.
+  EXPECT_EQ(pixel(620, 21), glyphColor('V'));
+  // The last of the eleven lines (the menu section) at y 151.
+  EXPECT_EQ(pixel(620, 151), glyphColor('T'));
+}
+
+TEST_F(DebugOverlayOnScreen, LoweredForTheConsoleAndGoneUnderTheMouse) {
+  tf::console.enableConsole();
+  tf::debugRender();
+  const Rgb panel = tftest::testSystemImageColor(tf::kImgDialogBackground);
+  EXPECT_EQ(pixel(603, 422), panel);
+  EXPECT_EQ(pixel(620, 435), glyphColor('V'));
+  EXPECT_EQ(pixel(603, 8), kBackground);
+
+  clearFrame();
+  tf::gameSys.setOrthoPos(700, 500);
+  tf::debugRender();
+  for (int y = 5; y < 600; y += 20) ASSERT_EQ(pixel(700, y), kBackground) << y;
+}
+
+TEST_F(DebugOverlayOnScreen, TheVolumeIndicatorShowsForFiftyFrames) {
+  tf::gameSys.setSoundVolume(0.5f);
+  tf::gameSys.setVolTimer(1000);
+  for (int frame = 0; frame < 50; ++frame) {
+    clearFrame();
+    tf::renderVolume();
+    ASSERT_EQ(pixel(301, 476), tftest::kTestNoticeBackground) << frame;
+  }
+  EXPECT_EQ(pixel(499, 524), tftest::kTestNoticeBackground);
+  EXPECT_EQ(pixel(400, 474), kBackground);
+  // "Volume" in yellow at size 3 from x 335.
+  const Rgb v = glyphColor('V');
+  EXPECT_EQ(pixel(335, 500), (Rgb{v.r, v.g, 0}));
+  clearFrame();
+  tf::renderVolume();
+  EXPECT_EQ(pixel(301, 476), kBackground);
+}
+
+TEST_F(DebugOverlayOnScreen, AScreenshotOfTheDebugOverlay) {
+  useReadableSystemImages();
+  tf::gameWorld saved = tf::world;
+  tf::world = tf::gameWorld();
+  tf::world.allocateMaps(3);
+  tf::world.worldSetMap(20, 15, "Village", 1);
+  for (int i = 0; i < 12; ++i) tf::world.worldSetObject(0.3f * i, 0.6f, 0.1f, 0.1f, 1, 0, i, 1);
+  tf::world.setCurrentMap(1);
+  tf::gameSys.setGameState(tf::kStatePlay);
+  tf::gameSys.setCurFPS(60);
+  tf::gameSys.setNormalPos(2.71, 1.4);
+  tf::gameSys.setOrthoPos(412, 318);
+  tf::camera.SetPos(2.4f, 1.8f, 0);
+  clock.set(754000);
+  tf::gameSys.setSoundVolume(0.7f);
+  tf::gameSys.setVolTimer(1000);
+  clearFrame(Rgb{24, 28, 36});
+  tf::debugRender();
+  tf::renderVolume();
+  tf::world = saved;
+  tf::camera.SetPos(0, 0, 0);
+  const std::string shot = dir.path() + "/debug.png";
+  ASSERT_TRUE(saveScreenshot(shot));
+  EXPECT_GT(boost::filesystem::file_size(shot), 1000u);
+  // Set TF_SCREENSHOT_DIR to keep the picture (the README's docs/debug.png).
+  if (const char* keep = std::getenv("TF_SCREENSHOT_DIR")) {
+    boost::filesystem::copy_file(shot, std::string(keep) + "/debug.png",
+                                 boost::filesystem::copy_option::overwrite_if_exists);
+  }
+}
+
+}  // namespace
