@@ -31,6 +31,7 @@ class Collision : public tftest::LogicWorld {
     EXPECT_EQ(touchesAnotherOnLayer(obj, probes, 5), scanned) << "object " << obj;
     return scanned;
   }
+  static void put(int obj, float x, int m = 0) { world.worldSetObject(x, 0, 0.1f, 0.1f, 0, 0, obj, m); }
 };
 
 TEST_F(Collision, EdgesThatMeetOverlapAndOnlyTheFirstObjectIsDisplaced) {
@@ -59,7 +60,8 @@ TEST_F(Collision, OnlyCollisionSizesAndCornersInsideCount) {
   EXPECT_TRUE(checkObjectCollide(a, 0, 0, b));
   EXPECT_TRUE(anyTouch(b));
   // A cross: no corner of either lies inside the other. A box wholly inside another does.
-  int wide = addObject(0, 3, 0.6f, 0.05f), tall = addObject(0, 3, 0.05f, 0.6f), inner = addObject(0.3f, 3, 0.02f, 0.02f);
+  int wide = addObject(0, 3, 0.6f, 0.05f), tall = addObject(0, 3, 0.05f, 0.6f);
+  int inner = addObject(0.3f, 3, 0.02f, 0.02f);
   EXPECT_FALSE(checkObjectCollide(wide, 0, 0, tall));
   EXPECT_FALSE(checkObjectCollide(tall, 0, 0, wide));
   EXPECT_TRUE(checkObjectCollide(wide, 0, 0, inner));
@@ -136,44 +138,33 @@ TEST_F(Collision, TouchSearchesKeepToTheLayerAndSkipTheObjectItself) {
 }
 
 // Every write of a position, size or count reaches the grid: each change
-// below brings a second object to the first, or takes it away.
+// brings an object next to the one asked about, or takes it away.
 TEST_F(Collision, TheGridFollowsEveryChangeOfTheObjects) {
-  int a = addObject(0, 0);
-  int b = addObject(5, 5);
-  EXPECT_FALSE(anyTouch(a));  // the grid is built here
-  world.worldSetObject(0.15f, 0, 0.1f, 0.1f, 0, 0, b, 0);
-  EXPECT_TRUE(anyTouch(a)) << "moved next to a";
-  world.worldSetObject(3, 0, 0.1f, 0.1f, 0, 0, b, 0);
-  EXPECT_FALSE(anyTouch(a)) << "moved away";
-  world.worldSetObstructionSize(0.7f, 0.1f, a, 0);
-  world.worldSetObject(0.78f, 0, 0.1f, 0.1f, 0, 0, b, 0);
-  EXPECT_TRUE(anyTouch(a)) << "a grew to reach b";
-  world.worldSetObstructionSize(0.1f, 0.1f, a, 0);
-  EXPECT_FALSE(anyTouch(a)) << "a shrank";
-
-  world.worldCopyObject(b, 0);  // the copy lies 0.1 up and right of b
-  world.worldSetObject(-0.15f, 0, 0.1f, 0.1f, 0, 0, 2, 0);
-  EXPECT_TRUE(anyTouch(a)) << "a copy moved next to a";
-  ASSERT_TRUE(world.worldDeleteObject(0, 0));
-  EXPECT_FALSE(anyTouch(0)) << "b is now object 0, far from the copy";
-  EXPECT_FALSE(anyTouch(1));
-
-  world.worldSetObject(0.95f, 0, 0.1f, 0.1f, 0, 0, 1, 0);
-  worldBackup = world;
-  world.worldSetObject(9, 9, 0.1f, 0.1f, 0, 0, 1, 0);
-  EXPECT_FALSE(anyTouch(0));
-  world = worldBackup;
-  EXPECT_TRUE(anyTouch(0)) << "a restored world is searched as restored";
-  world.allocateMaps(40);  // the maps move to a larger array
-  EXPECT_TRUE(anyTouch(0));
-  world.worldSetObject(9, 9, 0.1f, 0.1f, 0, 0, 1, 0);
-  EXPECT_FALSE(anyTouch(0));
-  world.copyMap(0, 1);
-  world.setCurrentMap(1);
-  world.worldSetObject(0.95f, 0, 0.1f, 0.1f, 0, 0, 1, 1);
-  EXPECT_TRUE(anyTouch(0)) << "a copied map has a grid of its own";
-  world.setCurrentMap(0);
-  EXPECT_FALSE(anyTouch(0));
+  addObject(0, 0);
+  addObject(5, 5);
+  const struct {
+    void (*change)();
+    int asked;
+    bool touches;
+  } steps[] = {
+      {[] {}, 0, false},  // the grid is built here
+      {[] { put(1, 0.15f); }, 0, true},
+      {[] { put(1, 3); }, 0, false},
+      {[] { world.worldSetObstructionSize(0.7f, 0.1f, 0, 0); put(1, 0.78f); }, 0, true},  // object 0 grew to reach 1
+      {[] { world.worldSetObstructionSize(0.1f, 0.1f, 0, 0); }, 0, false},
+      {[] { world.worldCopyObject(1, 0); put(2, -0.15f); }, 0, true},  // a copy moved next to 0
+      {[] { ASSERT_TRUE(world.worldDeleteObject(0, 0)); }, 0, false},  // object 1 is now 0, the copy 1
+      {[] { put(1, 0.95f); worldBackup = world; put(1, 9); }, 0, false},
+      {[] { world = worldBackup; }, 0, true},  // a restored world is searched as restored
+      {[] { world.allocateMaps(40); }, 0, true},  // the maps move to a larger array
+      {[] { put(1, 9); }, 0, false},
+      {[] { world.copyMap(0, 1); world.setCurrentMap(1); put(1, 0.95f, 1); }, 0, true},  // a grid of its own
+      {[] { world.setCurrentMap(0); }, 0, false},
+  };
+  for (std::size_t k = 0; k < std::size(steps); ++k) {
+    steps[k].change();
+    EXPECT_EQ(anyTouch(steps[k].asked), steps[k].touches) << "step " << k;
+  }
 }
 
 TEST_F(Collision, FarOutInfiniteAndUndefinedPositionsAreSearchedAsScanned) {
@@ -197,27 +188,23 @@ TEST_F(Collision, FarOutInfiniteAndUndefinedPositionsAreSearchedAsScanned) {
   EXPECT_LT(xOf(mover), 1e6f - 0.25f);
 }
 
-TEST_F(Collision, ACopiedGridStartsUnbuiltAndAMovedOneKeepsItsObjects) {
+TEST_F(Collision, AGridMeetsEachObjectOnceFollowsUpdatesAndACopyStartsUnbuilt) {
   collisionGrid grid;
   grid.build({boxAround(0, 0, 0.1f, 0.1f), boxAround(2, 2, 0.1f, 0.1f)});
-  collisionGrid copy(grid);
-  EXPECT_FALSE(copy.built());
-  collisionGrid moved(std::move(grid));
-  EXPECT_TRUE(moved.built());
-  EXPECT_FALSE(grid.built());
-  auto near = [](const collisionGrid& g, float x, float y) {
+  EXPECT_FALSE(collisionGrid(grid).built());
+  auto near = [&grid](float x, float y) {
     std::set<int> found;
-    g.forEachNear(boxAround(x, y, 0.01f, 0.01f), [&](int j) {
+    grid.forEachNear(boxAround(x, y, 0.01f, 0.01f), [&](int j) {
       EXPECT_TRUE(found.insert(j).second) << "each object is met once";
       return false;
     });
     return found;
   };
-  EXPECT_EQ(near(moved, 2, 2).count(1), 1u);
-  moved.update(1, boxAround(0, 0.1f, 0.1f, 0.1f));
-  EXPECT_EQ(near(moved, 0, 0), (std::set<int>{0, 1}));
-  moved.clear();
-  EXPECT_TRUE(near(moved, 0, 0).empty());
+  EXPECT_EQ(near(2, 2).count(1), 1u);
+  grid.update(1, boxAround(0, 0.1f, 0.1f, 0.1f));
+  EXPECT_EQ(near(0, 0), (std::set<int>{0, 1}));
+  grid.clear();
+  EXPECT_TRUE(near(0, 0).empty());
 }
 
 }  // namespace

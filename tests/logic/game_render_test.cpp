@@ -43,14 +43,14 @@ class GameRenderTest : public ::testing::Test {
     world.worldSetObject(x, y, 0.1f, 0.1f, 0, layer, index, 0);
     return index;
   }
-  static std::vector<ObjectDraw> plan(MapView view, float flash = 1, float cameraX = 0) {
+  static std::vector<ObjectDraw> plan(MapView view, float cameraX = 0) {
     std::vector<ObjectDraw> drawn = {ObjectDraw()};  // the list is reused: stale entries must go
-    planObjects(world, 0, cameraX, 0, view, worldEditor, flash, drawn);
+    planObjects(world, 0, cameraX, 0, view, worldEditor, 1, drawn);
     return drawn;
   }
   static Indexes drawn(MapView view, float cameraX = 0) {
     Indexes indexes;
-    for (const ObjectDraw& d : plan(view, 1, cameraX)) indexes.push_back(d.index);
+    for (const ObjectDraw& d : plan(view, cameraX)) indexes.push_back(d.index);
     return indexes;
   }
 };
@@ -144,11 +144,6 @@ TEST_F(GameRenderTest, WhichObjectsAreDrawnInPlayAndInTheEditor) {
   worldEditor.setRenderLayer(3, true);
   EXPECT_EQ(drawn(MapView::Editor), (Indexes{hidden, killed, top, 3}));
 
-  // The editor shades the objects that carry logic with the pulse.
-  ASSERT_TRUE(world.mapLocalAddSentence(killed, 0));
-  EXPECT_FLOAT_EQ(plan(MapView::Editor, 0.62f)[0].shade, 1);
-  EXPECT_FLOAT_EQ(plan(MapView::Editor, 0.62f)[1].shade, 0.62f);
-  EXPECT_FLOAT_EQ(plan(MapView::Game, 0.62f)[0].shade, 1);
 }
 
 TEST_F(GameRenderTest, AnImageIndexOutsideTheRegistryResolvesToARefusedTexture) {
