@@ -224,7 +224,7 @@ TEST_F(Evaluation, ObjectConditions) {
       {a, 400, above, 1}, {a, 401, above, 1}, {a, 402, above, 0}, {a, 403, above, 0}, {a, 404, above, 0},
       {a, 406, 0, 1}, {a, 407, 0, 0}, {a, 408, 0, 0}, {a, 409, 0, 0}, {above, 402, a, 1}, {above, 407, 0, 1},
       {a, 404, right, 0}, {a, 410, above, 1}, {a, 405, 99, 1}, {layered, 405, 0, 0},
-      {a, 400, layered, 0}, {a, 401, layered, 0}, {a, 404, layered, 0}, {a, 410, layered, 0},
+      {a, 400, layered, 0}, {a, 401, layered, 0}, {a, 404, layered, 0}, {a, 410, layered, 0}, {right, 410, layered, 0},
       {a, 411, 0, 1}, {a, 412, 0, 0}, {a, 413, 0, 1}, {a, 414, 0, 0},
       {a, 417, 4, 1}, {a, 417, 5, 0}, {a, 418, 6, 1}, {a, 418, 5, 0}, {a, 419, 5, 1}, {a, 419, 4, 0},
       {a, 420, far, 0}, {a, 421, far, 0}, {a, 422, far, 1}, {a, 423, 4, 0}, {a, 424, 4, 1}, {a, 425, 4, 0},

@@ -53,9 +53,9 @@ TEST(Sentence, SetOwnerReAimsOnlyAnObjectActionAtTheEditorsCurrentObject) {
 
 TEST(Sentence, RenumberingAfterADeletionTouchesOnlyObjectOperands) {
   sentence s;
-  s.setWholeSentence(100, 5, 300, 420, 3, 600, 713, 7);
+  s.setWholeSentence(100, 5, 300, 420, 3, 600, 713, 4);
   s.renumberAfterObjectDeletion(3);
-  EXPECT_EQ(stepsOf(s), (Steps{100, 4, 300, 420, 0, 600, 713, 6}));
+  EXPECT_EQ(stepsOf(s), (Steps{100, 4, 300, 420, 0, 600, 713, 3}));
   s.setWholeSentence(126, 5, 300, 426, 9, 600, 736, 8);
   s.renumberAfterObjectDeletion(2);
   EXPECT_EQ(stepsOf(s), (Steps{126, 5, 300, 426, 9, 600, 736, 8}));
