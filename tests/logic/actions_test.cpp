@@ -213,18 +213,6 @@ TEST_F(Actions, SeekingStepsDiagonallyAndStopsShortOfTheTarget) {
   EXPECT_FLOAT_EQ(xOf(kSelf), 1);
 }
 
-TEST_F(Actions, ResettingLogicTouchesTheTargetsLocalSentencesOnly) {
-  addLocal(kTarget, once(700));
-  addLocal(kTarget, once(700));
-  addGlobal(once(700));
-  world.mapLocalSetExecutionState(kTarget, 0, 1, 0);
-  world.mapLocalSetExecutionState(kTarget, 0, 1, 1);
-  world.mapGlobalSetExecutionState(0, 1, 0);
-  act(724, kTarget);
-  EXPECT_EQ(world.mapLocalGetExecutionState(kTarget, 0, 0) + world.mapLocalGetExecutionState(kTarget, 0, 1), 0);
-  EXPECT_EQ(world.mapGlobalGetExecutionState(0, 0), 1);
-}
-
 TEST_F(Actions, RandomScoresStayWithinZeroAndTheOperand) {
   std::srand(7);
   std::set<int> seen;

@@ -190,9 +190,9 @@ TEST_F(Evaluation, GameConditionGameScoreAndLabelOpeners) {
   for (int step = 0; step < 3; ++step) {
     world.setGameCondition(step);
     world.setGameScore(4 + step);
-    frames(2);
+    frames(step + 1);
   }
-  expectScores({2, 2, 1, 1, 1, 2, 2, 2, 0, 6});
+  expectScores({2, 3, 1, 1, 1, 2, 1, 3, 0, 6});
   EXPECT_FALSE(compareLabel(0, 0, 0));
 }
 
