@@ -1,8 +1,7 @@
-// What the map's drawing decides without a window: the view by game state,
-// the tile range around the camera and its clamping, the draw distance, the
-// order, depth, shade and selection names of objects in play and in the
-// editor, the editor's highlights and marks, the display timers, the phrase
-// box, and the pulse and scrolling speed.
+// What the map's drawing decides without a window: the view, the tile range
+// and draw distance around the camera, the order, depth, shade and selection
+// names of objects, the editor's highlights and marks, the display timers,
+// the phrase box, and the pulse and scrolling speed.
 #include "logic/game_render.h"
 
 #include <gtest/gtest.h>
@@ -10,7 +9,6 @@
 #include <algorithm>
 #include <vector>
 
-#include "core/camera.h"
 #include "core/system.h"
 #include "editor/editor.h"
 #include "game/world.h"
@@ -19,6 +17,8 @@
 using namespace tf;
 
 namespace {
+
+using Indexes = std::vector<int>;
 
 class GameRenderTest : public ::testing::Test {
  protected:
@@ -31,40 +31,39 @@ class GameRenderTest : public ::testing::Test {
     gameRenderState = GameRenderState();
     gameSys.setGameState(kStateMenus);
   }
-
-  // A loaded game with one map of w x h tiles.
-  static void loadMap(int w, int h) {
+  // A loaded game with one map of 40 x 40 tiles.
+  static void loadMap() {
     world.allocateMaps(1);
-    ASSERT_TRUE(world.worldSetMap(w, h, "map", 0));
+    ASSERT_TRUE(world.worldSetMap(40, 40, "map", 0));
     world.setGameLoaded(true);
     world.setGameName("meadow");
   }
-  // Adds an object of image `image` on `layer` at (x, y); returns its index.
-  static int addObject(float x, float y, int layer, int image = 0) {
-    int index = world.worldGetObjectCount(0);
-    world.worldSetObject(x, y, 0.1f, 0.1f, image, layer, index, 0);
+  static int addObject(float x, float y, int layer) {
+    const int index = world.worldGetObjectCount(0);
+    world.worldSetObject(x, y, 0.1f, 0.1f, 0, layer, index, 0);
     return index;
   }
-  static std::vector<int> drawnIndexes(MapView view, float cameraX = 0, float cameraY = 0) {
-    std::vector<ObjectDraw> drawn;
-    planObjects(world, 0, cameraX, cameraY, view, worldEditor, gameRenderState.imageFlash, drawn);
-    std::vector<int> indexes;
-    for (const ObjectDraw& d : drawn) indexes.push_back(d.index);
+  static std::vector<ObjectDraw> plan(MapView view, float cameraX = 0) {
+    std::vector<ObjectDraw> drawn = {ObjectDraw()};  // the list is reused: stale entries must go
+    planObjects(world, 0, cameraX, 0, view, worldEditor, 1, drawn);
+    return drawn;
+  }
+  static Indexes drawn(MapView view, float cameraX = 0) {
+    Indexes indexes;
+    for (const ObjectDraw& d : plan(view, cameraX)) indexes.push_back(d.index);
     return indexes;
   }
 };
 
-using Indexes = std::vector<int>;
-
 TEST_F(GameRenderTest, TheViewFollowsTheGameStateAndNeedsAPlayableGame) {
   EXPECT_EQ(chooseMapView(kStatePlay, false, world), MapView::None);  // no game loaded
-  loadMap(4, 4);
-  EXPECT_EQ(chooseMapView(kStatePlay, false, world), MapView::Game);
-  EXPECT_EQ(chooseMapView(kStatePlaytest, true, world), MapView::Game);
-  EXPECT_EQ(chooseMapView(kStateWorldEditor, true, world), MapView::Editor);
-  EXPECT_EQ(chooseMapView(kStateWorldEditor, false, world), MapView::None);
-  for (int state : {kStateMenus, kStateIngameMenu, kStateSplash, kStateDialog, kStateMenuEditor}) {
-    EXPECT_EQ(chooseMapView(state, true, world), MapView::None) << state;
+  loadMap();
+  for (int state : {kStateMenus, kStateIngameMenu, kStatePlay, kStateSplash, kStateDialog, kStateWorldEditor,
+                    kStateMenuEditor, kStatePlaytest}) {
+    const bool game = state == kStatePlay || state == kStatePlaytest;
+    EXPECT_EQ(chooseMapView(state, true, world), game ? MapView::Game : state == kStateWorldEditor ? MapView::Editor
+                                                                                                  : MapView::None);
+    EXPECT_EQ(chooseMapView(state, false, world), game ? MapView::Game : MapView::None) << state;
   }
   for (const char* reserved : {"mainui", "ingameui"}) {
     world.setGameName(reserved);
@@ -73,127 +72,78 @@ TEST_F(GameRenderTest, TheViewFollowsTheGameStateAndNeedsAPlayableGame) {
   }
 }
 
-TEST_F(GameRenderTest, TheTileRangeIsClampedAtTheMapsEdges) {
-  // Near the lower left corner: from column and row 0.
-  TileRange low = visibleTileRange(0.2f, 0.3f, 40, 40);
-  EXPECT_EQ(low.firstColumn, 0);
-  EXPECT_EQ(low.firstRow, 0);
-  EXPECT_EQ(low.endColumn, 11);  // (0.2 + 3) x 3.33 = 10.66: columns up to 10
-  EXPECT_EQ(low.endRow, 11);     // 10.99
-  // Near the far corner: up to the map's width and height.
-  TileRange high = visibleTileRange(11.8f, 11.9f, 40, 40);
-  EXPECT_EQ(high.firstColumn, 32);  // 32.63
-  EXPECT_EQ(high.firstRow, 32);     // 32.97
-  EXPECT_EQ(high.endColumn, 40);
-  EXPECT_EQ(high.endRow, 40);
-  // In the middle of a large map about 17 x 17 tiles.
-  TileRange middle = visibleTileRange(6.0f, 9.0f, 100, 100);
-  EXPECT_EQ(middle.firstColumn, 13);
-  EXPECT_EQ(middle.endColumn, 30);
-  EXPECT_EQ(middle.firstRow, 23);
-  EXPECT_EQ(middle.endRow, 40);
-  // A camera far off the map, or a map without tiles: nothing to visit.
-  TileRange off = visibleTileRange(-10, -10, 40, 40);
-  EXPECT_GE(off.firstColumn, off.endColumn);
-  TileRange beyond = visibleTileRange(50, 50, 40, 40);
-  EXPECT_GE(beyond.firstColumn, beyond.endColumn);
-  EXPECT_GE(beyond.firstRow, beyond.endRow);
-  TileRange empty = visibleTileRange(0, 0, 0, 0);
-  EXPECT_EQ(empty.endColumn, 0);
-  EXPECT_EQ(empty.endRow, 0);
-}
-
-TEST_F(GameRenderTest, OnlyWhatLiesStrictlyWithinTheDrawDistanceOnBothAxesIsDrawn) {
-  EXPECT_TRUE(withinDrawDistance(2.29f, -2.29f, 0, 0));
-  EXPECT_FALSE(withinDrawDistance(2.3f, 0, 0, 0));
-  EXPECT_FALSE(withinDrawDistance(0, -2.3f, 0, 0));
-  EXPECT_FALSE(withinDrawDistance(2.31f, 2.31f, 0, 0));
-  EXPECT_TRUE(withinDrawDistance(7.2f, 2.8f, 5, 5));
-  EXPECT_FALSE(withinDrawDistance(7.4f, 5, 5, 5));
+TEST_F(GameRenderTest, TheTileRangeIsClampedAtTheMapsEdgesAndTheDrawDistanceIsStrict) {
+  const struct {
+    float x, y;
+    int size, firstColumn, endColumn, firstRow, endRow;
+  } cases[] = {
+      {0.2f, 0.3f, 40, 0, 11, 0, 11},      // (0.2 + 3) x 3.33 = 10.66: columns up to 10; rows to 10.99
+      {11.8f, 11.9f, 40, 32, 40, 32, 40},  // 32.63 and 32.97 up to the map's size
+      {6.0f, 9.0f, 100, 13, 30, 23, 40},   // about 17 x 17 tiles in the middle
+      {-10, -10, 40, 0, 0, 0, 0},          // far off the map: nothing to visit
+      {50, 50, 40, 40, 40, 40, 40},
+      {0, 0, 0, 0, 0, 0, 0},               // a map without tiles
+  };
+  for (const auto& c : cases) {
+    const TileRange r = visibleTileRange(c.x, c.y, c.size, c.size);
+    EXPECT_EQ(std::vector<int>({r.firstColumn, r.endColumn, r.firstRow, r.endRow}),
+              std::vector<int>({c.firstColumn, c.endColumn, c.firstRow, c.endRow})) << c.x << " " << c.y;
+  }
+  const float within[][4] = {{2.29f, -2.29f, 0, 0}, {7.2f, 2.8f, 5, 5}};
+  const float beyond[][4] = {{2.3f, 0, 0, 0}, {0, -2.3f, 0, 0}, {2.31f, 2.31f, 0, 0}, {7.4f, 5, 5, 5}};
+  for (const auto& p : within) EXPECT_TRUE(withinDrawDistance(p[0], p[1], p[2], p[3])) << p[0] << " " << p[1];
+  for (const auto& p : beyond) EXPECT_FALSE(withinDrawDistance(p[0], p[1], p[2], p[3])) << p[0] << " " << p[1];
   EXPECT_FLOAT_EQ(tileCentre(7), 2.1f);
 }
 
 TEST_F(GameRenderTest, ObjectsAreDrawnLayerByLayerEachALittleAboveTheLast) {
-  loadMap(10, 10);
-  addObject(0.5f, 0.5f, 2);
-  addObject(0.6f, 0.5f, 0);
-  addObject(0.7f, 0.5f, 1);
-  addObject(0.8f, 0.5f, 0);
-  std::vector<ObjectDraw> drawn;
-  planObjects(world, 0, 0, 0, MapView::Game, worldEditor, 1, drawn);
-  ASSERT_EQ(drawn.size(), 4u);
+  loadMap();
+  for (int layer : {2, 0, 1, 0}) addObject(0.5f, 0.5f, layer);
+  world.worldSetObject(0.7f, 0.6f, 0.1f, 0.1f, 0, 1, 2, 0);
+  std::vector<ObjectDraw> objects = plan(MapView::Game);
+  ASSERT_EQ(objects.size(), 4u);
   const int order[] = {1, 3, 2, 0};
   for (int k = 0; k < 4; ++k) {
-    EXPECT_EQ(drawn[k].index, order[k]);
-    EXPECT_EQ(drawn[k].pick, order[k] + 100);
-    EXPECT_FLOAT_EQ(drawn[k].z, -1.99f + 0.00001f * k);
-    EXPECT_FLOAT_EQ(drawn[k].shade, 1);
+    EXPECT_EQ(objects[k].index, order[k]);
+    EXPECT_EQ(objects[k].pick, order[k] + 100);
+    EXPECT_FLOAT_EQ(objects[k].z, -1.99f + 0.00001f * k);
+    EXPECT_FLOAT_EQ(objects[k].shade, 1);
   }
-  EXPECT_GT(drawn[3].z, drawn[2].z);
-  EXPECT_FLOAT_EQ(drawn[2].x, 0.7f);
+  EXPECT_GT(objects[3].z, objects[2].z);
+  EXPECT_FLOAT_EQ(objects[2].x, 0.7f);
+  EXPECT_FLOAT_EQ(objects[2].y, 0.6f);
   // The depth counts drawn objects only: skipped ones take none.
   world.worldSetObjectVisible(false, 1, 0);
-  planObjects(world, 0, 0, 0, MapView::Game, worldEditor, 1, drawn);
-  ASSERT_EQ(drawn.size(), 3u);
-  EXPECT_EQ(drawn[0].index, 3);
-  EXPECT_FLOAT_EQ(drawn[0].z, -1.99f);
+  objects = plan(MapView::Game);
+  ASSERT_EQ(objects.size(), 3u);
+  EXPECT_EQ(objects[0].index, 3);
+  EXPECT_FLOAT_EQ(objects[0].z, -1.99f);
 }
 
-TEST_F(GameRenderTest, VisibilityDecidesInPlayButTheEditorDrawsHiddenObjects) {
-  loadMap(10, 10);
-  const int hidden = addObject(0.3f, 0.3f, 0);
-  const int killed = addObject(0.6f, 0.3f, 0);
-  const int plain = addObject(0.9f, 0.3f, 0);
+TEST_F(GameRenderTest, WhichObjectsAreDrawnInPlayAndInTheEditor) {
+  loadMap();
+  world.worldSetMapLayerCount(3, 0);
+  const int hidden = addObject(0.3f, 0.3f, 0), killed = addObject(0.6f, 0.3f, 0), top = addObject(0.3f, 0.3f, 3);
+  addObject(0.3f, 0.3f, 4);   // beyond the map's layer count
+  addObject(0.3f, 0.3f, -1);
+  addObject(2.5f, 0.3f, 0);   // beyond the draw distance on one axis
+  addObject(0.3f, -2.4f, 0);
   world.worldSetObjectVisible(false, hidden, 0);
   world.worldSetObjectLife(false, killed, 0);
-  EXPECT_EQ(drawnIndexes(MapView::Game), (Indexes{killed, plain}));
-  EXPECT_EQ(drawnIndexes(MapView::Editor), (Indexes{hidden, killed, plain}));
-  EXPECT_EQ(drawnIndexes(MapView::None), Indexes{});
-}
-
-TEST_F(GameRenderTest, LayersBeyondTheMapsLayerCountAndSwitchedOffLayersAreNotDrawn) {
-  loadMap(10, 10);
-  world.worldSetMapLayerCount(3, 0);
-  const int top = addObject(0.3f, 0.3f, 3);
-  addObject(0.3f, 0.3f, 4);
-  addObject(0.3f, 0.3f, -1);
-  const int bottom = addObject(0.3f, 0.3f, 0);
-  EXPECT_EQ(drawnIndexes(MapView::Game), (Indexes{bottom, top}));
-  EXPECT_EQ(drawnIndexes(MapView::Editor), (Indexes{bottom, top}));
+  EXPECT_EQ(drawn(MapView::Game), (Indexes{killed, top}));
+  EXPECT_EQ(drawn(MapView::Editor), (Indexes{hidden, killed, top}));
+  EXPECT_EQ(drawn(MapView::None), Indexes{});
+  EXPECT_EQ(drawn(MapView::Game, 2.5f), (Indexes{killed, 5, top}));
   worldEditor.setRenderLayer(3, false);
-  EXPECT_EQ(drawnIndexes(MapView::Editor), (Indexes{bottom}));
-  EXPECT_EQ(drawnIndexes(MapView::Game), (Indexes{bottom, top}));  // play ignores the editor's switches
-
-  // A larger layer count reaches further in play; the editor has switches
-  // for layers 0 to 7 only.
+  EXPECT_EQ(drawn(MapView::Editor), (Indexes{hidden, killed}));
+  EXPECT_EQ(drawn(MapView::Game), (Indexes{killed, top})) << "play ignores the editor's switches";
+  // A larger layer count reaches further in play; the editor has switches for layers 0 to 7 only.
   world.worldSetMapLayerCount(20, 0);
   const int high = addObject(0.3f, 0.3f, 9);
-  EXPECT_EQ(drawnIndexes(MapView::Game), (Indexes{bottom, top, 1, high}));
+  EXPECT_EQ(drawn(MapView::Game), (Indexes{killed, top, 3, high}));
   worldEditor.setRenderLayer(3, true);
-  EXPECT_EQ(drawnIndexes(MapView::Editor), (Indexes{bottom, top, 1}));
-}
+  EXPECT_EQ(drawn(MapView::Editor), (Indexes{hidden, killed, top, 3}));
 
-TEST_F(GameRenderTest, ObjectsFarFromTheCameraAreSkipped) {
-  loadMap(40, 40);
-  const int near = addObject(5.0f, 5.0f, 0);
-  addObject(7.5f, 5.0f, 0);
-  addObject(5.0f, 2.6f, 0);
-  EXPECT_EQ(drawnIndexes(MapView::Game, 5, 5), (Indexes{near}));
-  EXPECT_EQ(drawnIndexes(MapView::Editor, 5, 5), (Indexes{near}));
-}
-
-TEST_F(GameRenderTest, TheEditorShadesObjectsThatCarryLogicWithThePulse) {
-  loadMap(10, 10);
-  addObject(0.3f, 0.3f, 0);
-  const int withLogic = addObject(0.6f, 0.3f, 0);
-  ASSERT_TRUE(world.mapLocalAddSentence(withLogic, 0));
-  std::vector<ObjectDraw> drawn;
-  planObjects(world, 0, 0, 0, MapView::Editor, worldEditor, 0.62f, drawn);
-  ASSERT_EQ(drawn.size(), 2u);
-  EXPECT_FLOAT_EQ(drawn[0].shade, 1);
-  EXPECT_FLOAT_EQ(drawn[1].shade, 0.62f);
-  planObjects(world, 0, 0, 0, MapView::Game, worldEditor, 0.62f, drawn);
-  EXPECT_FLOAT_EQ(drawn[1].shade, 1);
 }
 
 TEST_F(GameRenderTest, AnImageIndexOutsideTheRegistryResolvesToARefusedTexture) {
@@ -211,33 +161,29 @@ TEST_F(GameRenderTest, AnImageIndexOutsideTheRegistryResolvesToARefusedTexture) 
 
 TEST_F(GameRenderTest, TheSelectedTileRangeIsHighlightedInTileModeOnly) {
   worldEditor.setEditorMode(kModeTile);
-  worldEditor.setCurrentTile(4, 5);
-  worldEditor.setStartingTile(2, 3);
+  // From the starting tile (white) to the ending tile, either way round; others grey.
+  for (bool reversed : {false, true}) {
+    worldEditor.setStartingTile(reversed ? 4 : 2, reversed ? 5 : 3);
+    worldEditor.setEndingTile(reversed ? 2 : 4, reversed ? 3 : 5);
+    const float cases[][3] = {{2, 3, reversed ? 0.75f : 1}, {4, 5, reversed ? 1 : 0.75f}, {3, 3, 0.75f},
+                              {5, 5, 0},                    {2, 2, 0},                    {1, 4, 0}};
+    for (const auto& c : cases) {
+      float shade = 0;
+      EXPECT_EQ(tileHighlight(worldEditor, int(c[0]), int(c[1]), shade), c[2] > 0) << c[0] << " " << c[1];
+      EXPECT_FLOAT_EQ(shade, c[2]) << c[0] << " " << c[1];
+    }
+  }
   float shade = 0;
-  EXPECT_TRUE(tileHighlight(worldEditor, 2, 3, shade));
-  EXPECT_FLOAT_EQ(shade, 1);
-  EXPECT_TRUE(tileHighlight(worldEditor, 4, 5, shade));
-  EXPECT_FLOAT_EQ(shade, 0.75f);
-  EXPECT_TRUE(tileHighlight(worldEditor, 3, 3, shade));
-  EXPECT_FALSE(tileHighlight(worldEditor, 5, 5, shade));
-  EXPECT_FALSE(tileHighlight(worldEditor, 2, 2, shade));
-  // Corners given the other way round span the same rectangle.
-  worldEditor.setStartingTile(4, 5);
-  worldEditor.setEndingTile(2, 3);
-  EXPECT_TRUE(tileHighlight(worldEditor, 2, 3, shade));
-  EXPECT_FLOAT_EQ(shade, 0.75f);
-  EXPECT_TRUE(tileHighlight(worldEditor, 4, 5, shade));
-  EXPECT_FLOAT_EQ(shade, 1);
   worldEditor.setEditorMode(kModeObject);
   EXPECT_FALSE(tileHighlight(worldEditor, 4, 5, shade));
 }
 
 TEST_F(GameRenderTest, SelectionMarksFollowTheSelection) {
-  loadMap(40, 40);
+  loadMap();
   for (int i = 0; i < 4; ++i) addObject(0.25f * i, 0.3f, 0);
   const int far = addObject(6.0f, 0.3f, 0);
   world.worldSetObstructionSize(0.05f, 0.04f, 1, 0);
-  std::vector<SelectionMark> marks;
+  std::vector<SelectionMark> marks(3);
   auto markedXs = [&]() {
     planSelectionMarks(world, 0, 0, 0, worldEditor, marks);
     std::vector<float> xs;
@@ -249,14 +195,12 @@ TEST_F(GameRenderTest, SelectionMarksFollowTheSelection) {
   EXPECT_EQ(markedXs(), Xs{});  // not in object mode
   worldEditor.setEditorMode(kModeObject);
   EXPECT_EQ(markedXs(), (Xs{0.25f}));
-  EXPECT_FLOAT_EQ(marks[0].w, 0.1f);
-  EXPECT_FLOAT_EQ(marks[0].solidW, 0.05f);
-  EXPECT_FLOAT_EQ(marks[0].solidH, 0.04f);
-  worldEditor.setObjectList(0, 3);
-  worldEditor.setObjectList(1, 0);
-  worldEditor.setObjectList(2, far);
+  EXPECT_EQ(std::vector<float>({marks[0].y, marks[0].w, marks[0].h, marks[0].solidW, marks[0].solidH}),
+            std::vector<float>({0.3f, 0.1f, 0.1f, 0.05f, 0.04f}));
+  const int listed[] = {3, 0, far};
+  for (int k = 0; k < 3; ++k) worldEditor.setObjectList(k, listed[k]);
   worldEditor.setObjectListAmount(3);
-  EXPECT_EQ(markedXs(), (Xs{0.0f, 0.75f}));  // the far one is beyond the draw distance
+  EXPECT_EQ(markedXs(), (Xs{0.0f, 0.75f})) << "the far one is beyond the draw distance";
   worldEditor.setEditorMode(kModeNothing);
   worldEditor.setSAO(1);
   EXPECT_EQ(markedXs(), (Xs{0.0f, 0.25f, 0.5f, 0.75f}));
@@ -267,33 +211,19 @@ TEST_F(GameRenderTest, SelectionMarksFollowTheSelection) {
   EXPECT_EQ(markedXs(), Xs{});
 }
 
-TEST_F(GameRenderTest, DisplayTimersCountDownBy40ToOneAndStayThere) {
-  std::vector<int> seen;
+TEST_F(GameRenderTest, DisplayTimersThePhraseBoxAndEdgeScrolling) {
   int timer = 1000;
-  for (int frame = 0; frame < 30; ++frame) {
-    seen.push_back(timer);
-    timer = countDownDisplayTimer(timer);
-  }
-  for (int k = 0; k <= 24; ++k) EXPECT_EQ(seen[k], 1000 - 40 * k) << k;
-  for (int k = 25; k < 30; ++k) EXPECT_EQ(seen[k], 1) << k;
-  EXPECT_EQ(countDownDisplayTimer(30), 1);
-  EXPECT_EQ(countDownDisplayTimer(0), 0);
-  EXPECT_EQ(countDownDisplayTimer(-5), -5);
-}
+  for (int k = 0; k < 30; ++k, timer = countDownDisplayTimer(timer)) EXPECT_EQ(timer, k <= 24 ? 1000 - 40 * k : 1);
+  for (int t : {30, 0, -5}) EXPECT_EQ(countDownDisplayTimer(t), t > 0 ? 1 : t);
 
-TEST_F(GameRenderTest, ThePhraseBoxIsCentredAroundItsText) {
-  PhraseBox box = phraseBoxFor("Hello");  // 45 units wide
-  EXPECT_EQ(box.x, 400);
-  EXPECT_EQ(box.y, 200);
-  EXPECT_EQ(box.halfWidth, 42);  // 22.5 + 20, truncated
-  EXPECT_EQ(box.halfHeight, 40);
-  EXPECT_FLOAT_EQ(box.textX, 377.5f);
-  EXPECT_FLOAT_EQ(box.textY, 200);
+  const PhraseBox box = phraseBoxFor("Hello");  // 45 units wide
+  EXPECT_EQ(std::vector<float>({float(box.x), float(box.y), float(box.halfWidth), float(box.halfHeight), box.textX,
+                                box.textY}),
+            std::vector<float>({400, 200, 42, 40, 377.5f, 200}));  // 22.5 + 20, truncated
   EXPECT_EQ(phraseBoxFor("^yHello").halfWidth, 42);
   EXPECT_EQ(phraseBoxFor("").halfWidth, 20);
-}
 
-TEST_F(GameRenderTest, EdgeScrollingRunsInTheEditorOutsideLogicAndInPlayWithFreeLookOrDebug) {
+  // In the editor outside the logic editors; in play with free look or the debug overlay.
   for (int mode : {kModeFolded, kModeNothing, kModeTile, kModeObject, kModeFog}) {
     EXPECT_TRUE(edgeScrollActive(kStateWorldEditor, mode, false, false)) << mode;
   }
@@ -308,34 +238,31 @@ TEST_F(GameRenderTest, EdgeScrollingRunsInTheEditorOutsideLogicAndInPlayWithFree
   EXPECT_FALSE(edgeScrollActive(kStateDialog, kModeNothing, true, true));
 }
 
-TEST_F(GameRenderTest, ThePulseSwingsBetweenHalfAndFullBrightness) {
+TEST_F(GameRenderTest, ThePulseSwingsBetweenHalfAndFullAndScrollingSpeedsUpWhileTheViewMoves) {
   GameRenderState state;
   float lowest = 1, highest = 0;
   int turns = 0;
-  bool down = state.flashDown;
   for (int frame = 0; frame < 450; ++frame) {
+    const bool down = state.flashDown;
     state.advancePulse();
     lowest = std::min(lowest, state.imageFlash);
     highest = std::max(highest, state.imageFlash);
-    if (state.flashDown != down) ++turns;
-    down = state.flashDown;
+    turns += state.flashDown != down;
   }
   EXPECT_NEAR(lowest, 0.5f, 0.006f);
   EXPECT_NEAR(highest, 1.0f, 0.006f);
   EXPECT_EQ(turns, 4);  // down, up, down, up, down: 100 frames each way
-}
 
-TEST_F(GameRenderTest, ScrollingSpeedsUpWhileTheViewMovesAndRestsOtherwise) {
-  GameRenderState state;
   EXPECT_FLOAT_EQ(state.scrollMultiplier, 0);
-  state.afterScroll(false);
-  EXPECT_FLOAT_EQ(state.scrollMultiplier, 0.5f);
-  state.afterScroll(true);
-  EXPECT_FLOAT_EQ(state.scrollMultiplier, 0.54f);
-  for (int frame = 0; frame < 100; ++frame) state.afterScroll(true);
-  EXPECT_FLOAT_EQ(state.scrollMultiplier, 3.0f);
-  state.afterScroll(false);
-  EXPECT_FLOAT_EQ(state.scrollMultiplier, 0.5f);
+  const struct {
+    bool moved;
+    int times;
+    float expected;
+  } steps[] = {{false, 1, 0.5f}, {true, 1, 0.54f}, {true, 100, 3.0f}, {false, 1, 0.5f}};
+  for (const auto& s : steps) {
+    for (int i = 0; i < s.times; ++i) state.afterScroll(s.moved);
+    EXPECT_FLOAT_EQ(state.scrollMultiplier, s.expected);
+  }
 }
 
 }  // namespace

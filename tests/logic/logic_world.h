@@ -1,5 +1,5 @@
-// A game in play for the logic tests: fresh globals, one or more maps, objects
-// placed by hand, sentences written slot by slot, and the world read back.
+// A game in play for the logic tests: fresh globals, maps of 20 x 20 tiles,
+// objects placed by hand, sentences written slot by slot, the world read back.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -38,8 +38,8 @@ class LogicWorld : public ::testing::Test {
     tf::setCollisionSearch(tf::CollisionSearch::Grid);
   }
 
-  // A loaded game of `maps` maps of 20 x 20 tiles, in play.
-  void startGame(int maps = 1) {
+  // A loaded game of `maps` maps, in play on map 0.
+  static void startGame(int maps) {
     tf::world.allocateMaps(maps);
     for (int m = 0; m < maps; ++m) tf::world.worldSetMap(20, 20, "Map " + std::to_string(m), m);
     tf::world.setGameLoaded(true);
@@ -47,55 +47,44 @@ class LogicWorld : public ::testing::Test {
     tf::gameSys.setGameState(tf::kStatePlay);
   }
 
-  // Adds an object to map m at (x, y) with collision half-size (obw, obh)
-  // (drawn the same size) on `layer`; returns its index.
-  static int addObject(float x, float y, float obw = 0.1f, float obh = 0.1f, int layer = 0, int m = 0) {
-    int index = tf::world.worldGetObjectCount(m);
-    tf::world.worldSetObject(x, y, obw, obh, 0, layer, index, m);
-    tf::world.worldSetObstructionSize(obw, obh, index, m);
+  // An object of map m at (x, y), drawn and colliding with half-size (w, h); returns its index.
+  static int addObject(float x, float y, float w = 0.1f, float h = 0.1f, int layer = 0, int m = 0) {
+    const int index = tf::world.worldGetObjectCount(m);
+    tf::world.worldSetObject(x, y, w, h, 0, layer, index, m);
+    tf::world.worldSetObstructionSize(w, h, index, m);
     return index;
   }
 
-  static void addGlobal(const Slots& s, int m = 0) {
+  static tf::sentence make(const Slots& s, int owner) {
     tf::sentence sentence;
     sentence.setWholeSentence(s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7]);
-    sentence.assignOwner(m);
-    ASSERT_TRUE(tf::world.mapGlobalAppendSentence(m, sentence));
+    sentence.assignOwner(owner);
+    return sentence;
   }
+  static void addGlobal(const Slots& s, int m = 0) { ASSERT_TRUE(tf::world.mapGlobalAppendSentence(m, make(s, m))); }
+  static void addLocal(int obj, const Slots& s) { ASSERT_TRUE(tf::world.mapLocalAppendSentence(obj, 0, make(s, obj))); }
 
-  static void addLocal(int obj, const Slots& s, int m = 0) {
-    tf::sentence sentence;
-    sentence.setWholeSentence(s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7]);
-    sentence.assignOwner(obj);
-    ASSERT_TRUE(tf::world.mapLocalAppendSentence(obj, m, sentence));
-  }
-
-  // Sentences in words: an opener without operand, and an action.
+  // "Repeatedly do" and "Do once" the action; When/While (opener 100/101) object `obj` is (not) `condition`.
   static Slots always(int action, int operand = 0) { return {129, 0, 300, 400, 0, 600, action, operand}; }
   static Slots once(int action, int operand = 0) { return {128, 0, 300, 400, 0, 600, action, operand}; }
-  static Slots whileObject(int obj, int condition, int conditionOperand, int action, int actionOperand,
-                           bool is = true) {
-    return {101, obj, is ? 300 : 301, condition, conditionOperand, 600, action, actionOperand};
+  static Slots rule(int opener, int obj, int condition, int conditionOperand, int action, int actionOperand,
+                    bool is = true) {
+    return {opener, obj, is ? 300 : 301, condition, conditionOperand, 600, action, actionOperand};
   }
-  static Slots whenObject(int obj, int condition, int conditionOperand, int action, int actionOperand,
-                          bool is = true) {
-    return {100, obj, is ? 300 : 301, condition, conditionOperand, 600, action, actionOperand};
-  }
-
-  static float xOf(int obj, int m = 0) { return read(obj, m).x; }
-  static float yOf(int obj, int m = 0) { return read(obj, m).y; }
-  static int scoreOf(int obj) { return tf::world.worldGetObjectScore(obj, tf::world.getCurrentMap()); }
-  static int globalScore(int id) { return tf::world.getGlobalScore(id); }
 
   struct Placed {
     float x, y, w, h;
     int tex, layer;
   };
-  static Placed read(int obj, int m = 0) {
+  static Placed read(int obj) {
     Placed p;
-    tf::world.worldGetObject(p.x, p.y, p.w, p.h, p.tex, p.layer, obj, m);
+    tf::world.worldGetObject(p.x, p.y, p.w, p.h, p.tex, p.layer, obj, 0);
     return p;
   }
+  static float xOf(int obj) { return read(obj).x; }
+  static float yOf(int obj) { return read(obj).y; }
+  static int scoreOf(int obj) { return tf::world.worldGetObjectScore(obj, tf::world.getCurrentMap()); }
+  static int globalScore(int id) { return tf::world.getGlobalScore(id); }
 
   ManualClock clock{0};
   RecordingPlatform window;

@@ -38,7 +38,9 @@ class SearchDifferential : public tftest::LogicWorld {
     return chance(rng, 0.2) ? std::uniform_real_distribution<float>(0.01f, 0.7f)(rng) : oneOf(rng, sizes);
   }
   // An object index, now and then one that does not exist.
-  static int someObject(Rng& rng, int count) { return chance(rng, 0.05) ? pick(rng, count, count + 3) : pick(rng, 0, count - 1); }
+  static int someObject(Rng& rng, int count) {
+    return chance(rng, 0.05) ? pick(rng, count, count + 3) : pick(rng, 0, count - 1);
+  }
 
   static tftest::Slots randomSentence(Rng& rng, int count) {
     const int openers[] = {100, 101, 101, 101, 101, 129, 128, 132, 133, 127};
@@ -72,35 +74,30 @@ class SearchDifferential : public tftest::LogicWorld {
     for (int k = pick(rng, 0, 10); k > 0; --k) addGlobal(randomSentence(rng, count));
   }
 
-  // What the editor or a restart may do between two frames.
+  // Puts object obj at (x, y), or moves it by (x, y), keeping the rest of it.
+  static void place(int obj, float x, float y, bool by) {
+    Placed p = read(obj);
+    world.worldSetObject(by ? p.x + x : x, by ? p.y + y : y, p.w, p.h, p.tex, p.layer, obj, 0);
+  }
+
+  // What the editor or a restart may do between two frames: mostly moves and
+  // resizes; now and then a change of the object count or a restore, after
+  // which the grid is built afresh.
   static void editBetweenFrames(Rng& rng) {
-    const int m = world.getCurrentMap();
-    const int count = world.worldGetObjectCount(m);
-    if (count == 0) return;
+    const int count = world.worldGetObjectCount(0);
     const int obj = pick(rng, 0, count - 1);
-    // Mostly moves and resizes; now and then a change of the object count or
-    // a restore, after which the grid is built afresh.
     switch (pick(rng, 0, 40)) {
-      case 0: {
-        float x, y, w, h;
-        int tex, layer;
-        world.worldGetObject(x, y, w, h, tex, layer, obj, m);
-        world.worldSetObject(latticeSpot(rng), latticeSpot(rng), w, h, tex, layer, obj, m);
-        break;
-      }
-      case 1: world.worldSetObstructionSize(halfSize(rng), halfSize(rng), obj, m); break;
-      case 2: if (count < kMaxObjects) world.worldCopyObject(obj, m); break;
-      case 3: if (count > 20) world.worldDeleteObject(obj, m); break;
+      case 0: place(obj, latticeSpot(rng), latticeSpot(rng), false); break;
+      case 1: world.worldSetObstructionSize(halfSize(rng), halfSize(rng), obj, 0); break;
+      case 2: if (count < kMaxObjects) world.worldCopyObject(obj, 0); break;
+      case 3: if (count > 20) world.worldDeleteObject(obj, 0); break;
       case 4: worldBackup = world; break;
       case 5: world = worldBackup; break;
       default: break;
     }
     if (chance(rng, 0.5)) {
-      float x, y, w, h;
-      int tex, layer;
-      const int other = pick(rng, 0, world.worldGetObjectCount(m) - 1);
-      world.worldGetObject(x, y, w, h, tex, layer, other, m);
-      world.worldSetObject(x + pick(rng, -2, 2) * 0.05f, y + pick(rng, -2, 2) * 0.05f, w, h, tex, layer, other, m);
+      const int other = pick(rng, 0, world.worldGetObjectCount(0) - 1);
+      place(other, pick(rng, -2, 2) * 0.05f, pick(rng, -2, 2) * 0.05f, true);
     }
   }
 
@@ -125,16 +122,6 @@ class SearchDifferential : public tftest::LogicWorld {
   }
 };
 
-// The objects of a dump without their logic.
-std::string objectLines(const std::string& dump) {
-  std::string kept;
-  for (std::size_t at = 0, end; at < dump.size(); at = end + 1) {
-    end = dump.find('\n', at);
-    if (dump.compare(at, 7, "object ") == 0) kept += dump.substr(at, end - at) + "\n";
-  }
-  return kept;
-}
-
 TEST_F(SearchDifferential, GridAndScanLeaveTheSameWorldEveryFrame) {
   constexpr int kFrames = 400;
   for (unsigned seed : {1u, 2u, 3u, 20240u, 777u}) {
@@ -144,7 +131,8 @@ TEST_F(SearchDifferential, GridAndScanLeaveTheSameWorldEveryFrame) {
     int moving = 0;
     for (int f = 0; f < kFrames; ++f) {
       ASSERT_EQ(gridded[f], scanned[f]) << "seed " << seed << " frame " << f;
-      if (f > 0 && objectLines(scanned[f]) != objectLines(scanned[f - 1])) ++moving;
+      const auto objects = [&](int at) { return tftest::dumpLines(scanned[at], "object "); };
+      if (f > 0 && objects(f) != objects(f - 1)) ++moving;
     }
     EXPECT_GT(moving, kFrames * 3 / 4) << "seed " << seed << ": objects keep moving";
   }

@@ -1,6 +1,6 @@
 // The step vocabulary walked id by id against an independent statement of its
-// rules: which numbers are words, which operand follows each word, where each
-// word is offered; plus the words and information lines people see.
+// rules (which numbers are words, the operand after each, where each is
+// offered), plus samples of the words and information lines people see.
 #include "logic/vocabulary.h"
 
 #include <gtest/gtest.h>
@@ -25,7 +25,7 @@ bool inRanges(const Ranges& ranges, int id) {
   return false;
 }
 
-// The operand kinds by id list; every id not listed is kind 2.
+// The operand kinds by id; every id not listed is kind 2.
 const std::vector<std::pair<int, Ranges>> kKindLists = {
     {0, {{100, 101}, {400, 404}, {410, 410}, {420, 422}, {432, 434}, {706, 706}, {708, 721},
          {723, 725}, {739, 744}, {749, 749}, {753, 753}, {781, 781}}},
@@ -42,6 +42,7 @@ const std::vector<std::pair<int, Ranges>> kKindLists = {
 
 const Ranges kWordIds = {{100, 137}, {300, 301}, {400, 438}, {600, 600}, {700, 787}};
 const Ranges kHidden = {{120, 125}, {130, 131}, {410, 410}, {415, 416}, {732, 735}, {752, 759}};
+// (A) not after the global score openers, (B) only after them, (C) not in the global logic editor (mode 6).
 const Ranges kRuleA = {{400, 425}, {435, 438}};
 const Ranges kRuleB = {{426, 434}};
 const Ranges kRuleC = {{705, 707}, {722, 723}, {736, 741}, {780, 785}};
@@ -54,32 +55,27 @@ int expectedKind(int id) {
 }
 
 bool expectedSkip(int id, int firstid, int editorMode) {
-  bool scoreOpener = firstid == 126 || firstid == 127;
-  return inRanges(kHidden, id) || (inRanges(kRuleA, id) && scoreOpener) ||
-         (inRanges(kRuleB, id) && !scoreOpener) || (inRanges(kRuleC, id) && editorMode == 6);
+  const bool scoreOpener = firstid == 126 || firstid == 127;
+  return inRanges(kHidden, id) || (inRanges(kRuleA, id) && scoreOpener) || (inRanges(kRuleB, id) && !scoreOpener) ||
+         (inRanges(kRuleC, id) && editorMode == 6);
 }
 
-// Restores the editor mode the vocabulary reads.
+// Sets the editor mode the vocabulary reads, and restores it.
 struct EditorMode {
   explicit EditorMode(int mode) : saved(worldEditor.getEditorMode()) { worldEditor.setEditorMode(mode); }
   ~EditorMode() { worldEditor.setEditorMode(saved); }
   int saved;
 };
 
-TEST(Vocabulary, EveryNumberHasTheOperandKindOfTheKindTable) {
+TEST(Vocabulary, EveryNumberHasItsOperandKindAndIsAWordNullOrSkipByContext) {
   for (int id = -1000; id <= 1000; ++id) EXPECT_EQ(checkStepType(id), expectedKind(id)) << "id " << id;
-  EXPECT_EQ(checkStepType(999), 2);
-  EXPECT_EQ(checkStepType(-5), 2);
-}
-
-TEST(Vocabulary, EveryNumberIsAWordNullOrSkipByItsContext) {
   for (int mode : {0, 6, 7}) {
     EditorMode editorMode(mode);
     for (int firstid : {100, 102, 126, 127, 137}) {
       for (int id = -2; id <= 1000; ++id) {
-        std::string word = stepIDToString(id, firstid);
         SCOPED_TRACE("id " + std::to_string(id) + " opener " + std::to_string(firstid) + " mode " +
                      std::to_string(mode));
+        const std::string word = stepIDToString(id, firstid);
         if (id == -1) {
           EXPECT_EQ(word, "");
         } else if (!inRanges(kWordIds, id)) {
@@ -87,116 +83,63 @@ TEST(Vocabulary, EveryNumberIsAWordNullOrSkipByItsContext) {
         } else if (expectedSkip(id, firstid, mode)) {
           EXPECT_EQ(word, "SKIP");
         } else {
-          EXPECT_NE(word, "NULL");
-          EXPECT_NE(word, "SKIP");
-          EXPECT_FALSE(word.empty());
+          EXPECT_TRUE(word != "NULL" && word != "SKIP" && !word.empty()) << word;
         }
       }
     }
   }
 }
 
-TEST(Vocabulary, ShownWordsAreDistinctWithinEachSlotGroup) {
-  // The editor cycles through a group by word; two ids with one word would
-  // be indistinguishable. Conditions are split by the context rules (A), (B).
+TEST(Vocabulary, WordsAreDistinctWithinEachGroupAndReadAsShown) {
+  // The editor cycles through a group by word: two ids with one word would be indistinguishable.
   EditorMode editorMode(7);
   for (const auto& [first, last] : kWordIds) {
     for (int opener : {100, 126}) {
       std::set<std::string> seen;
       for (int id = first; id <= last; ++id) {
-        std::string word = stepIDToString(id, opener);
+        const std::string word = stepIDToString(id, opener);
         if (word == "SKIP") continue;
         EXPECT_TRUE(seen.insert(word).second) << word << " twice, id " << id;
       }
     }
   }
-}
-
-TEST(Vocabulary, WordsOfEachGroup) {
-  EditorMode editorMode(7);
+  // The words of a new sentence first, then a sample of each group.
   const std::vector<std::pair<int, std::string>> words = {
-      {100, "When object"},        {101, "While object"},       {103, "When lose"},
-      {111, "Key pressed"},        {119, "Key released"},       {126, "When global score"},
-      {128, "Do once"},            {132, "Every seconds"},      {137, "Right click released"},
-      {300, "is"},                 {301, "is not"},             {400, "touching"},
-      {409, "right any touch"},    {419, "score equal to"},     {425, "score equal to gbl"},
-      {435, "L. Clicked"},         {438, "R. Released"},        {600, "then"},
-      {700, "and"},                {703, "display image"},      {717, "object unsolid"},
-      {731, "stop all sounds"},    {748, "goto map"},           {751, "end game"},
-      {760, "allow input"},        {769, "enable key"},         {777, "disable key"},
-      {779, "hide mouse pointer"}, {781, "obj to obj score"},   {787, "remove phrase"}};
+      {100, "When object"}, {300, "is"}, {400, "touching"}, {600, "then"}, {700, "and"}, {101, "While object"},
+      {103, "When lose"}, {111, "Key pressed"}, {119, "Key released"}, {126, "When global score"}, {128, "Do once"},
+      {132, "Every seconds"}, {137, "Right click released"}, {301, "is not"}, {409, "right any touch"},
+      {419, "score equal to"}, {425, "score equal to gbl"}, {435, "L. Clicked"}, {438, "R. Released"},
+      {703, "display image"}, {717, "object unsolid"}, {731, "stop all sounds"}, {737, "sub from self score by"},
+      {748, "goto map"}, {751, "end game"}, {760, "allow input"}, {769, "enable key"}, {777, "disable key"},
+      {779, "hide mouse pointer"}, {781, "obj to obj score"}, {787, "remove phrase"}};
   for (const auto& [id, word] : words) EXPECT_EQ(stepIDToString(id, 100), word) << "id " << id;
   EXPECT_EQ(stepIDToString(426, 126), "greater than");
   EXPECT_EQ(stepIDToString(434, 127), "equal to obj");
 }
 
-TEST(Vocabulary, ANewSentenceReadsWhenObjectIsTouchingThenAnd) {
-  sentence s;
-  const std::vector<std::pair<int, std::string>> words = {
-      {kSlotOpener, "When object"}, {kSlotPolarity, "is"}, {kSlotCondition, "touching"},
-      {kSlotConnective, "then"},    {kSlotAction, "and"}};
-  for (const auto& [slot, word] : words) {
-    EXPECT_EQ(stepIDToString(s.getSentenceStep(slot), s.getSentenceStep(kSlotOpener)), word);
-  }
-  for (int slot : {kSlotOpenerOperand, kSlotConditionOperand, kSlotActionOperand}) {
-    EXPECT_EQ(s.getSentenceStep(slot), 0);
-  }
-}
-
-TEST(Vocabulary, ContextRulesFollowTheOpenerAndTheEditorMode) {
-  EXPECT_EQ(stepIDToString(426, 100), "SKIP");
-  EXPECT_EQ(stepIDToString(426, 126), "greater than");
-  EXPECT_EQ(stepIDToString(400, 127), "SKIP");
-  EXPECT_EQ(stepIDToString(138, 100), "NULL");
-  EXPECT_EQ(stepIDToString(99, 100), "NULL");
-  {
-    EditorMode local(7);
-    EXPECT_EQ(stepIDToString(737, 100), "sub from self score by");
-  }
-  {
-    EditorMode global(6);
-    EXPECT_EQ(stepIDToString(737, 100), "SKIP");
-  }
-  for (int opener = 100; opener <= 137; ++opener) EXPECT_EQ(stepIDToString(700, opener), "and");
-}
-
-TEST(Vocabulary, InformationLines) {
-  std::string a, b;
-  stepIDToDescription(-1, a, b);
-  EXPECT_EQ(a, "This space intentionally left blank.");
-  EXPECT_EQ(b, "");
-  stepIDToDescription(103, a, b);
-  EXPECT_EQ(a, "When the game lose action is set, this rule will execute. This will happen repeatedly");
-  EXPECT_EQ(b, "while the defeat condition isn held.");
-  stepIDToDescription(600, a, b);
-  EXPECT_EQ(a, "Then...");
-  EXPECT_EQ(b, "");
-  stepIDToDescription(745, a, b);
-  EXPECT_EQ(a, "Add 1 to the specified global score.");
-  EXPECT_EQ(b, "^yNote:^w The next value refers to the global score ID, not it's value.");
-  stepIDToDescription(787, a, b);
-  EXPECT_EQ(a, "Removes a phrase textbox that is currently being displayed.");
-  EXPECT_EQ(b, "Use in conjunction with ^ydisplay phrase^w action");
-  a = b = "stale";
-  stepIDToDescription(999, a, b);
-  EXPECT_EQ(a, "");
-  EXPECT_EQ(b, "");
-}
-
 TEST(Vocabulary, EveryWordButTheReservedOnesIsExplained) {
   const Ranges unexplained = {{130, 131}, {415, 416}, {753, 759}};
-  int explained = 0;
-  for (int id = 0; id <= 1000; ++id) {
-    std::string a, b;
+  for (int id = -1000; id <= 1000; ++id) {
+    std::string a = "stale", b = "stale";
     stepIDToDescription(id, a, b);
-    bool expectText = inRanges(kWordIds, id) && !inRanges(unexplained, id);
-    EXPECT_EQ(!a.empty(), expectText) << "id " << id;
-    if (a.empty()) {
-      EXPECT_TRUE(b.empty()) << "id " << id;
-    }
-    explained += !a.empty();
+    if (id == -1) continue;
+    EXPECT_EQ(!a.empty(), inRanges(kWordIds, id) && !inRanges(unexplained, id)) << "id " << id;
+    EXPECT_TRUE(!a.empty() || b.empty()) << "id " << id;
   }
-  EXPECT_EQ(explained, 168 - 11);
+  std::string a = "stale", b = "stale";
+  stepIDToDescription(-1, a, b);
+  EXPECT_EQ(a + "|" + b, "This space intentionally left blank.|");
+  stepIDToDescription(103, a, b);
+  EXPECT_EQ(a + "|" + b, "When the game lose action is set, this rule will execute. This will happen repeatedly|"
+                         "while the defeat condition isn held.");
+  stepIDToDescription(600, a, b);
+  EXPECT_EQ(a + "|" + b, "Then...|");
+  stepIDToDescription(745, a, b);
+  EXPECT_EQ(a + "|" + b, "Add 1 to the specified global score.|"
+                         "^yNote:^w The next value refers to the global score ID, not it's value.");
+  stepIDToDescription(787, a, b);
+  EXPECT_EQ(a + "|" + b, "Removes a phrase textbox that is currently being displayed.|"
+                         "Use in conjunction with ^ydisplay phrase^w action");
 }
 
 }  // namespace

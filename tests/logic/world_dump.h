@@ -23,11 +23,10 @@ inline void dumpObject(std::ostringstream& out, int i, int m) {
   int tex, layer;
   w.worldGetObject(x, y, width, height, tex, layer, i, m);
   w.worldGetObstructionSize(obw, obh, i, m);
-  out << "object " << i << ": " << x << ' ' << y << ' ' << width << ' ' << height << " tex " << tex
-      << " layer " << layer << " life " << w.worldGetObjectLife(i, m) << " visible "
-      << w.worldGetObjectVisible(i, m) << " solid " << w.worldGetObjectObstructionState(i, m) << " box "
-      << obw << ' ' << obh << " score " << w.worldGetObjectScore(i, m) << " name " << w.worldGetObjectName(i, m)
-      << '\n';
+  out << "object " << i << ": " << x << ' ' << y << ' ' << width << ' ' << height << " tex " << tex << " layer "
+      << layer << " life " << w.worldGetObjectLife(i, m) << " visible " << w.worldGetObjectVisible(i, m) << " solid "
+      << w.worldGetObjectObstructionState(i, m) << " box " << obw << ' ' << obh << " score "
+      << w.worldGetObjectScore(i, m) << " name " << w.worldGetObjectName(i, m) << '\n';
   for (int k = 0; k < w.mapLocalGetSentenceAmount(i, m); ++k) dumpSentence(out, w.mapLocalGetWholeSentence(i, m, k));
 }
 
@@ -55,6 +54,18 @@ inline std::string dumpWorld() {
     for (int i = 0; i < w.worldGetObjectCount(m); ++i) dumpObject(out, i, m);
   }
   return out.str();
+}
+
+// The dump's lines that begin with `prefix`, or every line cut at `cut`.
+inline std::string dumpLines(const std::string& dump, const std::string& prefix, const std::string& cut = "") {
+  std::string kept;
+  for (std::size_t at = 0, end; at < dump.size(); at = end + 1) {
+    end = dump.find('\n', at);
+    const std::string line = dump.substr(at, end - at);
+    if (line.compare(0, prefix.size(), prefix) != 0) continue;
+    kept += line.substr(0, cut.empty() ? line.npos : line.find(cut)) + "\n";
+  }
+  return kept;
 }
 
 }  // namespace tftest
