@@ -16,6 +16,8 @@
 
 namespace {
 
+using Names = std::vector<std::string>;
+
 class Images : public ::testing::Test {
  protected:
   void TearDown() override {
@@ -27,61 +29,50 @@ class Images : public ::testing::Test {
   }
   tftest::ScopedWorkDir dir;
   tftest::RecordingPlatform platform;
+  tftest::MessageLog messages;
 };
 
 TEST_F(Images, SystemImagesPreferJpgThenPngAndMissingOnesStayEmpty) {
-  dir.write("uireq/on.jpg", "x");
-  dir.write("uireq/on.png", "x");
-  dir.write("uireq/font.png", "x");
-  tftest::MessageLog messages;
+  for (const char* name : {"uireq/on.jpg", "uireq/on.png", "uireq/font.png"}) dir.write(name, "x");
   tf::loadSysImages();
-  EXPECT_EQ(platform.loaded, (std::vector<std::string>{"uireq/on.jpg", "uireq/font.png"}));
-  EXPECT_EQ(tf::sysImage[tf::kImgOn].GetTex(), 1);
-  EXPECT_EQ(tf::sysImage[tf::kImgFont].GetTex(), 2);
-  EXPECT_EQ(tf::sysImage[tf::kImgFont].GetPointer(), tf::kImgFont);
-  EXPECT_EQ(tf::sysImage[tf::kImgOff].GetTex(), 0);
+  EXPECT_EQ(platform.loaded, (Names{"uireq/on.jpg", "uireq/font.png"}));
+  EXPECT_EQ(tf::systemTexture(tf::kImgOn), 1);
   EXPECT_EQ(tf::systemTexture(tf::kImgFont), 2);
+  EXPECT_EQ(tf::sysImage[tf::kImgFont].GetPointer(), tf::kImgFont);
+  EXPECT_EQ(tf::systemTexture(tf::kImgOff), 0);
   EXPECT_EQ(tf::systemTexture(-1), 0);
   EXPECT_EQ(tf::systemTexture(tf::kSystemImageCount), 0);
-  EXPECT_EQ(messages.lines(), (std::vector<std::string>{"^wReading System Images...",
-                                                        "^wSystem images successfully read and loaded."}));
+  EXPECT_EQ(messages.lines(), (Names{"^wReading System Images...", "^wSystem images successfully read and loaded."}));
 }
 
 TEST_F(Images, MenuImagesComeFromUiThenTheGameThenTheSplashPictures) {
-  dir.write("ui/b.png", "x");
-  dir.write("ui/a.png", "x");
-  dir.write("games/maze/ui/logo.png", "x");
-  dir.write("games/maze/splash0.jpg", "x");
-  dir.write("games/maze/splash1.jpg", "x");
-  dir.write("games/maze/splash3.jpg", "x");  // after a gap: not found
+  for (const char* name : {"ui/b.png", "ui/a.png", "games/maze/ui/logo.png", "games/maze/splash0.jpg",
+                           "games/maze/splash1.jpg", "games/maze/splash3.jpg" /* after a gap: not found */}) {
+    dir.write(name, "x");
+  }
   tf::loadUIImages("maze");
-  EXPECT_EQ(platform.loaded,
-            (std::vector<std::string>{"ui/10000.png", "ui/10001.png", "games/maze/ui/10000.png",
-                                      "games/maze/splash0.jpg", "games/maze/splash1.jpg"}));
-  EXPECT_TRUE(dir.exists("ui/10000.png"));
+  EXPECT_EQ(platform.loaded, (Names{"ui/10000.png", "ui/10001.png", "games/maze/ui/10000.png",
+                                    "games/maze/splash0.jpg", "games/maze/splash1.jpg"}));
   EXPECT_EQ(tf::gameUI.getUIImageCount(), 5);
   ASSERT_EQ(tf::uiImage.size(), 5u);
-  for (int i = 0; i < 5; ++i) {
-    EXPECT_EQ(tf::uiImage[i].GetPointer(), i);
-    EXPECT_EQ(tf::uiImage[i].getFrameCount(), 1);
-    EXPECT_EQ(tf::uiImage[i].getAnimSpeed(), 1000);
-  }
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(tf::uiImage[i].GetPointer(), i);
   EXPECT_EQ(tf::splash.getSplashCount(), 2);
   EXPECT_EQ(tf::splash.getStartingSplash(), 3);
   EXPECT_TRUE(tf::splash.getResetSplash());
   EXPECT_FALSE(tf::splash.getHideSplash());
+
+  // Reloading frees the textures of the table it replaces; the toolkit's
+  // menus take the splash pictures of the working folder.
+  dir.write("splash0.jpg", "x");
+  platform.loaded.clear();
+  tf::loadUIImages("default");
+  EXPECT_EQ(platform.freed, (std::vector<unsigned>{1, 2, 3, 4, 5}));
+  EXPECT_EQ(platform.loaded, (Names{"ui/10000.png", "ui/10001.png", "splash0.jpg"}));
 }
 
-TEST_F(Images, TheToolkitsMenusUseTheSplashPicturesOfTheWorkingFolder) {
-  dir.write("splash0.jpg", "x");
+TEST_F(Images, TheToolkitsMenusOpenedForEditingHaveNoGameFolderNorSplash) {
   dir.write("games/mainui/ui/never.png", "x");
-  tf::loadUIImages("default");
-  EXPECT_EQ(platform.loaded, (std::vector<std::string>{"splash0.jpg"}));
-  EXPECT_EQ(tf::splash.getSplashCount(), 1);
-
-  platform.loaded.clear();
-  tftest::MessageLog messages;
-  tf::loadUIImages("mainui");  // the toolkit's menus opened for editing: no game folder, no splash
+  tf::loadUIImages("mainui");
   EXPECT_TRUE(platform.loaded.empty());
   EXPECT_TRUE(tf::splash.getHideSplash());
   EXPECT_TRUE(messages.contains("No splash images loaded"));
@@ -89,74 +80,44 @@ TEST_F(Images, TheToolkitsMenusUseTheSplashPicturesOfTheWorkingFolder) {
 }
 
 TEST_F(Images, GameImagesReserve200SlotsForTheDefaults) {
-  dir.write("map/grass.png", "x");
-  dir.write("map/rock.png", "x");
-  dir.write("map/water.png", "x");
-  dir.write("games/maze/map/hero.png", "x");
-  dir.write("games/maze/map/wall.png", "x");
+  for (const char* name : {"map/grass.png", "map/rock.png", "map/water.png", "games/maze/map/hero.png",
+                           "games/maze/map/wall.png"}) {
+    dir.write(name, "x");
+  }
   tf::world.setGameName("maze");
-  tftest::MessageLog messages;
   EXPECT_TRUE(tf::loadGameImages());
   ASSERT_EQ(tf::gameImg.size(), 202u);
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(tf::gameImg[i].GetPointer(), i);
-  for (int i = 3; i < 200; ++i) EXPECT_EQ(tf::gameImg[i].GetPointer(), -1) << i;
-  EXPECT_EQ(tf::gameImg[200].GetPointer(), 200);
-  EXPECT_EQ(tf::gameImg[201].GetPointer(), 201);
+  for (int i = 0; i < 202; ++i) EXPECT_EQ(tf::gameImg[i].GetPointer(), i < 3 || i >= 200 ? i : -1) << i;
   EXPECT_EQ(platform.loaded[3], "games/maze/map/10000.png");
   EXPECT_EQ(tf::world.getGameImageCount(), 202);
   EXPECT_TRUE(messages.contains("Images loaded for^y maze"));
 }
 
-TEST_F(Images, ReloadingFreesTheTexturesOfTheTableItReplaces) {
-  dir.write("ui/a.png", "x");
-  tf::loadUIImages("default");
-  tf::loadUIImages("default");
-  EXPECT_EQ(platform.freed, (std::vector<unsigned>{1}));
-}
-
-TEST_F(Images, AnimationsStepWithTheClock) {
+TEST_F(Images, EachAnimationStepsAtItsOwnSpeedWithTheClock) {
   tftest::ManualClock clock(0);
   tf::gameImg.assign(2, tf::img());
-  tf::img& runner = tf::gameImg[0];
+  tf::uiImage.assign(2, tf::img());
+  tf::img& runner = tf::gameImg[0];  // frames 0..3, one each 200 ms
   runner.setAnimState(true);
   runner.setFrameCount(3);
   runner.setAnimSpeed(200);
-  tf::img& still = tf::gameImg[1];
-  still.setAnimState(true);
-  still.setFrameCount(0);
-  still.setAnimSpeed(100);
-  tf::uiImage.assign(1, tf::img());
-  tf::uiImage[0].setFrameCount(5);  // not animated
+  tf::gameImg[1].setAnimState(true);  // a single frame
+  tf::gameImg[1].setFrameCount(0);
+  tf::gameImg[1].setAnimSpeed(100);
+  tf::img& menu = tf::uiImage[0];
+  menu.setAnimState(true);
+  menu.setFrameCount(9);
+  menu.setAnimSpeed(100);
+  tf::uiImage[1].setFrameCount(5);  // not animated
 
-  std::vector<int> frames;
   for (int t = 0; t <= 1700; t += 50) {
     clock.set(t);
     tf::updateAnimation();
-    frames.push_back(runner.getCurrentFrame());
-    EXPECT_EQ(still.getCurrentFrame(), 0);
-    EXPECT_EQ(tf::uiImage[0].getCurrentFrame(), 0);
+    // A frame changes once more than the speed has passed: at 250, 500, ...
+    EXPECT_EQ(runner.getCurrentFrame(), (t / 250) % 4) << t;
+    EXPECT_EQ(menu.getCurrentFrame(), (t / 150) % 10) << t;
+    EXPECT_EQ(tf::gameImg[1].getCurrentFrame() + tf::uiImage[1].getCurrentFrame(), 0) << t;
   }
-  // A frame changes once more than 200 ms have passed: at 250, 500, 750, ...
-  std::vector<int> expected;
-  for (int t = 0; t <= 1700; t += 50) expected.push_back((t / 250) % 4);
-  EXPECT_EQ(frames, expected);
-}
-
-TEST_F(Images, EachAnimatedImageStepsAtItsOwnSpeed) {
-  tftest::ManualClock clock(1000);
-  tf::gameImg.assign(1, tf::img());
-  tf::uiImage.assign(1, tf::img());
-  for (tf::img* image : {&tf::gameImg[0], &tf::uiImage[0]}) {
-    image->setAnimState(true);
-    image->setFrameCount(9);
-    image->setAnimSpeed(100);
-  }
-  tf::updateAnimation();
-  tf::uiImage[0].setAnimSpeed(1000);
-  clock.set(1150);
-  tf::updateAnimation();
-  EXPECT_EQ(tf::gameImg[0].getCurrentFrame(), 2);
-  EXPECT_EQ(tf::uiImage[0].getCurrentFrame(), 1);
 }
 
 TEST_F(Images, TheLoadingScreenShowsAFullBarForNothingAndNothingWhilePicking) {
@@ -165,7 +126,7 @@ TEST_F(Images, TheLoadingScreenShowsAFullBarForNothingAndNothingWhilePicking) {
   tf::loadRender("Starting", -2);
   tf::gameSys.setColorPick(true);
   tf::loadRender("Hidden", 0.7f);
-  EXPECT_EQ(platform.calls, (std::vector<std::string>{"loading Loading maps", "loading Starting", "loading Starting"}));
+  EXPECT_EQ(platform.calls, (Names{"loading Loading maps", "loading Starting", "loading Starting"}));
   EXPECT_EQ(platform.loadingPercents, (std::vector<float>{0.5f, 1.0f, 1.0f}));
 }
 

@@ -4,87 +4,47 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
-// Four-letter words separated by single spaces, `length` characters long:
-// a space at every fifth character.
+// Four-letter words separated by single spaces: a space at every fifth character.
 std::string words(std::size_t length) {
   std::string text;
   while (text.size() < length) text += text.size() % 5 == 4 ? ' ' : 'w';
   return text;
 }
 
-TEST(LineBreak, FourLetterWordsBreakAfterTheSpacesAt30And55And80) {
-  tf::BrokenText broken = tf::breakIntoLines(words(100));
-  EXPECT_EQ(broken.lastLine, 3);
-  EXPECT_EQ(broken.lines[0], words(30));
-  EXPECT_EQ(broken.lines[1].size(), 25u);
-  EXPECT_EQ(broken.lines[2].size(), 25u);
-  EXPECT_EQ(broken.lines[3].size(), 20u);
-  EXPECT_EQ(broken.lines[0].back(), ' ');  // the space ends the earlier line
-  EXPECT_EQ(broken.lines[4], "");
-}
+std::string x(int n) { return std::string(n, 'x'); }
 
-TEST(LineBreak, ShortTextsTakeOneLineAndSixtyCharactersThree) {
-  EXPECT_EQ(tf::breakIntoLines("").lastLine, 0);
-  EXPECT_EQ(tf::breakIntoLines(words(25)).lastLine, 0);
-  // The space at the 30th character is only the 29th counted: the first
-  // character does not count, so a line takes 26 counted characters.
-  EXPECT_EQ(tf::breakIntoLines(words(29)).lastLine, 0);
-  tf::BrokenText forty = tf::breakIntoLines(words(40));
-  EXPECT_EQ(forty.lastLine, 1);
-  EXPECT_EQ(forty.lines[0].size(), 30u);
-  EXPECT_EQ(forty.lines[1], words(10));
-  EXPECT_EQ(tf::breakIntoLines(words(60)).lastLine, 2);
-}
-
-TEST(LineBreak, TheFirstCharacterIsNotCounted) {
-  // 25 characters and the space: the space is the 25th counted, not more
-  // than 25.
-  std::string text = std::string(25, 'x') + " y";
-  EXPECT_EQ(tf::breakIntoLines(text).lastLine, 0);
-  text = std::string(26, 'x') + " y";
-  tf::BrokenText broken = tf::breakIntoLines(text);
-  EXPECT_EQ(broken.lastLine, 1);
-  EXPECT_EQ(broken.lines[1], "y");
-}
-
-TEST(LineBreak, CaretCodesStayInTheLineButAreNotCounted) {
-  std::string plain = std::string(20, 'x') + " " + std::string(10, 'x') + " tail";
-  std::string coloured = "^y" + std::string(20, 'x') + "^w ^r" + std::string(10, 'x') + "^^ tail";
-  tf::BrokenText a = tf::breakIntoLines(plain);
-  tf::BrokenText b = tf::breakIntoLines(coloured);
-  EXPECT_EQ(a.lastLine, 1);
-  EXPECT_EQ(b.lastLine, 1);
-  EXPECT_EQ(b.lines[0], "^y" + std::string(20, 'x') + "^w ^r" + std::string(10, 'x') + "^^ ");
-  EXPECT_EQ(b.lines[1], "tail");
-  // A space that is a code character does not move the line on.
-  std::string codeSpace = std::string(40, 'x') + "^ y";
-  EXPECT_EQ(tf::breakIntoLines(codeSpace).lastLine, 0);
-  // A caret at the very end stays in the line.
-  EXPECT_EQ(tf::breakIntoLines("ab^").lines[0], "ab^");
-}
-
-TEST(LineBreak, LinesOnlyMoveForwardAndStopAtTheFifth) {
-  // A long word jumps past several thresholds at once: the next space moves
-  // the text straight to the line for the count reached.
-  std::string text = std::string(60, 'x') + " y z";
-  tf::BrokenText jump = tf::breakIntoLines(text);
-  EXPECT_EQ(jump.lastLine, 2);
-  EXPECT_EQ(jump.lines[0], std::string(60, 'x') + " ");
-  EXPECT_EQ(jump.lines[1], "");
-  EXPECT_EQ(jump.lines[2], "y z");
-
-  tf::BrokenText longText = tf::breakIntoLines(words(200));
-  EXPECT_EQ(longText.lastLine, 4);
-  EXPECT_EQ(longText.lines[4].size(), 200u - 105u);  // everything beyond stays on the last line
-}
-
-TEST(LineBreak, ATrailingSpaceCanLeaveAnEmptyLastLine) {
-  tf::BrokenText broken = tf::breakIntoLines(words(30));
-  EXPECT_EQ(broken.lastLine, 1);
-  EXPECT_EQ(broken.lines[1], "");
+TEST(LineBreak, ASpaceMovesTheLineOnAfterEvery25CountedCharacters) {
+  // The first character and caret codes are not counted; codes stay in the line.
+  const std::string hundred = words(100), twoHundred = words(200);
+  const struct {
+    std::string text;
+    std::vector<std::string> lines;  // up to the last line
+  } cases[] = {
+      {"", {""}},
+      {words(29), {words(29)}},  // its last space is only the 28th counted
+      {x(25) + " y", {x(25) + " y"}},
+      {x(26) + " y", {x(26) + " ", "y"}},
+      {words(30), {words(30), ""}},  // a trailing space leaves an empty last line
+      {hundred, {hundred.substr(0, 30), hundred.substr(30, 25), hundred.substr(55, 25), hundred.substr(80)}},
+      {"^y" + x(20) + "^w ^r" + x(10) + "^^ tail", {"^y" + x(20) + "^w ^r" + x(10) + "^^ ", "tail"}},
+      {x(40) + "^ y", {x(40) + "^ y"}},  // a space that is a code character counts for nothing
+      {"ab^", {"ab^"}},
+      {x(60) + " y z", {x(60) + " ", "", "y z"}},  // a long word jumps straight to its line
+      {twoHundred, {twoHundred.substr(0, 30), twoHundred.substr(30, 25), twoHundred.substr(55, 25),
+                    twoHundred.substr(80, 25), twoHundred.substr(105)}},  // the fifth line takes the rest
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.text);
+    tf::BrokenText broken = tf::breakIntoLines(c.text);
+    EXPECT_EQ(broken.lastLine + 1, static_cast<int>(c.lines.size()));
+    for (int j = 0; j < tf::kMaxBrokenLines; ++j) {
+      EXPECT_EQ(broken.lines[j], j < static_cast<int>(c.lines.size()) ? c.lines[j] : "") << j;
+    }
+  }
 }
 
 TEST(LineBreak, TheLongestLineCountsCaretCodesAndPrefersTheFirst) {

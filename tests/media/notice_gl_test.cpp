@@ -18,19 +18,11 @@ using tftest::Rgb;
 namespace {
 
 const Rgb kBackground{0, 0, 0};
-const Rgb kNoticePick{91, 144, 144};
 
 Rgb glyphColor(char c) {
   int column, row;
   tf::fontCell(c, column, row);
   return tftest::fontCellColor(column, row);
-}
-
-// A glyph in the hint colour ^d (0.7 grey).
-Rgb greyed(char c) {
-  Rgb g = glyphColor(c);
-  return Rgb{static_cast<int>(std::lround(g.r * 0.7)), static_cast<int>(std::lround(g.g * 0.7)),
-             static_cast<int>(std::lround(g.b * 0.7))};
 }
 
 class NoticeBox : public tftest::GlTest {
@@ -39,53 +31,38 @@ class NoticeBox : public tftest::GlTest {
     GlTest::SetUp();
     useTestSystemImages();
   }
+  // The box spans x 110..237, y 41..108 for a one-line notice: its corners inside, the edges' neighbours outside.
+  void expectBox(const Rgb& inside) {
+    EXPECT_EQ(pixel(111, 42), inside);
+    EXPECT_EQ(pixel(236, 107), inside);
+    for (auto [x, y] : {std::pair{109, 75}, {238, 75}, {174, 40}, {174, 109}}) EXPECT_EQ(pixel(x, y), kBackground);
+  }
 };
+
+using Choice = NoticeBox;
 
 TEST_F(NoticeBox, TheBoxTitleAndLinesLandWhereTheLayoutSays) {
   tf::notice.setNotice("Sound", "Sound is off");
   tf::noticeRender();
-  // Box centred at (174, 75), half size (64, 34): x 110..237, y 41..108.
-  EXPECT_EQ(pixel(111, 42), tftest::kTestNoticeBackground);
-  EXPECT_EQ(pixel(236, 107), tftest::kTestNoticeBackground);
-  EXPECT_EQ(pixel(109, 75), kBackground);
-  EXPECT_EQ(pixel(238, 75), kBackground);
-  EXPECT_EQ(pixel(174, 40), kBackground);
-  EXPECT_EQ(pixel(174, 109), kBackground);
-  // The title at size 5 from x 124, y 62: S, o, u, n, d 11 apart.
+  expectBox(tftest::kTestNoticeBackground);
+  // The title at size 2 from x 124, y 62: glyphs 11 apart, 8.5 high above their centre.
   EXPECT_EQ(pixel(124, 62), glyphColor('S'));
   EXPECT_EQ(pixel(124 + 11, 62), glyphColor('o'));
-  EXPECT_EQ(pixel(124 + 44, 55), glyphColor('d'));  // 8.5 high above its centre
-  // The message at y 76, the dismiss line in grey at y 90.
+  EXPECT_EQ(pixel(124 + 44, 55), glyphColor('d'));
+  // The message at y 76, the dismiss line in 0.7 grey at y 90.
   EXPECT_EQ(pixel(124, 76), glyphColor('S'));
   EXPECT_EQ(pixel(124 + 9 * 9, 76), glyphColor('o'));
-  EXPECT_TRUE(tftest::near(pixel(124, 90), greyed('('), 1)) << pixel(124, 90);
-  EXPECT_TRUE(tftest::near(pixel(133, 90), greyed('C'), 1)) << pixel(133, 90);
-}
+  const Rgb c = glyphColor('C');
+  EXPECT_TRUE(tftest::near(pixel(133, 90), Rgb{int(std::lround(c.r * 0.7)), int(std::lround(c.g * 0.7)),
+                                               int(std::lround(c.b * 0.7))}, 1)) << pixel(133, 90);
 
-TEST_F(NoticeBox, APickPassDrawsOnlyTheBoxInItsPickColour) {
-  tf::notice.setNotice("Sound", "Sound is off");
+  // A pick pass draws only the box, in its pick colour.
+  clearFrame();
   tf::gameSys.setColorPick(true);
   tf::noticeRender();
-  EXPECT_EQ(pixel(124, 62), kNoticePick);
-  EXPECT_EQ(pixel(124, 76), kNoticePick);
-  EXPECT_EQ(pixel(111, 42), kNoticePick);
-  EXPECT_EQ(pixel(236, 107), kNoticePick);
-  EXPECT_EQ(pixel(109, 75), kBackground);
-  EXPECT_EQ(pixel(238, 75), kBackground);
-}
-
-TEST_F(NoticeBox, TallerNoticesGrowUpwardsAndDownwards) {
-  std::string message;
-  while (message.size() < 60) message += message.size() % 5 == 4 ? ' ' : 'w';
-  tf::notice.setNotice("Words", message);  // three lines and the dismiss line: L = 3
-  tf::noticeRender();
-  // Half height 28 + 18 = 46 around y 75: 29..120; the title at 68 - 18 = 50.
-  EXPECT_EQ(pixel(111, 30), tftest::kTestNoticeBackground);
-  EXPECT_EQ(pixel(111, 120), tftest::kTestNoticeBackground);
-  EXPECT_EQ(pixel(111, 28), kBackground);
-  EXPECT_EQ(pixel(111, 121), kBackground);
-  EXPECT_EQ(pixel(124, 50), glyphColor('W'));
-  for (int j = 0; j < 3; ++j) EXPECT_EQ(pixel(124, 64 + 14 * j), glyphColor('w')) << j;
+  expectBox(Rgb{91, 144, 144});
+  EXPECT_EQ(pixel(124, 62), (Rgb{91, 144, 144}));
+  EXPECT_EQ(pixel(124, 76), (Rgb{91, 144, 144}));
 }
 
 TEST_F(NoticeBox, DroppedAndHiddenNoticesDrawNothing) {
@@ -93,8 +70,6 @@ TEST_F(NoticeBox, DroppedAndHiddenNoticesDrawNothing) {
   tf::noticeRender();
   tf::notice.setNotice("Title", "message");
   tf::gameSys.setDisableMouseState(true);
-  tf::noticeRender();
-  tf::gameSys.setDisableMouseState(false);
   tf::noticeRender();
   for (int x = 100; x < 400; x += 10) {
     for (int y = 20; y < 140; y += 10) ASSERT_EQ(pixel(x, y), kBackground) << x << "," << y;
@@ -116,20 +91,14 @@ TEST_F(NoticeBox, AScreenshotOfANotice) {
   }
 }
 
-class Choice : public tftest::GlTest {
- protected:
-  void SetUp() override {
-    GlTest::SetUp();
-    useTestSystemImages();
-  }
-};
-
-TEST_F(Choice, ASingleChoiceShowsItsImageOrItsPickColour) {
+TEST_F(Choice, ASingleChoiceShowsItsImageOrItsPickColourAndNothingForAnUnknownImage) {
   EXPECT_TRUE(tf::displaySingleChoice(300, 200, 20, 10, tf::kImgOk, 110, 144, 1));
-  EXPECT_EQ(pixel(281, 191), tftest::testSystemImageColor(tf::kImgOk));
-  EXPECT_EQ(pixel(318, 209), tftest::testSystemImageColor(tf::kImgOk));
+  for (auto [x, y] : {std::pair{281, 191}, {318, 209}}) {
+    EXPECT_EQ(pixel(x, y), tftest::testSystemImageColor(tf::kImgOk));
+  }
   EXPECT_EQ(pixel(279, 200), kBackground);
   EXPECT_EQ(pixel(300, 189), kBackground);
+  EXPECT_FALSE(tf::displaySingleChoice(500, 200, 20, 20, tf::kSystemImageCount, 1, 2, 3));
 
   clearFrame();
   tf::gameSys.setColorPick(true);
@@ -139,17 +108,11 @@ TEST_F(Choice, ASingleChoiceShowsItsImageOrItsPickColour) {
   // The transparent "none" picture still blocks clicks where it lies.
   EXPECT_TRUE(tf::displaySingleChoice(600, 200, 20, 20, tf::kImgNone, 144, 144, 144));
   EXPECT_EQ(pixel(600, 200), (Rgb{144, 144, 144}));
+  EXPECT_FALSE(tf::displaySingleChoice(500, 200, 20, 20, -1, 1, 2, 3));
+  EXPECT_EQ(pixel(500, 200), kBackground);
 }
 
-TEST_F(Choice, AnIndexThatNamesNoSystemImageDrawsNothing) {
-  EXPECT_FALSE(tf::displaySingleChoice(300, 200, 20, 20, -1, 1, 2, 3));
-  EXPECT_FALSE(tf::displaySingleChoice(300, 200, 20, 20, tf::kSystemImageCount, 1, 2, 3));
-  tf::gameSys.setColorPick(true);
-  EXPECT_FALSE(tf::displaySingleChoice(300, 200, 20, 20, -1, 1, 2, 3));
-  EXPECT_EQ(pixel(300, 200), kBackground);
-}
-
-TEST_F(Choice, ALabelWithPlusAndMinusAfterIt) {
+TEST_F(Choice, ALabelWithTwoButtonsAfterIt) {
   // "Size" is 36 wide: plus at (151, 197), minus at (191, 197), half size 16.
   tf::displayChoice(100, 200, "Size", 1, 144, 2, 1, 144, 3);
   EXPECT_EQ(pixel(100, 200), glyphColor('S'));
@@ -158,22 +121,18 @@ TEST_F(Choice, ALabelWithPlusAndMinusAfterIt) {
   EXPECT_EQ(pixel(191, 197), tftest::testSystemImageColor(tf::kImgMinus));
   EXPECT_EQ(pixel(206, 212), tftest::testSystemImageColor(tf::kImgMinus));
   EXPECT_EQ(pixel(171, 197), kBackground);
+  // "^yMap" is 27 wide: the buttons 15 and 55 after it.
+  tf::displayCustomChoice(50, 400, "^yMap", tf::kImgArrowLeft, 5, 144, 6, tf::kImgArrowRight, 7, 144, 8);
+  EXPECT_EQ(pixel(50 + 27 + 15, 397), tftest::testSystemImageColor(tf::kImgArrowLeft));
+  EXPECT_EQ(pixel(50 + 27 + 55, 397), tftest::testSystemImageColor(tf::kImgArrowRight));
 
   clearFrame();
   tf::gameSys.setColorPick(true);
   tf::displayChoice(100, 200, "Size", 1, 144, 2, 1, 144, 3);
+  tf::displayCustomChoice(50, 400, "^yMap", tf::kImgArrowLeft, 5, 144, 6, tf::kImgArrowRight, 7, 144, 8);
   EXPECT_EQ(pixel(100, 200), kBackground);
   EXPECT_EQ(pixel(151, 197), (Rgb{1, 144, 2}));
   EXPECT_EQ(pixel(191, 197), (Rgb{1, 144, 3}));
-}
-
-TEST_F(Choice, ACustomChoiceUsesTheImagesItIsGiven) {
-  tf::displayCustomChoice(50, 400, "^yMap", tf::kImgArrowLeft, 5, 144, 6, tf::kImgArrowRight, 7, 144, 8);
-  // "^yMap" is 27 wide.
-  EXPECT_EQ(pixel(50 + 27 + 15, 397), tftest::testSystemImageColor(tf::kImgArrowLeft));
-  EXPECT_EQ(pixel(50 + 27 + 55, 397), tftest::testSystemImageColor(tf::kImgArrowRight));
-  tf::gameSys.setColorPick(true);
-  tf::displayCustomChoice(50, 400, "^yMap", tf::kImgArrowLeft, 5, 144, 6, tf::kImgArrowRight, 7, 144, 8);
   EXPECT_EQ(pixel(50 + 27 + 15, 397), (Rgb{5, 144, 6}));
   EXPECT_EQ(pixel(50 + 27 + 55, 397), (Rgb{7, 144, 8}));
 }

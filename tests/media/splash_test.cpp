@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "core/system.h"
@@ -13,124 +14,89 @@
 
 namespace {
 
-struct Shown {
-  int time;
-  tf::SplashFrame frame;
-  float brightness;  // splashAlpha after the frame
-};
+const char* const kRefused = "^rERROR: ^wAttempt to set splash texture out of array";
 
 class Splash : public ::testing::Test {
  protected:
-  void SetUp() override {
-    savedSystem = tf::gameSys;
-    tf::resetSplashTiming();
-    tf::splash = tf::uiSplash();
-  }
+  void SetUp() override { tf::resetSplashTiming(); }
   void TearDown() override {
-    tf::gameSys = savedSystem;
+    tf::gameSys = saved;
     tf::splash = tf::uiSplash();
     tf::resetSplashTiming();
   }
-  // A sequence of `count` pictures from menu image `first`, as the menu
-  // loader prepares it, in game state 3.
+  // A sequence of `count` pictures from menu image `first`, as the menu loader prepares it.
   void prepare(int count, int first) {
+    tf::splash = tf::uiSplash();
     tf::splash.setSplash(count);
     tf::splash.setHideSplash(count == 0);
     tf::splash.setStartingSplash(first);
     tf::splash.setResetSplash(true);
     tf::gameSys.setGameState(tf::kStateSplash);
   }
-  // Runs frames at 60 a second until the sequence leaves game state 3.
-  std::vector<Shown> runAt60() {
-    std::vector<Shown> shown;
-    for (int n = 0; tf::gameSys.getGameState() == tf::kStateSplash && n < 60 * 60; ++n) {
-      clock.set(startMs + n * 1000 / 60);
-      tf::SplashFrame frame = tf::advanceSplash();
-      shown.push_back({clock.now(), frame, tf::splash.getSplashAlpha()});
-    }
-    return shown;
-  }
   tftest::ManualClock clock{0};
-  const int startMs = 5000;
-  tf::System savedSystem;
+  tf::System saved = tf::gameSys;
 };
 
-TEST_F(Splash, TwoPicturesFadeInHoldFadeOutThenTheMenus) {
+TEST_F(Splash, EachPictureFadesInHoldsAndFadesOutThenTheMenusCome) {
   prepare(2, 5);
-  std::vector<Shown> shown = runAt60();
-  ASSERT_FALSE(shown.empty());
+  struct Shown {
+    int time;
+    tf::SplashFrame frame;
+    float brightness;  // after the frame
+  };
+  std::vector<Shown> shown;
+  for (int n = 0; tf::gameSys.getGameState() == tf::kStateSplash && n < 3600; ++n) {
+    clock.set(5000 + n * 1000 / 60);
+    tf::SplashFrame frame = tf::advanceSplash();
+    shown.push_back({clock.now(), frame, tf::splash.getSplashAlpha()});
+  }
   EXPECT_EQ(tf::gameSys.getGameState(), tf::kStateMenus);
-
-  // Where the second picture begins.
   std::size_t second = 0;
   while (second < shown.size() && shown[second].frame.image == 5) ++second;
   ASSERT_LT(second, shown.size());
-  EXPECT_EQ(shown[second].frame.image, 6);
-  EXPECT_LT(shown[second].frame.alpha, 0.01f);  // from black
-  for (std::size_t k = second; k + 1 < shown.size(); ++k) EXPECT_EQ(shown[k].frame.image, 6);
+  for (std::size_t k = 0; k < shown.size(); ++k) {
+    EXPECT_EQ(shown[k].frame.image, k < second ? 5 : 6);
+    // A frame shows the brightness the frame before left, never below 0.
+    EXPECT_FLOAT_EQ(shown[k].frame.alpha, k == 0 ? 0 : std::max(shown[k - 1].brightness, 0.0f)) << k;
+  }
 
   for (std::size_t begin : {std::size_t(0), second}) {
-    const int start = begin == 0 ? shown[0].time : shown[begin - 1].time;
+    const int start = shown[begin == 0 ? 0 : begin - 1].time;
     const std::size_t end = begin == 0 ? second : shown.size();
-    float previous = 0;  // every picture starts from black
-    float peak = 0;
+    float previous = 0, peak = 0;  // every picture starts from black
     for (std::size_t k = begin; k < end; ++k) {
       const int elapsed = shown[k].time - start;
-      const float now = shown[k].brightness;
-      if (elapsed < 3000) {
-        EXPECT_NEAR(now - previous, 0.028f, 1e-4) << "brightening at " << elapsed;
-      } else if (elapsed <= 4000) {
-        EXPECT_FLOAT_EQ(now, previous) << "holding at " << elapsed;
-      } else {
-        EXPECT_NEAR(now - previous, -0.028f, 1e-4) << "darkening at " << elapsed;
-      }
-      if (now > peak) peak = now;
-      // The frame shows the brightness of the frame before, never below 0.
-      if (k > begin) {
-        EXPECT_FLOAT_EQ(shown[k].frame.alpha, previous < 0 ? 0 : previous);
-      }
-      previous = now;
+      const float step = elapsed < 3000 ? 0.028f : elapsed <= 4000 ? 0 : -0.028f;
+      EXPECT_NEAR(shown[k].brightness - previous, step, 1e-4) << elapsed;
+      peak = std::max(peak, shown[k].brightness);
+      previous = shown[k].brightness;
     }
     EXPECT_GT(peak, 1.0f);  // not capped: drawn as full brightness
-    const int length = shown[end - 1].time - start;
-    EXPECT_GT(length, 7000);
-    EXPECT_LT(length, 7200);
+    EXPECT_GT(shown[end - 1].time - start, 7000);
+    EXPECT_LT(shown[end - 1].time - start, 7200);
     EXPECT_LT(shown[end - 1].brightness, 0.01f);
   }
   EXPECT_EQ(tf::gameSys.getStartingSystemTime(), shown.back().time);
-  EXPECT_EQ(tf::splash.getCurrentSplash(), 1);
 }
 
-TEST_F(Splash, EveryFrameClearsTheTooltip) {
-  prepare(1, 0);
-  tf::gameUI.setCurrentTT(37, 2, 100);
-  tf::advanceSplash();
-  int code = 0, index = 0, time = 0;
-  tf::gameUI.getCurrentTT(code, index, time);
-  EXPECT_EQ(code, -1);
-  EXPECT_EQ(index, -1);
-}
-
-TEST_F(Splash, AHiddenSequenceGoesStraightToTheMenus) {
-  prepare(2, 0);
-  tf::splash.setHideSplash(true);
-  tf::SplashFrame frame = tf::advanceSplash();
-  EXPECT_FALSE(frame.draw);
-  EXPECT_EQ(tf::gameSys.getGameState(), tf::kStateMenus);
-  EXPECT_FALSE(tf::splash.getHideSplash());
-}
-
-TEST_F(Splash, ASequenceWithoutPicturesEndsAtOnceWithOneError) {
+TEST_F(Splash, AHiddenOrEmptySequenceGoesStraightToTheMenus) {
   tftest::MessageLog messages;
-  prepare(0, 3);
-  EXPECT_FALSE(tf::advanceSplash().draw);
-  EXPECT_EQ(tf::gameSys.getGameState(), tf::kStateMenus);
+  for (int count : {2, 0}) {
+    prepare(count, 3);
+    tf::splash.setHideSplash(true);
+    tf::gameUI.setCurrentTT(37, 2, 100);
+    EXPECT_FALSE(tf::advanceSplash().draw);
+    EXPECT_EQ(tf::gameSys.getGameState(), tf::kStateMenus);
+    EXPECT_FALSE(tf::splash.getHideSplash());
+    int code = 0, index = 0, time = 0;
+    tf::gameUI.getCurrentTT(code, index, time);
+    EXPECT_TRUE(code == -1 && index == -1) << "every frame clears the tooltip";
+  }
   tf::gameSys.setGameState(tf::kStateSplash);
   EXPECT_FALSE(tf::advanceSplash().draw);
+  // Only the reset of the empty sequence asked for a picture it does not have.
   int errors = 0;
-  for (const std::string& line : messages.lines()) {
-    if (line == "^rERROR: ^wAttempt to set splash texture out of array") ++errors;
-  }
+  for (const std::string& line : messages.lines()) errors += line == kRefused;
   EXPECT_EQ(errors, 1);
 }
 
@@ -148,17 +114,12 @@ TEST_F(Splash, AResetRestartsFromTheFirstPictureInTheDark) {
   EXPECT_EQ(frame.alpha, 0);
   EXPECT_NEAR(tf::splash.getSplashAlpha(), 0.028f, 1e-6);
   EXPECT_FALSE(tf::splash.getResetSplash());
-}
 
-TEST_F(Splash, PicturesBeyondTheSequenceAreRefused) {
-  tf::splash.setSplash(2);
-  tf::splash.setCurrentSplash(1);
-  tftest::MessageLog messages;
-  tf::splash.setCurrentSplash(2);
+  tftest::MessageLog messages;  // pictures beyond the sequence are refused
+  tf::splash.setCurrentSplash(3);
   tf::splash.setCurrentSplash(-1);
-  EXPECT_EQ(tf::splash.getCurrentSplash(), 1);
-  EXPECT_EQ(messages.lines().size(), 2u);
-  EXPECT_TRUE(messages.contains("^rERROR: ^wAttempt to set splash texture out of array"));
+  EXPECT_EQ(tf::splash.getCurrentSplash(), 0);
+  EXPECT_EQ(messages.lines(), (std::vector<std::string>{kRefused, kRefused}));
 }
 
 }  // namespace
