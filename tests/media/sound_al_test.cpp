@@ -93,33 +93,25 @@ TEST_F(SoundOutput, AStoppedLoopFallsSilent) {
   EXPECT_GT(heard.seconds() - last, 0.3) << "silent from the stop to the end";
 }
 
-TEST_F(SoundOutput, ASoundAtVolumeZeroIsNotHeard) {
-  tone("hush", "beep.wav", 0.3);
-  ASSERT_EQ(loadGameSounds("hush"), 1);
-  gameSys.setSoundVolume(0);
-  playGameSound(0, 0);
-  pause(0.5);
-  tftest::Recording heard = finish();
-  ASSERT_GT(heard.seconds(), 0.3);
-  EXPECT_LT(heard.peak(), kSilence);
-}
-
-TEST_F(SoundOutput, AFileThatIsNoWavPlaysAsSilence) {
+TEST_F(SoundOutput, SoundsAtVolumeZeroAndFilesThatAreNoWavAreNotHeard) {
   dir.write("games/mixed/sound/b.ogg", "OggS this is not a wave file at all");
   tone("mixed", "a.wav", 0.2);
   tone("mixed", "c.wav", 0.2);
   ASSERT_EQ(loadGameSounds("mixed"), 3);
   EXPECT_EQ(dir.read("games/mixed/sound/1001.wav"), "OggS this is not a wave file at all");
-  pause(0.1);
+  gameSys.setSoundVolume(0);
+  playGameSound(0, 0);
+  pause(0.3);
+  gameSys.setSoundVolume(1);
   playGameSound(1, 0);
-  pause(0.4);
+  pause(0.3);
   playGameSound(2, 0);
   pause(0.4);
   tftest::Recording heard = finish();
   double first, last;
   heard.loudSpan(kSilence, first, last);
   ASSERT_GE(first, 0) << "sound 2 was heard";
-  EXPECT_GT(first, 0.4) << "sound 1 made no sound";
+  EXPECT_GT(first, 0.55) << "sounds 0 and 1 made no sound";
 }
 
 TEST_F(SoundOutput, EveryShippedSystemSoundLoadsWithSamples) {
