@@ -4,7 +4,6 @@
 // before it opens the device (ctest runs every test in a process of its own).
 #include <AL/al.h>
 #include <gtest/gtest.h>
-#include <unistd.h>
 
 #include <boost/filesystem.hpp>
 #include <chrono>
@@ -30,21 +29,14 @@ void pause(double seconds) { std::this_thread::sleep_for(std::chrono::duration<d
 class SoundOutput : public ::testing::Test {
  protected:
   void SetUp() override {
-    output = "/tmp/tf-sound-" + std::to_string(getpid()) + ".wav";
-    config = "/tmp/tf-sound-" + std::to_string(getpid()) + ".conf";
     dir.write("alsoft.conf", "[general]\ndrivers = wave\nsample-type = int16\nchannels = stereo\n[wave]\nfile = " +
                                  output + "\n");
-    std::rename((dir.path() + "/alsoft.conf").c_str(), config.c_str());
     // The test runner asks every test for the null output; this one records.
     unsetenv("ALSOFT_DRIVERS");
-    setenv("ALSOFT_CONF", config.c_str(), 1);
+    setenv("ALSOFT_CONF", (dir.path() + "/alsoft.conf").c_str(), 1);
     gameSys.setSoundState(true);
     gameSys.setSoundVolume(1.0f);
     ASSERT_TRUE(openSoundDevice());
-  }
-  void TearDown() override {
-    std::remove(output.c_str());
-    std::remove(config.c_str());
   }
   // A tone of `seconds` as games/<game>/sound/<name>.
   void tone(const std::string& game, const std::string& name, double seconds) {
@@ -59,7 +51,7 @@ class SoundOutput : public ::testing::Test {
     return tftest::readWav(output);
   }
   tftest::ScopedWorkDir dir;
-  std::string output, config;
+  const std::string output = dir.path() + "/heard.wav";
 };
 
 TEST_F(SoundOutput, APlayedSoundIsHeardOnce) {
