@@ -31,8 +31,11 @@ struct PngInfo {
 };
 
 PngInfo readPngHeader(const std::vector<unsigned char>& b) {
-  static const unsigned char kStart[16] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n', 0, 0, 0, 13, 'I', 'H', 'D', 'R'};
-  auto bigEndian = [&b](std::size_t at) { return std::uint32_t(b[at]) << 24 | b[at + 1] << 16 | b[at + 2] << 8 | b[at + 3]; };
+  static const unsigned char kStart[16] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n',
+                                           0,    0,   0,   13,  'I',  'H',  'D',  'R'};
+  auto bigEndian = [&b](std::size_t at) {
+    return std::uint32_t(b[at]) << 24 | b[at + 1] << 16 | b[at + 2] << 8 | b[at + 3];
+  };
   PngInfo info;
   if (b.size() < 33 || !std::equal(kStart, kStart + 16, b.begin())) return info;
   info.width = bigEndian(16);

@@ -40,12 +40,16 @@ TEST(FolderNumbering, EntriesTakeNumbersInOrderAndASecondRunChangesNothing) {
     Contents after;  // every name a five-digit number, so listed in name order
   } cases[] = {
       {{"b.png", "a.jpg", "tree.big.png", "readme"},
-       {{"10000.jpg", "a.jpg"}, {"10001.png", "b.png"}, {"10002.readme", "readme"}, {"10003.big.png", "tree.big.png"}}},
+       {{"10000.jpg", "a.jpg"}, {"10001.png", "b.png"}, {"10002.readme", "readme"},
+        {"10003.big.png", "tree.big.png"}}},
       {{"10000.png", "10001.png", "new.png", "another.jpg"},
-       {{"10000.png", "10000.png"}, {"10001.png", "10001.png"}, {"10002.jpg", "another.jpg"}, {"10003.png", "new.png"}}},
+       {{"10000.png", "10000.png"}, {"10001.png", "10001.png"}, {"10002.jpg", "another.jpg"},
+        {"10003.png", "new.png"}}},
       {{"0.png", "10000.png"}, {{"10000.png", "0.png"}, {"10001.png", "10000.png"}}},
-      {{"b.png", "10000.png", "10001.png"}, {{"10000.png", "10000.png"}, {"10001.png", "10001.png"}, {"10002.png", "b.png"}}},
-      {{"5.jpg", "10000.png", "10001.gif"}, {{"10000.jpg", "5.jpg"}, {"10001.png", "10000.png"}, {"10002.gif", "10001.gif"}}},
+      {{"b.png", "10000.png", "10001.png"},
+       {{"10000.png", "10000.png"}, {"10001.png", "10001.png"}, {"10002.png", "b.png"}}},
+      {{"5.jpg", "10000.png", "10001.gif"},
+       {{"10000.jpg", "5.jpg"}, {"10001.png", "10000.png"}, {"10002.gif", "10001.gif"}}},
       // Numbers sort by value whatever their length or leading zeros.
       {{"100000.png", "10002.png", "007.png", "9.png"},
        {{"10000.png", "007.png"}, {"10001.png", "9.png"}, {"10002.png", "10002.png"}, {"10003.png", "100000.png"}}},
@@ -110,7 +114,9 @@ TEST(FolderNumbering, RenamesThatFailNeverLeaveAnEntryParkedOrLost) {
   tftest::ScopedWorkDir other;
   attempts.clear();
   files(other, {"0.png", "10000.png"});
-  auto parking10000 = [](const std::string& from, const std::string& to) { return from == "10000.png" && to[0] == '~'; };
+  auto parking10000 = [](const std::string& from, const std::string& to) {
+    return from == "10000.png" && to[0] == '~';
+  };
   EXPECT_EQ(tf::numberFolder("pics", renamer(other.path() + "/pics", parking10000, &attempts)),
             (std::vector<std::string>{"10000.png", "10001.png"}));
   EXPECT_EQ(contents(other), (Contents{{"10000.png", "0.png"}, {"10001.png", "10000.png"}}));

@@ -12,24 +12,6 @@
 
 namespace {
 
-class Notice : public ::testing::Test {
- protected:
-  void SetUp() override { tf::gameSys.setDisableMouseState(false); }
-  void TearDown() override {
-    tf::gameSys = saved;
-    tf::notice.setNotice("", "");
-    tf::notice.leaveNotice();
-  }
-  static std::string held() {
-    std::string title, message;
-    int time = 0;
-    tf::notice.getNotice(title, message, time);
-    return title + "|" + message + "|" + std::to_string(time);
-  }
-  tf::System saved = tf::gameSys;
-  tf::NoticeLayout layout;
-};
-
 // Four-letter words separated by single spaces: a space at every fifth character.
 std::string words(std::size_t length) {
   std::string text;
@@ -75,6 +57,24 @@ TEST(LineBreak, TheLongestLineCountsCaretCodesAndPrefersTheFirst) {
   broken.lastLine = 2;
   EXPECT_EQ(tf::longestLine(broken), 1);
 }
+
+class Notice : public ::testing::Test {
+ protected:
+  void SetUp() override { tf::gameSys.setDisableMouseState(false); }
+  void TearDown() override {
+    tf::gameSys = saved;
+    tf::notice.setNotice("", "");
+    tf::notice.leaveNotice();
+  }
+  static std::string held() {
+    std::string title, message;
+    int time = 0;
+    tf::notice.getNotice(title, message, time);
+    return title + "|" + message + "|" + std::to_string(time);
+  }
+  tf::System saved = tf::gameSys;
+  tf::NoticeLayout layout;
+};
 
 TEST_F(Notice, ANewNoticeReplacesTheOneShownAndStaysUntilDismissedOrTheMouseIsOff) {
   tf::notice.setNotice("First", "one");

@@ -82,7 +82,8 @@ TEST_F(Text, WorldTextLiesOnTheTilePlaneAndNothingIsDrawnInAPickPass) {
   tf::platform().drawWorldText(0, 0, "AB");
   const int w = static_cast<int>(0.016 * scale), h = static_cast<int>(0.016 * 1.7 * scale);
   expectPixels({{{400 - w - 2, 300}, none}, {{400 - w + 1, 300}, a}, {{400 + px(0.032), 300}, b},
-                {{400, 300 - h - 2}, none}, {{400, 300 - h + 1}, a}, {{400, 300 + h - 1}, a}, {{400, 300 + h + 2}, none}});
+                {{400, 300 - h - 2}, none}, {{400, 300 - h + 1}, a}, {{400, 300 + h - 1}, a},
+                {{400, 300 + h + 2}, none}});
   // Size codes use the world sizes; glyphs touch.
   clearFrame();
   tf::displayTextStringIngame(-0.2f, 0.1f, "^4A^1B");
