@@ -71,14 +71,16 @@ TEST(ShippedPictures, EverySystemPictureAndTheSplashArePresentAndWellFormed) {
 }
 
 TEST(ShippedPictures, MenuAndMapFoldersHoldNumberedPicturesWithoutGaps) {
-  for (const char* folder : {"ui", "map"}) {
+  for (const std::string folder : {"ui", "map"}) {
     std::vector<std::string> names;
     for (const fs::directory_entry& entry : fs::directory_iterator(kData / folder)) {
       names.push_back(entry.path().filename().string());
     }
     std::sort(names.begin(), names.end());
     ASSERT_FALSE(names.empty()) << folder;
-    if (std::string(folder) == "map") EXPECT_LE(names.size(), 200u) << "only 200 default map pictures load";
+    if (folder == "map") {
+      EXPECT_LE(names.size(), 200u) << "only 200 default map pictures load";
+    }
     for (std::size_t i = 0; i < names.size(); ++i) {
       const fs::path path = kData / folder / names[i];
       EXPECT_EQ(path.stem().string(), std::to_string(10000 + i)) << path;
@@ -89,7 +91,7 @@ TEST(ShippedPictures, MenuAndMapFoldersHoldNumberedPicturesWithoutGaps) {
       PngInfo png = readPngHeader(readBytes(path));
       ASSERT_TRUE(png.ok) << path;
       // Map pictures are square tiles or strips of ten frames.
-      if (std::string(folder) == "map") {
+      if (folder == "map") {
         EXPECT_TRUE(png.width == png.height || png.width == 10 * png.height) << path;
       }
     }
