@@ -1,9 +1,13 @@
 // The image registries without a window: what the loaders put where, the
-// splash pictures they find, the animation step under a controlled clock, and
-// the loading screen's request.
+// animation step and the splash sequence under a controlled clock, and the
+// loading screen's request.
 #include "media/images.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+#include <vector>
 
 #include "core/system.h"
 #include "game/world.h"
@@ -16,72 +20,79 @@
 
 namespace {
 
+using Names = std::vector<std::string>;
+
+const char* const kRefused = "^rERROR: ^wAttempt to set splash texture out of array";
+
 class Images : public ::testing::Test {
  protected:
+  void SetUp() override { tf::resetSplashTiming(); }
   void TearDown() override {
     tf::freeImageTables();
     tf::sysImage.assign(tf::kSystemImageCount, tf::img());
     tf::splash = tf::uiSplash();
+    tf::resetSplashTiming();
     tf::world = tf::gameWorld();
-    tf::gameSys.setColorPick(false);
+    tf::gameSys = saved;
   }
+  // A splash sequence of `count` pictures from menu image `first`, as the menu loader prepares it.
+  void prepareSplash(int count, int first) {
+    tf::splash = tf::uiSplash();
+    tf::splash.setSplash(count);
+    tf::splash.setHideSplash(count == 0);
+    tf::splash.setStartingSplash(first);
+    tf::splash.setResetSplash(true);
+    tf::gameSys.setGameState(tf::kStateSplash);
+  }
+  tf::System saved = tf::gameSys;
+  tftest::ManualClock clock{0};
   tftest::ScopedWorkDir dir;
   tftest::RecordingPlatform platform;
+  tftest::MessageLog messages;
 };
+using Splash = Images;
 
 TEST_F(Images, SystemImagesPreferJpgThenPngAndMissingOnesStayEmpty) {
-  dir.write("uireq/on.jpg", "x");
-  dir.write("uireq/on.png", "x");
-  dir.write("uireq/font.png", "x");
-  tftest::MessageLog messages;
+  for (const char* name : {"uireq/on.jpg", "uireq/on.png", "uireq/font.png"}) dir.write(name, "x");
   tf::loadSysImages();
-  EXPECT_EQ(platform.loaded, (std::vector<std::string>{"uireq/on.jpg", "uireq/font.png"}));
-  EXPECT_EQ(tf::sysImage[tf::kImgOn].GetTex(), 1);
-  EXPECT_EQ(tf::sysImage[tf::kImgFont].GetTex(), 2);
-  EXPECT_EQ(tf::sysImage[tf::kImgFont].GetPointer(), tf::kImgFont);
-  EXPECT_EQ(tf::sysImage[tf::kImgOff].GetTex(), 0);
+  EXPECT_EQ(platform.loaded, (Names{"uireq/on.jpg", "uireq/font.png"}));
+  EXPECT_EQ(tf::systemTexture(tf::kImgOn), 1);
   EXPECT_EQ(tf::systemTexture(tf::kImgFont), 2);
+  EXPECT_EQ(tf::sysImage[tf::kImgFont].GetPointer(), tf::kImgFont);
+  EXPECT_EQ(tf::systemTexture(tf::kImgOff), 0);
   EXPECT_EQ(tf::systemTexture(-1), 0);
   EXPECT_EQ(tf::systemTexture(tf::kSystemImageCount), 0);
-  EXPECT_EQ(messages.lines(), (std::vector<std::string>{"^wReading System Images...",
-                                                        "^wSystem images successfully read and loaded."}));
+  EXPECT_EQ(messages.lines(), (Names{"^wReading System Images...", "^wSystem images successfully read and loaded."}));
 }
 
 TEST_F(Images, MenuImagesComeFromUiThenTheGameThenTheSplashPictures) {
-  dir.write("ui/b.png", "x");
-  dir.write("ui/a.png", "x");
-  dir.write("games/maze/ui/logo.png", "x");
-  dir.write("games/maze/splash0.jpg", "x");
-  dir.write("games/maze/splash1.jpg", "x");
-  dir.write("games/maze/splash3.jpg", "x");  // after a gap: not found
+  for (const char* name : {"ui/b.png", "ui/a.png", "games/maze/ui/logo.png", "games/maze/splash0.jpg",
+                           "games/maze/splash1.jpg", "games/maze/splash3.jpg" /* after a gap: not found */}) {
+    dir.write(name, "x");
+  }
   tf::loadUIImages("maze");
-  EXPECT_EQ(platform.loaded,
-            (std::vector<std::string>{"ui/10000.png", "ui/10001.png", "games/maze/ui/10000.png",
-                                      "games/maze/splash0.jpg", "games/maze/splash1.jpg"}));
-  EXPECT_TRUE(dir.exists("ui/10000.png"));
+  EXPECT_EQ(platform.loaded, (Names{"ui/10000.png", "ui/10001.png", "games/maze/ui/10000.png",
+                                    "games/maze/splash0.jpg", "games/maze/splash1.jpg"}));
   EXPECT_EQ(tf::gameUI.getUIImageCount(), 5);
   ASSERT_EQ(tf::uiImage.size(), 5u);
-  for (int i = 0; i < 5; ++i) {
-    EXPECT_EQ(tf::uiImage[i].GetPointer(), i);
-    EXPECT_EQ(tf::uiImage[i].getFrameCount(), 1);
-    EXPECT_EQ(tf::uiImage[i].getAnimSpeed(), 1000);
-  }
+  for (int i = 0; i < 5; ++i) EXPECT_EQ(tf::uiImage[i].GetPointer(), i);
   EXPECT_EQ(tf::splash.getSplashCount(), 2);
   EXPECT_EQ(tf::splash.getStartingSplash(), 3);
   EXPECT_TRUE(tf::splash.getResetSplash());
   EXPECT_FALSE(tf::splash.getHideSplash());
+
+  // Reloading frees the textures of the table it replaces; the toolkit's
+  // menus take the splash pictures of the working folder.
+  dir.write("splash0.jpg", "x");
+  platform.loaded.clear();
+  tf::loadUIImages("default");
+  EXPECT_EQ(platform.freed, (std::vector<unsigned>{1, 2, 3, 4, 5}));
+  EXPECT_EQ(platform.loaded, (Names{"ui/10000.png", "ui/10001.png", "splash0.jpg"}));
 }
 
-TEST_F(Images, TheToolkitsMenusUseTheSplashPicturesOfTheWorkingFolder) {
-  dir.write("splash0.jpg", "x");
+TEST_F(Images, TheToolkitsMenusOpenedForEditingHaveNoGameFolderNorSplash) {
   dir.write("games/mainui/ui/never.png", "x");
-  tf::loadUIImages("default");
-  EXPECT_EQ(platform.loaded, (std::vector<std::string>{"splash0.jpg"}));
-  EXPECT_EQ(tf::splash.getSplashCount(), 1);
-
-  platform.loaded.clear();
-  tftest::MessageLog messages;
-  tf::loadUIImages("mainui");  // the toolkit's menus opened for editing: no game folder, no splash
+  tf::loadUIImages("mainui");
   EXPECT_TRUE(platform.loaded.empty());
   EXPECT_TRUE(tf::splash.getHideSplash());
   EXPECT_TRUE(messages.contains("No splash images loaded"));
@@ -89,74 +100,40 @@ TEST_F(Images, TheToolkitsMenusUseTheSplashPicturesOfTheWorkingFolder) {
 }
 
 TEST_F(Images, GameImagesReserve200SlotsForTheDefaults) {
-  dir.write("map/grass.png", "x");
-  dir.write("map/rock.png", "x");
-  dir.write("map/water.png", "x");
-  dir.write("games/maze/map/hero.png", "x");
-  dir.write("games/maze/map/wall.png", "x");
+  for (const char* name : {"map/grass.png", "map/rock.png", "map/water.png", "games/maze/map/hero.png",
+                           "games/maze/map/wall.png"}) {
+    dir.write(name, "x");
+  }
   tf::world.setGameName("maze");
-  tftest::MessageLog messages;
   EXPECT_TRUE(tf::loadGameImages());
   ASSERT_EQ(tf::gameImg.size(), 202u);
-  for (int i = 0; i < 3; ++i) EXPECT_EQ(tf::gameImg[i].GetPointer(), i);
-  for (int i = 3; i < 200; ++i) EXPECT_EQ(tf::gameImg[i].GetPointer(), -1) << i;
-  EXPECT_EQ(tf::gameImg[200].GetPointer(), 200);
-  EXPECT_EQ(tf::gameImg[201].GetPointer(), 201);
+  for (int i = 0; i < 202; ++i) EXPECT_EQ(tf::gameImg[i].GetPointer(), i < 3 || i >= 200 ? i : -1) << i;
   EXPECT_EQ(platform.loaded[3], "games/maze/map/10000.png");
   EXPECT_EQ(tf::world.getGameImageCount(), 202);
   EXPECT_TRUE(messages.contains("Images loaded for^y maze"));
 }
 
-TEST_F(Images, ReloadingFreesTheTexturesOfTheTableItReplaces) {
-  dir.write("ui/a.png", "x");
-  tf::loadUIImages("default");
-  tf::loadUIImages("default");
-  EXPECT_EQ(platform.freed, (std::vector<unsigned>{1}));
-}
-
-TEST_F(Images, AnimationsStepWithTheClock) {
-  tftest::ManualClock clock(0);
-  tf::gameImg.assign(2, tf::img());
-  tf::img& runner = tf::gameImg[0];
+TEST_F(Images, EachAnimationStepsAtItsOwnSpeedWithTheClock) {
+  tf::gameImg.assign(1, tf::img());
+  tf::uiImage.assign(2, tf::img());
+  tf::img& runner = tf::gameImg[0];  // frames 0..3, one each 200 ms
   runner.setAnimState(true);
   runner.setFrameCount(3);
   runner.setAnimSpeed(200);
-  tf::img& still = tf::gameImg[1];
-  still.setAnimState(true);
-  still.setFrameCount(0);
-  still.setAnimSpeed(100);
-  tf::uiImage.assign(1, tf::img());
-  tf::uiImage[0].setFrameCount(5);  // not animated
+  tf::img& menu = tf::uiImage[0];
+  menu.setAnimState(true);
+  menu.setFrameCount(9);
+  menu.setAnimSpeed(100);
+  tf::uiImage[1].setFrameCount(5);  // not animated
 
-  std::vector<int> frames;
   for (int t = 0; t <= 1700; t += 50) {
     clock.set(t);
     tf::updateAnimation();
-    frames.push_back(runner.getCurrentFrame());
-    EXPECT_EQ(still.getCurrentFrame(), 0);
-    EXPECT_EQ(tf::uiImage[0].getCurrentFrame(), 0);
+    // A frame changes once more than the speed has passed: at 250, 500, ...
+    EXPECT_EQ(runner.getCurrentFrame(), (t / 250) % 4) << t;
+    EXPECT_EQ(menu.getCurrentFrame(), (t / 150) % 10) << t;
+    EXPECT_EQ(tf::uiImage[1].getCurrentFrame(), 0) << t;
   }
-  // A frame changes once more than 200 ms have passed: at 250, 500, 750, ...
-  std::vector<int> expected;
-  for (int t = 0; t <= 1700; t += 50) expected.push_back((t / 250) % 4);
-  EXPECT_EQ(frames, expected);
-}
-
-TEST_F(Images, EachAnimatedImageStepsAtItsOwnSpeed) {
-  tftest::ManualClock clock(1000);
-  tf::gameImg.assign(1, tf::img());
-  tf::uiImage.assign(1, tf::img());
-  for (tf::img* image : {&tf::gameImg[0], &tf::uiImage[0]}) {
-    image->setAnimState(true);
-    image->setFrameCount(9);
-    image->setAnimSpeed(100);
-  }
-  tf::updateAnimation();
-  tf::uiImage[0].setAnimSpeed(1000);
-  clock.set(1150);
-  tf::updateAnimation();
-  EXPECT_EQ(tf::gameImg[0].getCurrentFrame(), 2);
-  EXPECT_EQ(tf::uiImage[0].getCurrentFrame(), 1);
 }
 
 TEST_F(Images, TheLoadingScreenShowsAFullBarForNothingAndNothingWhilePicking) {
@@ -165,8 +142,92 @@ TEST_F(Images, TheLoadingScreenShowsAFullBarForNothingAndNothingWhilePicking) {
   tf::loadRender("Starting", -2);
   tf::gameSys.setColorPick(true);
   tf::loadRender("Hidden", 0.7f);
-  EXPECT_EQ(platform.calls, (std::vector<std::string>{"loading Loading maps", "loading Starting", "loading Starting"}));
+  EXPECT_EQ(platform.calls, (Names{"loading Loading maps", "loading Starting", "loading Starting"}));
   EXPECT_EQ(platform.loadingPercents, (std::vector<float>{0.5f, 1.0f, 1.0f}));
+}
+
+TEST_F(Splash, EachPictureFadesInHoldsAndFadesOutThenTheMenusCome) {
+  prepareSplash(2, 5);
+  struct Shown {
+    int time;
+    tf::SplashFrame frame;
+    float brightness;  // after the frame
+  };
+  std::vector<Shown> shown;
+  for (int n = 0; tf::gameSys.getGameState() == tf::kStateSplash && n < 3600; ++n) {
+    clock.set(5000 + n * 1000 / 60);
+    tf::SplashFrame frame = tf::advanceSplash();
+    shown.push_back({clock.now(), frame, tf::splash.getSplashAlpha()});
+  }
+  EXPECT_EQ(tf::gameSys.getGameState(), tf::kStateMenus);
+  std::size_t second = 0;
+  while (second < shown.size() && shown[second].frame.image == 5) ++second;
+  ASSERT_LT(second, shown.size());
+  for (std::size_t k = 0; k < shown.size(); ++k) {
+    EXPECT_EQ(shown[k].frame.image, k < second ? 5 : 6);
+    // A frame shows the brightness the frame before left, never below 0.
+    EXPECT_FLOAT_EQ(shown[k].frame.alpha, k == 0 ? 0 : std::max(shown[k - 1].brightness, 0.0f)) << k;
+  }
+
+  for (std::size_t begin : {std::size_t(0), second}) {
+    const int start = shown[begin == 0 ? 0 : begin - 1].time;
+    const std::size_t end = begin == 0 ? second : shown.size();
+    float previous = 0, peak = 0;  // every picture starts from black
+    for (std::size_t k = begin; k < end; ++k) {
+      const int elapsed = shown[k].time - start;
+      const float step = elapsed < 3000 ? 0.028f : elapsed <= 4000 ? 0 : -0.028f;
+      EXPECT_NEAR(shown[k].brightness - previous, step, 1e-4) << elapsed;
+      peak = std::max(peak, shown[k].brightness);
+      previous = shown[k].brightness;
+    }
+    EXPECT_GT(peak, 1.0f);  // not capped: drawn as full brightness
+    EXPECT_GT(shown[end - 1].time - start, 7000);
+    EXPECT_LT(shown[end - 1].time - start, 7200);
+    EXPECT_LT(shown[end - 1].brightness, 0.01f);
+  }
+  EXPECT_EQ(tf::gameSys.getStartingSystemTime(), shown.back().time);
+}
+
+TEST_F(Splash, AHiddenOrEmptySequenceGoesStraightToTheMenus) {
+  for (int count : {2, 0}) {
+    prepareSplash(count, 3);
+    tf::splash.setHideSplash(true);
+    tf::gameUI.setCurrentTT(37, 2, 100);
+    EXPECT_FALSE(tf::advanceSplash().draw);
+    EXPECT_EQ(tf::gameSys.getGameState(), tf::kStateMenus);
+    EXPECT_FALSE(tf::splash.getHideSplash());
+    int code = 0, index = 0, time = 0;
+    tf::gameUI.getCurrentTT(code, index, time);
+    EXPECT_TRUE(code == -1 && index == -1) << "every frame clears the tooltip";
+  }
+  tf::gameSys.setGameState(tf::kStateSplash);
+  EXPECT_FALSE(tf::advanceSplash().draw);
+  // Only the reset of the empty sequence asked for a picture it does not have.
+  int errors = 0;
+  for (const std::string& line : messages.lines()) errors += line == kRefused;
+  EXPECT_EQ(errors, 1);
+}
+
+TEST_F(Splash, AResetRestartsFromTheFirstPictureInTheDark) {
+  prepareSplash(3, 10);
+  for (int n = 0; n < 100; ++n) {
+    clock.set(n * 16);
+    tf::advanceSplash();
+  }
+  tf::splash.setCurrentSplash(2);
+  tf::splash.setResetSplash(true);
+  clock.set(20000);
+  tf::SplashFrame frame = tf::advanceSplash();
+  EXPECT_EQ(frame.image, 10);
+  EXPECT_EQ(frame.alpha, 0);
+  EXPECT_NEAR(tf::splash.getSplashAlpha(), 0.028f, 1e-6);
+  EXPECT_FALSE(tf::splash.getResetSplash());
+
+  tftest::MessageLog refusals;  // pictures beyond the sequence are refused
+  tf::splash.setCurrentSplash(3);
+  tf::splash.setCurrentSplash(-1);
+  EXPECT_EQ(tf::splash.getCurrentSplash(), 0);
+  EXPECT_EQ(refusals.lines(), (Names{kRefused, kRefused}));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <utility>
+#include <vector>
 
 #include "core/platform.h"
 #include "core/system.h"
@@ -16,15 +18,11 @@ namespace {
 
 const Rgb kBackground{0, 0, 0};
 
-Rgb glyphColor(char c) {
+Rgb glyphColor(char c, float r = 1, float g = 1, float b = 1) {
   int column, row;
   tf::fontCell(c, column, row);
-  return tftest::fontCellColor(column, row);
-}
-
-Rgb tinted(const Rgb& c, float r, float g, float b) {
-  return Rgb{static_cast<int>(std::lround(c.r * r)), static_cast<int>(std::lround(c.g * g)),
-             static_cast<int>(std::lround(c.b * b))};
+  const Rgb cell = tftest::fontCellColor(column, row);
+  return Rgb{int(std::lround(cell.r * r)), int(std::lround(cell.g * g)), int(std::lround(cell.b * b))};
 }
 
 class Text : public tftest::GlTest {
@@ -33,130 +31,71 @@ class Text : public tftest::GlTest {
     GlTest::SetUp();
     useTestSystemImages();
   }
+  // The colours expected at points (x, y).
+  void expectPixels(const std::vector<std::pair<std::pair<int, int>, Rgb>>& seen) {
+    for (const auto& [at, colour] : seen) EXPECT_EQ(pixel(at.first, at.second), colour) << at.first << "," << at.second;
+  }
+  void expectWhiteAfterwards() {
+    float color[4];
+    glGetFloatv(GL_CURRENT_COLOR, color);
+    EXPECT_EQ(color[0] + color[1] + color[2] + color[3], 4.0f);
+  }
 };
 
-TEST_F(Text, GlyphsAreCentredOnThePenAndEightByThirteenPointSix) {
-  tf::displayTextString(100, 50, "AB");
-  EXPECT_EQ(pixel(100, 50), glyphColor('A'));
-  EXPECT_EQ(pixel(109, 50), glyphColor('B'));
-  // A covers x 96 to 104 and y 43.2 to 56.8.
-  EXPECT_EQ(pixel(96, 50), glyphColor('A'));
-  EXPECT_EQ(pixel(103, 50), glyphColor('A'));
-  EXPECT_EQ(pixel(95, 50), kBackground);
-  EXPECT_EQ(pixel(104, 50), kBackground);  // the gap between glyphs
-  EXPECT_EQ(pixel(105, 50), glyphColor('B'));
-  EXPECT_EQ(pixel(100, 43), glyphColor('A'));
-  EXPECT_EQ(pixel(100, 56), glyphColor('A'));
-  EXPECT_EQ(pixel(100, 42), kBackground);
-  EXPECT_EQ(pixel(100, 57), kBackground);
-}
-
-TEST_F(Text, EveryGlyphComesFromItsOwnCell) {
+TEST_F(Text, GlyphsComeFromTheirCellsCentredOnThePenAndSizedByTheCodes) {
+  const Rgb a = glyphColor('A'), b = glyphColor('B'), none = kBackground;
+  // A at size 4: half width 8 and half height 13.6; then B at size 1 (4 and 6.8), 17 to the right.
+  tf::displayTextString(100, 100, "^4A^1B");
+  expectPixels({{{91, 100}, none}, {{92, 100}, a}, {{107, 100}, a}, {{108, 100}, none}, {{100, 85}, none},
+                {{100, 87}, a}, {{100, 112}, a}, {{100, 114}, none}, {{112, 100}, none}, {{113, 100}, b},
+                {{120, 100}, b}, {{121, 100}, none}, {{117, 92}, none}, {{117, 94}, b}});
   const std::string text = "Jz9>~;x";
   tf::displayTextString(200, 300, text);
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    EXPECT_EQ(pixel(200 + 9 * static_cast<int>(i), 300), glyphColor(text[i])) << text[i];
-  }
+  for (std::size_t i = 0; i < text.size(); ++i) EXPECT_EQ(pixel(200 + 9 * int(i), 300), glyphColor(text[i])) << text[i];
 }
 
-TEST_F(Text, SizeCodesChangeWidthHeightAndAdvance) {
-  tf::displayTextString(100, 100, "^4A^1B");
-  // A: half width 8, half height 13.6; B: centred 17 to the right, half width 4.
-  EXPECT_EQ(pixel(92, 100), glyphColor('A'));
-  EXPECT_EQ(pixel(107, 100), glyphColor('A'));
-  EXPECT_EQ(pixel(91, 100), kBackground);
-  EXPECT_EQ(pixel(108, 100), kBackground);
-  EXPECT_EQ(pixel(100, 87), glyphColor('A'));
-  EXPECT_EQ(pixel(100, 112), glyphColor('A'));  // (the cell's last texel blends with the next)
-  EXPECT_EQ(pixel(100, 85), kBackground);
-  EXPECT_EQ(pixel(100, 114), kBackground);
-  EXPECT_EQ(pixel(112, 100), kBackground);
-  EXPECT_EQ(pixel(113, 100), glyphColor('B'));
-  EXPECT_EQ(pixel(120, 100), glyphColor('B'));
-  EXPECT_EQ(pixel(121, 100), kBackground);
-  EXPECT_EQ(pixel(117, 94), glyphColor('B'));
-  EXPECT_EQ(pixel(117, 92), kBackground);
-}
-
-TEST_F(Text, ColourCodesTintTheGlyphsAfterThem) {
-  clearFrame(Rgb{50, 50, 50});
+TEST_F(Text, ColourCodesTintTheGlyphsAfterThemAndCaretsAreNeverShown) {
+  const Rgb grey{50, 60, 70};
+  clearFrame(grey);
   tf::displayTextString(100, 200, "^rRed^wWhite^kK^yY");
-  EXPECT_TRUE(tftest::near(pixel(100, 200), tinted(glyphColor('R'), 0.9f, 0, 0), 1)) << pixel(100, 200);
-  EXPECT_TRUE(tftest::near(pixel(118, 200), tinted(glyphColor('d'), 0.9f, 0, 0), 1));
-  EXPECT_EQ(pixel(127, 200), glyphColor('W'));
-  EXPECT_EQ(pixel(163, 200), glyphColor('e'));
-  EXPECT_EQ(pixel(172, 200), (Rgb{0, 0, 0}));
-  EXPECT_EQ(pixel(181, 200), tinted(glyphColor('Y'), 1, 1, 0));
-  // The colour does not carry over to the next string.
-  tf::displayTextString(100, 300, "W");
-  EXPECT_EQ(pixel(100, 300), glyphColor('W'));
-}
+  EXPECT_TRUE(tftest::near(pixel(100, 200), glyphColor('R', 0.9f, 0, 0), 1)) << pixel(100, 200);
+  expectPixels({{{127, 200}, glyphColor('W')}, {{172, 200}, Rgb{0, 0, 0}}, {{181, 200}, glyphColor('Y', 1, 1, 0)}});
+  expectWhiteAfterwards();
+  // The colour does not carry over to the next string; a trailing caret shows nothing.
+  tf::displayTextString(100, 300, "W^");
+  expectPixels({{{100, 300}, glyphColor('W')}, {{109, 300}, grey}});
 
-TEST_F(Text, SpacesAndUnknownCharactersTakeRoomAndShowWhatLiesBeneath) {
-  clearFrame(Rgb{50, 60, 70});
-  tf::displayTextString(100, 100, "A B\xC3\xA9" "C");
-  EXPECT_EQ(pixel(100, 100), glyphColor('A'));
-  EXPECT_EQ(pixel(109, 100), (Rgb{50, 60, 70}));
-  EXPECT_EQ(pixel(118, 100), glyphColor('B'));
-  EXPECT_EQ(pixel(127, 100), (Rgb{50, 60, 70}));
-  EXPECT_EQ(pixel(136, 100), (Rgb{50, 60, 70}));
-  EXPECT_EQ(pixel(145, 100), glyphColor('C'));
-}
-
-TEST_F(Text, CaretsAreNeverShown) {
-  tf::displayTextString(100, 100, "x^");
-  tf::displayTextString(100, 200, "^^");
-  EXPECT_EQ(pixel(100, 100), glyphColor('x'));
-  EXPECT_EQ(pixel(109, 100), kBackground);
-  EXPECT_EQ(pixel(100, 200), kBackground);
+  EXPECT_TRUE(tf::setColor('b'));
   float color[4];
   glGetFloatv(GL_CURRENT_COLOR, color);
-  EXPECT_EQ(color[0] + color[1] + color[2] + color[3], 4.0f);
+  EXPECT_FLOAT_EQ(color[0] + color[1], 0);
+  EXPECT_FLOAT_EQ(color[2], 0.9f);
+  EXPECT_FALSE(tf::setColor('Q'));
+  expectWhiteAfterwards();
 }
 
-TEST_F(Text, NothingIsDrawnDuringAPickPass) {
-  tf::gameSys.setColorPick(true);
-  tf::displayTextString(100, 100, "AB");
-  tf::displayTextStringIngame(0, 0, "AB");
-  EXPECT_EQ(pixel(100, 100), kBackground);
-  EXPECT_EQ(pixel(400, 300), kBackground);
-}
-
-TEST_F(Text, WorldTextLiesOnTheTilePlaneUnderTheCamera) {
+TEST_F(Text, WorldTextLiesOnTheTilePlaneAndNothingIsDrawnInAPickPass) {
   // 0.016 world units per half glyph: about 5.4 pixels from the camera's height.
   const double scale = 300.0 / (2.15 * std::tan(22.5 * M_PI / 180.0));
+  auto px = [scale](double units) { return static_cast<int>(std::lround(units * scale)); };
+  const Rgb a = glyphColor('A'), b = glyphColor('B'), none = kBackground;
   tf::platform().drawWorldText(0, 0, "AB");
-  EXPECT_EQ(pixel(400, 300), glyphColor('A'));
-  const int bx = static_cast<int>(std::lround(400 + 0.032 * scale));
-  EXPECT_EQ(pixel(bx, 300), glyphColor('B'));
-  const int halfWidth = static_cast<int>(0.016 * scale);
-  const int halfHeight = static_cast<int>(0.016 * 1.7 * scale);
-  EXPECT_EQ(pixel(400 - halfWidth + 1, 300), glyphColor('A'));
-  EXPECT_EQ(pixel(400 - halfWidth - 2, 300), kBackground);
-  EXPECT_EQ(pixel(400, 300 - halfHeight + 1), glyphColor('A'));
-  EXPECT_EQ(pixel(400, 300 + halfHeight - 1), glyphColor('A'));
-  EXPECT_EQ(pixel(400, 300 - halfHeight - 2), kBackground);
-  EXPECT_EQ(pixel(400, 300 + halfHeight + 2), kBackground);
-
+  const int w = static_cast<int>(0.016 * scale), h = static_cast<int>(0.016 * 1.7 * scale);
+  expectPixels({{{400 - w - 2, 300}, none}, {{400 - w + 1, 300}, a}, {{400 + px(0.032), 300}, b},
+                {{400, 300 - h - 2}, none}, {{400, 300 - h + 1}, a}, {{400, 300 + h - 1}, a},
+                {{400, 300 + h + 2}, none}});
   // Size codes use the world sizes; glyphs touch.
   clearFrame();
   tf::displayTextStringIngame(-0.2f, 0.1f, "^4A^1B");
-  const int ax = static_cast<int>(std::lround(400 - 0.2 * scale));
-  const int ay = static_cast<int>(std::lround(300 - 0.1 * scale));
-  EXPECT_EQ(pixel(ax, ay), glyphColor('A'));
-  EXPECT_EQ(pixel(static_cast<int>(std::lround(ax + 0.028 * scale - 2)), ay), glyphColor('A'));
-  EXPECT_EQ(pixel(static_cast<int>(std::lround(ax + (0.028 + 0.016) * scale)), ay), glyphColor('B'));
-}
+  const int x = 400 - px(0.2), y = 300 - px(0.1);
+  expectPixels({{{x, y}, a}, {{x + px(0.028) - 2, y}, a}, {{x + px(0.028 + 0.016), y}, b}});
 
-TEST_F(Text, SetColorSetsTheCodesColourOrWhite) {
-  float color[4];
-  EXPECT_TRUE(tf::setColor('b'));
-  glGetFloatv(GL_CURRENT_COLOR, color);
-  EXPECT_FLOAT_EQ(color[0], 0);
-  EXPECT_FLOAT_EQ(color[2], 0.9f);
-  EXPECT_FALSE(tf::setColor('Q'));
-  glGetFloatv(GL_CURRENT_COLOR, color);
-  EXPECT_EQ(color[0] + color[1] + color[2] + color[3], 4.0f);
+  clearFrame();
+  tf::gameSys.setColorPick(true);
+  tf::displayTextString(100, 100, "AB");
+  tf::displayTextStringIngame(0, 0, "AB");
+  EXPECT_EQ(pixel(100, 100), none);
+  EXPECT_EQ(pixel(400, 300), none);
 }
 
 }  // namespace
