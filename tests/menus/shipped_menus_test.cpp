@@ -17,6 +17,7 @@
 #include "media/images.h"
 #include "media/text.h"
 #include "menu_files.h"
+#include "menu_screen.h"
 #include "menus/button_actions.h"
 #include "menus/dialog.h"
 #include "menus/help.h"
@@ -28,32 +29,6 @@
 namespace {
 
 const std::string kShipped = std::string(TF_SOURCE_DIR) + "/data/system/";
-
-struct Box {
-  float left, top, right, bottom;
-  std::string what;
-};
-
-bool overlap(const Box& a, const Box& b) {
-  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-// The height of a text's tallest glyph, from its centre line.
-float textHalfHeight(const std::string& text) {
-  tf::GlyphWalk walk(text, tf::TextSpace::Overlay);
-  float half = 0;
-  for (tf::Glyph glyph; walk.next(glyph);) half = std::max(half, glyph.halfHeight);
-  return half;
-}
-
-// Where a text starting at (x, y) lies: its first glyph is centred on x.
-Box textBox(float x, float y, const std::string& text, const std::string& what) {
-  tf::GlyphWalk walk(text, tf::TextSpace::Overlay);
-  tf::Glyph first;
-  const float lead = walk.next(first) ? first.size : 0;
-  const float half = textHalfHeight(text);
-  return {x - lead, y - half, x - lead + tf::getDisplayTextSize(text), y + half, what};
-}
 
 struct Button {
   int menu, index, tex, func, func2;
@@ -97,33 +72,6 @@ class ShippedFiles : public tftest::MenuFiles {
       if (b.func == func && b.func2 == func2) return true;
     }
     return false;
-  }
-
-  // Every element of menu m as the screen shows it.
-  std::vector<Box> elementsOf(int m) const {
-    std::vector<Box> boxes;
-    for (int b = 0; b < tf::gameUI.menuGetButtonCount(m); ++b) {
-      float x, y, w, h;
-      int tex, func, func2;
-      tf::gameUI.uiGetButton(x, y, w, h, tex, func, func2, m, b);
-      // Hovered, a button grows by a tenth: it must not touch its neighbours then either.
-      boxes.push_back({x - 1.1f * w, y - 1.1f * h, x + 1.1f * w, y + 1.1f * h, "button " + std::to_string(b)});
-    }
-    for (int t = 0; t < tf::gameUI.menuGetTextboxCount(m); ++t) {
-      float x, y, w, h;
-      int text;
-      tf::gameUI.uiGetTextbox(x, y, w, h, text, m, t);
-      tf::WholeRect f = tf::textboxField(x, y, w, h, true);
-      boxes.push_back({float(f.x - f.w), float(f.y - f.h), float(f.x + f.w), float(f.y + f.h),
-                       "textbox " + std::to_string(t)});
-    }
-    for (int l = 0; l < tf::gameUI.menuGetTextlineCount(m); ++l) {
-      float x, y, r, g, b;
-      std::string text;
-      tf::gameUI.uiGetText(x, y, r, g, b, text, m, l);
-      boxes.push_back(textBox(x, y, text, "text line " + std::to_string(l)));
-    }
-    return boxes;
   }
 
   void expectMenuSet(const std::string& name, const std::string& file) {
@@ -174,20 +122,6 @@ class ShippedFiles : public tftest::MenuFiles {
     }
   }
 
-  void expectCleanLayout() const {
-    for (int m = 0; m < tf::gameUI.getMenuCount(); ++m) {
-      const std::vector<Box> boxes = elementsOf(m);
-      for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const Box& a = boxes[i];
-        EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= 800 && a.bottom <= 600)
-            << "menu " << m << " " << a.what << " leaves the screen";
-        for (std::size_t j = i + 1; j < boxes.size(); ++j) {
-          EXPECT_FALSE(overlap(a, boxes[j])) << "menu " << m << ": " << a.what << " and " << boxes[j].what;
-        }
-      }
-    }
-  }
-
   tf::help savedHelp;
   std::string savedName;
 };
@@ -195,7 +129,7 @@ class ShippedFiles : public tftest::MenuFiles {
 TEST_F(ShippedFiles, TheToolkitsMenusLoadCleanlyAndSaveUnchanged) {
   expectMenuSet("mainui", "system/ui.cfg");
   EXPECT_EQ(tf::gameUI.getMenuCount(), 7);
-  expectCleanLayout();
+  tftest::expectCleanMenuLayout();
 
   // Play a game through the browser, create one, edit one.
   EXPECT_TRUE(offers(tf::kFuncBrowse, 0));
@@ -222,7 +156,7 @@ TEST_F(ShippedFiles, TheToolkitsMenusLoadCleanlyAndSaveUnchanged) {
 
 TEST_F(ShippedFiles, TheInGameMenusLoadCleanlyAndSaveUnchanged) {
   expectMenuSet("ingameui", "system/ingameui.cfg");
-  expectCleanLayout();
+  tftest::expectCleanMenuLayout();
   EXPECT_EQ(tf::gameUI.getIngameMenu(), 1);
   for (int func : {tf::kFuncStartGame, tf::kFuncResume, tf::kFuncGameMainMenu, tf::kFuncSoundOn,
                    tf::kFuncSoundOff, tf::kFuncVolumeUp, tf::kFuncVolumeDown, tf::kFuncQuit, tf::kFuncLeaveGame}) {
@@ -250,7 +184,7 @@ TEST_F(ShippedFiles, TheDialogsAskWithButtonsThatWork) {
     EXPECT_EQ(tf::dialogButtonAction(d.dialog, 1).func, tf::kFuncCloseDialog);
     EXPECT_GE(layout.lines.size(), 3u);
     for (std::size_t i = 0; i < layout.lines.size(); ++i) {
-      const Box text = textBox(layout.textX, layout.firstLineY + layout.lineSpacing * i, layout.lines[i], "");
+      const tftest::ScreenBox text = tftest::textBox(layout.textX, layout.firstLineY + layout.lineSpacing * i, layout.lines[i], "");
       // Within the dialog's picture (half size 220 x 150) and above its buttons.
       EXPECT_LE(text.right, 400 + 220 - 10) << layout.lines[i];
       EXPECT_LT(text.bottom, 370 - 43 * 1.1f) << layout.lines[i];
