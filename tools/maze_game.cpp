@@ -70,16 +70,16 @@ const Grid kCrypt({
     "#############",
 });
 
-// Tiles, objects and sizes.
+// A wall fills its tile, below everything else. Every other object stands on
+// layer 1, where the touch conditions between it and the player work.
 Thing wall(int image) { return {"Wall", 0, 0, 0.15f, image, 0, true, 0.15f}; }
-Thing player(const Grid& grid) {
-  const Grid::Cell at = grid.only('P');
-  return {"Player", tileX(at), tileY(at), 0.12f, kPlayerImage, 1, true, 0.09f};
-}
 Thing at(const Grid& grid, char c, const std::string& name, float half, int image, bool solid, float box) {
   const Grid::Cell cell = grid.only(c);
   return {name, tileX(cell), tileY(cell), half, image, 1, solid, box};
 }
+// The player's collision box is smaller than its picture, so that it turns
+// into a side passage without having to stand exactly in its middle.
+Thing player(const Grid& grid) { return at(grid, 'P', "Player", 0.12f, kPlayerImage, true, 0.09f); }
 
 // The arrow keys move `who`; space shows the map's hint again and enter puts
 // any message away. The coins gathered float above the player's head.
@@ -105,7 +105,8 @@ void mapRules(GameBuilder& game, int m, int who, int intro) {
   game.global(m, rule(WhenLose).then(EndGame));
 }
 
-// Touching `who` ends the game: the music stops, a sound and a message.
+// Touching `who` loses the game: every sound stops, the caught sound plays
+// and a message says what happened.
 void deadly(GameBuilder& game, int m, int self, int who, int message) {
   game.local(m, self, rule(WhenObject, self).is(Touching, who).then(StopAllSounds));
   game.local(m, self, rule(WhenObject, self).is(Touching, who).then(PlaySound, kSoundCaught));
@@ -195,7 +196,7 @@ void phrases(GameBuilder& game) {
   game.phrase(kGardenGateOpen, "All 5 coins! The garden gate swings open, on the east side.");
   game.phrase(kGateLocked, "Locked: find all 5 coins");
   game.phrase(kCaughtByBat, "The bat caught you! Press a key for the menu.");
-  game.phrase(kGardenHint, "Coins lie in the four corners and by the south wall.");
+  game.phrase(kGardenHint, "Coins: two in the north corners, one each by the west, east and south walls.");
   game.phrase(kCryptIntro, "The crypt! Pull the lever to open the way to the flag.");
   game.phrase(kCryptHint, "The lever is in the north-west corner. Mind the spikes.");
   game.phrase(kCryptGateOpen, "Clunk! Somewhere a gate has opened.");
@@ -226,8 +227,9 @@ void help() {
                "",
                "The number above your head counts your coins."}},
              {"The garden",
-              {"Five gold coins lie in the maze: four in the",
-               "corners and one by the south wall.",
+              {"Five gold coins lie in the maze: two in its north",
+               "corners, and one each by the west, east and south",
+               "walls.",
                "",
                "The gate on the east side stays locked until you",
                "hold all five. Then walk into it: it leads down",
@@ -243,9 +245,9 @@ void help() {
                "Pull the ^ylever^w in the north-west corner by",
                "walking onto it, and the gate opens.",
                "",
-               "A ^yslime^w crawls after you. It cannot pass the",
-               "pillars, so put one between you and it.",
-               "Do not step on the ^yspikes^w.",
+               "A ^yslime^w crawls after you, slower than you walk:",
+               "lead it round the room and slip past it. Walls stop",
+               "it, spikes do not. Do not step on the ^yspikes^w.",
                "",
                "Touch the flag to win."}},
              {"How it is made",

@@ -23,6 +23,7 @@
 #include "logic/evaluation.h"
 #include "logic/vocabulary.h"
 #include "manual_clock.h"
+#include "media/folder_numbering.h"
 #include "media/images.h"
 #include "media/sound.h"
 #include "media/splash.h"
@@ -62,7 +63,6 @@ class SampleGame : public ::testing::Test {
     tf::freeGameSounds(static_cast<int>(tf::gameSounds.size()));
     tf::freeSystemSounds();
     tftest::resetLifecycleGlobals();
-    tf::setAudioDevice(nullptr);
   }
 
   // Loads games/<name> as the program does; false (with a failure) when it
@@ -82,7 +82,7 @@ class SampleGame : public ::testing::Test {
     return tf::world.getGameLoaded() && !messages.contains("ERROR");
   }
 
-  // Start on the game's first menu.
+  // Play from the beginning, as the Start button does.
   void start() {
     tf::world.enterGame();
     ASSERT_EQ(tf::gameSys.getGameState(), tf::kStatePlay);
@@ -99,7 +99,7 @@ class SampleGame : public ::testing::Test {
     return count;
   }
 
-  // The texts drawn above objects in the last frame.
+  // The texts drawn above objects in one more frame.
   std::vector<std::string> lastFrameTexts() {
     platform.worldTexts.clear();
     player.frame();
@@ -369,12 +369,23 @@ TEST_F(CoinMaze, TheSlimeCrawlsToAPlayerWhoWaitsByTheLever) {
   EXPECT_TRUE(backOnTheFirstMenu());
 }
 
+TEST_F(CoinMaze, HoldingTwoArrowsSlipsRoundTheFirstOpenCorner) {
+  // East from the start the hedge above is closed up to column 9.
+  player.pressArrow(kKeyRight);
+  player.pressArrow(kKeyUp);
+  player.frames(4 * 18);
+  player.releaseArrow(kKeyUp);
+  player.releaseArrow(kKeyRight);
+  EXPECT_NEAR(position(hero(), false), 9 * tf::kTileSize, 0.07f) << whereIs(hero());
+  EXPECT_GT(position(hero(), true), 6 * tf::kTileSize) << whereIs(hero());
+}
+
 TEST_F(CoinMaze, SpaceShowsTheHintAndEnterPutsItAway) {
   player.frames(2);
   ASSERT_TRUE(play({tap(tf::kKeyEnter)}));
   EXPECT_EQ(shownPhrase(), "");
   ASSERT_TRUE(play({tap(tf::kKeySpace)}));
-  EXPECT_EQ(shownPhrase(), "Coins lie in the four corners and by the south wall.");
+  EXPECT_EQ(shownPhrase(), "Coins: two in the north corners, one each by the west, east and south walls.");
   ASSERT_TRUE(play({tap(tf::kKeyEnter)}));
   EXPECT_EQ(shownPhrase(), "");
 }
@@ -613,6 +624,11 @@ TEST_P(BothGames, EverySentenceUsesOfferedWordsAndOperandsThatExist) {
     }
   }
   EXPECT_GE(sentences, 40);
+  // A phrase shows centred in a box 20 units wider on each side: it stays on the screen.
+  for (int i = 0; i < 1024; ++i) {
+    const std::string phrase = tf::world.getPhrase(i);
+    if (!phrase.empty()) EXPECT_LE(tf::getDisplayTextSize(phrase) + 40, 800) << phrase;
+  }
 }
 
 TEST_P(BothGames, TheMenusOfferStartHelpQuitAndAPauseMenuAndFitTheScreen) {
@@ -639,7 +655,8 @@ TEST_P(BothGames, TheMenusOfferStartHelpQuitAndAPauseMenuAndFitTheScreen) {
   EXPECT_TRUE(offers(first, tf::kFuncHelp, 0));
   EXPECT_TRUE(offers(first, tf::kFuncLeaveGame, 0));
   // The title picture is the game's own, after the toolkit's pictures.
-  EXPECT_EQ(tf::gameUI.getMenuBackgroundTex(first), 26);
+  const int toolkitPictures = static_cast<int>(tf::numberFolder("ui").size());
+  EXPECT_EQ(tf::gameUI.getMenuBackgroundTex(first), toolkitPictures);
   const int pause = tf::gameUI.getIngameMenu();
   EXPECT_NE(pause, first);
   EXPECT_TRUE(offers(pause, tf::kFuncResume, 0));
@@ -651,7 +668,7 @@ TEST_P(BothGames, TheMenusOfferStartHelpQuitAndAPauseMenuAndFitTheScreen) {
   tftest::expectCleanMenuLayout();
   // The splash picture comes after the game's own menu picture.
   EXPECT_EQ(tf::splash.getSplashCount(), 1);
-  EXPECT_EQ(tf::splash.getStartingSplash(), 27);
+  EXPECT_EQ(tf::splash.getStartingSplash(), toolkitPictures + 1);
 }
 
 TEST_P(BothGames, TheHelpIsTheGamesOwnAndFitsItsWindow) {
