@@ -81,8 +81,8 @@ Thing at(const Grid& grid, char c, const std::string& name, float half, int imag
 // into a side passage without having to stand exactly in its middle.
 Thing player(const Grid& grid) { return at(grid, 'P', "Player", 0.12f, kPlayerImage, true, 0.09f); }
 
-// The arrow keys move `who`; space shows the map's hint again and enter puts
-// any message away. The coins gathered float above the player's head.
+// The arrow keys move `who`; space shows the map's hint again, enter puts any
+// message away and Q gives up. The coins gathered float above the player's head.
 void playerControls(GameBuilder& game, int m, int who, int hint) {
   game.local(m, who, rule(UpPressed).then(MoveObjectUp, who));
   game.local(m, who, rule(DownPressed).then(MoveObjectDown, who));
@@ -90,6 +90,8 @@ void playerControls(GameBuilder& game, int m, int who, int hint) {
   game.local(m, who, rule(RightPressed).then(MoveObjectRight, who));
   game.local(m, who, rule(SpacebarPressed).then(DisplayPhrase, hint));
   game.local(m, who, rule(EnterPressed).then(RemovePhrase));
+  game.local(m, who, rule(KeyPressed, kGiveUpLetter).then(RemovePhrase));
+  game.local(m, who, rule(KeyPressed, kGiveUpLetter).then(EndGame));
   game.local(m, who, rule(RepeatedlyDo).then(DisplayGlobalScore, kCoins));
 }
 
@@ -207,8 +209,8 @@ void phrases(GameBuilder& game) {
 void menus() {
   MenuBuilder menu;
   menu.titleMenu(firstOwnMenuPicture(), "Gather the coins, open the gates, reach the flag.",
-                 "^yArrow keys^w move    ^ySpace^w hint    ^yEnter^w close a message    ^yEscape^w pause");
-  menu.pauseMenu("^yArrow keys^w move    ^ySpace^w hint    ^yEnter^w close a message");
+                 "^yArrows^w move   ^ySpace^w hint   ^yEnter^w close a message   ^yQ^w give up   ^yEscape^w pause");
+  menu.pauseMenu("^yArrows^w move   ^ySpace^w hint   ^yEnter^w close a message   ^yQ^w give up");
   menu.save();
 }
 
@@ -224,6 +226,7 @@ void help() {
                "^yEnter^w - put a message away (any arrow key does",
                "  too, once the message has been up a moment).",
                "^yEscape^w - pause: resume, or back to the menu.",
+               "^yQ^w - give up: straight back to the menu.",
                "",
                "The number above your head counts your coins."}},
              {"The garden",

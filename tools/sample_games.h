@@ -45,6 +45,9 @@ enum DefaultImage : int {
   kWaterStrip = 30,
   kCoinStrip = 31,
 };
+// Q, among the letter keys (0 = A), gives up a game in both.
+constexpr int kGiveUpLetter = 'q' - 'a';
+
 // The animation strips hold frames 0 to 9.
 constexpr int kStripLastFrame = 9;
 

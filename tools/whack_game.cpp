@@ -151,6 +151,8 @@ void makeField(GameBuilder& game) {
   game.global(m, rule(DoOnce).then(PlayLoopSound, kSoundMusic));
   game.global(m, rule(RightClick).then(DisplayPhrase, kRules));
   game.global(m, rule(LeftClick).then(PlaySound, kSoundSwish));
+  game.global(m, rule(KeyPressed, kGiveUpLetter).then(RemovePhrase));
+  game.global(m, rule(KeyPressed, kGiveUpLetter).then(EndGame));
   for (int opener : {WhenWin, WhenLose}) {
     game.global(m, rule(opener).then(DisallowInput));
     game.global(m, rule(opener).then(StopSound, kSoundMusic));
@@ -179,8 +181,8 @@ void menus() {
   MenuBuilder menu;
   menu.titleMenu(firstOwnMenuPicture(),
                  std::to_string(kPointsToWin) + " points in " + std::to_string(kSeconds) + " seconds: whack the slimes!",
-                 "^yLeft click^w whack    ^yRight click^w the rules    ^yEscape^w pause");
-  menu.pauseMenu("^yLeft click^w whack    ^yRight click^w the rules");
+                 "^yLeft click^w whack   ^yRight click^w the rules   ^yQ^w give up   ^yEscape^w pause");
+  menu.pauseMenu("^yLeft click^w whack   ^yRight click^w the rules   ^yQ^w give up");
   menu.save();
 }
 
@@ -196,6 +198,7 @@ void help() {
                "^yLeft click^w - whack.",
                "^yRight click^w - show the rules again.",
                "^yEscape^w - pause: resume, or back to the menu.",
+               "^yQ^w - give up: straight back to the menu.",
                "",
                "A click anywhere puts a message away."}},
              {"Gems and bats",

@@ -54,6 +54,8 @@ constexpr int kMazeWinPicture = tf::kFirstOwnGameImage;
 constexpr int kWhacks = 0;
 constexpr int kWhackWinPicture = tf::kFirstOwnGameImage + 1;
 constexpr int kWhackTimeUpPicture = tf::kFirstOwnGameImage + 2;
+// Both games give up on Q.
+constexpr int kLetterQ = 'q' - 'a';
 
 // A shipped game loaded from a copy of the data tree and entered, as a click
 // on Start does.
@@ -380,6 +382,17 @@ TEST_F(CoinMaze, HoldingTwoArrowsSlipsRoundTheFirstOpenCorner) {
   EXPECT_GT(position(hero(), true), 6 * tf::kTileSize) << whereIs(hero());
 }
 
+TEST_F(CoinMaze, QGivesUpEvenWithAMessageOnDisplay) {
+  player.frames(2);
+  ASSERT_NE(shownPhrase(), "");
+  player.pressLetter(kLetterQ);
+  EXPECT_TRUE(backOnTheFirstMenu());
+  // Start clears every key, so the next game does not give up at once.
+  start();
+  player.frames(2);
+  EXPECT_EQ(tf::gameSys.getGameState(), tf::kStatePlay);
+}
+
 TEST_F(CoinMaze, SpaceShowsTheHintAndEnterPutsItAway) {
   player.frames(2);
   ASSERT_TRUE(play({tap(tf::kKeyEnter)}));
@@ -519,6 +532,12 @@ TEST_F(WhackASlime, AWhackedSlimeScoresAndHidesAndTheBatBites) {
   for (int k = 0; k < 60 * 7 && !shown(bat); ++k) player.frame();
   EXPECT_TRUE(shown(bat));
   EXPECT_LT(position(bat, false), 0.3f);
+}
+
+TEST_F(WhackASlime, QGivesUp) {
+  player.pressLetter(kLetterQ);
+  player.releaseLetter(kLetterQ);
+  EXPECT_TRUE(backOnTheFirstMenu());
 }
 
 TEST_F(WhackASlime, ARightClickShowsTheRulesAndALeftClickPutsThemAway) {

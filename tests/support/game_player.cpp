@@ -78,6 +78,19 @@ void GamePlayer::releaseKey(int key) {
   tf::gameSys.setKeyState(key, tf::kKeyIdle);
 }
 
+void GamePlayer::pressLetter(int letter) {
+  if (!playing() || tf::gameSys.getAlphabetKeyState(letter) == tf::kKeyBlocked) return;
+  tf::gameSys.setAlphabetKeyState(letter, tf::kKeyHeld);
+  tf::updateKeyLogic();
+}
+
+void GamePlayer::releaseLetter(int letter) {
+  if (!playing() || tf::gameSys.getAlphabetKeyState(letter) == tf::kKeyBlocked) return;
+  tf::gameSys.setAlphabetKeyState(letter, tf::kKeyReleased);
+  tf::updateKeyLogic();
+  tf::gameSys.setAlphabetKeyState(letter, tf::kKeyIdle);
+}
+
 void GamePlayer::holdArrow(int key, int steps) {
   if (steps < 1) return;
   pressArrow(key);

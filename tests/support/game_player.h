@@ -31,6 +31,9 @@ class GamePlayer {
   // anything down.
   void pressKey(int key);
   void releaseKey(int key);
+  // A letter key (0 = A): the same, unless the letter is disabled.
+  void pressLetter(int letter);
+  void releaseLetter(int letter);
   // Holds an arrow key for `steps` runs of its logic (the press and then one
   // a frame) and lets it go.
   void holdArrow(int key, int steps);
