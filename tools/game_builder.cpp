@@ -8,7 +8,6 @@
 #include <utility>
 
 #include "core/atomic_file.h"
-#include "core/script_object.h"
 #include "game/map_file.h"
 #include "game/world.h"
 #include "media/folder_numbering.h"
@@ -164,8 +163,6 @@ void MenuBuilder::text(int m, float x, float y, const std::string& line) {
 void MenuBuilder::centredText(int m, float y, const std::string& line) {
   text(m, static_cast<float>(static_cast<int>(kScreenCentreX - tf::getDisplayTextSize(line) / 2)), y, line);
 }
-
-void MenuBuilder::title(int m, const std::string& title) { text(m, 40, 32, "^4^y" + title); }
 
 void MenuBuilder::titleMenu(int background, const std::string& pitch, const std::string& controls) {
   clear(kTitleMenu, background);

@@ -93,8 +93,6 @@ class MenuBuilder {
   void button(int m, float x, float y, int picture, int func, int func2 = 0);
   void text(int m, float x, float y, const std::string& line);
   void centredText(int m, float y, const std::string& line);
-  // "^4^y" + title at the upper left, as the toolkit's own menus have it.
-  void title(int m, const std::string& title);
 
   // The game's first menu: its own title picture, a line saying what the
   // game is about, Start, Options, Help and Quit, and its controls below.

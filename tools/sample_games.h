@@ -56,7 +56,6 @@ constexpr int kOwnImage = 200;
 
 // The toolkit's menu pictures (data/ui/100NN.png) that the games' menus use.
 enum MenuPicture : int {
-  kPictureBackdrop = 1,
   kPictureOptions = 5,
   kPictureHelp = 6,
   kPictureQuit = 7,
