@@ -10,6 +10,7 @@
 #include "logic/vocabulary.h"
 #include "media/text.h"
 #include "menu_files.h"
+#include "menu_screen.h"
 #include "menus/button_actions.h"
 #include "menus/dialog.h"
 #include "menus/help.h"
@@ -20,28 +21,6 @@
 namespace {
 
 using namespace tftest;
-
-struct Box {
-  float left, top, right, bottom;
-  std::string what;
-};
-
-bool overlap(const Box& a, const Box& b) {
-  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
-}
-
-// Where a text starting at (x, y) lies: its first glyph is centred on x, and
-// it reaches up and down by its tallest glyph.
-Box textBox(float x, float y, const std::string& text, const std::string& what) {
-  tf::GlyphWalk walk(text, tf::TextSpace::Overlay);
-  float lead = 0, half = 0;
-  bool first = true;
-  for (tf::Glyph glyph; walk.next(glyph); first = false) {
-    if (first) lead = glyph.size;
-    half = std::max(half, glyph.halfHeight);
-  }
-  return {x - lead, y - half, x - lead + tf::getDisplayTextSize(text), y + half, what};
-}
 
 class ShippedFiles : public MenuFiles {
  protected:
@@ -68,8 +47,8 @@ class ShippedFiles : public MenuFiles {
   // grows: it must not touch its neighbours then either). Checks each button
   // on the way: a known function, a picture of data/ui, a menu or dialog
   // that is there.
-  static std::vector<Box> elementsOf(int m) {
-    std::vector<Box> boxes;
+  static std::vector<ScreenBox> elementsOf(int m) {
+    std::vector<ScreenBox> boxes;
     for (int b = 0; b < tf::gameUI.menuGetButtonCount(m); ++b) {
       SCOPED_TRACE("menu " + std::to_string(m) + " button " + std::to_string(b));
       float x, y, w, h;
@@ -139,9 +118,9 @@ TEST_F(ShippedFiles, TheMenuSetsLoadCleanlyLayOutCleanlyAndSaveUnchanged) {
     EXPECT_EQ(tf::gameUI.menuGetButtonCount(tf::gameUI.getEditorMenu()), 0);
 
     for (int m = 0; m < menus; ++m) {
-      const std::vector<Box> boxes = elementsOf(m);
+      const std::vector<ScreenBox> boxes = elementsOf(m);
       for (std::size_t i = 0; i < boxes.size(); ++i) {
-        const Box& a = boxes[i];
+        const ScreenBox& a = boxes[i];
         EXPECT_TRUE(a.left >= 0 && a.top >= 0 && a.right <= 800 && a.bottom <= 600)
             << "menu " << m << " " << a.what << " leaves the screen";
         for (std::size_t j = i + 1; j < boxes.size(); ++j) {
@@ -169,7 +148,7 @@ TEST_F(ShippedFiles, TheDialogsAskWithButtonsThatWork) {
     EXPECT_EQ(tf::dialogButtonAction(d[0], 1).func, tf::kFuncCloseDialog);
     EXPECT_GE(layout.lines.size(), 3u);
     for (std::size_t i = 0; i < layout.lines.size(); ++i) {
-      const Box text = textBox(layout.textX, layout.firstLineY + layout.lineSpacing * i, layout.lines[i], "");
+      const ScreenBox text = textBox(layout.textX, layout.firstLineY + layout.lineSpacing * i, layout.lines[i], "");
       // Within the dialog's picture (half size 220 x 150) and above its buttons.
       EXPECT_LE(text.right, 400 + 220 - 10) << layout.lines[i];
       EXPECT_LT(text.bottom, 370 - 43 * 1.1f) << layout.lines[i];

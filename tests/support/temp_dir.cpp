@@ -40,6 +40,24 @@ bool ScopedWorkDir::exists(const std::string& relative) const {
   return fs::exists(fs::path(path_) / relative);
 }
 
+void ScopedWorkDir::copyIn(const std::string& source, const std::string& relative) const {
+  const fs::path from(source), to = fs::path(path_) / relative;
+  if (!fs::is_directory(from)) {
+    fs::create_directories(to.parent_path());
+    fs::copy_file(from, to, fs::copy_options::overwrite_existing);
+    return;
+  }
+  fs::create_directories(to);
+  for (fs::recursive_directory_iterator it(from), end; it != end; ++it) {
+    const fs::path target = to / fs::relative(it->path(), from);
+    if (fs::is_directory(it->status())) {
+      fs::create_directories(target);
+    } else {
+      fs::copy_file(it->path(), target, fs::copy_options::overwrite_existing);
+    }
+  }
+}
+
 std::string readWholeFile(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::stringstream text;

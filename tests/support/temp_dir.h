@@ -19,6 +19,8 @@ class ScopedWorkDir {
   void write(const std::string& relative, const std::string& text) const;
   std::string read(const std::string& relative) const;
   bool exists(const std::string& relative) const;
+  // Copies the file or folder `source` (with everything in it) to `relative`.
+  void copyIn(const std::string& source, const std::string& relative) const;
 
  private:
   std::string path_;
