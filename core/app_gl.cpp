@@ -171,6 +171,7 @@ void display() {
   if (plan.drawTooltip) toolTipRender();
   renderFileBrowser();
   // The volume indicator (renderVolume) follows the file browser here.
+  capturePendingScreenshot();
   glutSwapBuffers();
 }
 
