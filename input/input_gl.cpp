@@ -44,15 +44,16 @@ void unprojectOnWindow(int x, int y, double& worldX, double& worldY, double& ove
   const double winY = viewport[3] - y;
   unproject(x, winY, kWorldDepth, worldX, worldY);
 
-  // Unprojected through the camera's modelview too, so the camera's position
-  // cancels out of the difference below.
+  // The overlay's own projection with nothing moved: its mirror (see
+  // draw2dortho) gives the point back negated.
   glPushMatrix();
+  glLoadIdentity();
   draw2dortho();
-  double planeX = 0, planeY = 0;
-  unproject(x, winY, kOverlayDepth, planeX, planeY);
+  double mirroredX = 0, mirroredY = 0;
+  unproject(x, winY, kOverlayDepth, mirroredX, mirroredY);
   leave2dortho();
-  overlayX = worldX - planeX;
-  overlayY = worldY - planeY;
+  overlayX = -mirroredX;
+  overlayY = -mirroredY;
 }
 
 }  // namespace tf

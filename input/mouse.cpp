@@ -50,6 +50,9 @@ int lastClick = 0;
 bool wordListAnchored = false;
 int wordListAnchorY = 0;
 
+// Far below a unit of the overlay, far above the unprojection's rounding.
+constexpr double kUnprojectionSlack = 1e-3;
+
 bool isWheel(int button) { return button == kButtonWheelUp || button == kButtonWheelDown; }
 
 bool inLogicEditor() {
@@ -116,7 +119,10 @@ void updateMousePos(int x, int y) {
   double worldX = 0, worldY = 0, overlayX = 0, overlayY = 0;
   platform().unprojectPointer(x, y, worldX, worldY, overlayX, overlayY);
   gameSys.setNormalPos(worldX, worldY);
-  gameSys.setOrthoPos(truncToInt(overlayX), truncToInt(overlayY));
+  // The unprojection comes back a hair below a whole unit as often as not;
+  // truncated as it is, the pointer would sit one unit left of and above
+  // where it is.
+  gameSys.setOrthoPos(truncToInt(overlayX + kUnprojectionSlack), truncToInt(overlayY + kUnprojectionSlack));
   gameSys.setMousePos(x, y);
 }
 
