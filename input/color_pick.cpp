@@ -55,12 +55,6 @@ void noteTooltip(int code, int index) {
   if (current != code) gameUI.setCurrentTT(code, index, elapsedMs());
 }
 
-void resetMenuMarks() {
-  gameUI.setHoverButton(-1);
-  gameUI.setPressedButton(-1);
-  gameUI.setHoverTextbox(-1);
-}
-
 // The codes of the help window, the console, saving and animation; true when
 // `code` is one of them.
 bool toolCodes(int code) {
@@ -217,7 +211,7 @@ bool dispatchPickPixel(const unsigned char* pixel) {
     return true;
   }
   if (green != kPickMenuMark && code != kPickImageChooser) {
-    resetMenuMarks();
+    clearMenuMarks();
     return false;
   }
   if (code == kPickHelpTopic && leftPress()) {

@@ -62,6 +62,10 @@ void gameState4MousePassive();
 
 // The console is open for typing (enabled and not sliding away).
 bool consoleOpen();
+// The logic editor's word list is open.
+bool wordListOpen();
+// Nothing of the menus is hovered or held.
+void clearMenuMarks();
 // Opens the console with key repeat on, or closes it.
 void toggleConsole();
 

@@ -62,12 +62,6 @@ bool isDigit(unsigned char key) { return key >= '0' && key <= '9'; }
 // across a press and its release must not leave the key held.
 int letterIndex(unsigned char key) { return key >= 'a' ? key - 'a' : key - 'A'; }
 
-bool wordListOpen() {
-  int timer, sentence, step;
-  worldEditor.getGLTimer(timer, sentence, step);
-  return timer > 0;
-}
-
 // ---- game keys --------------------------------------------------------------------
 
 // A press: held, the key logic runs at once, and the toolkit stops repeating
@@ -116,10 +110,9 @@ int arrowKeyId(int key) {
 
 // ---- typed characters before the input state's handler -----------------------------
 
+// H closes help when it is shown, and opens it unless the console is open.
 void toggleHelpByKey() {
-  if (helpShown()) {
-    disableHelp();
-  } else if (consoleOpen()) {
+  if (helpShown() || consoleOpen()) {
     disableHelp();
   } else {
     enableHelp();
@@ -341,6 +334,12 @@ void worldEditorArrows(int key, bool shift) {
 }  // namespace
 
 bool consoleOpen() { return console.getConsoleState() && console.getAnimState() != kConsoleSlidingClosed; }
+
+bool wordListOpen() {
+  int timer, sentence, step;
+  worldEditor.getGLTimer(timer, sentence, step);
+  return timer > 0;
+}
 
 void toggleConsole() {
   if (consoleOpen()) {

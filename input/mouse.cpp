@@ -60,18 +60,6 @@ bool inLogicEditor() {
   return mode == kModeGlobalLogic || mode == kModeLocalLogic;
 }
 
-bool wordListOpen() {
-  int timer, sentence, step;
-  worldEditor.getGLTimer(timer, sentence, step);
-  return timer > 0;
-}
-
-void resetMenuMarks() {
-  gameUI.setHoverButton(-1);
-  gameUI.setPressedButton(-1);
-  gameUI.setHoverTextbox(-1);
-}
-
 // The world editor's own rules for a button event before any picking; true
 // when the event ends there.
 bool worldEditorButton(int button, bool pressed) {
@@ -114,6 +102,12 @@ void playButton(bool pressed) {
 }
 
 }  // namespace
+
+void clearMenuMarks() {
+  gameUI.setHoverButton(-1);
+  gameUI.setPressedButton(-1);
+  gameUI.setHoverTextbox(-1);
+}
 
 void updateMousePos(int x, int y) {
   double worldX = 0, worldY = 0, overlayX = 0, overlayY = 0;
@@ -166,7 +160,7 @@ void mouse(int button, int state, int x, int y) {
     default:
       break;
   }
-  if (!pressed) resetMenuMarks();
+  if (!pressed) clearMenuMarks();
   if (gameSys.getGameState() == kStateMenuEditor && worldEditor.getEditorMode() == kMenuModeTextline &&
       button == kButtonLeft && !pressed) {
     worldEditor.setEditorMode(kMenuModeMenu);
@@ -185,7 +179,7 @@ void mousePassive(int x, int y) {
   updateMousePos(x, y);
   gameSys.setDragState(false);
   if (!hoverThrottle.due(elapsedMs(), kHoverThrottleMs)) return;
-  resetMenuMarks();
+  clearMenuMarks();
   // The help window takes no hover passes: it has nothing that hovering changes.
   if (helpShown()) return;
   gameSys.setHoverCheck(true);
