@@ -179,6 +179,7 @@ void display() {
   if (plan.drawTooltip) toolTipRender();
   renderFileBrowser();
   renderVolume();
+  capturePendingScreenshot();
   glutSwapBuffers();
 }
 

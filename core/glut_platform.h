@@ -6,5 +6,8 @@ namespace tf {
 
 // Makes the window's platform the one in use (after the window exists).
 void installWindowPlatform();
+// Writes the screenshot asked for, if any, from the frame just drawn and not
+// yet shown.
+void capturePendingScreenshot();
 
 }  // namespace tf

@@ -6,14 +6,39 @@
 #include <IL/il.h>
 #include <IL/ilut.h>
 
+#include <cstdio>
+#include <functional>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "core/platform.h"
+#include "input/color_pick.h"
+#include "input/picking.h"
+#include "input/window_input.h"
 #include "media/images.h"
 #include "media/text.h"
 
 namespace tf {
 namespace {
+
+// ILUT's screenshots: screen0.tga, screen1.tga, ... below this number.
+constexpr int kScreenshotNames = 128;
+
+bool fileExists(const std::string& path) {
+  std::FILE* file = std::fopen(path.c_str(), "rb");
+  if (!file) return false;
+  std::fclose(file);
+  return true;
+}
+
+std::string freeScreenshotName() {
+  for (int i = 0; i < kScreenshotNames - 1; ++i) {
+    std::string name = "screen" + std::to_string(i) + ".tga";
+    if (!fileExists(name)) return name;
+  }
+  return "";
+}
 
 class WindowPlatform : public Platform {
  public:
@@ -33,6 +58,13 @@ class WindowPlatform : public Platform {
   }
 
   void ignoreKeyRepeat(bool ignore) override { glutIgnoreKeyRepeat(ignore ? 1 : 0); }
+  // Asked only inside the toolkit's key callbacks, where the modifiers are known.
+  bool shiftHeld() const override { return (glutGetModifiers() & GLUT_ACTIVE_SHIFT) != 0; }
+
+  void unprojectPointer(int x, int y, double& worldX, double& worldY, double& overlayX,
+                        double& overlayY) const override {
+    unprojectOnWindow(x, y, worldX, worldY, overlayX, overlayY);
+  }
 
   unsigned loadTexture(const std::string& path) override {
     std::vector<char> name(path.begin(), path.end());
@@ -58,6 +90,54 @@ class WindowPlatform : public Platform {
   void drawWorldText(float x, float y, const std::string& text) override {
     displayTextStringIngame(x, y, text);
   }
+
+  // The pick scene is drawn into the back buffer and read back from it; the
+  // next frame clears it before anything is shown.
+  void drawPickScene() override { drawColorPickScene(); }
+
+  bool readPixel(int x, int y, unsigned char& r, unsigned char& g, unsigned char& b) override {
+    while (glGetError() != GL_NO_ERROR) {
+    }
+    GLint viewport[4];
+    glGetIntegerv(GL_VIEWPORT, viewport);
+    GLubyte pixel[4] = {0, 0, 0, 0};
+    glReadBuffer(GL_BACK);
+    glPixelStorei(GL_PACK_ALIGNMENT, 1);
+    glReadPixels(x, viewport[3] - y, 1, 1, GL_RGB, GL_UNSIGNED_BYTE, pixel);
+    r = pixel[0];
+    g = pixel[1];
+    b = pixel[2];
+    return glGetError() == GL_NO_ERROR;
+  }
+
+  void selectionPass() override { renderPick(); }
+
+  // The picture is taken from the back buffer once the next frame is drawn
+  // there, before it is shown (capturePendingScreenshot): what the front
+  // buffer holds cannot be read back everywhere.
+  void saveScreenshot(std::function<void(bool saved)> done) override { pendingScreenshot = std::move(done); }
+
+  void capturePendingScreenshot() {
+    if (!pendingScreenshot) return;
+    std::function<void(bool)> done = std::move(pendingScreenshot);
+    pendingScreenshot = nullptr;
+    done(captureScreenshot());
+  }
+
+ private:
+  // ILUT writes the frame to the first free screen<i>.tga and does not tell
+  // whether the writing succeeded, so the file is looked for afterwards.
+  static bool captureScreenshot() {
+    const std::string file = freeScreenshotName();
+    if (file.empty()) return false;
+    glReadBuffer(GL_BACK);
+    ilutGLScreenie();
+    while (ilGetError() != IL_NO_ERROR) {
+    }
+    return fileExists(file);
+  }
+
+  std::function<void(bool)> pendingScreenshot;
 };
 
 WindowPlatform windowPlatform;
@@ -72,5 +152,7 @@ void installWindowPlatform() {
   ilutRenderer(ILUT_OPENGL);
   setPlatform(&windowPlatform);
 }
+
+void capturePendingScreenshot() { windowPlatform.capturePendingScreenshot(); }
 
 }  // namespace tf

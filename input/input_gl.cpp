@@ -1,14 +1,24 @@
-// Input callbacks and the pointer's coordinate conversions.
-#include "input/input.h"
-
+// The pointer's unprojection on OpenGL, and the window toolkit's key and
+// button codes, which the input callbacks take as they come.
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
 #include "core/app.h"
-#include "core/numbers.h"
-#include "core/system.h"
+#include "input/dispatch.h"
+#include "input/window_input.h"
 
 namespace tf {
+
+static_assert(GLUT_KEY_F1 == kSpecialF1 && GLUT_KEY_F12 == kSpecialF12, "function key codes");
+static_assert(GLUT_KEY_LEFT == kSpecialLeft && GLUT_KEY_UP == kSpecialUp && GLUT_KEY_RIGHT == kSpecialRight &&
+                  GLUT_KEY_DOWN == kSpecialDown,
+              "arrow key codes");
+static_assert(GLUT_KEY_PAGE_UP == kSpecialPageUp && GLUT_KEY_PAGE_DOWN == kSpecialPageDown, "page key codes");
+static_assert(GLUT_LEFT_BUTTON == kButtonLeft && GLUT_MIDDLE_BUTTON == kButtonMiddle &&
+                  GLUT_RIGHT_BUTTON == kButtonRight,
+              "mouse button codes");
+static_assert(GLUT_DOWN == kButtonDown && GLUT_UP == kButtonUp, "mouse button states");
+
 namespace {
 
 // Window depths at which the pointer is unprojected: the world plane under the
@@ -28,50 +38,22 @@ void unproject(double winX, double winY, double depth, double& x, double& y) {
 
 }  // namespace
 
-void updateMousePos(int x, int y) {
+void unprojectOnWindow(int x, int y, double& worldX, double& worldY, double& overlayX, double& overlayY) {
   GLint viewport[4];
   glGetIntegerv(GL_VIEWPORT, viewport);
   const double winY = viewport[3] - y;
-  double worldX = 0, worldY = 0;
   unproject(x, winY, kWorldDepth, worldX, worldY);
-  gameSys.setNormalPos(worldX, worldY);
 
-  // Unprojected through the camera's modelview too, so the camera's position
-  // cancels out of the difference below.
+  // The overlay's own projection with nothing moved: its mirror (see
+  // draw2dortho) gives the point back negated.
   glPushMatrix();
+  glLoadIdentity();
   draw2dortho();
-  double overlayX = 0, overlayY = 0;
-  unproject(x, winY, kOverlayDepth, overlayX, overlayY);
+  double mirroredX = 0, mirroredY = 0;
+  unproject(x, winY, kOverlayDepth, mirroredX, mirroredY);
   leave2dortho();
-  gameSys.setOrthoPos(truncToInt(worldX - overlayX), truncToInt(worldY - overlayY));
-  gameSys.setMousePos(x, y);
-}
-
-void keyboard(unsigned char key, int x, int y) {}
-
-void keyboardUp(unsigned char key, int x, int y) {}
-
-void processSpecialKeys(int key, int x, int y) {}
-
-void specialKeysUp(int key, int x, int y) {}
-
-void mouse(int button, int state, int x, int y) {
-  gameSys.setDragState(false);
-  if (gameSys.getDisableMouseState()) return;
-  int event = state == GLUT_DOWN ? 1 : 2;
-  gameSys.setLeftMouse(button == GLUT_LEFT_BUTTON ? event : 0);
-  gameSys.setRightMouse(button == GLUT_RIGHT_BUTTON ? event : 0);
-}
-
-void mousePassive(int x, int y) {
-  if (gameSys.getDisableMouseState()) return;
-  updateMousePos(x, y);
-  gameSys.setDragState(false);
-}
-
-void mouseDrag(int x, int y) {
-  if (gameSys.getDisableMouseState()) return;
-  updateMousePos(x, y);
+  overlayX = -mirroredX;
+  overlayY = -mirroredY;
 }
 
 }  // namespace tf

@@ -1,9 +1,6 @@
 // The developer console driven by real keys: opened with the back-quote key,
 // it loads a game, changes its map, switches debug mode, writes to the log
 // and ends the program, which saves its settings on the way out.
-//
-// Disabled until the keyboard reaches the console: the test runs the whole
-// flow as a person would and needs the key dispatch to do it.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -23,8 +20,8 @@ const char* const kSettings =
     "f sound 0\nf firstTime 1\n";
 
 // A game of two maps with one object each and a menu of its own.
-void writeMaze(Session& s) {
-  s.writeFile("games/maze/system/map.cfg",
+void writeTour(Session& s) {
+  s.writeFile("games/tour/system/map.cfg",
               "f version 1\n"
               "f map0stretch 0\nf map0layer 7\nf map0fog 0\nf map0fogdensity 0.1\n"
               "f map0fogr 1\nf map0fogg 1\nf map0fogb 1\n"
@@ -35,12 +32,12 @@ void writeMaze(Session& s) {
               "f map1w 6\nf map1h 5\ns map1name Hall\n"
               "s map1object0 0.6 0.6 0.1 0.1 1 0 0.1 0.1 1 Guard\ns map1object1 endObjectLoad\n"
               "s map2 endMapLoad\n");
-  s.writeFile("games/maze/system/logic.cfg", "f version 1\n");
-  s.writeFile("games/maze/system/ui.cfg",
+  s.writeFile("games/tour/system/logic.cfg", "f version 1\n");
+  s.writeFile("games/tour/system/ui.cfg",
               "f intromenu 0\nf editormainmenu 0\nf editormenu 0\nf ingamemenu 0\n"
               "f menu0background -1\ns menu0button0 endButtonLoad\ns menu0textbox0 endTextboxLoad\n"
               "f menu0text0x 300\nf menu0text0y 300\nf menu0text0r 1\nf menu0text0g 1\nf menu0text0b 1\n"
-              "s menu0text0string Maze\ns menu0text1 endTextLoad\ns menu1 endMenuLoad\n");
+              "s menu0text0string Tour\ns menu0text1 endTextLoad\ns menu1 endMenuLoad\n");
 }
 
 // Opens the console, types `command` and runs it.
@@ -52,18 +49,18 @@ void runCommand(Session& s, const std::string& command) {
   tfe2e::sleepMs(tfe2e::kSettleMs);
 }
 
-TEST(ConsoleKeys, DISABLED_TypedCommandsLoadAGameLogAndQuit) {
+TEST(ConsoleKeys, TypedCommandsLoadAGameLogAndQuit) {
   Session s;
   s.writeFile("system/system.cfg", kSettings);
-  writeMaze(s);
+  writeTour(s);
   s.start();
   ASSERT_TRUE(s.waitForLog(kStarted));
   tfe2e::sleepMs(tfe2e::kSettleMs);
 
   // loadgame and loadmap close the console behind them; the others leave it
   // open, so it is opened once more for them only.
-  runCommand(s, "loadgame maze");
-  ASSERT_TRUE(s.waitForLog("Game: maze has been loaded successfully."));
+  runCommand(s, "loadgame tour");
+  ASSERT_TRUE(s.waitForLog("Game: tour has been loaded successfully."));
   tfe2e::sleepMs(tfe2e::kSettleMs);
   runCommand(s, "loadmap 1");
   s.key("grave");

@@ -2,10 +2,12 @@
 // the lifetime of the object.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
 #include "core/platform.h"
+#include "core/system.h"
 
 namespace tftest {
 
@@ -28,6 +30,7 @@ class RecordingPlatform : public tf::Platform {
   void ignoreKeyRepeat(bool ignore) override {
     calls.push_back(ignore ? "repeat off" : "repeat on");
   }
+  bool shiftHeld() const override { return shift; }
   unsigned loadTexture(const std::string& path) override {
     loaded.push_back(path);
     return nextTexture++;
@@ -42,7 +45,37 @@ class RecordingPlatform : public tf::Platform {
     worldTextPlaces.push_back({x, y});
   }
 
+  // Pick passes: the scene is recorded (with whether the pick flag was up
+  // while it was drawn) and the pixel read back is `pickPixel`.
+  void drawPickScene() override {
+    calls.push_back(tf::gameSys.getColorPick() ? "pick scene" : "pick scene without the pick flag");
+  }
+  bool readPixel(int x, int y, unsigned char& r, unsigned char& g, unsigned char& b) override {
+    calls.push_back("read " + std::to_string(x) + "," + std::to_string(y));
+    r = pickPixel[0];
+    g = pickPixel[1];
+    b = pickPixel[2];
+    return true;
+  }
+  void setPickPixel(int r, int g, int b) {
+    pickPixel[0] = static_cast<unsigned char>(r);
+    pickPixel[1] = static_cast<unsigned char>(g);
+    pickPixel[2] = static_cast<unsigned char>(b);
+  }
+  void selectionPass() override {
+    calls.push_back("selection pass");
+    if (onSelectionPass) onSelectionPass();
+  }
+  void saveScreenshot(std::function<void(bool saved)> done) override {
+    calls.push_back("screenshot");
+    done(screenshotSaved);
+  }
+
   std::vector<std::string> calls;
+  bool shift = false;
+  unsigned char pickPixel[3] = {254, 254, 254};
+  std::function<void()> onSelectionPass;
+  bool screenshotSaved = true;
   std::vector<std::string> loaded;
   std::vector<unsigned> freed;
   std::vector<std::string> worldTexts;

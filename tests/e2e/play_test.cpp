@@ -1,0 +1,246 @@
+// A person at the keyboard and mouse: a small game is picked in the game
+// browser, loaded, started, played with the arrow keys until it is won,
+// paused with Escape, resumed and quit from its own pause menu; typing into
+// the Play textbox, hover looks and tooltips, the screenshot key, and a click
+// that ends the splash.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "harness/session.h"
+
+using tfe2e::Pixel;
+using tfe2e::Session;
+
+namespace {
+
+const char* const kStarted = "Building file structure for Tessera Forge Directory";
+const char* const kSettings =
+    "f windowx 0\nf windowy 0\nf windowwidth 800\nf windowheight 600\nf fps 30\nf debugMode 1\n"
+    "f sound 0\nf firstTime 1\n";
+
+// Places on the toolkit's menus (the window is 800 x 600 at 0, 0, so screen
+// pixels are overlay units).
+constexpr int kPlayX = 400, kPlayY = 220;
+constexpr int kBrowseX = 290, kLoadX = 510, kBrowseLoadY = 300;
+constexpr int kGameFieldX = 400, kGameFieldY = 227;
+constexpr int kFirstRowX = 125, kFirstRowY = 150;
+constexpr int kCheckMarkX = 660, kCheckMarkY = 500;
+// Where the buttons show their colour beside their labels.
+constexpr int kStartSideX = 320, kResumeSideX = 320, kLoadSideX = 425;
+// Places on the game's menus and screen.
+constexpr int kStartX = 400, kStartY = 300;
+constexpr int kResumeX = 400, kResumeY = 250;
+constexpr int kQuitX = 400, kQuitY = 350;
+// Inside the box of the shown phrase (centred at 400, 200), above its text.
+constexpr int kPhraseBoxX = 400, kPhraseBoxY = 170;
+
+bool greenish(const Pixel& p) { return p.g > p.r + 40 && p.g > p.b + 40; }
+bool bluish(const Pixel& p) { return p.b > p.r + 20 && p.b > p.g; }
+
+// A game of one map: the hero (object 0) left of a goal (object 1); the right
+// arrow moves the hero, touching the goal wins, and a won game shows phrase
+// 0. Its menus: Start on menu 0, a pause menu (1) with Resume and Quit; and
+// a help page.
+void writeRaceGame(Session& s, const std::string& folder) {
+  s.writeFile(folder + "/system/map.cfg",
+              "f version 1\n"
+              "f map0stretch 0\nf map0layer 7\nf map0fog 0\nf map0fogdensity 0.1\n"
+              "f map0fogr 1\nf map0fogg 1\nf map0fogb 1\n"
+              "f map0w 4\nf map0h 3\ns map0name Track\n"
+              "s map0object0 0.3 0.3 0.1 0.1 1 0 0.1 0.1 1 Hero\n"
+              "s map0object1 0.9 0.3 0.1 0.1 2 0 0.1 0.1 1 Goal\n"
+              "s map0object2 endObjectLoad\n"
+              "s map1 endMapLoad\n"
+              "s phrase0 You win!\n");
+  s.writeFile(folder + "/system/logic.cfg",
+              "f version 1\nf map0sentencecount 3\n"
+              "s map0sentence0 107 0 300 400 0 600 713 0 \n"   // Right pressed: move object 0 right
+              "s map0sentence1 100 0 300 400 1 600 701 0 \n"   // When object 0 is touching 1: game win
+              "s map0sentence2 102 0 300 400 0 600 704 0 \n");  // When win: display phrase 0
+  auto button = [](int menu, int i, int y, int tex, int func) {
+    const std::string b = "f menu" + std::to_string(menu) + "button" + std::to_string(i);
+    return b + "x 400\n" + b + "y " + std::to_string(y) + "\n" + b + "w 100\n" + b + "h 25\n" + b + "tex " +
+           std::to_string(tex) + "\n" + b + "func " + std::to_string(func) + "\n" + b + "func2 0\n";
+  };
+  auto text = [](int menu, const std::string& line) {
+    const std::string t = "menu" + std::to_string(menu) + "text0";
+    return "f " + t + "x 300\nf " + t + "y 150\nf " + t + "r 1\nf " + t + "g 1\nf " + t + "b 1\ns " + t +
+           "string " + line + "\ns menu" + std::to_string(menu) + "text1 endTextLoad\n";
+  };
+  s.writeFile(folder + "/system/help.cfg",
+              "s helptitle Race\ns help0title Playing\ns help0line0 Hold the right arrow.\ns help0line1 end\n"
+              "s help1title end\n");
+  // Menu pictures of the toolkit's ui/ folder: 11 Start, 12 Resume, 7 Quit.
+  s.writeFile(folder + "/system/ui.cfg",
+              "f intromenu 0\nf editormainmenu 0\nf editormenu 0\nf ingamemenu 1\n"
+              "f menu0background -1\n" + button(0, 0, kStartY, 11, 16) +
+                  "s menu0button1 endButtonLoad\ns menu0textbox0 endTextboxLoad\n" + text(0, "Race") +
+                  "f menu1background -1\n" + button(1, 0, kResumeY, 12, 14) + button(1, 1, kQuitY, 7, 8) +
+                  "s menu1button2 endButtonLoad\ns menu1textbox0 endTextboxLoad\n" + text(1, "Paused") +
+                  "s menu2 endMenuLoad\n");
+}
+
+// Waits up to `timeoutMs` for the pixel at (x, y) to satisfy `test`.
+template <typename Test>
+bool waitForPixel(Session& s, int x, int y, Test test, int timeoutMs = 5000) {
+  for (int waited = 0; waited <= timeoutMs; waited += 100) {
+    if (test(s.pixel(x, y))) return true;
+    tfe2e::sleepMs(100);
+  }
+  return false;
+}
+
+void clickAndSettle(Session& s, int x, int y) {
+  s.click(x, y);
+  tfe2e::sleepMs(tfe2e::kSettleMs);
+}
+
+// The pixels of a rectangle, every `step` pixels.
+std::vector<Pixel> area(Session& s, int x0, int y0, int x1, int y1, int step) {
+  std::vector<Pixel> pixels;
+  for (int y = y0; y <= y1; y += step) {
+    for (int x = x0; x <= x1; x += step) pixels.push_back(s.pixel(x, y));
+  }
+  return pixels;
+}
+
+int differing(const std::vector<Pixel>& a, const std::vector<Pixel>& b) {
+  int n = 0;
+  for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) n += !(a[i] == b[i]);
+  return n;
+}
+
+void expectOrderlyEnd(Session& s) {
+  EXPECT_EQ(s.waitForExit(), 0);
+  const std::string log = s.log();
+  ASSERT_GE(log.size(), 18u);
+  EXPECT_EQ(log.substr(log.size() - 18), "Closing log file \n");
+  EXPECT_NE(s.readFile("system/system.cfg").find("f debugMode 1\n"), std::string::npos);
+}
+
+TEST(PlayingAGame, APersonPicksItInTheBrowserPlaysItToTheEndAndQuits) {
+  Session s;
+  s.writeFile("system/system.cfg", kSettings);
+  // Named to sort before the shipped games, so it is the browser's first row.
+  writeRaceGame(s, "games/dash");
+  s.start();
+  ASSERT_TRUE(s.waitForLog(kStarted));
+  tfe2e::sleepMs(tfe2e::kSettleMs);
+
+  clickAndSettle(s, kPlayX, kPlayY);
+  clickAndSettle(s, kBrowseX, kBrowseLoadY);
+  clickAndSettle(s, kFirstRowX, kFirstRowY);
+  clickAndSettle(s, kCheckMarkX, kCheckMarkY);
+  s.click(kLoadX, kBrowseLoadY);
+  ASSERT_TRUE(s.waitForLog("Game: dash has been loaded successfully.")) << s.log();
+  // The game's own first menu, with its Start button.
+  ASSERT_TRUE(waitForPixel(s, kStartSideX, kStartY, greenish));
+  clickAndSettle(s, kStartX, kStartY);
+  // Playing: the map, no phrase yet.
+  const Pixel field = s.pixel(kPhraseBoxX, kPhraseBoxY);
+  EXPECT_FALSE(bluish(field)) << field.r << "," << field.g << "," << field.b;
+
+  s.keyDown("Right");
+  const bool won = waitForPixel(s, kPhraseBoxX, kPhraseBoxY, bluish);
+  s.keyUp("Right");
+  ASSERT_TRUE(won) << "the phrase of the won game did not show";
+  s.screenshot(s.path("won.png"));
+
+  // Escape pauses on the game's pause menu; Resume returns to the game.
+  s.key("Escape");
+  ASSERT_TRUE(waitForPixel(s, kResumeSideX, kResumeY, greenish));
+  clickAndSettle(s, kResumeX, kResumeY);
+  EXPECT_TRUE(waitForPixel(s, kPhraseBoxX, kPhraseBoxY, bluish));
+  EXPECT_FALSE(greenish(s.pixel(kResumeSideX, kResumeY)));
+
+  s.key("Escape");
+  ASSERT_TRUE(waitForPixel(s, kResumeSideX, kResumeY, greenish));
+  s.click(kQuitX, kQuitY);
+  expectOrderlyEnd(s);
+  EXPECT_EQ(s.log().find("ERROR"), std::string::npos) << s.log();
+}
+
+TEST(PlayingAGame, TypingIntoThePlayTextboxShowsTheTextAndANameOutsideTheGamesFolderIsRefused) {
+  Session s;
+  s.writeFile("system/system.cfg", kSettings);
+  // Were "../system" taken as typed, it would name this game beside games/.
+  writeRaceGame(s, "system");
+  s.start();
+  ASSERT_TRUE(s.waitForLog(kStarted));
+  tfe2e::sleepMs(tfe2e::kSettleMs);
+  clickAndSettle(s, kPlayX, kPlayY);
+
+  // The field's text row, before and after typing.
+  const std::vector<Pixel> empty = area(s, 252, 220, 330, 234, 2);
+  clickAndSettle(s, kGameFieldX, kGameFieldY);
+  s.type("../system");
+  tfe2e::sleepMs(tfe2e::kSettleMs);
+  const std::vector<Pixel> typed = area(s, 252, 220, 330, 234, 2);
+  EXPECT_GT(differing(empty, typed), 20);
+
+  // Enter runs the Load button linked to the textbox. The textbox takes
+  // letters and digits only, so the loader is handed "system", which names
+  // no game in games/.
+  s.key("Return");
+  ASSERT_TRUE(s.waitForLog("Unable to open game: system"));
+  tfe2e::sleepMs(tfe2e::kSettleMs);
+  EXPECT_EQ(s.log().find("has been loaded successfully"), std::string::npos);
+  EXPECT_EQ(s.log().find("Game World Initializing"), std::string::npos);
+  EXPECT_TRUE(s.running());
+  // Still on the Play menu: the Load button where it was.
+  EXPECT_TRUE(greenish(s.pixel(kLoadSideX, kBrowseLoadY)));
+
+  // F12 writes the frame to a picture in the working folder.
+  s.key("F12");
+  for (int waited = 0; waited < 3000 && !s.exists("screen0.tga"); waited += 100) tfe2e::sleepMs(100);
+  EXPECT_TRUE(s.exists("screen0.tga"));
+
+  s.closeWindow();
+  expectOrderlyEnd(s);
+}
+
+TEST(PlayingAGame, AHoveredButtonGrowsAndAfterAWhileShowsItsTooltip) {
+  Session s;
+  s.writeFile("system/system.cfg", kSettings);
+  s.start();
+  ASSERT_TRUE(s.waitForLog(kStarted));
+  s.moveMouse(700, 300);
+  tfe2e::sleepMs(tfe2e::kSettleMs);
+  // Just right of the Play button: it reaches there only when it grows.
+  const Pixel beside = s.pixel(505, kPlayY);
+  EXPECT_FALSE(greenish(beside));
+  s.moveMouse(kPlayX, kPlayY);
+  EXPECT_TRUE(waitForPixel(s, 505, kPlayY, greenish, 2000));
+  s.moveMouse(700, 300);
+  EXPECT_TRUE(waitForPixel(s, 505, kPlayY, [](const Pixel& p) { return !greenish(p); }, 2000));
+
+  // The Quit button (at y 510) tells what it does beside the pointer.
+  s.moveMouse(400, 505);
+  tfe2e::sleepMs(400);
+  const std::vector<Pixel> early = area(s, 380, 470, 560, 530, 4);
+  tfe2e::sleepMs(1800);
+  const std::vector<Pixel> later = area(s, 380, 470, 560, 530, 4);
+  EXPECT_GT(differing(early, later), 40);
+  s.closeWindow();
+  EXPECT_EQ(s.waitForExit(), 0);
+}
+
+TEST(Splash, AClickEndsTheSplash) {
+  Session s;
+  s.writeFile("system/system.cfg",
+              "f windowx 0\nf windowy 0\nf windowwidth 800\nf windowheight 600\nf fps 30\nf debugMode 0\n"
+              "f sound 0\nf firstTime 1\n");
+  s.start();
+  ASSERT_TRUE(s.waitForLog(kStarted));
+  tfe2e::sleepMs(600);
+  // A splash picture lasts seven seconds at least; the menu is not up yet.
+  EXPECT_FALSE(greenish(s.pixel(320, 210)));
+  s.click(400, 300);
+  EXPECT_TRUE(waitForPixel(s, 320, 210, greenish, 2000));
+  s.closeWindow();
+  EXPECT_EQ(s.waitForExit(), 0);
+}
+
+}  // namespace
