@@ -13,13 +13,6 @@ using tfe2e::Session;
 
 namespace {
 
-const char* const kStarted = "Building file structure for Tessera Forge Directory";
-
-// Debug mode on: a loaded game opens on its menus without splash pictures.
-const char* const kSettings =
-    "f windowx 0\nf windowy 0\nf windowwidth 800\nf windowheight 600\nf fps 30\nf debugMode 1\n"
-    "f sound 0\nf firstTime 1\n";
-
 // A game of one 4 by 3 map with one object, one sentence of logic and menus
 // of its own.
 void writeTinyGame(Session& s, const std::string& folder) {
@@ -43,11 +36,11 @@ void writeTinyGame(Session& s, const std::string& folder) {
 
 TEST(Autoload, TheNamedGameOpensOnItsOwnMenus) {
   Session s;
-  s.writeFile("system/system.cfg", kSettings);
+  s.writeFile("system/system.cfg", tfe2e::windowSettings());
   writeTinyGame(s, "games/tiny");
   s.writeFile("system/autoload.cfg", "s autoload tiny\n");
   s.start();
-  ASSERT_TRUE(s.waitForLog(kStarted));
+  ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
 
   const std::string log = s.log();
   for (const char* expected :
@@ -72,7 +65,7 @@ TEST(Autoload, NamesThatReachOutOfTheGamesFolderAreRefused) {
   for (const std::string name : {"../system", "x/../../y"}) {
     SCOPED_TRACE(name);
     Session s;
-    s.writeFile("system/system.cfg", kSettings);
+    s.writeFile("system/system.cfg", tfe2e::windowSettings());
     // Without the check both names would reach a game: y/ beside games/, and
     // system/system/ under the toolkit's own folder.
     writeTinyGame(s, "y");
@@ -80,7 +73,7 @@ TEST(Autoload, NamesThatReachOutOfTheGamesFolderAreRefused) {
     s.writeFile("games/x/readme.txt", "a folder, not a game\n");
     s.writeFile("system/autoload.cfg", "s autoload " + name + "\n");
     s.start();
-    ASSERT_TRUE(s.waitForLog(kStarted));
+    ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
 
     const std::string log = s.log();
     const std::size_t refused = log.find("ERROR: Unable to open game: " + name + "\n");

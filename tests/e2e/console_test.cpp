@@ -11,14 +11,6 @@ using tfe2e::Session;
 
 namespace {
 
-const char* const kStarted = "Building file structure for Tessera Forge Directory";
-
-// Debug mode on, so that neither the toolkit nor the game shows its splash
-// pictures, during which the console does not open.
-const char* const kSettings =
-    "f windowx 0\nf windowy 0\nf windowwidth 800\nf windowheight 600\nf fps 30\nf debugMode 1\n"
-    "f sound 0\nf firstTime 1\n";
-
 // A game of two maps with one object each and a menu of its own.
 void writeTour(Session& s) {
   s.writeFile("games/tour/system/map.cfg",
@@ -51,10 +43,11 @@ void runCommand(Session& s, const std::string& command) {
 
 TEST(ConsoleKeys, TypedCommandsLoadAGameLogAndQuit) {
   Session s;
-  s.writeFile("system/system.cfg", kSettings);
+  // Debug mode: no splash pictures, during which the console does not open.
+  s.writeFile("system/system.cfg", tfe2e::windowSettings());
   writeTour(s);
   s.start();
-  ASSERT_TRUE(s.waitForLog(kStarted));
+  ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
   tfe2e::sleepMs(tfe2e::kSettleMs);
 
   // loadgame and loadmap close the console behind them; the others leave it

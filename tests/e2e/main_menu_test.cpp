@@ -10,13 +10,10 @@
 
 using tfe2e::Pixel;
 using tfe2e::Session;
+using tfe2e::greenish;
+using tfe2e::reddish;
 
 namespace {
-
-const char* const kStarted = "Building file structure for Tessera Forge Directory";
-
-bool greenish(const Pixel& p) { return p.g > p.r + 40 && p.g > p.b + 40; }
-bool reddish(const Pixel& p) { return p.r > p.g + 60 && p.r > p.b + 60; }
 
 TEST(MainMenu, TheToolkitOpensOnItsMainMenu) {
   Session s;
@@ -25,7 +22,7 @@ TEST(MainMenu, TheToolkitOpensOnItsMainMenu) {
               "f windowx 0\nf windowy 0\nf windowwidth 800\nf windowheight 600\ns progName Tessera Forge\n"
               "f fps 30\nf debugMode 1\nf sound 1\nf soundVolume 0.5\nf firstTime 1\n");
   s.start();
-  ASSERT_TRUE(s.waitForLog(kStarted));
+  ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
   EXPECT_TRUE(s.waitForLog("The User Interface has been Successfully Built."));
   EXPECT_TRUE(s.waitForLog("Tessera Forge help file loaded successfully."));
   EXPECT_EQ(s.log().find("ERROR"), std::string::npos) << s.log();

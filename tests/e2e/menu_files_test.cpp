@@ -10,10 +10,8 @@ using tfe2e::Session;
 
 namespace {
 
-const char* const kStarted = "Building file structure for Tessera Forge Directory";
-
 void expectRunningUntilClosed(Session& s) {
-  ASSERT_TRUE(s.waitForLog(kStarted));
+  ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
   EXPECT_TRUE(s.waitForLog("The User Interface has been Successfully Built."));
   tfe2e::sleepMs(tfe2e::kSettleMs);
   EXPECT_TRUE(s.running());

@@ -12,20 +12,17 @@ using tfe2e::Session;
 
 namespace {
 
-const char* const kStarted = "Building file structure for Tessera Forge Directory";
-
 TEST(NoticeOnScreen, AGameThatCannotBeOpenedIsReportedInTheCorner) {
   Session s;
   s.writeFile("system/system.cfg",
-              "f windowx 0\nf windowy 0\nf windowwidth 800\nf windowheight 600\nf fps 30\nf debugMode 1\n"
-              "f sound 0\nf firstTime 1\n");
+              tfe2e::windowSettings());
   s.writeFile("system/autoload.cfg", "s autoload nowhere\n");
   // A menu without a background picture, so that the notice stands on a plain screen.
   s.writeFile("system/ui.cfg",
               "f intromenu 0\nf menu0background -1\ns menu0button0 endButtonLoad\ns menu0textbox0 endTextboxLoad\n"
               "s menu0text0 endTextLoad\ns menu1 endMenuLoad");
   s.start();
-  ASSERT_TRUE(s.waitForLog(kStarted));
+  ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
   EXPECT_NE(s.log().find("ERROR: Unable to open game: nowhere\n"), std::string::npos);
   tfe2e::sleepMs(500);
 

@@ -12,13 +12,10 @@
 
 using tfe2e::Pixel;
 using tfe2e::Session;
+using tfe2e::bluish;
+using tfe2e::greenish;
 
 namespace {
-
-const char* const kStarted = "Building file structure for Tessera Forge Directory";
-const char* const kSettings =
-    "f windowx 0\nf windowy 0\nf windowwidth 800\nf windowheight 600\nf fps 30\nf debugMode 1\n"
-    "f sound 0\nf firstTime 1\n";
 
 // Places on the toolkit's menus (the window is 800 x 600 at 0, 0, so screen
 // pixels are overlay units).
@@ -35,9 +32,6 @@ constexpr int kResumeX = 400, kResumeY = 250;
 constexpr int kQuitX = 400, kQuitY = 350;
 // Inside the box of the shown phrase (centred at 400, 200), above its text.
 constexpr int kPhraseBoxX = 400, kPhraseBoxY = 170;
-
-bool greenish(const Pixel& p) { return p.g > p.r + 40 && p.g > p.b + 40; }
-bool bluish(const Pixel& p) { return p.b > p.r + 20 && p.b > p.g; }
 
 // A game of one map: the hero (object 0) left of a goal (object 1); the right
 // arrow moves the hero, touching the goal wins, and a won game shows phrase
@@ -122,11 +116,11 @@ void expectOrderlyEnd(Session& s) {
 
 TEST(PlayingAGame, APersonPicksItInTheBrowserPlaysItToTheEndAndQuits) {
   Session s;
-  s.writeFile("system/system.cfg", kSettings);
+  s.writeFile("system/system.cfg", tfe2e::windowSettings());
   // Named to sort before the shipped games, so it is the browser's first row.
   writeRaceGame(s, "games/dash");
   s.start();
-  ASSERT_TRUE(s.waitForLog(kStarted));
+  ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
   tfe2e::sleepMs(tfe2e::kSettleMs);
 
   clickAndSettle(s, kPlayX, kPlayY);
@@ -164,11 +158,11 @@ TEST(PlayingAGame, APersonPicksItInTheBrowserPlaysItToTheEndAndQuits) {
 
 TEST(PlayingAGame, TypingIntoThePlayTextboxShowsTheTextAndANameOutsideTheGamesFolderIsRefused) {
   Session s;
-  s.writeFile("system/system.cfg", kSettings);
+  s.writeFile("system/system.cfg", tfe2e::windowSettings());
   // Were "../system" taken as typed, it would name this game beside games/.
   writeRaceGame(s, "system");
   s.start();
-  ASSERT_TRUE(s.waitForLog(kStarted));
+  ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
   tfe2e::sleepMs(tfe2e::kSettleMs);
   clickAndSettle(s, kPlayX, kPlayY);
 
@@ -203,9 +197,9 @@ TEST(PlayingAGame, TypingIntoThePlayTextboxShowsTheTextAndANameOutsideTheGamesFo
 
 TEST(PlayingAGame, AHoveredButtonGrowsAndAfterAWhileShowsItsTooltip) {
   Session s;
-  s.writeFile("system/system.cfg", kSettings);
+  s.writeFile("system/system.cfg", tfe2e::windowSettings());
   s.start();
-  ASSERT_TRUE(s.waitForLog(kStarted));
+  ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
   s.moveMouse(700, 300);
   tfe2e::sleepMs(tfe2e::kSettleMs);
   // Just right of the Play button: it reaches there only when it grows.
@@ -230,10 +224,9 @@ TEST(PlayingAGame, AHoveredButtonGrowsAndAfterAWhileShowsItsTooltip) {
 TEST(Splash, AClickEndsTheSplash) {
   Session s;
   s.writeFile("system/system.cfg",
-              "f windowx 0\nf windowy 0\nf windowwidth 800\nf windowheight 600\nf fps 30\nf debugMode 0\n"
-              "f sound 0\nf firstTime 1\n");
+              tfe2e::windowSettings(false));
   s.start();
-  ASSERT_TRUE(s.waitForLog(kStarted));
+  ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
   tfe2e::sleepMs(600);
   // A splash picture lasts seven seconds at least; the menu is not up yet.
   EXPECT_FALSE(greenish(s.pixel(320, 210)));

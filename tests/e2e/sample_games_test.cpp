@@ -11,28 +11,20 @@
 
 using tfe2e::Pixel;
 using tfe2e::Session;
+using tfe2e::greenish;
+using tfe2e::reddish;
 
 namespace {
-
-const char* const kStarted = "Building file structure for Tessera Forge Directory";
-
-// Debug mode on: a loaded game opens on its menus without splash pictures.
-const char* const kSettings =
-    "f windowx 0\nf windowy 0\nf windowwidth 800\nf windowheight 600\nf fps 30\nf debugMode 1\n"
-    "f sound 1\nf soundVolume 0.5\nf firstTime 1\n";
-
-bool greenish(const Pixel& p) { return p.g > p.r + 40 && p.g > p.b + 40; }
-bool reddish(const Pixel& p) { return p.r > p.g + 60 && p.r > p.b + 60; }
 
 class SampleGames : public ::testing::TestWithParam<const char*> {};
 
 TEST_P(SampleGames, EachLoadsCleanlyAndOpensOnItsTitleMenu) {
   const std::string game = GetParam();
   Session s;
-  s.writeFile("system/system.cfg", kSettings);
+  s.writeFile("system/system.cfg", tfe2e::windowSettings(true, true));
   s.writeFile("system/autoload.cfg", "s autoload " + game + "\n");
   s.start();
-  ASSERT_TRUE(s.waitForLog(kStarted));
+  ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
 
   const std::string log = s.log();
   for (const std::string& expected :

@@ -12,8 +12,6 @@ using tfe2e::Session;
 namespace {
 
 // The last line start-up reports before the event loop begins.
-const char* const kStarted = "Building file structure for Tessera Forge Directory";
-
 std::string settingsFile(int width, int height, const std::string& extra = "") {
   return "f windowfscreen 0\nf windowx 0\nf windowy 0\nf windowwidth " + std::to_string(width) +
          "\nf windowheight " + std::to_string(height) +
@@ -35,7 +33,7 @@ void closeAndExpectOrderlyEnd(Session& s) {
 TEST(Startup, WithoutSettingsUsesTheDefaultsAndSaysSo) {
   Session s;
   s.start();
-  ASSERT_TRUE(s.waitForLog(kStarted));
+  ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
   int width = 0, height = 0;
   ASSERT_TRUE(s.windowSize(width, height));
   EXPECT_EQ(width, 800);
@@ -66,7 +64,7 @@ TEST(Startup, WithValidSettingsOpensTheWindowTheyDescribe) {
   Session s;
   s.writeFile("system/system.cfg", settingsFile(1000, 700));
   s.start();
-  ASSERT_TRUE(s.waitForLog(kStarted));
+  ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
   int width = 0, height = 0;
   ASSERT_TRUE(s.windowSize(width, height));
   EXPECT_EQ(width, 1000);
@@ -98,7 +96,7 @@ TEST(Startup, DamagedSettingsFilesNeverStopTheProgram) {
     Session s;
     s.writeFile("system/system.cfg", text);
     s.start();
-    ASSERT_TRUE(s.waitForLog(kStarted)) << s.log();
+    ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine)) << s.log();
     int width = 0, height = 0;
     ASSERT_TRUE(s.windowSize(width, height));
     EXPECT_GE(width, 800);
@@ -111,7 +109,7 @@ TEST(Startup, ASettingsFolderThatCannotBeWrittenIsReportedAtTheEnd) {
   Session s;
   s.writeFile("system/system.cfg", settingsFile(800, 600));
   s.start();
-  ASSERT_TRUE(s.waitForLog(kStarted));
+  ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
   // Whatever the user's rights, a folder where the new settings file would
   // be written makes the save fail.
   s.writeFile("system/system.cfg.saving/blocker", "");
@@ -126,7 +124,7 @@ TEST(Startup, RunsSilentlyWithoutASoundDevice) {
   Session s;
   s.writeFile("system/system.cfg", settingsFile(800, 600));
   s.start({}, /*chooseSilentSound=*/false);
-  ASSERT_TRUE(s.waitForLog(kStarted));
+  ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
   tfe2e::sleepMs(500);
   EXPECT_TRUE(s.running());
   closeAndExpectOrderlyEnd(s);

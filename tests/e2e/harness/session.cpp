@@ -305,4 +305,14 @@ void Session::screenshot(const std::string& file, int width, int height) {
   waitpid(child, nullptr, 0);
 }
 
+std::string windowSettings(bool debugMode, bool sound) {
+  return std::string("f windowx 0\nf windowy 0\nf windowwidth 800\nf windowheight 600\nf fps 30\n") +
+         (debugMode ? "f debugMode 1\n" : "f debugMode 0\n") +
+         (sound ? "f sound 1\nf soundVolume 0.5\n" : "f sound 0\n") + "f firstTime 1\n";
+}
+
+bool greenish(const Pixel& p) { return p.g > p.r + 40 && p.g > p.b + 40; }
+bool reddish(const Pixel& p) { return p.r > p.g + 60 && p.r > p.b + 60; }
+bool bluish(const Pixel& p) { return p.b > p.r + 20 && p.b > p.g; }
+
 }  // namespace tfe2e

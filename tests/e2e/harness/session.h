@@ -78,6 +78,19 @@ class Session {
   bool exited_ = false;
 };
 
+// The line start-up writes to the log last, before the first frame.
+constexpr const char* kStartedLine = "Building file structure for Tessera Forge Directory";
+
+// Settings of an 800 x 600 window at the origin (so screen pixels are overlay
+// units), 30 frames a second and no first-time welcome. In debug mode the
+// toolkit and its games open on their menus without splash pictures.
+std::string windowSettings(bool debugMode = true, bool sound = false);
+
+// Colours of the toolkit's buttons and boxes, read back from the screen.
+bool greenish(const Pixel& p);
+bool reddish(const Pixel& p);
+bool bluish(const Pixel& p);
+
 // Milliseconds to wait for the program to react to one input event.
 constexpr int kSettleMs = 300;
 void sleepMs(int ms);
