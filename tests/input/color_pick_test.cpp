@@ -95,16 +95,9 @@ TEST_F(ColorPick, EachCodeActsOnItsEventOnly) {
       {"the console opened", kStateMenus, none, kPress, toggle, 144, 144, true,
        [this] { return console.getConsoleState() && timesPlayed("open") == 1; }},
       {"the console released", kStateMenus, none, kRelease, toggle, 144, 144, true, input(kInputNormal)},
-      {"the console scrolled back", kStateMenus, [] {
-         console.echo("a");
-         console.echo("b");
-       }, kPress,
+      {"the console scrolled back", kStateMenus, [] { console.echo("a"); console.echo("b"); }, kPress,
        kPickConsoleOlder, 144, 144, true, [] { return console.getCurrentLine() == 1; }},
-      {"the console scrolled on", kStateMenus, [] {
-         console.echo("a");
-         console.echo("b");
-         console.scrollOldest();
-       },
+      {"the console scrolled on", kStateMenus, [] { console.echo("a"); console.echo("b"); console.scrollOldest(); },
        kPress, kPickConsoleNewer, 144, 144, true, [] { return console.getCurrentLine() == 0; }},
       {"the project saved", kStateMenus, [] { world.setGameName("mainui"); }, kPress, kPickSave, 144, 144, true,
        [this] {
@@ -132,10 +125,7 @@ TEST_F(ColorPick, EachCodeActsOnItsEventOnly) {
       {"no such menu textbox", kStateMenus, none, kRelease, kPickTextbox, 144, 1, false, input(kInputNormal)},
       {"a miss hovered", kStateMenus, setMarks, kHover, 99, 144, 144, false,
        [] { return gameUI.getHoverButton() == -1 && gameUI.getHoverTextbox() == -1; }},
-      {"a miss ends typing", kStateMenus, [] {
-         setMarks();
-         typingInto(0);
-       }, kPress, 99, 144, 144, false,
+      {"a miss ends typing", kStateMenus, [] { setMarks(); typingInto(0); }, kPress, 99, 144, 144, false,
        [] { return marksCleared() && gameSys.getInputState() == kInputNormal && gameUI.getTextboxEdit() == -1; }},
       {"but not a system textbox's", kStateMenus, [] { typingInto(3, kInputSystemTextbox); }, kPress, 99, 144, 144,
        false, [] { return gameSys.getInputState() == kInputSystemTextbox && gameUI.getTextboxEdit() == 3; }},

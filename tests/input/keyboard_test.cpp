@@ -142,10 +142,7 @@ TEST_F(Keyboard, EachKeyActsByGameStateAndInputState) {
     worldEditor.setEditorMode(kModeObject);
     worldEditor.setCurrentObject(1);
   };
-  const auto buttonSelected = [] {
-    worldEditor.setEditorMode(kMenuModeButton);
-    worldEditor.setCurrentButton(0);
-  };
+  const auto buttonSelected = [] { worldEditor.setEditorMode(kMenuModeButton); worldEditor.setCurrentButton(0); };
   const int last = kPhraseCount - 1;
   // Keys: characters as they are, special keys negated.
   struct Case {

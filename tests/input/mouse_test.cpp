@@ -82,10 +82,7 @@ TEST_F(Mouse, InPlayEveryButtonRunsTheSelectionPassAndTheMouseLogicOnceMore) {
   startGame();
   countWhen(134, 0, 0);                        // "Left click"
   addGlobal({100, 1, 300, 435, 0, 600, 745, 1});  // object 1 left-clicked
-  platform.onSelectionPass = [] {
-    world.setSelectedObject(1);
-    updateMouseLogic();
-  };
+  platform.onSelectionPass = [] { world.setSelectedObject(1); updateMouseLogic(); };
   world.setGameBox(900, 4);
   world.setDisplayPhrase(900, 2);
   leftPress();
