@@ -1,9 +1,11 @@
-// Colour picking without a window: which parts of the screen a pick pass
-// draws, when a pass runs at all, and what each pick colour does for a hover,
-// a press, a release and a drag, fed as made-up pixels.
+// Colour picking without a window: what a pass draws, when it runs at all, and
+// what each pick colour does for a hover, a press, a release and a drag, fed
+// as made-up pixels.
 #include "input/color_pick.h"
 
 #include <gtest/gtest.h>
+
+#include <functional>
 
 #include "console/console_view.h"
 #include "editor/editor.h"
@@ -17,386 +19,257 @@
 
 namespace {
 
-using tf::PickPassPlan;
+using namespace tf;
+
+enum Event { kHover, kPress, kRelease, kDrag };
 
 class ColorPick : public tftest::InputTest {
  protected:
-  // One pass of each kind over pixel (r, g, b); the result of the dispatch.
-  static bool dispatch(int r, int g, int b) {
+  // One pass of the given kind over pixel (r, g, b); true when it was consumed.
+  static bool on(Event event, int r, int g, int b) {
     const unsigned char pixel[3] = {static_cast<unsigned char>(r), static_cast<unsigned char>(g),
                                     static_cast<unsigned char>(b)};
-    return tf::dispatchPickPixel(pixel);
-  }
-  static bool hoverOver(int r, int g, int b) {
-    tf::gameSys.setHoverCheck(true);
-    const bool consumed = dispatch(r, g, b);
-    tf::gameSys.setHoverCheck(false);
+    gameSys.setLeftMouse(event == kRelease ? kMouseRelease : kMousePress);
+    gameSys.setHoverCheck(event == kHover);
+    gameSys.setDragState(event == kDrag);
+    const bool consumed = dispatchPickPixel(pixel);
+    gameSys.setHoverCheck(false);
+    gameSys.setDragState(false);
     return consumed;
   }
-  static bool pressOn(int r, int g, int b) {
-    tf::gameSys.setLeftMouse(tf::kMousePress);
-    return dispatch(r, g, b);
+  static void setMarks() {
+    gameUI.setHoverButton(0);
+    gameUI.setPressedButton(0);
+    gameUI.setHoverTextbox(0);
   }
-  static bool releaseOn(int r, int g, int b) {
-    tf::gameSys.setLeftMouse(tf::kMouseRelease);
-    return dispatch(r, g, b);
-  }
-  static bool dragOver(int r, int g, int b) {
-    tf::gameSys.setLeftMouse(tf::kMousePress);
-    tf::gameSys.setDragState(true);
-    const bool consumed = dispatch(r, g, b);
-    tf::gameSys.setDragState(false);
-    return consumed;
-  }
-  static void typingInto(int textbox) {
-    tf::gameUI.setTextboxEdit(textbox);
-    tf::gameSys.setInputState(tf::kInputMenuTextbox);
+  static bool marksCleared() {
+    return gameUI.getHoverButton() == -1 && gameUI.getPressedButton() == -1 && gameUI.getHoverTextbox() == -1;
   }
 };
 
-bool operator==(const PickPassPlan& a, const PickPassPlan& b) {
-  return a.help == b.help && a.menus == b.menus && a.dialog == b.dialog && a.console == b.console;
+TEST_F(ColorPick, EachCodeActsOnItsEventOnly) {
+  const int helpTopic = kPickHelpTopic, close = kPickHelpClose, sysBox = kPickSystemTextbox;
+  const int noticeCode = kNoticePick[0], toggle = kPickConsoleToggle, fold = kPickPanelToggle;
+  const auto none = [] {};
+  const auto help = [] { enableHelp(); };
+  const auto typing = [] { typingInto(0); };
+  const auto input = [](int state) { return [state] { return gameSys.getInputState() == state; }; };
+  const auto mode = [](int m) { return [m] { worldEditor.setEditorMode(m); }; };
+  const auto inMode = [](int m) { return [m] { return worldEditor.getEditorMode() == m; }; };
+  const auto topic = [](int t) { return [t] { return uiHelp.getHelp() == t; }; };
+  const auto unpressed = [] { return gameUI.getPressedButton() == -1; };
+  const auto lastDir = [](int d) { return [d] { return gameSys.getLastDir() == d; }; };
+  const auto selected = [](int d) { return [d] { return gameSys.getSelectedDir() == d; }; };
+  struct Case {
+    const char* what;
+    int state;
+    std::function<void()> setup;
+    Event event;
+    int r, g, b;
+    bool consumed;
+    std::function<bool()> done;
+  } cases[] = {
+      {"a panel absorbs a press", kStateMenus, typing, kPress, 144, 144, 144, true, input(kInputMenuTextbox)},
+      {"a press on the background ends typing", kStateMenus, typing, kPress, 254, 254, 254, false, input(kInputNormal)},
+      {"a release does not", kStateMenus, typing, kRelease, 254, 254, 254, false, input(kInputMenuTextbox)},
+      {"a hover does not", kStateMenus, typing, kHover, 254, 254, 254, false, input(kInputMenuTextbox)},
+      {"nor a press in the menu editor", kStateMenuEditor, [] { gameSys.setInputState(kInputMenuEditorText); },
+       kPress, 254, 254, 254, false, input(kInputMenuEditorText)},
+      {"nor one with the console open", kStateMenus, [] { console.enableConsole(); }, kPress, 254, 254, 254, false,
+       input(kInputConsole)},
+      {"a help topic pressed", kStateMenus, help, kPress, helpTopic, 144, 2, true,
+       [this] { return uiHelp.getHelp() == 2 && timesPlayed("select") == 1; }},
+      {"a help topic hovered", kStateMenus, help, kHover, helpTopic, 144, 2, false, topic(0)},
+      {"a help topic dragged over", kStateMenus, help, kDrag, helpTopic, 144, 1, false, topic(0)},
+      {"no such help topic", kStateMenus, help, kPress, helpTopic, 144, 3, true, topic(0)},
+      {"help's close hovered", kStateMenus, help, kHover, close, 144, 144, true, helpShown},
+      {"help's close released", kStateMenus, help, kRelease, close, 144, 144, true,
+       [this] { return !helpShown() && timesPlayed("select") == 1; }},
+      {"help opened", kStateMenus, none, kPress, kPickHelpOpen, 144, 144, true, helpShown},
+      {"a system textbox pressed", kStateMenus, none, kPress, sysBox, 144, 5, true,
+       [] { return gameUI.getTextboxEdit() == 5 && gameSys.getInputState() == kInputSystemTextbox; }},
+      {"no such system textbox", kStateMenus, none, kPress, sysBox, 144, kSystemTextboxCount, false,
+       input(kInputNormal)},
+      {"the notice released", kStateMenus, [] { notice.setNotice("T", "M"); }, kRelease, noticeCode, 144, 144, false,
+       [] { return noticeShown() == "T: M"; }},
+      {"the notice pressed", kStateMenus, [] { notice.setNotice("T", "M"); }, kPress, noticeCode, 144, 144, true,
+       [] { return noticeShown().empty(); }},
+      {"the console opened", kStateMenus, none, kPress, toggle, 144, 144, true,
+       [this] { return console.getConsoleState() && timesPlayed("open") == 1; }},
+      {"the console released", kStateMenus, none, kRelease, toggle, 144, 144, true, input(kInputNormal)},
+      {"the console scrolled back", kStateMenus, [] { console.echo("a"); console.echo("b"); }, kPress,
+       kPickConsoleOlder, 144, 144, true, [] { return console.getCurrentLine() == 1; }},
+      {"the console scrolled on", kStateMenus, [] { console.echo("a"); console.echo("b"); console.scrollOldest(); },
+       kPress, kPickConsoleNewer, 144, 144, true, [] { return console.getCurrentLine() == 0; }},
+      {"the project saved", kStateMenus, [] { world.setGameName("mainui"); }, kPress, kPickSave, 144, 144, true,
+       [this] { return dir.exists("system/ui.cfg"); }},
+      {"animation in the world editor", kStateWorldEditor, none, kPress, kPickAnimation, 144, 144, true,
+       inMode(kModeAnimation)},
+      {"animation in the menu editor", kStateMenuEditor, none, kPress, kPickAnimation, 144, 144, true,
+       inMode(kMenuModeAnimation)},
+      {"no fold outside the editors", kStateMenus, none, kPress, fold, 144, 144, false, [] { return true; }},
+      {"no fold on a release", kStateWorldEditor, mode(kModeObject), kRelease, fold, 144, 144, false,
+       inMode(kModeObject)},
+      {"fold the world editor", kStateWorldEditor, mode(kModeObject), kPress, fold, 144, 144, true,
+       inMode(kModeFolded)},
+      {"unfold it", kStateWorldEditor, mode(kModeFolded), kPress, fold, 144, 144, true, inMode(kModeNothing)},
+      {"fold the menu editor", kStateMenuEditor, mode(kMenuModeButton), kPress, fold, 144, 144, true,
+       inMode(kMenuModeFolded)},
+      {"unfold it", kStateMenuEditor, mode(kMenuModeFolded), kPress, fold, 144, 144, true, inMode(kMenuModeMenu)},
+      {"no menu button in the menu editor", kStateMenuEditor, none, kPress, kPickButton, 144, 0, false, unpressed},
+      {"nor in play", kStatePlay, none, kPress, kPickButton, 144, 0, false, unpressed},
+      {"nor on a drag", kStateMenus, none, kDrag, kPickButton, 144, 0, false, unpressed},
+      {"a colour without the menu mark", kStateMenus, setMarks, kPress, kPickButton, 12, 0, false, marksCleared},
+      {"the image chooser's code", kStateMenus, setMarks, kPress, kPickImageChooser, 1, 44, false, marksCleared},
+      {"no such menu textbox", kStateMenus, none, kRelease, kPickTextbox, 144, 1, false, input(kInputNormal)},
+      {"a miss hovered", kStateMenus, setMarks, kHover, 99, 144, 144, false,
+       [] { return gameUI.getHoverButton() == -1 && gameUI.getHoverTextbox() == -1; }},
+      {"a miss ends typing", kStateMenus, [] { setMarks(); typingInto(0); }, kPress, 99, 144, 144, false,
+       [] { return marksCleared() && gameSys.getInputState() == kInputNormal && gameUI.getTextboxEdit() == -1; }},
+      {"but not a system textbox's", kStateMenus, [] { typingInto(3, kInputSystemTextbox); }, kPress, 99, 144, 144,
+       false, [] { return gameSys.getInputState() == kInputSystemTextbox && gameUI.getTextboxEdit() == 3; }},
+      {"the browser scrolls down", kStateMenus, none, kPress, kPickBrowserDown, 144, 144, true, lastDir(1)},
+      {"and up", kStateMenus, [] { gameSys.setLastDir(2); }, kPress, kPickBrowserUp, 144, 144, true, lastDir(1)},
+      {"a row is picked on a press", kStateMenus, none, kPress, kPickBrowserRow, 144, 5, true, selected(5)},
+      {"not on a release", kStateMenus, none, kRelease, kPickBrowserRow, 144, 5, true, selected(0)},
+      {"the check mark takes it", kStateMenus, [] { gameSys.setSelectedDir(5); }, kPress, kPickBrowserChoice, 144, 1,
+       true, [] { return uiScriptString.getString(0) == "game5" && gameSys.getDirTextbox() == -1; }},
+      {"the cross does not", kStateMenus, [] { gameSys.setSelectedDir(5); }, kPress, kPickBrowserChoice, 144, 0,
+       true, [] { return uiScriptString.getString(0).empty() && gameSys.getDirTextbox() == -1; }},
+      {"a logic word pressed", kStateWorldEditor, none, kPress, kPickLogicWord, 3, 6, true, [] { return true; }},
+      {"a logic word hovered", kStateWorldEditor, none, kHover, kPickLogicWord, 3, 6, true, [] { return true; }},
+  };
+  const auto run = [&](const Case& c) {
+    SCOPED_TRACE(c.what);
+    reset();
+    later();
+    audio.played.clear();
+    gameSys.setSoundState(true);
+    makeMenus(3);
+    addButton(0, kFuncLoadMenu, 2);
+    addTextbox(0, 0);
+    for (int t = 0; t < 3; ++t) uiHelp.menuSetMenuTitle(t, "Topic");
+    for (int i = 0; i < 20; ++i) gameSys.setDirName(i, "game" + std::to_string(i));
+    gameSys.setDirTextbox(0);
+    gameSys.setGameState(c.state);
+    c.setup();
+    EXPECT_EQ(on(c.event, c.r, c.g, c.b), c.consumed);
+    EXPECT_TRUE(c.done());
+    EXPECT_EQ(gameUI.getCurrentMenu(), 0);
+  };
+  for (const Case& c : cases) run(c);
+  // The phrase windows' icons take anything but a hover.
+  for (int code : {105, 106, 107, 114, 115, 116}) {
+    run({"a phrase icon pressed", kStateWorldEditor, none, kPress, code, 144, 144, true, [] { return true; }});
+    run({"a phrase icon hovered", kStateWorldEditor, none, kHover, code, 144, 144, false, [] { return true; }});
+  }
 }
 
 TEST_F(ColorPick, APassDrawsHelpAloneOrTheMenusDialogAndConsoleOfTheState) {
-  // help, menus, dialog, console
-  EXPECT_TRUE(tf::planPickPass(0, tf::kInputHelp, true) == (PickPassPlan{true, false, false, false}));
-  for (int state : {tf::kStateMenus, tf::kStateIngameMenu, tf::kStateWorldEditor, tf::kStateMenuEditor}) {
-    EXPECT_TRUE(tf::planPickPass(state, tf::kInputNormal, false) == (PickPassPlan{false, true, false, false}))
-        << state;
+  const auto plan = [](int state, int input, bool console) {
+    const PickPassPlan p = planPickPass(state, input, console);
+    return std::to_string(p.help) + std::to_string(p.menus) + std::to_string(p.dialog) + std::to_string(p.console);
+  };
+  EXPECT_EQ(plan(kStateMenus, kInputHelp, true), "1000");
+  for (int state : {kStateMenus, kStateIngameMenu, kStateWorldEditor, kStateMenuEditor}) {
+    EXPECT_EQ(plan(state, kInputNormal, false), "0100") << state;
   }
-  EXPECT_TRUE(tf::planPickPass(tf::kStateDialog, tf::kInputNormal, false) ==
-              (PickPassPlan{false, false, true, false}));
-  EXPECT_TRUE(tf::planPickPass(tf::kStatePlay, tf::kInputConsole, true) ==
-              (PickPassPlan{false, false, false, true}));
-  EXPECT_TRUE(tf::planPickPass(tf::kStatePlaytest, tf::kInputNormal, false) == PickPassPlan{});
+  EXPECT_EQ(plan(kStateDialog, kInputNormal, false), "0010");
+  EXPECT_EQ(plan(kStatePlay, kInputConsole, true), "0001");
+  EXPECT_EQ(plan(kStatePlaytest, kInputNormal, false), "0000");
 }
 
-TEST_F(ColorPick, NoPassRunsDuringTheSplashNorInPlayWithoutHelp) {
+TEST_F(ColorPick, NoPassRunsDuringTheSplashNorInPlayWithoutHelpNorOutsideTheWindow) {
   makeMenus(1);
-  tf::gameSys.setGameState(tf::kStateSplash);
-  EXPECT_FALSE(tf::colorPickRender());
+  gameSys.setGameState(kStateSplash);
+  EXPECT_FALSE(colorPickRender());
   startGame();
-  tf::gameUI.setCurrentTT(37, 0, 10);
-  EXPECT_FALSE(tf::colorPickRender());
-  int code, index, time;
-  tf::gameUI.getCurrentTT(code, index, time);
-  EXPECT_EQ(code, -1);
-  EXPECT_TRUE(platform.calls.empty());
-
-  tf::enableHelp();
-  pickUnder(144, 144, 144);
-  tf::gameSys.setMousePos(100, 100);
-  EXPECT_TRUE(tf::colorPickRender());
-  EXPECT_EQ(timesCalled("pick scene"), 1);
-  EXPECT_FALSE(tf::gameSys.getColorPick());
-}
-
-TEST_F(ColorPick, APointerOutsideTheWindowPicksNothing) {
-  makeMenus(1);
+  gameUI.setCurrentTT(37, 0, 10);
+  EXPECT_FALSE(colorPickRender());
+  EXPECT_EQ(tooltipCode(), -1);
   pickUnder(144, 144, 144);
   for (auto [x, y] : {std::pair{0, 10}, {800, 10}, {10, 0}, {10, 600}}) {
-    tf::gameSys.setMousePos(x, y);
-    EXPECT_FALSE(tf::colorPickCheck()) << x << "," << y;
+    gameSys.setMousePos(x, y);
+    EXPECT_FALSE(colorPickCheck()) << x << "," << y;
   }
   EXPECT_TRUE(platform.calls.empty());
-  tf::gameSys.setMousePos(799, 599);
-  EXPECT_TRUE(tf::colorPickCheck());
-  EXPECT_EQ(platform.calls.back(), "read 799,599");
-}
-
-TEST_F(ColorPick, PanelsAbsorbClicksAndTheEmptyBackgroundEndsTextEntryOnAPress) {
-  makeMenus(1);
-  addTextbox(0, 0);
-  typingInto(0);
-  EXPECT_TRUE(pressOn(144, 144, 144));
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputMenuTextbox);
-  EXPECT_FALSE(hoverOver(254, 254, 254));
-  EXPECT_FALSE(releaseOn(254, 254, 254));
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputMenuTextbox);
-  EXPECT_FALSE(pressOn(254, 254, 254));
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputNormal);
-
-  // Not in the menu editor, nor with the console open.
-  tf::gameSys.setGameState(tf::kStateMenuEditor);
-  tf::gameSys.setInputState(tf::kInputMenuEditorText);
-  pressOn(254, 254, 254);
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputMenuEditorText);
-  tf::gameSys.setGameState(tf::kStateMenus);
-  tf::console.enableConsole();
-  pressOn(254, 254, 254);
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputConsole);
+  enableHelp();
+  platform.calls.clear();
+  gameSys.setMousePos(799, 599);
+  EXPECT_TRUE(colorPickRender());
+  EXPECT_EQ(platform.calls, (std::vector<std::string>{"pick scene", "read 799,599"}));
+  EXPECT_FALSE(gameSys.getColorPick());
 }
 
 TEST_F(ColorPick, AHoverPassKeysTheTooltipToTheCodeUnderThePointer) {
   makeMenus(1);
-  addButton(0, tf::kFuncHelp);
-  addButton(0, tf::kFuncQuit);
-  hoverOver(37, 144, 0);
+  addButton(0, kFuncHelp);
+  addButton(0, kFuncQuit);
   int code, index, time;
-  tf::gameUI.getCurrentTT(code, index, time);
-  EXPECT_EQ(code, 37);
-  EXPECT_EQ(index, 0);
-  EXPECT_EQ(time, clock.now());
-  // Another button of the same kind keeps the delay running.
+  on(kHover, kPickButton, 144, 0);
+  const int start = clock.now();
   clock.advance(700);
-  hoverOver(37, 144, 1);
-  tf::gameUI.getCurrentTT(code, index, time);
+  on(kHover, kPickButton, 144, 1);  // another button keeps the delay running
+  gameUI.getCurrentTT(code, index, time);
+  EXPECT_EQ(code, kPickButton);
   EXPECT_EQ(index, 0);
-  EXPECT_EQ(time, clock.now() - 700);
+  EXPECT_EQ(time, start);
   clock.advance(10);
-  hoverOver(144, 144, 144);
-  tf::gameUI.getCurrentTT(code, index, time);
+  on(kHover, 144, 144, 144);
+  on(kPress, kPickButton, 144, 1);  // only hover passes touch it
+  gameUI.getCurrentTT(code, index, time);
   EXPECT_EQ(code, 144);
   EXPECT_EQ(time, clock.now());
-  // Only hover passes touch it.
-  pressOn(37, 144, 1);
-  tf::gameUI.getCurrentTT(code, index, time);
-  EXPECT_EQ(code, 144);
 }
 
-TEST_F(ColorPick, AColourWithoutTheMenuMarkLetsGoOfTheMenus) {
-  makeMenus(1);
-  addButton(0, tf::kFuncNothing);
-  tf::gameUI.setHoverButton(0);
-  tf::gameUI.setPressedButton(0);
-  tf::gameUI.setHoverTextbox(0);
-  EXPECT_FALSE(pressOn(37, 12, 0));
-  EXPECT_EQ(tf::gameUI.getHoverButton(), -1);
-  EXPECT_EQ(tf::gameUI.getPressedButton(), -1);
-  EXPECT_EQ(tf::gameUI.getHoverTextbox(), -1);
-  // The image chooser's code carries data in green and is not such a colour.
-  tf::gameUI.setHoverButton(0);
-  EXPECT_FALSE(pressOn(85, 1, 44));
-  EXPECT_EQ(tf::gameUI.getHoverButton(), -1);  // reset as a miss of the menus instead
-}
+TEST_F(ColorPick, MenuButtonsFireWhenReleasedOverThemselvesAndTextboxesTakeTypingOnRelease) {
+  makeMenus(3);
+  addButton(0, kFuncLoadMenu, 2);
+  addButton(0, kFuncLoadMenu, 1);
+  addTextbox(0, 0);
+  EXPECT_TRUE(on(kHover, kPickButton, 144, 0));
+  EXPECT_EQ(gameUI.getHoverButton(), 0);
+  EXPECT_TRUE(on(kRelease, kPickButton, 144, 0));  // no press before it
+  EXPECT_TRUE(on(kPress, kPickButton, 144, 0));
+  EXPECT_EQ(gameUI.getPressedButton(), 0);
+  EXPECT_TRUE(on(kRelease, kPickButton, 144, 1));  // over another button than the one hovered
+  EXPECT_EQ(gameUI.getCurrentMenu(), 0);
+  EXPECT_EQ(gameUI.getPressedButton(), 0);
+  EXPECT_TRUE(on(kRelease, kPickButton, 144, 0));
+  EXPECT_EQ(gameUI.getCurrentMenu(), 2);
+  EXPECT_EQ(timesPlayed("click"), 1);
+  EXPECT_FALSE(on(kPress, kPickButton, 144, 0));  // menu 2 has no buttons
 
-TEST_F(ColorPick, ALeftPressOnAHelpTopicShowsIt) {
-  makeMenus(1);
-  for (int t = 0; t < 3; ++t) tf::uiHelp.menuSetMenuTitle(t, "Topic");
-  tf::enableHelp();
-  EXPECT_FALSE(hoverOver(tf::kPickHelpTopic, 144, 2));
-  EXPECT_EQ(tf::uiHelp.getHelp(), 0);
-  EXPECT_TRUE(pressOn(tf::kPickHelpTopic, 144, 2));
-  EXPECT_EQ(tf::uiHelp.getHelp(), 2);
+  loadMenu(0);
+  EXPECT_TRUE(on(kHover, kPickTextbox, 144, 0));
+  EXPECT_EQ(gameUI.getHoverTextbox(), 0);
+  EXPECT_TRUE(on(kPress, kPickTextbox, 144, 0));
+  EXPECT_EQ(gameSys.getInputState(), kInputNormal);
+  EXPECT_TRUE(on(kRelease, kPickTextbox, 144, 0));
+  EXPECT_EQ(gameUI.getTextboxEdit(), 0);
+  EXPECT_EQ(gameSys.getInputState(), kInputMenuTextbox);
   EXPECT_EQ(timesPlayed("select"), 1);
-  EXPECT_TRUE(pressOn(tf::kPickHelpTopic, 144, 3));  // no such topic: consumed, nothing shown
-  EXPECT_EQ(tf::uiHelp.getHelp(), 2);
-  EXPECT_FALSE(dragOver(tf::kPickHelpTopic, 144, 1));
-  EXPECT_EQ(tf::uiHelp.getHelp(), 2);
-  // The close button, on anything but a hover.
-  EXPECT_TRUE(hoverOver(tf::kPickHelpClose, 144, 144));
-  EXPECT_TRUE(tf::helpShown());
-  EXPECT_TRUE(releaseOn(tf::kPickHelpClose, 144, 144));
-  EXPECT_FALSE(tf::helpShown());
-  EXPECT_EQ(timesPlayed("select"), 2);
-  EXPECT_TRUE(pressOn(tf::kPickHelpOpen, 144, 144));
-  EXPECT_TRUE(tf::helpShown());
-}
-
-TEST_F(ColorPick, SystemTextboxesAndTheNoticeAnswerAPress) {
-  makeMenus(1);
-  EXPECT_TRUE(pressOn(tf::kPickSystemTextbox, 144, 5));
-  EXPECT_EQ(tf::gameUI.getTextboxEdit(), 5);
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputSystemTextbox);
-  EXPECT_FALSE(pressOn(tf::kPickSystemTextbox, 144, tf::kSystemTextboxCount));
-  EXPECT_EQ(tf::gameUI.getTextboxEdit(), 5);
-
-  tf::notice.setNotice("Title", "A message");
-  EXPECT_FALSE(releaseOn(tf::kNoticePick[0], 144, 144));
-  EXPECT_NE(noticeShown(), "");
-  EXPECT_TRUE(pressOn(tf::kNoticePick[0], 144, 144));
-  EXPECT_EQ(noticeShown(), "");
-}
-
-TEST_F(ColorPick, TheConsoleButtonsToggleAndScrollIt) {
-  makeMenus(1);
-  for (int i = 0; i < 3; ++i) tf::console.echo("line");
-  EXPECT_TRUE(pressOn(tf::kPickConsoleToggle, 144, 144));
-  EXPECT_TRUE(tf::console.getConsoleState());
-  EXPECT_EQ(timesPlayed("open"), 1);
-  EXPECT_TRUE(releaseOn(tf::kPickConsoleToggle, 144, 144));  // consumed, only a press acts
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputConsole);
-  for (int i = 0; i < 3; ++i) pressOn(tf::kPickConsoleOlder, 144, 144);
-  EXPECT_EQ(tf::console.getCurrentLine(), 2);
-  pressOn(tf::kPickConsoleNewer, 144, 144);
-  EXPECT_EQ(tf::console.getCurrentLine(), 1);
-  pressOn(tf::kPickConsoleToggle, 144, 144);
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputNormal);
-  EXPECT_EQ(timesPlayed("close"), 1);
-}
-
-TEST_F(ColorPick, SaveAndAnimationIconsOfTheEditors) {
-  makeMenus(1);
-  tf::world.setGameName("mainui");
-  EXPECT_TRUE(pressOn(tf::kPickSave, 144, 144));
-  EXPECT_TRUE(dir.exists("system/ui.cfg"));
-  EXPECT_EQ(noticeShown(), "Project Saved: The project^y mainui^w has been successfully saved.");
-
-  tf::gameSys.setGameState(tf::kStateWorldEditor);
-  EXPECT_TRUE(pressOn(tf::kPickAnimation, 144, 144));
-  EXPECT_EQ(tf::worldEditor.getEditorMode(), tf::kModeAnimation);
-  tf::gameSys.setGameState(tf::kStateMenuEditor);
-  EXPECT_TRUE(pressOn(tf::kPickAnimation, 144, 144));
-  EXPECT_EQ(tf::worldEditor.getEditorMode(), tf::kMenuModeAnimation);
 }
 
 TEST_F(ColorPick, DialogButtonsHoverPressAndRunTheirFunctionOnRelease) {
   dir.write("system/dialog.cfg",
             "f dialog2button0func 1\nf dialog2button0func2 1\nf dialog2button1func 5\nf dialog2button1func2 0\n");
-  tf::scriptSys.readFile("system/dialog.cfg");
+  scriptSys.readFile("system/dialog.cfg");
   makeMenus(2);
-  tf::enableDialog(2);
-  EXPECT_TRUE(hoverOver(tf::kPickDialogRight, 144, 144));
-  EXPECT_EQ(tf::gameUI.getHoverButton(), 1);
-  EXPECT_TRUE(pressOn(tf::kPickDialogRight, 144, 144));
-  EXPECT_EQ(tf::gameUI.getPressedButton(), tf::kPressedDialogRight);
-  EXPECT_TRUE(releaseOn(tf::kPickDialogRight, 144, 144));
-  EXPECT_EQ(tf::gameSys.getGameState(), tf::kStateMenus);  // "Back": the dialog closed
-
-  tf::enableDialog(2);
+  enableDialog(2);
+  EXPECT_TRUE(on(kHover, kPickDialogRight, 144, 144));
+  EXPECT_EQ(gameUI.getHoverButton(), 1);
+  EXPECT_TRUE(on(kPress, kPickDialogRight, 144, 144));
+  EXPECT_EQ(gameUI.getPressedButton(), kPressedDialogRight);
+  EXPECT_TRUE(on(kRelease, kPickDialogRight, 144, 144));
+  EXPECT_EQ(gameSys.getGameState(), kStateMenus);  // "Back": the dialog closed
+  enableDialog(2);
   clock.advance(1000);
-  EXPECT_TRUE(pressOn(tf::kPickDialogLeft, 144, 144));
-  EXPECT_EQ(tf::gameUI.getPressedButton(), tf::kPressedDialogLeft);
-  EXPECT_TRUE(releaseOn(tf::kPickDialogLeft, 144, 144));
-  EXPECT_EQ(tf::gameUI.getCurrentMenu(), 1);
+  EXPECT_TRUE(on(kPress, kPickDialogLeft, 144, 144));
+  EXPECT_EQ(gameUI.getPressedButton(), kPressedDialogLeft);
+  EXPECT_TRUE(on(kRelease, kPickDialogLeft, 144, 144));
+  EXPECT_EQ(gameUI.getCurrentMenu(), 1);
   EXPECT_EQ(timesPlayed("click"), 2);
-}
-
-TEST_F(ColorPick, AMenuButtonFiresOnlyWhenReleasedOverItselfAfterAPress) {
-  makeMenus(3);
-  addButton(0, tf::kFuncLoadMenu, 2);
-  addButton(0, tf::kFuncLoadMenu, 1);
-  EXPECT_TRUE(hoverOver(37, 144, 0));
-  EXPECT_EQ(tf::gameUI.getHoverButton(), 0);
-  // A release without a press does nothing.
-  EXPECT_TRUE(releaseOn(37, 144, 0));
-  EXPECT_EQ(tf::gameUI.getCurrentMenu(), 0);
-  EXPECT_TRUE(pressOn(37, 144, 0));
-  EXPECT_EQ(tf::gameUI.getPressedButton(), 0);
-  // Released over another button than the one last hovered: nothing.
-  EXPECT_TRUE(releaseOn(37, 144, 1));
-  EXPECT_EQ(tf::gameUI.getCurrentMenu(), 0);
-  EXPECT_EQ(tf::gameUI.getPressedButton(), 0);
-  EXPECT_TRUE(releaseOn(37, 144, 0));
-  EXPECT_EQ(tf::gameUI.getCurrentMenu(), 2);
-  EXPECT_EQ(timesPlayed("click"), 1);
-  // A button the menu does not have is a miss.
-  EXPECT_FALSE(pressOn(37, 144, 0));
-  EXPECT_EQ(tf::gameUI.getPressedButton(), -1);
-}
-
-TEST_F(ColorPick, AMenuTextboxTakesTypingOnRelease) {
-  makeMenus(1);
-  addTextbox(0, 0);
-  EXPECT_TRUE(hoverOver(38, 144, 0));
-  EXPECT_EQ(tf::gameUI.getHoverTextbox(), 0);
-  EXPECT_TRUE(pressOn(38, 144, 0));
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputNormal);
-  EXPECT_TRUE(releaseOn(38, 144, 0));
-  EXPECT_EQ(tf::gameUI.getTextboxEdit(), 0);
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputMenuTextbox);
-  EXPECT_EQ(timesPlayed("select"), 1);
-  EXPECT_FALSE(releaseOn(38, 144, 1));  // not a textbox of this menu
-}
-
-TEST_F(ColorPick, AMissOfTheMenusLetsGoOfEverythingAndEndsTyping) {
-  makeMenus(1);
-  addButton(0, tf::kFuncNothing);
-  addTextbox(0, 0);
-  tf::gameUI.setHoverButton(0);
-  tf::gameUI.setHoverTextbox(0);
-  EXPECT_FALSE(hoverOver(99, 144, 144));
-  EXPECT_EQ(tf::gameUI.getHoverButton(), -1);
-  EXPECT_EQ(tf::gameUI.getHoverTextbox(), -1);
-
-  tf::gameUI.setPressedButton(0);
-  typingInto(0);
-  EXPECT_FALSE(pressOn(99, 144, 144));
-  EXPECT_EQ(tf::gameUI.getPressedButton(), -1);
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputNormal);
-  EXPECT_EQ(tf::gameUI.getTextboxEdit(), -1);
-
-  // A system textbox keeps its typing.
-  tf::gameUI.setTextboxEdit(3);
-  tf::gameSys.setInputState(tf::kInputSystemTextbox);
-  EXPECT_FALSE(pressOn(99, 144, 144));
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputSystemTextbox);
-  EXPECT_EQ(tf::gameUI.getTextboxEdit(), 3);
-}
-
-TEST_F(ColorPick, MenuCodesAreNotTheMenuEditorsNorThoseOfHelpOverPlay) {
-  makeMenus(2);
-  addButton(0, tf::kFuncLoadMenu, 1);
-  tf::gameSys.setGameState(tf::kStateMenuEditor);
-  EXPECT_FALSE(pressOn(37, 144, 0));
-  EXPECT_EQ(tf::gameUI.getPressedButton(), -1);
-  tf::gameSys.setGameState(tf::kStatePlay);
-  EXPECT_FALSE(pressOn(37, 144, 0));
-  EXPECT_EQ(tf::gameUI.getPressedButton(), -1);
-  // A drag pass reaches no menu code.
-  tf::gameSys.setGameState(tf::kStateMenus);
-  EXPECT_FALSE(dragOver(37, 144, 0));
-  EXPECT_EQ(tf::gameUI.getPressedButton(), -1);
-}
-
-TEST_F(ColorPick, TheFoldIconsOfTheEditorsPanels) {
-  makeMenus(1);
-  EXPECT_FALSE(pressOn(tf::kPickPanelToggle, 144, 144));  // not outside the editors
-  tf::gameSys.setGameState(tf::kStateWorldEditor);
-  tf::worldEditor.setEditorMode(tf::kModeObject);
-  EXPECT_FALSE(releaseOn(tf::kPickPanelToggle, 144, 144));
-  EXPECT_TRUE(pressOn(tf::kPickPanelToggle, 144, 144));
-  EXPECT_EQ(tf::worldEditor.getEditorMode(), tf::kModeFolded);
-  EXPECT_TRUE(pressOn(tf::kPickPanelToggle, 144, 144));
-  EXPECT_EQ(tf::worldEditor.getEditorMode(), tf::kModeNothing);
-  tf::gameSys.setGameState(tf::kStateMenuEditor);
-  EXPECT_TRUE(pressOn(tf::kPickPanelToggle, 144, 144));
-  EXPECT_EQ(tf::worldEditor.getEditorMode(), tf::kMenuModeFolded);
-  EXPECT_TRUE(pressOn(tf::kPickPanelToggle, 144, 144));
-  EXPECT_EQ(tf::worldEditor.getEditorMode(), tf::kMenuModeMenu);
-}
-
-TEST_F(ColorPick, TheGameBrowserPicksRowsScrollsAndTakesTheChoice) {
-  makeMenus(1);
-  for (int i = 0; i < 20; ++i) tf::gameSys.setDirName(i, "game" + std::to_string(i));
-  tf::gameSys.setDirTextbox(0);
-  EXPECT_TRUE(pressOn(tf::kPickBrowserDown, 144, 144));
-  EXPECT_TRUE(pressOn(tf::kPickBrowserDown, 144, 144));
-  EXPECT_TRUE(pressOn(tf::kPickBrowserUp, 144, 144));
-  EXPECT_EQ(tf::gameSys.getLastDir(), 1);
-  EXPECT_TRUE(releaseOn(tf::kPickBrowserRow, 144, 5));  // only a press picks
-  EXPECT_EQ(tf::gameSys.getSelectedDir(), 0);
-  EXPECT_TRUE(pressOn(tf::kPickBrowserRow, 144, 5));
-  EXPECT_EQ(tf::gameSys.getSelectedDir(), 5);
-  EXPECT_TRUE(pressOn(tf::kPickBrowserChoice, 144, 0));  // the cross
-  EXPECT_EQ(tf::gameSys.getDirTextbox(), -1);
-  EXPECT_EQ(tf::uiScriptString.getString(0), "");
-
-  tf::gameSys.setDirTextbox(0);
-  EXPECT_TRUE(pressOn(tf::kPickBrowserChoice, 144, 1));  // the check mark
-  EXPECT_EQ(tf::uiScriptString.getString(0), "game5");
-  EXPECT_EQ(tf::gameSys.getDirTextbox(), -1);
-
-  // A second click on the selected row within 500 ms takes it too.
-  tf::gameSys.setDirTextbox(1);
-  pressOn(tf::kPickBrowserRow, 144, 7);
-  clock.advance(400);
-  pressOn(tf::kPickBrowserRow, 144, 7);
-  EXPECT_EQ(tf::uiScriptString.getString(1), "game7");
-  EXPECT_EQ(tf::gameSys.getDirTextbox(), -1);
-  EXPECT_GE(timesPlayed("select"), 6);
-}
-
-TEST_F(ColorPick, TheLogicAndPhraseEditorsCodesAreConsumed) {
-  makeMenus(1);
-  tf::gameSys.setGameState(tf::kStateWorldEditor);
-  EXPECT_TRUE(pressOn(tf::kPickLogicWord, 3, 6));
-  EXPECT_TRUE(hoverOver(tf::kPickLogicWord, 3, 6));
-  for (int code : {105, 106, 107, 114, 115, 116}) {
-    EXPECT_TRUE(pressOn(code, 144, 144)) << code;
-    EXPECT_FALSE(hoverOver(code, 144, 144)) << code;
-  }
 }
 
 }  // namespace

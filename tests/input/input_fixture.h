@@ -1,7 +1,6 @@
-// What the input tests share: every global the dispatch touches fresh around
-// each test, a platform that records what input asks of the window and reads
-// back a chosen pick pixel, a sound device that records what plays, a clock
-// set by hand, and menus and a small game built in memory.
+// What the input tests share: fresh globals around each test, a platform that
+// records what input asks of the window and reads back a chosen pick pixel, a
+// recording sound device, a clock set by hand, and menus and a game in memory.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,10 +17,10 @@
 #include "input/input.h"
 #include "logic/evaluation.h"
 #include "manual_clock.h"
-#include "menus/button_actions.h"
 #include "media/audio_device.h"
 #include "media/notice.h"
 #include "media/sound.h"
+#include "menus/button_actions.h"
 #include "menus/help.h"
 #include "menus/ui_model.h"
 #include "recording_audio.h"
@@ -37,18 +36,13 @@ class InputTest : public ::testing::Test {
     tf::setAudioDevice(&audio);
     tf::loadSystemSounds();
     tf::gameSys.setSoundState(true);
-    // Button actions ignore clicks closer than 200 ms to the last one, and
-    // that time outlives a test: every test starts long after the last.
-    static int start = 0;
-    start += 10000000;
-    clock.set(start);
+    later();
   }
   void TearDown() override {
     tf::freeSystemSounds();
     tf::setAudioDevice(nullptr);
     reset();
   }
-
   static void reset() {
     resetLifecycleGlobals();
     tf::console = tf::debugConsole();
@@ -56,8 +50,14 @@ class InputTest : public ::testing::Test {
     tf::resetInputDispatch();
     tf::resetLogicState();
   }
+  // Button actions ignore clicks within 200 ms of the last one, a time that
+  // outlives a test: each test (or case) starts long after the last.
+  void later() {
+    static int start = 0;
+    start += 10000000;
+    clock.set(start);
+  }
 
-  // ---- menus ----
   // `count` empty menus; menu 0 shown, in game state 0.
   static void makeMenus(int count) {
     tf::gameUI.allocateMenu(count);
@@ -65,14 +65,13 @@ class InputTest : public ::testing::Test {
     tf::loadMenu(0);
     tf::gameSys.setGameState(tf::kStateMenus);
   }
-  // Appends a button running (func, func2) to `menu`; returns its index.
   static int addButton(int menu, int func, int func2 = 0) {
     const int i = tf::gameUI.menuGetButtonCount(menu);
     tf::gameUI.uiModifyButton(400, 100 + 60 * i, 100, 25, 0, func, func2, menu, i);
     tf::gameUI.menuSetButtonCount(menu, i + 1);
     return i;
   }
-  // Appends a textbox of UI string `text`, `width` wide, linked to `button`.
+  // A textbox of UI string `text`, `width` wide, linked to `button`.
   static int addTextbox(int menu, int text, float width = 300, int button = -1) {
     const int i = tf::gameUI.menuGetTextboxCount(menu);
     tf::gameUI.uiModifyTextbox(250, 400 + 40 * i, width, 20, text, menu, i);
@@ -80,9 +79,11 @@ class InputTest : public ::testing::Test {
     tf::gameUI.menuSetTextboxCount(menu, i + 1);
     return i;
   }
+  static void typingInto(int textbox, int inputState = tf::kInputMenuTextbox) {
+    tf::gameUI.setTextboxEdit(textbox);
+    tf::gameSys.setInputState(inputState);
+  }
 
-  // ---- a game in play ----
-  using Slots = std::array<int, 8>;
   // A loaded game of one 10 x 10 map with `objects` objects in a row, in play.
   static void startGame(int objects = 2) {
     tf::world.allocateMaps(1);
@@ -91,31 +92,22 @@ class InputTest : public ::testing::Test {
     tf::world.setGameLoaded(true);
     tf::gameSys.setGameState(tf::kStatePlay);
   }
-  static void addGlobal(const Slots& s) {
+  static void addGlobal(const std::array<int, 8>& s) {
     tf::sentence sentence;
     sentence.setWholeSentence(s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7]);
     sentence.assignOwner(0);
     ASSERT_TRUE(tf::world.mapGlobalAppendSentence(0, sentence));
   }
   // "<opener> <operand> then add 1 to global score <score>".
-  static void countWhen(int opener, int operand, int score) { addGlobal({opener, operand, 300, 400, 0, 600, 745, score}); }
+  static void countWhen(int opener, int operand, int score) {
+    addGlobal({opener, operand, 300, 400, 0, 600, 745, score});
+  }
   static int score(int id) { return tf::world.getGlobalScore(id); }
 
-  // ---- mouse events over a chosen pick colour ----
   void pickUnder(int r, int g, int b) { platform.setPickPixel(r, g, b); }
-  void leftPress(int x = 100, int y = 100) { tf::mouse(tf::kButtonLeft, tf::kButtonDown, x, y); }
-  void leftRelease(int x = 100, int y = 100) { tf::mouse(tf::kButtonLeft, tf::kButtonUp, x, y); }
-  void leftClick(int x = 100, int y = 100) {
-    leftPress(x, y);
-    leftRelease(x, y);
-  }
-  // Motion without a button, well after the last hover pass.
-  void hover(int x = 100, int y = 100) {
-    clock.advance(tf::kHoverThrottleMs);
-    tf::mousePassive(x, y);
-  }
+  static void leftPress() { tf::mouse(tf::kButtonLeft, tf::kButtonDown, 100, 100); }
+  static void leftRelease() { tf::mouse(tf::kButtonLeft, tf::kButtonUp, 100, 100); }
 
-  // ---- what happened ----
   int timesPlayed(const std::string& sound) const {
     int n = 0;
     for (const std::string& played : audio.played) n += played == "soundreq/" + sound + ".wav once";
@@ -125,6 +117,11 @@ class InputTest : public ::testing::Test {
     int n = 0;
     for (const std::string& c : platform.calls) n += c == call;
     return n;
+  }
+  static int tooltipCode() {
+    int code, index, time;
+    tf::gameUI.getCurrentTT(code, index, time);
+    return code;
   }
   static std::string noticeShown() {
     std::string title, message;

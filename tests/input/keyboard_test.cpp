@@ -1,570 +1,345 @@
-// The keyboard callbacks: game keys and their logic, Escape, Tab and the
-// backquote by game state, help, the console, textbox typing in each input
-// state, the special keys and the editors' keys.
+// The keyboard callbacks: game keys and their logic, what each key does by
+// game state and input state, the console, and textbox typing.
 #include <gtest/gtest.h>
 
-#include "console/console.h"
+#include <cmath>
+#include <functional>
+
 #include "core/camera.h"
 #include "editor/editor.h"
 #include "editor/menu_editor.h"
-#include "input/color_pick.h"
 #include "input_fixture.h"
 #include "media/text.h"
 #include "menus/system_textboxes.h"
 
 namespace {
 
-using tf::kCharBackquote;
-using tf::kCharBackspace;
-using tf::kCharEnter;
-using tf::kCharEscape;
-using tf::kCharSpace;
+using namespace tf;
 
 constexpr int kLetterK = 'k' - 'a';
-// Logic openers and actions used below.
-constexpr int kKeyPressed = 111, kKeyReleased = 119;
-constexpr int kRightPressed = 107, kRightReleased = 115;
-constexpr int kEnterPressed = 109, kSpacePressed = 108;
 
 class Keyboard : public tftest::InputTest {
  protected:
-  static void press(unsigned char key) { tf::keyboard(key, 0, 0); }
-  static void release(unsigned char key) { tf::keyboardUp(key, 0, 0); }
+  static void press(unsigned char key) { keyboard(key, 0, 0); }
   static void type(const std::string& text) {
     for (char c : text) press(static_cast<unsigned char>(c));
   }
-  static void special(int key) { tf::processSpecialKeys(key, 0, 0); }
-  static void specialUp(int key) { tf::specialKeysUp(key, 0, 0); }
+  static void special(int key) { processSpecialKeys(key, 0, 0); }
+  static int letter(int i) { return gameSys.getAlphabetKeyState(i); }
+  static int key(int id) { return gameSys.getKeyState(id); }
+  static std::string text(int i) { return uiScriptString.getString(i); }
+  static bool near(float a, float b) { return std::abs(a - b) < 1e-6f; }
 };
 
-TEST_F(Keyboard, ALetterInPlayRunsTheKeyLogicOnPressAndOnRelease) {
+TEST_F(Keyboard, GameKeysAreHeldFromPressToReleaseAndRunTheKeyLogicInPlayOnly) {
   startGame();
-  countWhen(kKeyPressed, kLetterK, 0);
-  countWhen(kKeyReleased, kLetterK, 1);
-
+  countWhen(111, kLetterK, 0);  // key k pressed
+  countWhen(119, kLetterK, 1);  // key k released
+  countWhen(109, 0, 2);         // Enter pressed
+  countWhen(108, 0, 3);         // Space pressed
+  countWhen(107, 0, 4);         // right arrow pressed
   press('k');
-  EXPECT_EQ(score(0), 1);
-  EXPECT_EQ(score(1), 0);
-  EXPECT_EQ(tf::gameSys.getAlphabetKeyState(kLetterK), tf::kKeyHeld);
+  EXPECT_EQ(letter(kLetterK), kKeyHeld);
   EXPECT_EQ(platform.calls.back(), "repeat off");
-
-  release('k');
-  EXPECT_EQ(score(0), 1);
-  EXPECT_EQ(score(1), 1);
-  EXPECT_EQ(tf::gameSys.getAlphabetKeyState(kLetterK), tf::kKeyIdle);
+  EXPECT_EQ(score(1), 0);
+  keyboardUp('K', 0, 0);  // a capital is the same key: shift pressed meanwhile leaves nothing held
+  EXPECT_EQ(letter(kLetterK), kKeyIdle);
   EXPECT_EQ(platform.calls.back(), "repeat on");
-
-  // The capital is the same key: shift pressed while k was held does not
-  // leave k held for ever.
-  press('k');
-  release('K');
-  EXPECT_EQ(tf::gameSys.getAlphabetKeyState(kLetterK), tf::kKeyIdle);
-  EXPECT_EQ(score(1), 2);
-}
-
-TEST_F(Keyboard, ADisabledLetterChangesNothingAndFiresNothing) {
-  startGame();
-  countWhen(kKeyPressed, kLetterK, 0);
-  countWhen(kKeyReleased, kLetterK, 1);
-  tf::gameSys.setAlphabetKeyState(kLetterK, tf::kKeyBlocked);
-  press('k');
-  release('k');
-  EXPECT_EQ(tf::gameSys.getAlphabetKeyState(kLetterK), tf::kKeyBlocked);
-  EXPECT_EQ(score(0) + score(1), 0);
-  EXPECT_TRUE(platform.calls.empty());
-}
-
-TEST_F(Keyboard, EnterAndSpaceAreGameKeysInPlayAndPlayTestOnly) {
-  startGame();
-  countWhen(kEnterPressed, 0, 0);
-  countWhen(kSpacePressed, 0, 1);
-  press(kCharEnter);
-  EXPECT_EQ(score(0), 1);
-  EXPECT_EQ(tf::gameSys.getKeyState(tf::kKeyEnter), tf::kKeyHeld);
-  release(kCharEnter);
-  EXPECT_EQ(tf::gameSys.getKeyState(tf::kKeyEnter), tf::kKeyIdle);
-  press(kCharSpace);
-  EXPECT_EQ(score(1), 1);
-  release(kCharSpace);
-  EXPECT_EQ(tf::gameSys.getKeyState(tf::kKeySpace), tf::kKeyIdle);
-  EXPECT_EQ(score(0), 1);
-
-  tf::gameSys.setGameState(tf::kStatePlaytest);
-  press(kCharSpace);
-  EXPECT_EQ(score(1), 2);
-  release(kCharSpace);
-
-  // Over the in-game menu, with the console or with help, keys are not the game's.
-  tf::gameSys.setGameState(tf::kStateIngameMenu);
-  press('k');
-  press(kCharSpace);
-  EXPECT_EQ(tf::gameSys.getAlphabetKeyState(kLetterK), tf::kKeyIdle);
-  EXPECT_EQ(tf::gameSys.getKeyState(tf::kKeySpace), tf::kKeyIdle);
-  tf::gameSys.setGameState(tf::kStatePlay);
-  tf::console.enableConsole();
-  press('k');
-  EXPECT_EQ(tf::gameSys.getAlphabetKeyState(kLetterK), tf::kKeyIdle);
-  EXPECT_EQ(tf::console.getCommandLine(), "k");
-}
-
-TEST_F(Keyboard, ArrowKeysInPlayAreHeldUntilReleased) {
-  startGame();
-  countWhen(kRightPressed, 0, 0);
-  countWhen(kRightReleased, 0, 1);
-  special(tf::kSpecialRight);
-  EXPECT_EQ(tf::gameSys.getKeyState(tf::kKeyRight), tf::kKeyHeld);
-  EXPECT_EQ(score(0), 1);
-  // Held, the frame loop runs the key logic once a frame.
-  tf::updateHeldKeyLogic();
-  EXPECT_EQ(score(0), 2);
-  specialUp(tf::kSpecialRight);
-  EXPECT_EQ(score(1), 1);
-  EXPECT_EQ(tf::gameSys.getKeyState(tf::kKeyRight), tf::kKeyIdle);
-
-  tf::gameSys.setKeyState(tf::kKeyRight, tf::kKeyBlocked);
-  special(tf::kSpecialRight);
-  specialUp(tf::kSpecialRight);
-  EXPECT_EQ(score(0), 2);
-  EXPECT_EQ(score(1), 1);
-  EXPECT_EQ(tf::gameSys.getKeyState(tf::kKeyRight), tf::kKeyBlocked);
-
-  // Each arrow is its own key.
-  special(tf::kSpecialUp);
-  special(tf::kSpecialLeft);
-  special(tf::kSpecialDown);
-  EXPECT_EQ(tf::gameSys.getKeyState(tf::kKeyUp), tf::kKeyHeld);
-  EXPECT_EQ(tf::gameSys.getKeyState(tf::kKeyLeft), tf::kKeyHeld);
-  EXPECT_EQ(tf::gameSys.getKeyState(tf::kKeyDown), tf::kKeyHeld);
-}
-
-TEST_F(Keyboard, ASpecialKeyTakesDownAShownImageAndPhraseWhoseTimeHasCome) {
-  startGame();
-  tf::world.setGameBox(1, 7);
-  tf::world.setDisplayPhrase(1, 3);
-  special(tf::kSpecialF4);
-  int timer, index;
-  tf::world.getGameBox(timer, index);
-  EXPECT_EQ(timer, 0);
-  tf::world.getDisplayPhrase(timer, index);
-  EXPECT_EQ(timer, 0);
-
-  // Still counting down: they stay.
-  tf::world.setGameBox(400, 7);
-  tf::world.setDisplayPhrase(400, 3);
-  special(tf::kSpecialRight);
-  tf::world.getGameBox(timer, index);
-  EXPECT_EQ(timer, 400);
-  tf::world.getDisplayPhrase(timer, index);
-  EXPECT_EQ(timer, 400);
-}
-
-TEST_F(Keyboard, EscapePausesPlayResumesFromTheInGameMenuAndEndsAPlayTest) {
-  makeMenus(3);
-  tf::gameUI.setIngameMenu(2);
-  startGame();
-  press(kCharEscape);
-  EXPECT_EQ(tf::gameSys.getGameState(), tf::kStateIngameMenu);
-  EXPECT_EQ(tf::gameUI.getCurrentMenu(), 2);
-  press(kCharEscape);
-  EXPECT_EQ(tf::gameSys.getGameState(), tf::kStatePlay);
-
-  // From another menu of the pause screen, Escape does not resume.
-  press(kCharEscape);
-  tf::loadMenu(1);
-  press(kCharEscape);
-  EXPECT_EQ(tf::gameSys.getGameState(), tf::kStateIngameMenu);
-
-  tf::gameSys.setGameState(tf::kStatePlaytest);
-  press(kCharEscape);
-  EXPECT_EQ(tf::worldEditor.getEndTest(), 1);
-  EXPECT_EQ(tf::gameSys.getGameState(), tf::kStatePlaytest);
-
-  tf::gameSys.setGameState(tf::kStateMenus);
-  press(kCharEscape);
-  EXPECT_EQ(tf::gameSys.getGameState(), tf::kStateMenus);
-}
-
-TEST_F(Keyboard, EscapeClosesTheBrowserAndThePhraseWindows) {
-  makeMenus(1);
-  tf::gameSys.setDirTextbox(0);
-  tf::worldEditor.setPhraseMenu(4);
-  tf::worldEditor.setPhraseSelector(1);
-  press(kCharEscape);
-  EXPECT_EQ(tf::gameSys.getDirTextbox(), -1);
-  EXPECT_EQ(tf::worldEditor.getPhraseMenu(), -1);
-  EXPECT_EQ(tf::worldEditor.getPhraseSelector(), -1);
-}
-
-TEST_F(Keyboard, TabShowsThePointerInPlayAndOpensTheLeaveDialog) {
-  startGame();
-  press(tf::kCharTab);
-  EXPECT_EQ(tf::gameSys.getGameState(), tf::kStateDialog);
-  EXPECT_EQ(tf::gameUI.getCurrentDialogBox(), 0);
-  EXPECT_EQ(tf::gameUI.getLastGS(), tf::kStatePlay);
-  EXPECT_EQ(timesCalled("cursor arrow"), 1);
-
-  tf::gameSys.setGameState(tf::kStateMenus);
-  press(tf::kCharTab);
-  EXPECT_EQ(tf::gameSys.getGameState(), tf::kStateDialog);
-  EXPECT_EQ(tf::gameUI.getLastGS(), tf::kStateMenus);
-  EXPECT_EQ(timesCalled("cursor arrow"), 1);
-}
-
-TEST_F(Keyboard, TheBackquoteTogglesTheConsoleExceptDuringTheSplash) {
-  makeMenus(1);
-  press(kCharBackquote);
-  EXPECT_TRUE(tf::console.getConsoleState());
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputConsole);
-  EXPECT_EQ(platform.calls.back(), "repeat on");
-  EXPECT_EQ(tf::console.getCommandLine(), "");  // the backquote is not typed
-  press(kCharBackquote);
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputNormal);
-  EXPECT_EQ(tf::console.getAnimState(), 3);
-  // While it slides away, the backquote brings it back.
-  press(kCharBackquote);
-  EXPECT_EQ(tf::console.getAnimState(), 1);
-  press(kCharEscape);
-
-  tf::console = tf::debugConsole();
-  tf::gameSys.setGameState(tf::kStateSplash);
-  press(kCharBackquote);
-  EXPECT_FALSE(tf::console.getConsoleState());
-}
-
-TEST_F(Keyboard, HOpensAndClosesHelpButIsALetterInPlay) {
-  makeMenus(1);
-  press('h');
-  EXPECT_TRUE(tf::helpShown());
-  press('H');
-  EXPECT_FALSE(tf::helpShown());
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputNormal);
-  special(tf::kSpecialF3);
-  EXPECT_TRUE(tf::helpShown());
-  press(kCharEscape);
-  EXPECT_FALSE(tf::helpShown());
-
-  // Typing into a textbox, h is a letter of the text.
-  addTextbox(0, 0);
-  tf::gameUI.setTextboxEdit(0);
-  tf::gameSys.setInputState(tf::kInputMenuTextbox);
-  press('h');
-  EXPECT_FALSE(tf::helpShown());
-  EXPECT_EQ(tf::uiScriptString.getString(0), "h");
-
-  startGame();
-  tf::gameSys.setInputState(tf::kInputNormal);
-  press('h');
-  EXPECT_FALSE(tf::helpShown());
-  EXPECT_EQ(tf::gameSys.getAlphabetKeyState('h' - 'a'), tf::kKeyHeld);
-  // With help open (F3 works in play), h closes it.
-  special(tf::kSpecialF3);
-  ASSERT_TRUE(tf::helpShown());
-  press('h');
-  EXPECT_FALSE(tf::helpShown());
-}
-
-TEST_F(Keyboard, TheArrowsTurnThePagesOfHelp) {
-  makeMenus(1);
-  for (int t = 0; t < 3; ++t) tf::uiHelp.menuSetMenuTitle(t, "Topic " + std::to_string(t));
-  tf::enableHelp();
-  special(tf::kSpecialRight);
-  special(tf::kSpecialDown);
-  EXPECT_EQ(tf::uiHelp.getHelp(), 2);
-  special(tf::kSpecialRight);
-  EXPECT_EQ(tf::uiHelp.getHelp(), 2);
-  special(tf::kSpecialLeft);
-  special(tf::kSpecialUp);
-  special(tf::kSpecialUp);
-  EXPECT_EQ(tf::uiHelp.getHelp(), 0);
-}
-
-TEST_F(Keyboard, TheConsoleTakesTypingAndRunsTheLineOnEnter) {
-  makeMenus(1);
-  press(kCharBackquote);
-  type("ecxo");
-  press(kCharBackspace);
-  press(kCharBackspace);
-  type("ho hi");
-  EXPECT_EQ(tf::console.getCommandLine(), "echo hi");
-  const int before = tf::console.getLineCount();
-  press(kCharEnter);
-  bool entered = false;
-  for (int i = 0; i < tf::console.getLineCount() - before; ++i) {
-    entered = entered || tf::console.getLine(i) == "^wYou have entered: ^yecho hi";
+  gameSys.setGameState(kStatePlaytest);
+  struct GameKey {
+    unsigned char character;
+    int special, id;
+  };
+  for (const GameKey k : {GameKey{kCharEnter, 0, kKeyEnter}, {kCharSpace, 0, kKeySpace}, {0, kSpecialRight, kKeyRight},
+                          {0, kSpecialLeft, kKeyLeft}, {0, kSpecialUp, kKeyUp}, {0, kSpecialDown, kKeyDown}}) {
+    k.character ? press(k.character) : special(k.special);
+    EXPECT_EQ(key(k.id), kKeyHeld) << k.id;
+    k.character ? keyboardUp(k.character, 0, 0) : specialKeysUp(k.special, 0, 0);
+    EXPECT_EQ(key(k.id), kKeyIdle) << k.id;
   }
-  EXPECT_TRUE(entered);
-  EXPECT_EQ(tf::console.getCommandLine(), "");
-  press(kCharBackspace);  // nothing left to remove
-  EXPECT_EQ(tf::console.getCommandLine(), "");
-  press(kCharEscape);
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputNormal);
+  EXPECT_EQ(std::vector<int>({score(0), score(1), score(2), score(3), score(4)}), std::vector<int>(5, 1));
+
+  // Blocked keys change and fire nothing.
+  gameSys.setAlphabetKeyState(kLetterK, kKeyBlocked);
+  gameSys.setKeyState(kKeyRight, kKeyBlocked);
+  platform.calls.clear();
+  press('k');
+  keyboardUp('k', 0, 0);
+  special(kSpecialRight);
+  specialKeysUp(kSpecialRight, 0, 0);
+  EXPECT_EQ(letter(kLetterK), kKeyBlocked);
+  EXPECT_EQ(key(kKeyRight), kKeyBlocked);
+  EXPECT_EQ(score(0) + score(1) + score(4), 3);
+  EXPECT_TRUE(platform.calls.empty());
+
+  // Over the in-game menu, or with the console open, keys are not the game's.
+  gameSys.setGameState(kStateIngameMenu);
+  press(kCharSpace);
+  special(kSpecialLeft);
+  EXPECT_EQ(key(kKeySpace), kKeyIdle);
+  EXPECT_EQ(key(kKeyLeft), kKeyIdle);
+  gameSys.setGameState(kStatePlay);
+  console.enableConsole();
+  press('j');
+  special(kSpecialLeft);
+  EXPECT_EQ(letter('j' - 'a'), kKeyIdle);
+  EXPECT_EQ(key(kKeyLeft), kKeyIdle);
+  EXPECT_EQ(console.getCommandLine(), "j");
 }
 
-TEST_F(Keyboard, TheConsoleScrollsWithTheArrowsAndJumpsWithThePageKeys) {
+TEST_F(Keyboard, EachKeyActsByGameStateAndInputState) {
+  using Probe = std::function<int()>;
+  const Probe state = [] { return gameSys.getGameState(); };
+  const Probe input = [] { return gameSys.getInputState(); };
+  const Probe menu = [] { return gameUI.getCurrentMenu(); };
+  const Probe help = [] { return helpShown() ? uiHelp.getHelp() : -1; };
+  const Probe leftDialogFrom = [] { return gameSys.getGameState() == kStateDialog ? gameUI.getLastGS() : -1; };
+  const Probe arrowCursors = [this] { return timesCalled("cursor arrow"); };
+  const Probe fullScreen = [this] { return gameSys.getFS() ? timesCalled("fullscreen") : 0; };
+  const Probe debug = [] { return gameSys.getDebugState() != System().getDebugState(); };
+  const Probe letterH = [] { return letter('h' - 'a'); };
+  const Probe box = [] { return text(0) == "h" ? 1 : 0; };
+  const Probe shown = [] {  // the timers of the shown image and phrase
+    int image, phrase, index;
+    world.getGameBox(image, index);
+    world.getDisplayPhrase(phrase, index);
+    return image * 1000 + phrase;
+  };
+  const Probe browser = [] { return text(0) == "maze" ? gameSys.getDirTextbox() : -2; };
+  const Probe phraseWindows = [] { return worldEditor.getPhraseMenu() + worldEditor.getPhraseSelector(); };
+  const Probe layers = [] { return worldEditor.getRenderLayer(2) * 10 + worldEditor.getRenderLayer(7); };
+  const Probe wireframe = [] { return worldEditor.getWireframe() != editor().getWireframe(); };
+  const Probe sao = [] { return worldEditor.getSAO(); };
+  const Probe wordList = [] {
+    int timer, sentence, step;
+    worldEditor.getGLTimer(timer, sentence, step);
+    return timer * 100 + sentence * 10 + step;
+  };
+  // Hundredths of the camera's x and y, and of the object's width and height.
+  const Probe cameraAt = [] {
+    float x, y, z;
+    camera.GetPos(x, y, z);
+    return std::lround(x * 100) * 100 + std::lround(y * 100);
+  };
+  const Probe objectSize = [] {
+    float x, y, w, h;
+    int tex, layer;
+    world.worldGetObject(x, y, w, h, tex, layer, 1, 0);
+    return std::lround(w * 100) * 100 + std::lround(h * 100);
+  };
+  const Probe phrase = [] { return worldEditor.getPhraseMenu(); };
+  const Probe choice = [] { return worldEditor.getPhraseSelectorChoice(); };
+  const Probe buttonAt = [] {
+    float x, y, w, h;
+    int tex, func, func2;
+    gameUI.uiGetButton(x, y, w, h, tex, func, func2, 0, 0);
+    return static_cast<int>(x) * 1000 + static_cast<int>(y);
+  };
+  const Probe editorMode = [] { return worldEditor.getEditorMode(); };
+  const std::function<void()> none = [] {};
+  const auto objectSelected = [] {
+    loadMenu(1);
+    worldEditor.setEditorMode(kModeObject);
+    worldEditor.setCurrentObject(1);
+  };
+  const auto buttonSelected = [] { worldEditor.setEditorMode(kMenuModeButton); worldEditor.setCurrentButton(0); };
+  const int last = kPhraseCount - 1;
+  // Keys: characters as they are, special keys negated.
+  struct Case {
+    const char* what;
+    int state;
+    std::function<void()> setup;
+    std::vector<int> keys;
+    Probe probe;
+    int expected;
+  } cases[] = {
+      {"Escape pauses play", kStatePlay, none, {kCharEscape}, menu, 2},
+      {"and resumes from the in-game menu", kStateIngameMenu, [] { loadMenu(2); }, {kCharEscape}, state, kStatePlay},
+      {"but not from another menu of it", kStateIngameMenu, [] { loadMenu(1); }, {kCharEscape}, state,
+       kStateIngameMenu},
+      {"Escape ends a play-test", kStatePlaytest, none, {kCharEscape}, [] { return worldEditor.getEndTest(); }, 1},
+      {"Escape closes the browser", kStateMenus, [] { gameSys.setDirTextbox(0); }, {kCharEscape},
+       [] { return gameSys.getDirTextbox(); }, -1},
+      {"and the phrase windows", kStateMenus, [] { worldEditor.setPhraseMenu(4); worldEditor.setPhraseSelector(1); },
+       {kCharEscape}, phraseWindows, -2},
+      {"Tab opens the leave dialog", kStateMenus, none, {kCharTab}, leftDialogFrom, kStateMenus},
+      {"and shows the pointer in play", kStatePlay, none, {kCharTab}, arrowCursors, 1},
+      {"only there", kStateMenus, none, {kCharTab}, arrowCursors, 0},
+      {"F11 opens it anywhere", kStateSplash, none, {-kSpecialF11}, leftDialogFrom, kStateSplash},
+      {"F1 goes full screen", kStateSplash, none, {-kSpecialF1}, fullScreen, 1},
+      {"and back", kStateSplash, none, {-kSpecialF1, -kSpecialF1}, [] { return gameSys.getFS(); }, 0},
+      {"F2 switches debugging", kStateSplash, none, {-kSpecialF2}, debug, 1},
+      {"h opens help", kStateMenus, none, {'h'}, help, 0},
+      {"H closes it", kStateMenus, enableHelp, {'H'}, input, kInputNormal},
+      {"so does Escape", kStateMenus, enableHelp, {kCharEscape}, help, -1},
+      {"h is a letter in play", kStatePlay, none, {'h'}, letterH, kKeyHeld},
+      {"and typed into a textbox", kStateMenus, [] { typingInto(0); }, {'h'}, box, 1},
+      {"F3 opens help in play", kStatePlay, none, {-kSpecialF3}, help, 0},
+      {"then h closes it", kStatePlay, none, {-kSpecialF3, 'h'}, help, -1},
+      {"F3 closes it", kStateMenus, enableHelp, {-kSpecialF3}, help, -1},
+      {"the arrows turn help's pages", kStateMenus, enableHelp,
+       {-kSpecialRight, -kSpecialDown, -kSpecialRight, -kSpecialUp, -kSpecialLeft}, help, 1},
+      {"a special key takes down what has had its time", kStatePlay,
+       [] { world.setGameBox(1, 7); world.setDisplayPhrase(1, 3); }, {-kSpecialF4}, shown, 0},
+      {"but not what still counts down", kStatePlay, [] { world.setGameBox(4, 7); world.setDisplayPhrase(5, 3); },
+       {-kSpecialF4}, shown, 4005},
+      {"Enter takes the browser's choice", kStateMenus,
+       [] { gameSys.setDirName(1, "maze"); gameSys.setSelectedDir(1); gameSys.setDirTextbox(0); }, {kCharEnter},
+       browser, -1},
+      {"the world editor's layer keys", kStateWorldEditor, none, {'3', '8'}, layers, 1},
+      {"F9 switches the wireframe", kStateWorldEditor, none, {-kSpecialF9}, wireframe, 1},
+      {"F10 the select-all mark", kStateWorldEditor, none, {-kSpecialF10}, sao, 1},
+      {"in the world editor only", kStateMenus, none, {-kSpecialF10}, sao, 0},
+      {"F5 play-tests from the editing screen", kStateWorldEditor, [] { loadMenu(1); }, {-kSpecialF5}, state,
+       kStatePlaytest},
+      {"only from there", kStateWorldEditor, none, {-kSpecialF5}, state, kStateWorldEditor},
+      {"Enter closes the word list", kStateWorldEditor, [] { worldEditor.setGLTimer(5, 2, 3); }, {kCharEnter},
+       wordList, 23},
+      {"Enter puts the camera on the current object", kStateWorldEditor, objectSelected, {kCharEnter}, cameraAt,
+       9030},
+      {"shift and the arrows resize it", kStateWorldEditor, [&, this] { objectSelected(); platform.shift = true; },
+       {-kSpecialRight, -kSpecialRight, -kSpecialUp}, objectSize, 1209},
+      {"the phrase menu steps back past the first phrase", kStateWorldEditor, [] { worldEditor.setPhraseMenu(0); },
+       {-kSpecialLeft}, phrase, last},
+      {"and on past the last", kStateWorldEditor, [=] { worldEditor.setPhraseMenu(last); }, {-kSpecialUp}, phrase, 0},
+      {"the phrase selector steps", kStateWorldEditor,
+       [] { worldEditor.setPhraseSelector(1); worldEditor.setPhraseSelectorChoice(0); }, {-kSpecialDown}, choice,
+       last},
+      {"but not while a system textbox is typed into", kStateWorldEditor,
+       [] { worldEditor.setPhraseSelector(1); typingInto(0, kInputSystemTextbox); }, {-kSpecialRight}, choice, 0},
+      {"the menu editor's arrows move its button", kStateMenuEditor, buttonSelected, {-kSpecialLeft, -kSpecialUp},
+       buttonAt, 395095},
+      {"but scroll the console when it is open", kStateMenuEditor, [&] { buttonSelected(); console.enableConsole(); },
+       {-kSpecialLeft}, buttonAt, 400100},
+      {"Enter ends the menu editor's selection", kStateMenuEditor, buttonSelected, {kCharEnter}, editorMode,
+       kMenuModeMenu},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    reset();
+    later();
+    platform.calls.clear();
+    audio.played.clear();
+    platform.shift = false;
+    gameSys.setSoundState(true);
+    makeMenus(3);
+    addButton(0, kFuncNothing);
+    addTextbox(0, 0);
+    for (int t = 0; t < 4; ++t) uiHelp.menuSetMenuTitle(t, "Topic");
+    gameUI.setEditorMenu(1);
+    gameUI.setIngameMenu(2);
+    startGame();
+    gameSys.setGameState(c.state);
+    c.setup();
+    for (int k : c.keys) k < 0 ? special(-k) : press(static_cast<unsigned char>(k));
+    EXPECT_EQ(c.probe(), c.expected);
+  }
+}
+
+TEST_F(Keyboard, F12SaysWhetherTheScreenshotWasWritten) {
+  special(kSpecialF12);
+  EXPECT_EQ(timesCalled("screenshot"), 1);
+  EXPECT_EQ(noticeShown(), "Screenshot: A screenshot has been saved to the root of the Tessera Forge directory.");
+  platform.screenshotSaved = false;
+  special(kSpecialF12);
+  EXPECT_EQ(noticeShown(), "Screenshot: The screenshot could not be saved.");
+}
+
+TEST_F(Keyboard, TheBackquoteTogglesTheConsoleWhichScrollsTakesTypingAndRunsTheLine) {
   makeMenus(1);
-  for (int i = 0; i < 5; ++i) tf::console.echo("line " + std::to_string(i));
+  for (int i = 0; i < 5; ++i) console.echo("line " + std::to_string(i));
   press(kCharBackquote);
-  special(tf::kSpecialUp);
-  special(tf::kSpecialUp);
-  EXPECT_EQ(tf::console.getCurrentLine(), 2);
-  special(tf::kSpecialDown);
-  EXPECT_EQ(tf::console.getCurrentLine(), 1);
-  special(tf::kSpecialPageUp);
-  EXPECT_EQ(tf::console.getCurrentLine(), 4);
-  special(tf::kSpecialUp);
-  EXPECT_EQ(tf::console.getCurrentLine(), 4);
-  special(tf::kSpecialPageDown);
-  special(tf::kSpecialDown);
-  EXPECT_EQ(tf::console.getCurrentLine(), 0);
-}
-
-TEST_F(Keyboard, AMenuTextboxTakesLettersAndDigitsOnlyAndEnterRunsItsButton) {
-  makeMenus(3);
-  addButton(0, tf::kFuncLoadMenu, 2);
-  addTextbox(0, 0, 300, 0);
-  tf::gameUI.setTextboxEdit(0);
-  tf::gameSys.setInputState(tf::kInputMenuTextbox);
-  type("../My game 2!");
-  EXPECT_EQ(tf::uiScriptString.getString(0), "Mygame2");
-  press(kCharBackspace);
-  EXPECT_EQ(tf::uiScriptString.getString(0), "Mygame");
+  EXPECT_EQ(gameSys.getInputState(), kInputConsole);
+  EXPECT_EQ(platform.calls.back(), "repeat on");
+  for (auto [k, line] : {std::pair{kSpecialUp, 1}, {kSpecialUp, 2}, {kSpecialDown, 1}, {kSpecialPageUp, 4},
+                         {kSpecialUp, 4}, {kSpecialPageDown, 0}, {kSpecialDown, 0}}) {
+    special(k);
+    EXPECT_EQ(console.getCurrentLine(), line) << k;
+  }
+  type("ecxo\b\bho hi");
+  EXPECT_EQ(console.getCommandLine(), "echo hi");
+  const int before = console.getLineCount();
   press(kCharEnter);
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputNormal);
-  EXPECT_EQ(tf::gameUI.getCurrentMenu(), 2);
-  EXPECT_EQ(timesPlayed("click"), 1);
-  EXPECT_EQ(tf::uiScriptString.getString(0), "Mygame");
-}
+  EXPECT_GT(console.getLineCount(), before);
+  EXPECT_EQ(console.getCommandLine(), "");
 
-TEST_F(Keyboard, EscapeLeavesATextboxWithItsTextAndAFullFieldTakesNoMore) {
-  makeMenus(1);
-  addTextbox(0, 0, 60);
-  tf::gameUI.setTextboxEdit(0);
-  tf::gameSys.setInputState(tf::kInputMenuTextbox);
-  type("abcdefghijklmnop");
-  const std::string full = tf::uiScriptString.getString(0);
-  EXPECT_FALSE(full.empty());
-  EXPECT_LT(full.size(), 16u);
-  // Letters stop once the text is as wide as the field less 13.
-  EXPECT_GE(tf::getDisplayTextSize(full), 60 - 13);
-  EXPECT_LT(tf::getDisplayTextSize(full.substr(0, full.size() - 1)), 60 - 13);
+  press(kCharBackquote);
+  EXPECT_EQ(gameSys.getInputState(), kInputNormal);
+  EXPECT_EQ(console.getAnimState(), 3);
+  press(kCharBackquote);  // while it slides away, it comes back
+  EXPECT_EQ(console.getAnimState(), 1);
   press(kCharEscape);
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputNormal);
-  EXPECT_EQ(tf::uiScriptString.getString(0), full);
-  // Enter in a textbox without a button only stores the text.
-  tf::gameSys.setInputState(tf::kInputMenuTextbox);
+  EXPECT_EQ(gameSys.getInputState(), kInputNormal);
+  console = debugConsole();
+  gameSys.setGameState(kStateSplash);
+  press(kCharBackquote);
+  EXPECT_FALSE(console.getConsoleState());
+}
+
+TEST_F(Keyboard, AMenuTextboxTakesLettersAndDigitsWhileThereIsRoomAndEnterRunsItsButton) {
+  makeMenus(3);
+  addButton(0, kFuncLoadMenu, 2);
+  addTextbox(0, 0, 300, 0);
+  addTextbox(0, 1, getDisplayTextSize("abcd") + 13);
+  typingInto(0);
+  type("../My game 2!\b");
+  EXPECT_EQ(text(0), "Mygame");
   press(kCharEnter);
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputMenuTextbox);
+  EXPECT_EQ(gameSys.getInputState(), kInputNormal);
+  EXPECT_EQ(gameUI.getCurrentMenu(), 2);
+  EXPECT_EQ(timesPlayed("click"), 1);
+  EXPECT_EQ(text(0), "Mygame");
+
+  loadMenu(0);
+  typingInto(1);
+  type("abcdefgh");  // letters go in while the text is narrower than the field less 13
+  press(kCharEnter);  // no linked button: the text is only stored
+  EXPECT_EQ(gameSys.getInputState(), kInputMenuTextbox);
+  press(kCharEscape);
+  EXPECT_EQ(gameSys.getInputState(), kInputNormal);
+  EXPECT_EQ(text(1), "abcd");
 }
 
 TEST_F(Keyboard, ASystemTextboxTakesEveryKeyAndBlanksWhileThereIsRoom) {
   makeMenus(1);
-  tf::loadSysTextboxes();
-  tf::sysTextbox[2].modifyTextbox(300, 300, 40, 7, 6);  // UI string 6, 40 wide
-  tf::gameUI.setTextboxEdit(2);
-  tf::gameSys.setInputState(tf::kInputSystemTextbox);
-  type("a b");
-  EXPECT_EQ(tf::uiScriptString.getString(6), "a b");
-  type("    ");
+  loadSysTextboxes();
+  sysTextbox[2].modifyTextbox(300, 300, 39, 7, 6);  // UI string 6, 39 wide
+  typingInto(2, kInputSystemTextbox);
+  type("a b    ");
   // A blank goes in while the text's length x 8 is below the width less 7.
-  EXPECT_EQ(tf::uiScriptString.getString(6), "a b  ");
-  // Other characters go in while the text is narrower than the width less 13.
-  tf::sysTextbox[2].modifyTextbox(300, 300, 300, 7, 6);
+  EXPECT_EQ(text(6), "a b ");
+  sysTextbox[2].modifyTextbox(300, 300, 300, 7, 6);
   type(".");
-  EXPECT_EQ(tf::uiScriptString.getString(6), "a b  .");
-
+  EXPECT_EQ(text(6), "a b .");
   // Enter with a linked control ends the typing without running a menu button.
-  tf::sysTextbox[1].modifyTextbox(300, 300, 200, 7, 4);
-  addButton(0, tf::kFuncLoadMenu, 0);
-  tf::gameUI.setTextboxEdit(1);
-  press('7');
-  press(kCharEnter);
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputNormal);
+  sysTextbox[1].modifyTextbox(300, 300, 200, 7, 4);
+  addButton(0, kFuncLoadMenu, 0);
+  gameUI.setTextboxEdit(1);
+  type("7\r");
+  EXPECT_EQ(gameSys.getInputState(), kInputNormal);
   EXPECT_EQ(timesPlayed("click"), 0);
-  EXPECT_EQ(tf::uiScriptString.getString(4), "7");
+  EXPECT_EQ(text(4), "7");
 }
 
-TEST_F(Keyboard, TheMenuEditorTypesIntoItsTextLineAndMovesItsItemsWithTheArrows) {
+TEST_F(Keyboard, TheMenuEditorTypesIntoItsTextLineUntilEscape) {
   makeMenus(1);
-  addButton(0, tf::kFuncNothing);
-  tf::gameUI.uiModifyText(100, 200, 1, 0, 0, "Go", 0, 0);
-  tf::gameUI.menuSetTextlineCount(0, 1);
-  tf::gameSys.setGameState(tf::kStateMenuEditor);
-  tf::worldEditor.setEditorMode(tf::kMenuModeTextline);
-  tf::worldEditor.setCurrentTextline(0);
-  tf::gameSys.setInputState(tf::kInputMenuEditorText);
-  type("ne!");
-  press(kCharBackspace);
-  press(kCharSpace);
-  special(tf::kSpecialRight);
-  special(tf::kSpecialDown);
+  gameUI.uiModifyText(100, 200, 1, 0, 0, "Go", 0, 0);
+  gameUI.menuSetTextlineCount(0, 1);
+  gameSys.setGameState(kStateMenuEditor);
+  worldEditor.setEditorMode(kMenuModeTextline);
+  worldEditor.setCurrentTextline(0);
+  gameSys.setInputState(kInputMenuEditorText);
+  type("ne!\b ");
+  special(kSpecialRight);
+  special(kSpecialDown);
   float x, y, r, g, b;
-  std::string text;
-  tf::gameUI.uiGetText(x, y, r, g, b, text, 0, 0);
-  EXPECT_EQ(text, "Gone ");
-  EXPECT_EQ(x, 105);
-  EXPECT_EQ(y, 205);
-  EXPECT_EQ(r, 1);
+  std::string line;
+  gameUI.uiGetText(x, y, r, g, b, line, 0, 0);
+  EXPECT_EQ(line, "Gone ");
+  EXPECT_EQ(std::vector<float>({x, y, r}), std::vector<float>({105, 205, 1}));
   press(kCharEscape);
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputNormal);
-  EXPECT_EQ(tf::worldEditor.getEditorMode(), tf::kMenuModeMenu);
-
-  tf::worldEditor.setEditorMode(tf::kMenuModeButton);
-  tf::worldEditor.setCurrentButton(0);
-  special(tf::kSpecialLeft);
-  special(tf::kSpecialUp);
-  float w, h;
-  int tex, func, func2;
-  tf::gameUI.uiGetButton(x, y, w, h, tex, func, func2, 0, 0);
-  EXPECT_EQ(x, 395);
-  EXPECT_EQ(y, 95);
-  // With the console open the arrows scroll it instead.
-  tf::console.enableConsole();
-  special(tf::kSpecialLeft);
-  tf::gameUI.uiGetButton(x, y, w, h, tex, func, func2, 0, 0);
-  EXPECT_EQ(x, 395);
-
-  // Enter ends whatever the menu editor had selected.
-  tf::console = tf::debugConsole();
-  tf::gameSys.setInputState(tf::kInputNormal);
-  press(kCharEnter);
-  EXPECT_EQ(tf::worldEditor.getEditorMode(), tf::kMenuModeMenu);
-}
-
-TEST_F(Keyboard, TheWorldEditorsKeysSwitchLayersWireframeAndTheSelectAllMark) {
-  startGame();
-  tf::gameSys.setGameState(tf::kStateWorldEditor);
-  press('3');
-  EXPECT_FALSE(tf::worldEditor.getRenderLayer(2));
-  press('3');
-  EXPECT_TRUE(tf::worldEditor.getRenderLayer(2));
-  press('8');
-  EXPECT_TRUE(tf::worldEditor.getRenderLayer(7));
-
-  const bool wire = tf::worldEditor.getWireframe();
-  special(tf::kSpecialF9);
-  EXPECT_NE(tf::worldEditor.getWireframe(), wire);
-  special(tf::kSpecialF10);
-  EXPECT_EQ(tf::worldEditor.getSAO(), 1);
-  special(tf::kSpecialF10);
-  EXPECT_EQ(tf::worldEditor.getSAO(), 0);
-  tf::gameSys.setGameState(tf::kStateMenus);
-  special(tf::kSpecialF10);
-  EXPECT_EQ(tf::worldEditor.getSAO(), 0);
-
-  // Enter and Escape close an open word list of the logic editor.
-  tf::gameSys.setGameState(tf::kStateWorldEditor);
-  tf::worldEditor.setGLTimer(5, 2, 3);
-  press(kCharEnter);
-  int timer, sentence, step;
-  tf::worldEditor.getGLTimer(timer, sentence, step);
-  EXPECT_EQ(timer, 0);
-  EXPECT_EQ(sentence, 2);
-  EXPECT_EQ(step, 3);
-}
-
-TEST_F(Keyboard, F5PlayTestsTheMapOnTheEditingScreen) {
-  makeMenus(4);
-  tf::gameUI.setEditorMenu(3);
-  startGame();
-  tf::gameSys.setGameState(tf::kStateWorldEditor);
-  special(tf::kSpecialF5);
-  EXPECT_EQ(tf::gameSys.getGameState(), tf::kStateWorldEditor);  // not on the editing screen
-  tf::loadMenu(3);
-  special(tf::kSpecialF5);
-  EXPECT_EQ(tf::gameSys.getGameState(), tf::kStatePlaytest);
-}
-
-TEST_F(Keyboard, ShiftAndAnArrowResizeTheCurrentObjectInTheWorldEditor) {
-  startGame();
-  tf::gameSys.setGameState(tf::kStateWorldEditor);
-  tf::worldEditor.setEditorMode(tf::kModeObject);
-  tf::worldEditor.setCurrentObject(1);
-  platform.shift = true;
-  special(tf::kSpecialRight);
-  special(tf::kSpecialRight);
-  special(tf::kSpecialUp);
-  float x, y, w, h;
-  int tex, layer;
-  tf::world.worldGetObject(x, y, w, h, tex, layer, 1, 0);
-  EXPECT_FLOAT_EQ(w, 0.12f);
-  EXPECT_FLOAT_EQ(h, 0.09f);
-  EXPECT_FLOAT_EQ(x, 0.9f);
-
-  // Enter on the editing screen puts the camera on the current object.
-  tf::gameUI.allocateMenu(1);
-  tf::gameUI.setMenuCount(1);
-  tf::gameUI.setEditorMenu(0);
-  tf::loadMenu(0);
-  tf::camera.SetPos(0, 0, 0.5f);
-  press(kCharEnter);
-  float cx, cy, cz;
-  tf::camera.GetPos(cx, cy, cz);
-  EXPECT_FLOAT_EQ(cx, 0.9f);
-  EXPECT_FLOAT_EQ(cy, 0.3f);
-  EXPECT_FLOAT_EQ(cz, 0.5f);
-}
-
-TEST_F(Keyboard, TheArrowsStepThroughThePhrasesOfThePhraseWindows) {
-  tf::gameSys.setGameState(tf::kStateWorldEditor);
-  tf::worldEditor.setPhraseMenu(0);
-  special(tf::kSpecialLeft);
-  EXPECT_EQ(tf::worldEditor.getPhraseMenu(), 1023);
-  special(tf::kSpecialUp);
-  EXPECT_EQ(tf::worldEditor.getPhraseMenu(), 0);
-  special(tf::kSpecialRight);
-  EXPECT_EQ(tf::worldEditor.getPhraseMenu(), 1);
-  EXPECT_EQ(timesPlayed("select"), 3);
-
-  tf::worldEditor.setPhraseMenu(-1);
-  tf::worldEditor.setPhraseSelector(1);
-  tf::worldEditor.setPhraseSelectorChoice(0);
-  special(tf::kSpecialDown);
-  EXPECT_EQ(tf::worldEditor.getPhraseSelectorChoice(), 1023);
-  special(tf::kSpecialRight);
-  EXPECT_EQ(tf::worldEditor.getPhraseSelectorChoice(), 0);
-  // Not while a system textbox is typed into.
-  tf::gameSys.setInputState(tf::kInputSystemTextbox);
-  special(tf::kSpecialRight);
-  EXPECT_EQ(tf::worldEditor.getPhraseSelectorChoice(), 0);
-}
-
-TEST_F(Keyboard, FunctionKeysWorkInEveryState) {
-  makeMenus(1);
-  tf::gameSys.setGameState(tf::kStateSplash);
-  special(tf::kSpecialF1);
-  EXPECT_TRUE(tf::gameSys.getFS());
-  EXPECT_EQ(timesCalled("fullscreen"), 1);
-  special(tf::kSpecialF1);
-  EXPECT_FALSE(tf::gameSys.getFS());
-
-  const bool debug = tf::gameSys.getDebugState();
-  special(tf::kSpecialF2);
-  EXPECT_NE(tf::gameSys.getDebugState(), debug);
-
-  special(tf::kSpecialF11);
-  EXPECT_EQ(tf::gameSys.getGameState(), tf::kStateDialog);
-  EXPECT_EQ(tf::gameUI.getLastGS(), tf::kStateSplash);
-}
-
-TEST_F(Keyboard, F12SavesAScreenshotAndSaysWhetherItWasWritten) {
-  special(tf::kSpecialF12);
-  EXPECT_EQ(timesCalled("screenshot"), 1);
-  EXPECT_EQ(noticeShown(), "Screenshot: A screenshot has been saved to the root of the Tessera Forge directory.");
-  tf::notice.leaveNotice();
-  platform.screenshotSaved = false;
-  special(tf::kSpecialF12);
-  EXPECT_EQ(noticeShown(), "Screenshot: The screenshot could not be saved.");
-}
-
-TEST_F(Keyboard, EnterTakesTheGameChosenInTheBrowser) {
-  makeMenus(1);
-  tf::gameSys.setDirName(0, "castle");
-  tf::gameSys.setDirName(1, "maze");
-  tf::gameSys.setSelectedDir(1);
-  tf::gameSys.setDirTextbox(0);
-  press(kCharEnter);
-  EXPECT_EQ(tf::uiScriptString.getString(0), "maze");
-  EXPECT_EQ(tf::gameSys.getDirTextbox(), -1);
+  EXPECT_EQ(gameSys.getInputState(), kInputNormal);
+  EXPECT_EQ(worldEditor.getEditorMode(), kMenuModeMenu);
 }
 
 }  // namespace
