@@ -95,7 +95,7 @@ TEST_F(Help, TheWindowShowsWhileOpenWithTheInputInHelpAndTheArrowsTurnThePages) 
 
 TEST_F(Help, TopicsGoDownTheLeftAndLinesDownTheRight) {
   const float width = tf::getDisplayTextSize("Maps");
-  const tf::HelpTopicRow row = tf::helpTopicRow(2, "Maps");
+  const tf::HelpTopicRow row = tf::helpTopicRow(2, "Maps");  // the drawing tests show rows 0 and 1
   EXPECT_EQ(numbers({row.titleX, row.titleY, row.pick.x, row.pick.y, row.pick.w, row.pick.h}),
             numbers({58, 160, 53 + width / 2, 160, width / 2, 15}));
   float x, y, hx, hy;

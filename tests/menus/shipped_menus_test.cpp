@@ -1,14 +1,12 @@
-// The toolkit's own menus, dialogs and help pages as shipped in data/system:
-// they load without a complaint, the menu writer reproduces the menu files
-// exactly, every button does something known and the screens lay out cleanly.
+// The toolkit's own menus and dialogs as shipped in data/system: they load
+// without a complaint, the menu writer reproduces the menu files exactly,
+// every button does something known and the screens lay out cleanly.
 #include <set>
 
-#include "media/text.h"
 #include "menu_files.h"
 #include "menu_screen.h"
 #include "menus/button_actions.h"
 #include "menus/dialog.h"
-#include "menus/help_layout.h"
 
 namespace {
 
@@ -18,7 +16,7 @@ class ShippedFiles : public MenuFiles {
  protected:
   void SetUp() override {
     MenuFiles::SetUp();
-    for (const char* file : {"ui.cfg", "ingameui.cfg", "dialog.cfg", "help.cfg"}) {
+    for (const char* file : {"ui.cfg", "ingameui.cfg", "dialog.cfg"}) {
       dir.write(std::string("system/") + file, readWholeFile(std::string(TF_SOURCE_DIR) + "/data/system/" + file));
     }
   }
@@ -98,30 +96,6 @@ TEST_F(ShippedFiles, TheDialogsAskWithButtonsThatWork) {
     }
   }
   EXPECT_EQ(errorLines(messages), 0);
-}
-
-TEST_F(ShippedFiles, TheHelpIsReadWholeAndFitsItsWindow) {
-  MessageLog messages;
-  tf::initHelp("default");
-  EXPECT_EQ(errorLines(messages), 0);
-  const int topics = tf::uiHelp.getMenuCount();
-  EXPECT_TRUE(topics >= 9 && topics <= 11) << topics;  // titles down the left, above the close button
-  tf::scriptObject raw;
-  ASSERT_TRUE(raw.readFile("system/help.cfg"));
-  for (int t = 0; t < topics; ++t) {
-    const std::string title = tf::uiHelp.menuGetMenuTitle(t);
-    const tf::HelpTopicRow row = tf::helpTopicRow(t, title);
-    EXPECT_LE(row.pick.x + row.pick.w, 255) << title;
-    EXPECT_TRUE(tf::uiHelp.getLineCount(t) >= 5 && tf::uiHelp.getLineCount(t) <= 36) << title;  // down to y 535
-    for (int l = 0; l < tf::uiHelp.getLineCount(t); ++l) {
-      // Nothing was cut on reading, every line ends inside the panel, and the font has no double quote.
-      const std::string line = tf::uiHelp.menuGetMenuLine(t, l);
-      EXPECT_EQ(line, raw.findLineS("help" + std::to_string(t) + "line" + std::to_string(l)));
-      float x, y;
-      tf::helpLinePosition(l, x, y);
-      EXPECT_TRUE(x + tf::getDisplayTextSize(line) <= 775 && line.find('"') == std::string::npos) << line;
-    }
-  }
 }
 
 }  // namespace
