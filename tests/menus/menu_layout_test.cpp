@@ -22,13 +22,13 @@ class MenuLayout : public MenuFiles {
     MenuFiles::TearDown();
   }
   // Reads `shown` in pairs, just after a caret switching every `ms` was due
-  // to switch and just before it is due again; the pairs alternate between
-  // `on` and `off`, in either order.
+  // to switch and exactly `ms` later, when it has not switched yet; the pairs
+  // alternate between `on` and `off`, in either order.
   template <typename Shown>
   void expectBlinking(int ms, Shown shown, const std::string& on, const std::string& off) {
     Lines seen;
     const int start = clock.now() + 100000;  // long after any earlier switch
-    for (int t : {0, ms - 10, ms + 10, 2 * ms, 2 * ms + 20, 3 * ms + 10}) {
+    for (int t : {0, ms, ms + 10, 2 * ms + 10, 2 * ms + 20, 3 * ms + 20}) {
       clock.set(start + t);
       seen.push_back(shown());
     }
