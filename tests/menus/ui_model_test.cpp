@@ -52,7 +52,7 @@ TEST_F(MenuModel, ElementsOrMenusThatAreNotThereAreReportedAndChangeNothing) {
   ui.uiModifyText(1, 1, 1, 1, 1, "x", 0, -1);
   EXPECT_EQ(numbers({x, y, w, h, r, g, b}) + " " + ints({tex, func, func2, text}) + " " + line,
             "-7 -7 -7 -7 -7 -7 -7 -7 -7 -7 -7 unchanged");
-  // A menu that is not there reads as empty, without background or complaint.
+  // A menu that is not there reads as empty, without complaint; menu 0 kept its six buttons and no line.
   EXPECT_EQ(ints({ui.getMenuBackgroundTex(3), ui.menuGetButtonCount(-1), ui.menuGetTextboxCount(3),
                   ui.menuGetTextlineCount(3), ui.menuGetButtonCount(0), ui.menuGetTextlineCount(0)}),
             "-1 0 0 0 6 0");
