@@ -1,7 +1,6 @@
-// What the menu tests share: a working folder of their own, a platform and a
-// sound device that record what they are asked, a clock set by hand, every
-// global the menu system touches saved and restored around each test, and the
-// menu model written out as text for comparisons.
+// What the menu tests share: a working folder, a recording platform and sound
+// device, a clock set by hand, every global the menu system touches saved and
+// restored, and the menu model written out as text for comparisons.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -30,8 +29,7 @@ namespace tftest {
 
 using Lines = std::vector<std::string>;
 
-// Saves every global the menu system touches and puts it back when it goes;
-// the tables read from files are emptied both ways.
+// Saves the menu system's globals and restores them; file tables are emptied both ways.
 class MenuGlobals {
  public:
   MenuGlobals() { clearTables(); }
@@ -64,8 +62,7 @@ class MenuGlobals {
   const tf::help help_ = tf::uiHelp;
 };
 
-// A working folder, recording platform and sound device, a clock set by hand,
-// and a fresh menu model, world and UI string table.
+// A fresh menu model, world and UI string table.
 class MenuFiles : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -123,11 +120,6 @@ inline int errorLines(const MessageLog& messages) {
 }
 
 // Values separated by spaces; floats in full precision.
-inline std::string ints(std::initializer_list<int> values) {
-  std::string out;
-  for (int v : values) out += (out.empty() ? "" : " ") + std::to_string(v);
-  return out;
-}
 inline std::string numbers(std::initializer_list<float> values) {
   std::string out;
   for (float v : values) {
@@ -135,6 +127,11 @@ inline std::string numbers(std::initializer_list<float> values) {
     std::snprintf(text, sizeof text, "%.9g", v);
     out += (out.empty() ? "" : " ") + std::string(text);
   }
+  return out;
+}
+inline std::string ints(std::initializer_list<int> values) {
+  std::string out;
+  for (int v : values) out += (out.empty() ? "" : " ") + std::to_string(v);
   return out;
 }
 

@@ -1,5 +1,5 @@
-// Menu drawing decisions: what a pass draws, hover and pressed looks, textbox
-// fields, pick colours, blinking carets, shown strings and system textboxes.
+// Menu drawing decisions: what a pass draws, textbox fields, dragging,
+// blinking carets, shown strings and system textboxes.
 #include "menus/menu_layout.h"
 
 #include "editor/editor.h"
@@ -21,31 +21,21 @@ class MenuLayout : public MenuFiles {
     tf::loadSysTextboxes();
     MenuFiles::TearDown();
   }
-
-  // The text shown at each of `times` (ms from now).
+  // Reads `shown` in pairs, just after a caret switching every `ms` was due
+  // to switch and exactly `ms` later, when it has not switched yet; the pairs
+  // alternate between `on` and `off`, in either order.
   template <typename Shown>
-  Lines shownOver(const std::vector<int>& times, Shown shown) {
-    Lines texts;
-    const int start = clock.now();
-    for (int t : times) {
+  void expectBlinking(int ms, Shown shown, const std::string& on, const std::string& off) {
+    Lines seen;
+    const int start = clock.now() + 100000;  // long after any earlier switch
+    for (int t : {0, ms, ms + 10, 2 * ms + 10, 2 * ms + 20, 3 * ms + 20}) {
       clock.set(start + t);
-      texts.push_back(shown());
+      seen.push_back(shown());
     }
-    return texts;
-  }
-
-  // `seen` was taken in pairs: the first of each pair just after the caret
-  // was due to switch, the second before it was due again. The pairs
-  // alternate between `on` and `off` (which comes first depends on where the
-  // shared caret stood).
-  static void expectBlinking(const Lines& seen, const std::string& on, const std::string& off) {
-    ASSERT_GE(seen.size(), 4u);
     EXPECT_TRUE((seen[0] == on && seen[2] == off) || (seen[0] == off && seen[2] == on)) << seen[0];
     for (std::size_t i = 0; i < seen.size(); ++i) EXPECT_EQ(seen[i], seen[i / 2 % 2 == 0 ? 0 : 2]) << i;
   }
 };
-
-std::string pick(const tf::PickColor& c) { return ints({c.r, c.g, c.b}); }
 
 TEST_F(MenuLayout, EachPassDrawsWhatItsStateShows) {
   const struct {
@@ -53,12 +43,11 @@ TEST_F(MenuLayout, EachPassDrawsWhatItsStateShows) {
     bool pickPass, editorMenuShown;
     int background;
     const char* plan;  // background, world editor, elements, menu editor
-  } cases[] = {{tf::kStateMenus, false, false, 0, "1 0 1 0"}, {tf::kStateMenus, true, false, 0, "0 0 1 0"},
-               {tf::kStateMenus, false, false, -1, "0 0 1 0"}, {tf::kStatePlay, false, false, 0, "1 0 0 0"},
-               {tf::kStateSplash, false, false, 0, "1 0 0 0"}, {tf::kStateDialog, false, false, 0, "1 0 1 0"},
-               {tf::kStateWorldEditor, false, true, -1, "0 1 1 0"},
-               {tf::kStateWorldEditor, false, false, -1, "0 0 1 0"},
-               {tf::kStateMenus, false, true, -1, "0 0 1 0"}, {tf::kStateMenuEditor, true, false, 0, "0 0 1 1"}};
+  } cases[] = {{tf::kStateMenus, false, false, 0, "1 0 1 0"},       {tf::kStateMenus, true, false, 0, "0 0 1 0"},
+               {tf::kStateMenus, false, false, -1, "0 0 1 0"},      {tf::kStatePlay, false, false, 0, "1 0 0 0"},
+               {tf::kStateSplash, false, false, 0, "1 0 0 0"},      {tf::kStateDialog, false, false, 0, "1 0 1 0"},
+               {tf::kStateWorldEditor, false, true, -1, "0 1 1 0"}, {tf::kStateMenus, false, true, -1, "0 0 1 0"},
+               {tf::kStateWorldEditor, false, false, -1, "0 0 1 0"}, {tf::kStateMenuEditor, true, false, 0, "0 0 1 1"}};
   for (const auto& c : cases) {
     const tf::MenuDrawPlan p = tf::planMenuDraw(c.state, c.pickPass, c.editorMenuShown, c.background);
     EXPECT_EQ(ints({p.background, p.worldEditor, p.elements, p.menuEditor}), c.plan)
@@ -66,15 +55,6 @@ TEST_F(MenuLayout, EachPassDrawsWhatItsStateShows) {
   }
 }
 
-TEST_F(MenuLayout, PickColoursAndTheEditorsCodesInTheMenuEditor) {
-  EXPECT_EQ(pick(tf::menuButtonPick(5, tf::kStateMenus)), "37 144 5");
-  EXPECT_EQ(pick(tf::menuButtonPick(5, tf::kStateMenuEditor)), "22 144 5");
-  EXPECT_EQ(pick(tf::menuTextboxPick(2, tf::kStateWorldEditor)), "38 144 2");
-  EXPECT_EQ(pick(tf::menuTextboxPick(2, tf::kStateMenuEditor)), "23 144 2");
-  EXPECT_EQ(pick(tf::menuTextlinePick(7)), "24 144 7");
-}
-
-// (A button's hovered and pressed looks are proved by the drawing tests.)
 TEST_F(MenuLayout, TextboxFieldsAndTextLinesAreWhereTheyAreDrawn) {
   const tf::WholeRect plain = tf::textboxField(250, 230, 300, 20, false);
   const tf::WholeRect hovered = tf::textboxField(250, 230, 300, 20, true);  // a thirtieth wider, a tenth higher
@@ -82,50 +62,47 @@ TEST_F(MenuLayout, TextboxFieldsAndTextLinesAreWhereTheyAreDrawn) {
             "400 227 150 10 400 227 155 11");
   float x, y;
   tf::textboxTextPosition(250, 230, x, y);
-  EXPECT_EQ(numbers({x, y}), "254 227");
   const float width = tf::getDisplayTextSize("^yGo on");
   const tf::ScreenRect r = tf::textlinePickRect(100, 50, "^yGo on");
-  EXPECT_EQ(numbers({r.x, r.y, r.w, r.h}), numbers({100 + width / 2, 50, width / 2 + 6, 10}));
+  EXPECT_EQ(numbers({x, y, r.x, r.y, r.w, r.h}), numbers({254, 227, 100 + width / 2, 50, width / 2 + 6, 10}));
 }
 
-TEST_F(MenuLayout, TheEditedTextboxShowsABlinkingBar) {
+TEST_F(MenuLayout, TheMenuEditorDragsTheSelectedItemWhileTheButtonIsHeld) {
+  tf::worldEditor.setCurrentButton(4);
+  tf::worldEditor.setCurrentTextline(1);
+  const struct {
+    int editorMode, mouse, mode, item;
+    bool dragging;
+  } cases[] = {{tf::kEditButtons, 1, tf::kEditButtons, 4, true},      {tf::kEditButtons, 1, tf::kEditButtons, 3, false},
+               {tf::kEditButtons, 1, tf::kEditTextboxes, 4, false},   {tf::kEditButtons, 2, tf::kEditButtons, 4, false},
+               {tf::kEditTextlines, 1, tf::kEditTextlines, 1, true},
+               {tf::kEditTextlines, 1, tf::kEditTextlines, 4, false}};
+  for (const auto& c : cases) {
+    tf::worldEditor.setEditorMode(c.editorMode);
+    tf::gameSys.setLeftMouse(c.mouse);
+    EXPECT_EQ(tf::menuEditorDragging(c.mode, c.item), c.dragging) << c.mode << " " << c.item << " " << c.mouse;
+  }
+}
+
+TEST_F(MenuLayout, TheEditedTextboxAndTextLineShowABlinkingCaret) {
   tf::uiScriptString.setString("maze", 2);
   tf::gameUI.setTextboxEdit(1);
   tf::gameSys.setInputState(tf::kInputMenuTextbox);
-  auto text = [] { return tf::menuTextboxText(1, 2); };
-  expectBlinking(shownOver({0, 700, 760, 1500, 1520, 2260}, text), "maze|", "maze");
+  expectBlinking(750, [] { return tf::menuTextboxText(1, 2); }, "maze|", "maze");
   // Another textbox, or the same one outside typing, shows its text alone.
   EXPECT_EQ(tf::menuTextboxText(0, 2), "maze");
   tf::gameSys.setInputState(tf::kInputNormal);
-  EXPECT_EQ(shownOver({800, 1600}, text), (Lines{"maze", "maze"}));
   EXPECT_EQ(tf::menuTextboxText(1, 40), "");  // beyond the string table
-}
+  expectBlinking(750, [] { return tf::menuTextboxText(1, 2); }, "maze", "maze");
 
-TEST_F(MenuLayout, TheMenuEditorsTextLineShowsABlinkingUnderscore) {
   tf::worldEditor.setCurrentTextline(3);
   tf::gameSys.setInputState(tf::kInputMenuEditorText);
-  auto text = [] { return tf::menuTextlineText(3, "Go", tf::kStateMenuEditor); };
-  expectBlinking(shownOver({0, 740, 760, 1500, 1520, 2260}, text), "Go_", "Go");
+  expectBlinking(750, [] { return tf::menuTextlineText(3, "Go", tf::kStateMenuEditor); }, "Go_", "Go");
   EXPECT_EQ(tf::menuTextlineText(2, "Go", tf::kStateMenuEditor), "Go");
   // An empty line shows as "_" in the menu editor so it can be clicked; on a live menu it stays empty.
   EXPECT_EQ(tf::menuTextlineText(2, "", tf::kStateMenuEditor), "_");
   tf::gameSys.setInputState(tf::kInputNormal);
   EXPECT_EQ(tf::menuTextlineText(3, "", tf::kStateMenus), "");
-}
-
-TEST_F(MenuLayout, TheMenuEditorDragsTheSelectedItemWhileTheButtonIsHeld) {
-  tf::worldEditor.setEditorMode(tf::kEditButtons);
-  tf::worldEditor.setCurrentButton(4);
-  tf::gameSys.setLeftMouse(1);
-  EXPECT_TRUE(tf::menuEditorDragging(tf::kEditButtons, 4));
-  EXPECT_FALSE(tf::menuEditorDragging(tf::kEditButtons, 3));
-  EXPECT_FALSE(tf::menuEditorDragging(tf::kEditTextboxes, 4));  // another mode
-  tf::gameSys.setLeftMouse(2);
-  EXPECT_FALSE(tf::menuEditorDragging(tf::kEditButtons, 4));
-  tf::worldEditor.setEditorMode(tf::kEditTextlines);
-  tf::worldEditor.setCurrentTextline(1);
-  tf::gameSys.setLeftMouse(1);
-  EXPECT_TRUE(tf::menuEditorDragging(tf::kEditTextlines, 1));
 }
 
 TEST_F(MenuLayout, ShownStringsComeFromTheMenuFileUpToTheirEnd) {
@@ -142,8 +119,7 @@ TEST_F(MenuLayout, ShownStringsComeFromTheMenuFileUpToTheirEnd) {
   // k = 2 names no UI string (the table holds 0 and 1): it is left out.
   EXPECT_EQ(seen, "100 50 [castle] 10 20 [] ");
   // Without its "end" the list stops at the first missing entry.
-  EXPECT_EQ(tf::shownStrings(3).size(), 1u);
-  EXPECT_TRUE(tf::shownStrings(0).empty());
+  EXPECT_EQ(ints({int(tf::shownStrings(3).size()), int(tf::shownStrings(0).size())}), "1 0");
 }
 
 TEST_F(MenuLayout, ASystemTextboxIsPlacedWhereItIsDrawnAndBlinksEverySecondWhileTyped) {
@@ -153,11 +129,10 @@ TEST_F(MenuLayout, ASystemTextboxIsPlacedWhereItIsDrawnAndBlinksEverySecondWhile
   float x, y, w, h;
   int text;
   tf::sysTextbox[4].getTextbox(x, y, w, h, text);
-  EXPECT_EQ(numbers({x, y, w, h}) + " " + std::to_string(text), "500 510 101 7 8");
-  EXPECT_EQ(ints({look.field.x, look.field.y, look.field.w, look.field.h}), "450 510 50 11");
-  EXPECT_EQ(numbers({look.textX, look.textY}), "406 510");
+  EXPECT_EQ(numbers({x, y, w, h, look.textX, look.textY}) + " " + std::to_string(text), "500 510 101 7 406 510 8");
+  EXPECT_EQ(ints({look.field.x, look.field.y, look.field.w, look.field.h, look.pick.r, look.pick.g, look.pick.b}),
+            "450 510 50 11 48 144 4");
   EXPECT_EQ(look.text, "Hall");
-  EXPECT_EQ(pick(look.pick), "48 144 4");
   EXPECT_FALSE(tf::placeSystemTextbox(0, 0, 10, 7, look));
   EXPECT_FALSE(tf::placeSystemTextbox(0, 0, 10, -1, look));
 
@@ -169,7 +144,7 @@ TEST_F(MenuLayout, ASystemTextboxIsPlacedWhereItIsDrawnAndBlinksEverySecondWhile
     tf::placeSystemTextbox(200, 535, 50, 0, l);
     return l.text;
   };
-  expectBlinking(shownOver({0, 1000, 1100, 2100, 2200, 3100}, typed), "12_", "12 ");
+  expectBlinking(1000, typed, "12_", "12 ");
   tf::gameSys.setInputState(tf::kInputMenuTextbox);  // a menu textbox is typed into
   EXPECT_EQ(typed(), "12");
 }

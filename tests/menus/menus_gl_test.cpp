@@ -18,18 +18,13 @@
 #include "menus/ui_render.h"
 
 using tftest::Rgb;
-
 namespace fs = boost::filesystem;
 
 namespace {
 
-const Rgb kBlack{0, 0, 0};
-const Rgb kEmptyPick{254, 254, 254};
-const Rgb kBlockingPick{144, 144, 144};
-const Rgb kButtonColor{200, 100, 50};
+const Rgb kBlack{0, 0, 0}, kEmptyPick{254, 254, 254}, kBlockingPick{144, 144, 144}, kButtonColor{200, 100, 50};
 
 Rgb systemColor(int image) { return tftest::testSystemImageColor(image); }
-
 Rgb glyphColor(char c) {
   int column, row;
   tf::fontCell(c, column, row);
@@ -51,50 +46,30 @@ class MenusOnScreen : public tftest::GlTest {
     tf::gameSys.setInputState(tf::kInputNormal);
     tf::gameSys.setDirTextbox(-1);
   }
-
   void expectPixels(std::initializer_list<At> points) const {
     for (const At& p : points) EXPECT_EQ(pixel(p.x, p.y), p.color) << "at " << p.x << "," << p.y;
   }
-
-  // One menu with one button of a solid picture at (400, 300), 200 x 50, and a textbox below it.
-  void oneButtonMenu() {
-    useTestSystemImages();
-    tf::uiImage.assign(1, tf::img());
-    tf::uiImage[0].SetTex(loadPicture(solidPicture("button.png", kButtonColor)));
-    tf::gameUI.allocateMenu(1);
-    tf::gameUI.setMenuBackgroundTex(0, -1);
-    tf::gameUI.uiModifyButton(400, 300, 100, 25, 0, 23, 0, 0, 0);
-    tf::gameUI.uiModifyTextbox(250, 400, 300, 20, 0, 0, 0);
-    tf::loadMenu(0);
-  }
-
   void pickPass() {
     clearFrame();
     tf::gameSys.setColorPick(true);
   }
-
-  // The toolkit's menus, pictures and font from data/, as the program loads them.
-  void loadToolkitMenus() {
-    ASSERT_TRUE(useDataSystemImages());
-    const fs::path data = fs::path(TF_SOURCE_DIR) / "data";
-    fs::create_directories("system");
-    for (const char* file : {"ui.cfg", "dialog.cfg", "help.cfg"}) {
-      fs::copy_file(data / "system" / file, fs::path("system") / file);
-    }
-    fs::create_directories("ui");
-    for (fs::directory_iterator it(data / "ui"), end; it != end; ++it) {
-      fs::copy_file(it->path(), fs::path("ui") / it->path().filename());
-    }
-    tf::loadUI("default", false);
-    ASSERT_EQ(tf::gameUI.getMenuCount(), 7);
-  }
-
   tftest::MenuGlobals saved;
 };
 
 // (How the main menu looks is proved on the running program by the e2e tests.)
 TEST_F(MenusOnScreen, TheMainMenusButtonsAndTextboxesPickAsThemselves) {
-  loadToolkitMenus();
+  ASSERT_TRUE(useDataSystemImages());
+  const fs::path data = fs::path(TF_SOURCE_DIR) / "data";
+  fs::create_directories("system");
+  for (const char* file : {"ui.cfg", "dialog.cfg", "help.cfg"}) {
+    fs::copy_file(data / "system" / file, fs::path("system") / file);
+  }
+  fs::create_directories("ui");
+  for (fs::directory_iterator it(data / "ui"), end; it != end; ++it) {
+    fs::copy_file(it->path(), fs::path("ui") / it->path().filename());
+  }
+  tf::loadUI("default", false);
+  ASSERT_EQ(tf::gameUI.getMenuCount(), 7);
   pickPass();
   tf::uiRender();
   expectPixels({{400, 220, {37, 144, 0}}, {310, 510, {37, 144, 5}}, {400, 249, kEmptyPick}, {20, 20, kEmptyPick}});
@@ -104,15 +79,21 @@ TEST_F(MenusOnScreen, TheMainMenusButtonsAndTextboxesPickAsThemselves) {
   tf::uiRender();
   const Rgb textbox{38, 144, 0};
   expectPixels({{252, 219, textbox}, {548, 235, textbox}, {248, 227, kEmptyPick}, {400, 239, kEmptyPick}});
-  // In the menu editor elements carry the editor's codes.
-  clearFrame();
+  clearFrame();  // in the menu editor elements carry the editor's codes
   tf::gameSys.setGameState(tf::kStateMenuEditor);
   tf::uiRender();
   expectPixels({{400, 227, {23, 144, 0}}, {290, 300, {22, 144, 0}}});
 }
 
-TEST_F(MenusOnScreen, AHoveredButtonGrowsAPressedOneDarkensAndTheEditorDragsOne) {
-  oneButtonMenu();
+TEST_F(MenusOnScreen, AButtonPicksAsItselfGrowsHoveredDarkensPressedAndIsDragged) {
+  useTestSystemImages();  // one button of a solid picture at (400, 300), 200 x 50, and a textbox below it
+  tf::uiImage.assign(1, tf::img());
+  tf::uiImage[0].SetTex(loadPicture(solidPicture("button.png", kButtonColor)));
+  tf::gameUI.allocateMenu(1);
+  tf::gameUI.setMenuBackgroundTex(0, -1);
+  tf::gameUI.uiModifyButton(400, 300, 100, 25, 0, 23, 0, 0, 0);
+  tf::gameUI.uiModifyTextbox(250, 400, 300, 20, 0, 0, 0);
+  tf::loadMenu(0);
   const Rgb button{37, 144, 0};
   pickPass();
   tf::uiRender();
@@ -130,14 +111,12 @@ TEST_F(MenusOnScreen, AHoveredButtonGrowsAPressedOneDarkensAndTheEditorDragsOne)
   tf::uiRender();
   EXPECT_TRUE(tftest::near(pixel(400, 300), Rgb{120, 60, 30}, 1)) << pixel(400, 300);
   EXPECT_EQ(pixel(505, 300), kBlack);  // pressed, it keeps its size
-
   for (int state : {tf::kStatePlay, tf::kStateSplash}) {  // no menu elements
     clearFrame();
     tf::gameSys.setGameState(state);
     tf::uiRender();
     EXPECT_EQ(pixel(400, 300), kBlack) << state;
   }
-
   // While the menu editor drags the button, the whole screen picks as it.
   tf::gameSys.setGameState(tf::kStateMenuEditor);
   tf::worldEditor.setEditorMode(1);
@@ -157,8 +136,7 @@ TEST_F(MenusOnScreen, TextLinesTakeTheirColourFromTheirCodes) {
   tf::uiRender();
   EXPECT_TRUE(tftest::near(pixel(100, 100), Rgb{0, static_cast<int>(std::lround(glyphColor('G').g * 0.9)), 0}, 1))
       << pixel(100, 100);
-  // In the menu editor's pick pass the line answers around its text.
-  tf::gameSys.setGameState(tf::kStateMenuEditor);
+  tf::gameSys.setGameState(tf::kStateMenuEditor);  // the editor's pick pass answers around the text
   pickPass();
   tf::uiRender();
   expectPixels({{96, 100, {24, 144, 0}}, {100, 108, {24, 144, 0}}, {100, 112, kEmptyPick}});
@@ -191,17 +169,14 @@ TEST_F(MenusOnScreen, TheHelpWindowListsTopicsAndShowsTheChosenOne) {
   tf::enableHelp();
   tf::uiHelp.setHelp(1);
   tf::helpRender();
-  expectPixels({{70, 535, systemColor(tf::kImgQuit)},
-                {55, 107, {255, 0, 255}},  // the highlight behind "Two"
-                {55, 67, systemColor(tf::kImgDialogBackground)},
-                {268, 80, glyphColor('S')}});  // the topic's line 0
+  expectPixels({{70, 535, systemColor(tf::kImgQuit)}, {55, 107, {255, 0, 255}},  // the highlight behind "Two"
+                {55, 67, systemColor(tf::kImgDialogBackground)}, {268, 80, glyphColor('S')}});  // the topic's line 0
   pickPass();
   tf::helpRender();
   expectPixels({{55, 80, {39, 144, 0}}, {55, 120, {39, 144, 1}}, {70, 535, {56, 144, 144}}, {268, 80, kBlockingPick}});
 }
 
-// Keeps the screenshot when TF_SCREENSHOT_DIR names a folder (the README's
-// pictures in docs/ are made this way).
+// Keeps the screenshot when TF_SCREENSHOT_DIR names a folder (the README's pictures in docs/ are made this way).
 TEST_F(MenusOnScreen, AScreenshotOfTheHelp) {
   useReadableSystemImages();
   fs::create_directories("system");
@@ -249,10 +224,8 @@ TEST_F(MenusOnScreen, TheGameBrowserListsGamesAsRowsToPick) {
                 {106, 161, systemColor(tf::kImgDialogBackground)}});
   pickPass();
   tf::renderFileBrowser();
-  expectPixels({{110, 150, {111, 144, 0}}, {130, 175, {111, 144, 1}},
-                {130, 200, kBlockingPick},  // no third game
-                {660, 500, {110, 144, 1}}, {705, 500, {110, 144, 0}},
-                {90, 170, kBlockingPick},  // no arrows for two games
+  expectPixels({{110, 150, {111, 144, 0}}, {130, 175, {111, 144, 1}}, {130, 200, kBlockingPick},  // no third game
+                {660, 500, {110, 144, 1}}, {705, 500, {110, 144, 0}}, {90, 170, kBlockingPick},  // no arrows for two
                 {10, 10, kBlockingPick}});
 }
 

@@ -1,5 +1,5 @@
 // Tooltips: the text for each code, the descriptions of menu elements, when a
-// tooltip shows and where its box goes.
+// tooltip shows, how its text breaks and where its box goes.
 #include "menus/tooltip.h"
 
 #include "media/text.h"
@@ -25,48 +25,35 @@ class Tooltips : public MenuFiles {
   }
 };
 
-TEST_F(Tooltips, FixedCodesHaveTheirTexts) {
-  EXPECT_EQ(tf::toolTipText(0, 0), "Go to the next map.");
-  EXPECT_EQ(tf::toolTipText(3, 0), "Return to the World Editor Main Menu. ^yNo Data will be ^ylost.");
-  EXPECT_EQ(tf::toolTipText(24, 9),
-            "Click to select this line of text. While clicking, drag your mouse to move the text.");
-  EXPECT_EQ(tf::toolTipText(55, 144), "Help");
-  EXPECT_EQ(tf::toolTipText(70, 0), "Delete the current map");
-  EXPECT_EQ(tf::toolTipText(119, 0), "Play Game");
-  EXPECT_EQ(tf::toolTipText(120, 3), "Make a copy of this sentence");
-  for (int code : {-1, 35, 36, 38, 42, 43, 48, 61, 62, 91, 104, 109, 113, 117, 118, 121, 254}) {
-    EXPECT_EQ(tf::toolTipText(code, 0), "Hide") << code;
-  }
-}
-
-TEST_F(Tooltips, MenuElementsAreDescribedByWhatTheyDo) {
-  EXPECT_EQ(tf::toolTipText(37, 0), "Enable Sound");
-  EXPECT_EQ(tf::toolTipText(37, 1), "Hide");  // showing a menu has no tooltip
-  EXPECT_EQ(tf::toolTipText(22, 1),
-            "Click to select this button. While clicking, Drag your mouse to move the button. Effect: Load Menu ^y4");
-  EXPECT_EQ(tf::toolTipText(23, 0),
-            "Click to select this textbox. While clicking, drag your mouse to move the textbox. Use: Name of Game "
-            "to Create");
-  EXPECT_EQ(tf::toolTipText(23, 1),
-            "Click to select this textbox. While clicking, drag your mouse to move the textbox. Use: Description "
-            "missing");
+TEST_F(Tooltips, EachCodeHasItsTextAndMenuElementsAreDescribedByWhatTheyDo) {
+  const std::string editButton = "Click to select this button. While clicking, Drag your mouse to move the button. ";
+  const std::string editBox = "Click to select this textbox. While clicking, drag your mouse to move the textbox. ";
+  const struct {
+    int code, index;
+    std::string text;
+  } cases[] = {
+      {0, 0, "Go to the next map."},
+      {3, 0, "Return to the World Editor Main Menu. ^yNo Data will be ^ylost."},
+      {55, 144, "Help"},
+      {120, 3, "Make a copy of this sentence"},
+      {37, 0, "Enable Sound"},
+      {37, 1, "Hide"},  // showing a menu has no tooltip
+      {22, 1, editButton + "Effect: Load Menu ^y4"},
+      {23, 0, editBox + "Use: Name of Game to Create"},
+      {23, 1, editBox + "Use: Description missing"},
+  };
+  for (const auto& c : cases) EXPECT_EQ(tf::toolTipText(c.code, c.index), c.text) << c.code;
+  for (int code : {-1, 35, 38, 42, 62, 91, 121, 254}) EXPECT_EQ(tf::toolTipText(code, 0), "Hide") << code;
   // Beyond the current menu's elements there is nothing to describe.
   for (int code : {22, 23, 37}) {
-    EXPECT_EQ(tf::toolTipText(code, 2) + tf::toolTipText(code, -1), "HideHide") << code;
-    EXPECT_EQ(tf::getEditorObjectInfo(code, 2), "Hide") << code;
+    EXPECT_EQ(tf::toolTipText(code, 2) + tf::toolTipText(code, -1) + tf::getEditorObjectInfo(code, 2), "HideHideHide");
   }
-  EXPECT_EQ(tf::getEditorObjectInfo(22, 0), "^yEnable^w Sound");
-  EXPECT_EQ(tf::getEditorObjectInfo(37, 0), "Enable Sound");
-  EXPECT_EQ(tf::getEditorObjectInfo(23, 0), "Name of Game to Create");
-  EXPECT_EQ(tf::getEditorObjectInfo(24, 0), "");
-  const char* const strings[] = {"Name of Playable Game to Load", "Name of Game to Load in Game Editor",
-                                 "Name of Game to Create", "Width of first map in Tiles of Created Game",
-                                 "Height of first map in Tiles of Created Game", "Description missing"};
-  for (int i = 0; i < 6; ++i) EXPECT_EQ(tf::uiStringDescription(i), strings[i]);
-  EXPECT_EQ(tf::uiStringDescription(-1), "Description missing");
+  EXPECT_EQ(tf::getEditorObjectInfo(22, 0) + "|" + tf::getEditorObjectInfo(24, 0), "^yEnable^w Sound|");
+  EXPECT_EQ(tf::uiStringDescription(0) + "|" + tf::uiStringDescription(4) + "|" + tf::uiStringDescription(-1),
+            "Name of Playable Game to Load|Height of first map in Tiles of Created Game|Description missing");
 }
 
-TEST_F(Tooltips, AToolTipWaitsForTheMouseToRest) {
+TEST_F(Tooltips, AToolTipWaitsForTheMouseToRestAndBreaksLongTexts) {
   tf::TooltipLayout layout;
   tf::gameUI.setCurrentTT(119, 0, clock.now() - 1000);
   EXPECT_FALSE(tf::prepareTooltip(layout));
@@ -79,11 +66,10 @@ TEST_F(Tooltips, AToolTipWaitsForTheMouseToRest) {
   tf::gameSys.setGameState(tf::kStateSplash);
   EXPECT_FALSE(tf::prepareTooltip(layout));
   tf::gameSys.setGameState(tf::kStateMenus);
-  tf::gameUI.setCurrentTT(-1, -1, 0);
-  EXPECT_FALSE(tf::prepareTooltip(layout));
-  tf::gameUI.setCurrentTT(38, 0, 0);  // "Hide"
-  EXPECT_FALSE(tf::prepareTooltip(layout));
-
+  for (int code : {-1, 38}) {  // none, and "Hide"
+    tf::gameUI.setCurrentTT(code, 0, 0);
+    EXPECT_FALSE(tf::prepareTooltip(layout)) << code;
+  }
   // The widest line sets the box.
   tf::gameUI.setCurrentTT(63, 0, 0);  // "Add a new sentence to your game logic window"
   ASSERT_TRUE(tf::prepareTooltip(layout));
@@ -92,27 +78,26 @@ TEST_F(Tooltips, AToolTipWaitsForTheMouseToRest) {
   EXPECT_EQ(layout.boxHalfWidth, static_cast<int>(tf::getDisplayTextSize(layout.text.lines[0])) / 2 + 10);
 }
 
-// Box centre, half size, text start and first line, as "bx by bw bh tx ty".
-std::string boxOf(const tf::TooltipLayout& l) {
-  return ints({l.boxX, l.boxY, l.boxHalfWidth, l.boxHalfHeight, l.textX, l.firstLineY});
-}
-
 TEST_F(Tooltips, TheBoxOpensBesideTheMouseAwayFromTheEdges) {
-  const tf::BrokenText one = tf::breakIntoLines("Play Game");
-  const int width = 81;  // nine glyphs
-  // Right of and below the mouse.
-  EXPECT_EQ(boxOf(tf::layoutTooltip(one, width, 100, 100)), "160 145 50 12 124 145");
-  // Near the right edge to the left of the mouse, staying on screen.
-  EXPECT_EQ(boxOf(tf::layoutTooltip(one, width, 780, 100)), "739 145 50 12 703 145");
-  // In the lower half above the mouse; 300 itself is the upper half.
-  EXPECT_EQ(boxOf(tf::layoutTooltip(one, width, 100, 400)), "160 396 50 12 124 396");
-  EXPECT_EQ(boxOf(tf::layoutTooltip(one, width, 100, 300)), "160 345 50 12 124 345");
-  // Every further line makes the box 12 higher and starts the text 6 higher.
-  tf::BrokenText three = one;
+  tf::BrokenText three = tf::breakIntoLines("Play Game");
   three.lastLine = 2;
-  const tf::TooltipLayout tall = tf::layoutTooltip(three, 200, 100, 100);
-  EXPECT_EQ(boxOf(tall), "220 145 110 24 124 133");
-  EXPECT_EQ(tall.lineSpacing, 12);
+  const struct {
+    const tf::BrokenText text;
+    int width, mouseX, mouseY;
+    const char* box;  // centre, half size, text start and first line
+  } cases[] = {
+      {tf::breakIntoLines("Play Game"), 81, 100, 100, "160 145 50 12 124 145"},  // right of and below the mouse
+      {tf::breakIntoLines("Play Game"), 81, 780, 100, "739 145 50 12 703 145"},  // left near the right edge
+      {tf::breakIntoLines("Play Game"), 81, 100, 400, "160 396 50 12 124 396"},  // above in the lower half
+      {tf::breakIntoLines("Play Game"), 81, 100, 300, "160 345 50 12 124 345"},  // 300 is the upper half
+      {three, 200, 100, 100, "220 145 110 24 124 133"},  // each line 12 higher, text starts 6 higher
+  };
+  for (const auto& c : cases) {
+    const tf::TooltipLayout l = tf::layoutTooltip(c.text, c.width, c.mouseX, c.mouseY);
+    EXPECT_EQ(ints({l.boxX, l.boxY, l.boxHalfWidth, l.boxHalfHeight, l.textX, l.firstLineY, l.lineSpacing}),
+              c.box + std::string(" 12"))
+        << c.mouseX << "," << c.mouseY;
+  }
 }
 
 }  // namespace

@@ -27,15 +27,13 @@ TEST_F(MenuModel, WritingBeyondTheEndGrowsTheListWithNewElements) {
             " button 0 0 1 1 0 0 0\n button 400 300 50 20 3 1 2\n"
             " textbox 0 0 1 1 0 -1\n textbox 0 0 1 1 0 -1\n textbox 11 21 31 41 5 6\n"
             " text 0 0 0 0 0 []\n text 1 2 1 0.5 0 [^gGo]\n");
-  ui.uiModifyButton(9, 9, 9, 9, 9, 9, 9, 1, 7);  // further on: the earlier ones are kept
-  EXPECT_EQ(ints({ui.menuGetButtonCount(1), ui.menuGetButtonCount(0)}), "8 0");
-  EXPECT_EQ(buttonOf(1, 5) + ", " + buttonOf(1, 6), "400 300 50 20 3 1 2, 0 0 1 1 0 0 0");
 }
 
-TEST_F(MenuModel, ReadingAnElementOrMenuThatIsNotThereReportsAndChangesNothing) {
+TEST_F(MenuModel, ElementsOrMenusThatAreNotThereAreReportedAndChangeNothing) {
   tf::UI& ui = tf::gameUI;
   ui.allocateMenu(1);
   ui.uiModifyButton(1, 1, 1, 1, 1, 1, 1, 0, 5);
+  ui.menuSetTextlineCount(0, -4);
   MessageLog messages;
   float x = -7, y = -7, w = -7, h = -7, r = -7, g = -7, b = -7;
   int tex = -7, func = -7, func2 = -7, text = -7;
@@ -49,30 +47,23 @@ TEST_F(MenuModel, ReadingAnElementOrMenuThatIsNotThereReportsAndChangesNothing) 
   ui.uiGetButton(x, y, w, h, tex, func, func2, 3, 0);
   ui.uiModifyButton(1, 1, 1, 1, 1, 1, 1, -1, 0);
   EXPECT_EQ(ui.uiGetLinkedButton(0, 3), -1);
-  EXPECT_EQ(numbers({x, y, w, h, r, g, b}) + " " + ints({tex, func, func2, text}) + " " + line,
-            "-7 -7 -7 -7 -7 -7 -7 -7 -7 -7 -7 unchanged");
-  // Asked how it looks, a menu that is not there is empty, without background or complaint.
-  EXPECT_EQ(ints({ui.getMenuBackgroundTex(3), ui.menuGetButtonCount(-1), ui.menuGetTextboxCount(3),
-                  ui.menuGetTextlineCount(3)}),
-            "-1 0 0 0");
-  EXPECT_EQ(messages.lines(), (Lines{kNoButton, kNoButton, kNoTextbox, kNoTextbox, kNoTextbox, kNoTextline, kNoMenu,
-                                     kNoMenu, kNoMenu}));
-}
-
-TEST_F(MenuModel, CountsAndIndicesNeverReachBeyondTheStoredElements) {
-  tf::UI& ui = tf::gameUI;
-  ui.allocateMenu(1);
-  ui.menuSetButtonCount(0, 3);
-  EXPECT_EQ(buttonOf(0, 2), "0 0 1 1 0 0 0");  // a new button, not memory beyond the list
-  ui.menuSetTextlineCount(0, -4);
-  ui.menuSetButtonCount(0, 1);
-  MessageLog messages;
-  buttonOf(0, 2);
   // An index no list may have is refused rather than exhausting the memory.
   ui.uiModifyButton(1, 1, 1, 1, 1, 1, 1, 0, 2000000000);
   ui.uiModifyText(1, 1, 1, 1, 1, "x", 0, -1);
-  EXPECT_EQ(ints({ui.menuGetButtonCount(0), ui.menuGetTextlineCount(0)}), "1 0");
-  EXPECT_EQ(messages.lines(), (Lines{kNoButton, kNoButton, kNoTextline}));
+  EXPECT_EQ(numbers({x, y, w, h, r, g, b}) + " " + ints({tex, func, func2, text}) + " " + line,
+            "-7 -7 -7 -7 -7 -7 -7 -7 -7 -7 -7 unchanged");
+  // A menu that is not there reads as empty, without complaint; menu 0 kept its six buttons and no line.
+  EXPECT_EQ(ints({ui.getMenuBackgroundTex(3), ui.menuGetButtonCount(-1), ui.menuGetTextboxCount(3),
+                  ui.menuGetTextlineCount(3), ui.menuGetButtonCount(0), ui.menuGetTextlineCount(0)}),
+            "-1 0 0 0 6 0");
+  EXPECT_EQ(messages.lines(), (Lines{kNoButton, kNoButton, kNoTextbox, kNoTextbox, kNoTextbox, kNoTextline, kNoMenu,
+                                     kNoMenu, kNoMenu, kNoButton, kNoTextline}));
+  // A smaller count hides elements; a larger one adds new ones, never memory beyond the list.
+  ui.menuSetButtonCount(0, 1);
+  buttonOf(0, 2);
+  EXPECT_EQ(messages.lines().back(), kNoButton);
+  ui.menuSetButtonCount(0, 8);
+  EXPECT_EQ(buttonOf(0, 7), "0 0 1 1 0 0 0");
 }
 
 TEST_F(MenuModel, DeletingATextLineMovesTheLaterOnesDown) {
@@ -82,55 +73,36 @@ TEST_F(MenuModel, DeletingATextLineMovesTheLaterOnesDown) {
   for (int l = 0; l < 3; ++l) ui.uiModifyText(0, 0, 0, 0, 0, std::to_string(l), 1, l);
   EXPECT_TRUE(ui.uiDeleteTextline(1, 1));
   for (int wrong : {2, -1, 100}) EXPECT_TRUE(ui.uiDeleteTextline(wrong, 1));  // names no line: nothing
-  EXPECT_EQ(ui.menuGetTextlineCount(1), 2);
-  EXPECT_EQ(textlineOf(1, 0) + ", " + textlineOf(1, 1), "0 0 0 0 0 [0], 0 0 0 0 0 [2]");
-  ui.uiDeleteTextline(0, 1);
-  ui.uiDeleteTextline(0, 1);
-  EXPECT_EQ(ui.menuGetTextlineCount(1), 0);
-  ui.uiModifyText(0, 0, 0, 0, 0, "again", 1, 0);
-  EXPECT_EQ(textlineOf(1, 0), "0 0 0 0 0 [again]");
+  EXPECT_EQ(textlineOf(1, 0) + ", " + textlineOf(1, 1) + " " + ints({ui.menuGetTextlineCount(1)}),
+            "0 0 0 0 0 [0], 0 0 0 0 0 [2] 2");
 }
 
-TEST_F(MenuModel, AllocatingFewerMenusKeepsTheStorageButNotTheCount) {
+TEST_F(MenuModel, AllocatingKeepsStorageAndClearingKeepsOnlyTheImageCount) {
   tf::UI& ui = tf::gameUI;
   ui.allocateMenu(5);
   for (int m = 0; m < 5; ++m) ui.setMenuBackgroundTex(m, 10 + m);
-  ui.uiModifyButton(1, 2, 3, 4, 5, 6, 7, 4, 0);
   ui.allocateMenu(3);
-  EXPECT_EQ(ints({ui.getMenuCount(), ui.getMenuBackgroundTex(4), ui.menuGetButtonCount(4)}), "3 14 1");
-  // Growing again copies the menus counted, and the rest are new.
-  ui.allocateMenu(4);
+  EXPECT_EQ(ints({ui.getMenuCount(), ui.getMenuBackgroundTex(4)}), "3 14");
+  ui.allocateMenu(4);  // growing copies the menus counted; the rest are new
   EXPECT_EQ(ints({ui.getMenuCount(), ui.getMenuBackgroundTex(2), ui.getMenuBackgroundTex(3),
                   ui.getMenuBackgroundTex(4)}),
             "4 12 0 -1");
-}
 
-TEST_F(MenuModel, ClearReleasesTheMenusAndResetsTheStateButNotTheImageCount) {
-  tf::UI& ui = tf::gameUI;
-  auto state = [&ui] {
-    int code, index, time;
-    ui.getCurrentTT(code, index, time);
-    return ints({ui.getMenuCount(), ui.getCurrentMenu(), ui.getHoverButton(), ui.getPressedButton(),
-                 ui.getTextboxEdit(), ui.getHoverTextbox(), ui.getCurrentDialogBox(), ui.getLastGS(),
-                 ui.getIngameMenu(), ui.getEditorMenu(), ui.getEditorMainMenu(), ui.getUIImageCount(), code, index,
-                 time});
-  };
-  EXPECT_EQ(state(), "-1 0 -1 -1 -1 -1 0 0 0 0 0 0 0 0 0");  // as constructed
-  ui.allocateMenu(3);
-  ui.setHoverButton(1);
-  ui.setPressedButton(1);
-  ui.setTextboxEdit(1);
-  ui.setHoverTextbox(1);
-  ui.setCurrentDialogBox(1);
-  ui.setLastGS(1);
-  ui.setIngameMenu(1);
-  ui.setEditorMenu(1);
-  ui.setEditorMainMenu(1);
+  for (auto set : {&tf::UI::setHoverButton, &tf::UI::setPressedButton, &tf::UI::setTextboxEdit,
+                   &tf::UI::setHoverTextbox, &tf::UI::setCurrentDialogBox, &tf::UI::setLastGS,
+                   &tf::UI::setIngameMenu, &tf::UI::setEditorMenu, &tf::UI::setEditorMainMenu}) {
+    (ui.*set)(1);
+  }
   ui.setCurrentTT(1, 1, 1);
   ui.setUIImageCount(12);
   ui.clear();
-  EXPECT_EQ(state(), "-1 -1 -1 -1 -1 -1 0 0 0 0 0 12 -1 -1 0");
-  EXPECT_EQ(ui.getMenuBackgroundTex(0), -1);  // no menu remains
+  int code, index, time;
+  ui.getCurrentTT(code, index, time);
+  EXPECT_EQ(ints({ui.getMenuCount(), ui.getCurrentMenu(), ui.getHoverButton(), ui.getPressedButton(),
+                  ui.getTextboxEdit(), ui.getHoverTextbox(), ui.getCurrentDialogBox(), ui.getLastGS(),
+                  ui.getIngameMenu(), ui.getEditorMenu(), ui.getEditorMainMenu(), ui.getUIImageCount(), code, index,
+                  time, ui.getMenuBackgroundTex(0)}),
+            "-1 -1 -1 -1 -1 -1 0 0 0 0 0 12 -1 -1 0 -1");
 }
 
 TEST(UIStrings, SettingBeyondTheEndGrowsTheTableWithinItsLimit) {
@@ -146,7 +118,6 @@ TEST(UIStrings, SettingBeyondTheEndGrowsTheTableWithinItsLimit) {
   strings.setString("x", 2147483647);
   EXPECT_EQ(strings.getStringCount(), 3);
   EXPECT_EQ(messages.lines().size(), 2u);
-  EXPECT_TRUE(messages.contains("2147483647"));
   strings.setString("last", tf::kMaxModelIndex);
   EXPECT_EQ(strings.getString(tf::kMaxModelIndex), "last");
 }
