@@ -139,10 +139,7 @@ TEST_F(Drawing, ColourTintsThePictureAndAlphaComesFromThePictureWhenBlending) {
   EXPECT_TRUE(tftest::near(pixel(300, 100), Rgb{128, 0, 127}, 1)) << pixel(300, 100);
   EXPECT_TRUE(tf::displayTexture(400, 100, 0, 20, 20, 1, 1, 1, half, true, false, 1, tf::kPickNone));
   EXPECT_EQ(pixel(400, 100), (Rgb{255, 0, 0})) << "without blending the picture covers what lies beneath";
-  // Drawing leaves opaque white, no blending and no texture for whoever draws next.
-  float color[4];
-  glGetFloatv(GL_CURRENT_COLOR, color);
-  EXPECT_EQ(color[0] + color[1] + color[2] + color[3], 4.0f);
+  expectWhiteAfterwards();  // and no blending nor texture for whoever draws next
   EXPECT_FALSE(glIsEnabled(GL_BLEND));
   EXPECT_FALSE(glIsEnabled(GL_TEXTURE_2D));
 }
@@ -267,7 +264,8 @@ TEST_F(Drawing, TheNoticeBoxTitleAndLinesLandWhereTheLayoutSays) {
   expectNoticeBox(tftest::kTestNoticeBackground);
   EXPECT_EQ(pixel(124, 62), glyphColor('S'));  // the title
   EXPECT_EQ(pixel(124, 76), glyphColor('S'));  // the message
-  EXPECT_TRUE(tftest::near(pixel(133, 90), glyphColor('C', 0.7f, 0.7f, 0.7f), 1)) << pixel(133, 90);  // the dismiss line
+  const Rgb dismiss = pixel(133, 90);  // the dismiss line
+  EXPECT_TRUE(tftest::near(dismiss, glyphColor('C', 0.7f, 0.7f, 0.7f), 1)) << dismiss;
 
   clearFrame();  // a pick pass draws only the box, in its pick colour
   tf::gameSys.setColorPick(true);
