@@ -283,6 +283,7 @@ TEST_F(GameRenderGl, TheDisplayImageCoversTheScreenWhileItsTimerRuns) {
   tf::world.setGameBox(1000, picture);
   tf::renderGameBox();
   EXPECT_EQ(pixel(200, 150), tftest::kQuadTopLeft);
+  EXPECT_EQ(pixel(600, 150), tftest::kQuadTopRight);
   EXPECT_EQ(pixel(798, 598), tftest::kQuadBottomRight);
   EXPECT_EQ(pixel(20, 20), tftest::kQuadTopLeft);  // the corner box is the transparent "none"
   EXPECT_EQ(timerOf(true), 960);

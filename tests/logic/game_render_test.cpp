@@ -72,6 +72,7 @@ TEST_F(GameRenderTest, TheViewFollowsTheGameStateAndTheTileRangeStaysOnTheMap) {
       {0.2f, 0.3f, 40, 0, 11, 0, 11},      // (0.2 + 3) x 3.33 = 10.66: columns up to 10; rows to 10.99
       {11.8f, 11.9f, 40, 32, 40, 32, 40},  // 32.63 and 32.97 up to the map's size
       {6.0f, 9.0f, 100, 13, 30, 23, 40},   {-10, -10, 40, 0, 0, 0, 0}, {50, 50, 40, 40, 40, 40, 40},
+      {0, 0, 0, 0, 0, 0, 0},  // a map without tiles
   };
   for (const auto& c : cases) {
     const TileRange r = visibleTileRange(c.x, c.y, c.size, c.size);

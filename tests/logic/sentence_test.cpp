@@ -23,12 +23,13 @@ TEST(Sentence, DefaultsWholeWritesOwnersAndRenumbering) {
   sentence s;
   EXPECT_EQ(stepsOf(s), (Steps{100, 0, 300, 400, 0, 600, 700, 0}));
   s.setExecutionState(1);
+  s.setTimer(40);
   s.setWholeSentence(126, 3, 301, 426, 9, 600, 745, 3);
   s.setSentenceStep(8, 5);
   s.setSentenceStep(-1, 5);
   EXPECT_EQ(s.getSentenceStep(8), -1);
   EXPECT_EQ(stepsOf(s), (Steps{126, 3, 301, 426, 9, 600, 745, 3}));
-  EXPECT_EQ(s.getExecutionState(), 1) << "a whole write keeps the state";
+  EXPECT_EQ(s.getExecutionState() * 100 + s.getTimer(), 140) << "a whole write keeps the state and the timer";
 
   // setOwner re-aims only an object action aimed at the editor's current object.
   const int saved = worldEditor.getCurrentObject();
@@ -83,6 +84,8 @@ TEST(LogicStrings, HoldsAtMostFifteenSentencesAndIgnoresOrReportsThoseOutsideThe
   tftest::MessageLog messages;
   EXPECT_EQ(list.getSentenceStep(14, 0), -1);
   EXPECT_TRUE(messages.contains("^rERROR: ^wAttempted to access an unallocated logic sentence."));
+  EXPECT_TRUE(list.deleteSentence(13)) << "the last one";
+  EXPECT_EQ(list.getSentenceAmount(), 13);
 }
 
 }  // namespace

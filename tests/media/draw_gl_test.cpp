@@ -176,6 +176,7 @@ TEST_F(Drawing, RefusedRectanglesDrawNothingAndRaiseTheImageNotice) {
     EXPECT_EQ(shownNotice(), refused) << c.x << " " << c.y << " " << c.w << " " << c.h << " " << c.tex;
   }
   EXPECT_EQ(pixel(200, 200), kBackground);
+  EXPECT_EQ(pixel(20, 200), kBackground);
 
   tf::notice.leaveNotice();
   EXPECT_FALSE(tf::displayFrame(200, 200, 0, 0, 10, tex, 0, true, false, tf::kPickNone));
