@@ -117,17 +117,6 @@ TEST_F(Collision, ObjectsLeaveTheMapFreelyAndMissingObjectsOrMapsChangeNothing) 
   EXPECT_EQ(world.worldGetObjectCount(1), 0);
 }
 
-TEST_F(Collision, TouchSearchesKeepToTheLayerAndSkipTheObjectItself) {
-  int a = addObject(0, 0, 0.1f, 0.1f, 2);
-  int b = addObject(0.1f, 0, 0.1f, 0.1f, 3);
-  EXPECT_FALSE(anyTouch(a) || anyTouch(b));
-  int c = addObject(-0.24f, 0, 0.1f, 0.1f, 2);  // within the 0.05 probe, not in place
-  EXPECT_TRUE(anyTouch(a) && anyTouch(c));
-  const touchProbe right{0.05f, 0}, left{-0.05f, 0};
-  EXPECT_TRUE(touchesAnotherOnLayer(c, &right, 1)) << "c touches a on its right";
-  EXPECT_FALSE(touchesAnotherOnLayer(c, &left, 1));
-}
-
 // Every write of a position, size or count reaches the grid: each change
 // brings an object next to the one asked about, or takes it away.
 TEST_F(Collision, TheGridFollowsEveryChangeOfTheObjects) {

@@ -233,16 +233,13 @@ TEST_F(Evaluation, ObjectConditions) {
   addLocal(layered, rule(101, layered, 400, a, kAddGlobal, 0, false));
   frames(1);
   EXPECT_EQ(globalScore(0), 1);
-  world.worldSetObject(0.24f, 0, 0.1f, 0.1f, 0, 0, right, 0);
-  EXPECT_TRUE(compareObjects(a, 404, right));
-  EXPECT_TRUE(compareObjects(a, 409, 0));
-  EXPECT_TRUE(compareObjects(right, 408, 0));
-  world.worldSetObject(0, 0.205f, 0.1f, 0.1f, 0, 0, above, 0);
-  EXPECT_FALSE(compareObjects(a, 410, above)) << "not touching probes at 0.01";
+  world.worldSetObject(0.24f, 0, 0.1f, 0.1f, 0, 0, right, 0);  // now within reach on the right
+  world.worldSetObject(0, 0.205f, 0.1f, 0.1f, 0, 0, above, 0);  // beyond the 0.01 of "not touching"
+  EXPECT_TRUE(compareObjects(a, 404, right) && compareObjects(a, 409, 0) && compareObjects(right, 408, 0));
+  EXPECT_FALSE(compareObjects(a, 410, above));
   world.worldSetObjectVisible(false, a, 0);
   world.worldSetObjectLife(false, a, 0);
-  EXPECT_TRUE(compareObjects(a, 412, 0));
-  EXPECT_TRUE(compareObjects(a, 414, 0));
+  EXPECT_TRUE(compareObjects(a, 412, 0) && compareObjects(a, 414, 0));
 }
 
 TEST_F(Evaluation, KeyOpenersFireOnTheirKeysOnlyAndNeverInTheFramePass) {
