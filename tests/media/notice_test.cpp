@@ -46,15 +46,8 @@ TEST(LineBreak, ASpaceMovesTheLineOnAfterEvery25CountedCharacters) {
       EXPECT_EQ(broken.lines[j], j < static_cast<int>(c.lines.size()) ? c.lines[j] : "") << j;
     }
   }
-}
-
-TEST(LineBreak, TheLongestLineCountsCaretCodesAndPrefersTheFirst) {
-  tf::BrokenText broken;
-  broken.lines[0] = "abc";
-  broken.lines[1] = "^y^wab";
-  broken.lines[2] = "abcdef";
-  broken.lines[3] = "lines beyond the last one are not looked at";
-  broken.lastLine = 2;
+  // The longest line counts caret codes, prefers the first and ends at the last line.
+  const tf::BrokenText broken{{"abc", "^y^wab", "abcdef", "lines beyond the last one are not looked at"}, 2};
   EXPECT_EQ(tf::longestLine(broken), 1);
 }
 
@@ -80,8 +73,7 @@ TEST_F(Notice, ANewNoticeReplacesTheOneShownAndStaysUntilDismissedOrTheMouseIsOf
   tf::notice.setNotice("First", "one");
   tf::notice.setNotice("Second", "two");
   for (int frame = 0; frame < 3; ++frame) ASSERT_TRUE(tf::prepareNotice(layout));
-  EXPECT_EQ(layout.title, "^2Second");
-  EXPECT_EQ(layout.lines[0], "two");
+  EXPECT_EQ(layout.title + layout.lines[0], "^2Secondtwo");
   tf::notice.leaveNotice();
   EXPECT_FALSE(tf::prepareNotice(layout));
 
@@ -133,14 +125,9 @@ TEST_F(Notice, TheBoxFitsTheLineWithMostCharactersAndGrowsWithTheLines) {
     for (int j = 0; j < c.lastLine; ++j) EXPECT_EQ(layout.lines[j], broken.lines[j]) << j;
     EXPECT_EQ(layout.lines[c.lastLine], "^d(Click to dismiss)");
     for (int j = c.lastLine + 1; j <= tf::kMaxBrokenLines; ++j) EXPECT_EQ(layout.lines[j], "") << j;
-    EXPECT_EQ(layout.boxX, c.boxX);
-    EXPECT_EQ(layout.boxY, 75);
-    EXPECT_EQ(layout.boxHalfWidth, c.boxHalfWidth);
-    EXPECT_EQ(layout.boxHalfHeight, c.boxHalfHeight);
-    EXPECT_EQ(layout.textX, 124);
-    EXPECT_EQ(layout.titleY, c.titleY);
-    EXPECT_EQ(layout.firstLineY, c.firstLineY);
-    EXPECT_EQ(layout.lineSpacing, 14);
+    EXPECT_EQ(std::vector<int>({layout.boxX, layout.boxY, layout.boxHalfWidth, layout.boxHalfHeight, layout.textX,
+                                layout.titleY, layout.firstLineY, layout.lineSpacing}),
+              std::vector<int>({c.boxX, 75, c.boxHalfWidth, c.boxHalfHeight, 124, c.titleY, c.firstLineY, 14}));
   }
 }
 

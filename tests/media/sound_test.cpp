@@ -5,17 +5,18 @@
 
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 
 #include "core/system.h"
-#include "recording_sound_device.h"
+#include "recording_audio.h"
 #include "temp_dir.h"
 
 using namespace tf;
 
 namespace {
+
+using Files = std::vector<std::string>;
 
 class Sound : public ::testing::Test {
  protected:
@@ -29,87 +30,88 @@ class Sound : public ::testing::Test {
     gameSys.setSoundState(true);
     gameSys.setSoundVolume(1.0f);
   }
-  void files(const std::string& game, const std::vector<std::string>& names) const {
+  void files(const std::string& game, const Files& names) const {
     for (const std::string& name : names) dir.write("games/" + game + "/sound/" + name, name);
   }
   tftest::ScopedWorkDir dir;
-  tftest::RecordingSoundDevice audio;
+  tftest::RecordingAudio audio;
 };
 
-TEST_F(Sound, SystemSoundsStartOnTheLastIdleVoiceAtTheVolumeOfTheMoment) {
+TEST_F(Sound, SystemSoundsStartOnTheLastIdleVoiceAtTheVolumeOfTheMomentAndTakeOverTheOldest) {
   loadSystemSounds();
-  EXPECT_EQ(audio.voices.size(), 5u);
-  ASSERT_EQ(audio.loads.size(), 15u);
-  EXPECT_EQ(audio.loads[0] + audio.loads[5] + audio.loads[14],
+  EXPECT_EQ(audio.voicesAlive, 5);
+  ASSERT_EQ(audio.files.size(), 15u);
+  EXPECT_EQ(audio.files[0] + audio.files[5] + audio.files[14],
             "soundreq/click.wavsoundreq/mainmenu.wavsoundreq/melody.wav");
   gameSys.setSoundVolume(0.25f);
   playSystemSound(kSoundClick, 0);
   playSystemSound(kSoundMainMenu, 1);
   gameSys.setSoundVolume(0.75f);
-  audio.finish(sSource[4]);
+  audio.finish(sSource[4]);  // a voice whose sound has ended is free again
   playSystemSound(kSoundOk, 0);
   gameSys.setSoundState(false);
   playSystemSound(kSoundClick, 0);  // with sound switched off nothing starts
-  ASSERT_EQ(audio.starts.size(), 3u);
   const struct {
     unsigned voice;
     float gain;
     bool loop;
   } expected[] = {{sSource[4], 0.25f, false}, {sSource[3], 0.25f, true}, {sSource[4], 0.75f, false}};
+  ASSERT_EQ(audio.starts.size(), 3u);
   for (int i = 0; i < 3; ++i) {
-    EXPECT_EQ(audio.starts[i].voice, expected[i].voice) << i;  // a voice whose sound has ended is free again
+    EXPECT_EQ(audio.starts[i].voice, expected[i].voice) << i;
     EXPECT_FLOAT_EQ(audio.starts[i].gain, expected[i].gain) << i;
     EXPECT_EQ(audio.starts[i].loop, expected[i].loop) << i;
   }
-}
 
-TEST_F(Sound, ASixthSoundTakesOverTheVoiceStartedLongestAgo) {
-  loadSystemSounds();
+  // Five busy voices: a sixth sound takes over the voice started longest ago, then the next.
+  gameSys.setSoundState(true);
+  audio.starts.clear();
   for (int id = 0; id < 5; ++id) playSystemSound(id, 1);
   playSystemSound(kSoundMelody, 0);
   playSystemSound(kSoundError, 0);
   ASSERT_EQ(audio.starts.size(), 7u);
   EXPECT_EQ(audio.starts[5].voice, audio.starts[0].voice);
-  EXPECT_EQ(audio.starts[6].voice, audio.starts[1].voice) << "then the next oldest";
+  EXPECT_EQ(audio.starts[6].voice, audio.starts[1].voice);
   // Stopping the sound whose voice was taken over leaves the newcomer playing.
   stopSystemSound(0);
-  EXPECT_EQ(audio.playingFile(audio.starts[0].voice), "soundreq/melody.wav");
+  EXPECT_EQ(audio.playing[audio.starts[0].voice], "soundreq/melody.wav");
   stopSystemSound(kSoundMelody);
-  EXPECT_EQ(audio.playingFile(audio.starts[0].voice), "");
   stopSystemSound(2);
-  EXPECT_EQ(audio.playingFile(audio.starts[2].voice), "");
+  EXPECT_EQ(audio.playing.count(audio.starts[0].voice) + audio.playing.count(audio.starts[2].voice), 0u);
+
+  freeSystemSounds();  // shutting down releases voices, buffers and the device
+  EXPECT_EQ(audio.voicesAlive, 0);
+  EXPECT_EQ(audio.freedFiles.size(), 15u);
+  EXPECT_TRUE(audio.shutDown);
+  setAudioDevice(&audio);  // freeSystemSounds returned to the silent device
 }
 
 TEST_F(Sound, AGameFolderIsNumberedFrom1000AsWavFilesAndLoadedInThatOrder) {
   files("clash", {"zz", "1000.wav", "1000.ogg"});
+  const Files numbered = {"games/clash/sound/1000.wav", "games/clash/sound/1001.wav", "games/clash/sound/1002.wav"};
   for (int run = 0; run < 2; ++run) {  // the second load renames nothing
-    audio.loads.clear();
     EXPECT_EQ(loadGameSounds("clash"), 3);
-    EXPECT_EQ(dir.read("games/clash/sound/1000.wav") + dir.read("games/clash/sound/1001.wav") +
-                  dir.read("games/clash/sound/1002.wav"),
-              "1000.ogg1000.wavzz");
-    EXPECT_EQ(audio.loads, (std::vector<std::string>{"games/clash/sound/1000.wav", "games/clash/sound/1001.wav",
-                                                     "games/clash/sound/1002.wav"}));
+    EXPECT_EQ(dir.read(numbered[0]) + dir.read(numbered[1]) + dir.read(numbered[2]), "1000.ogg1000.wavzz");
+    EXPECT_EQ(Files(audio.files.end() - 3, audio.files.end()), numbered);
   }
-  EXPECT_EQ(audio.voices.size(), 10u);
+  EXPECT_EQ(audio.voicesAlive, 10);
   playGameSound(1, 0);
-  EXPECT_EQ(audio.playingFile(gSource[9]), "games/clash/sound/1001.wav");
+  EXPECT_EQ(audio.playing[gSource[9]], numbered[1]);
 }
 
 TEST_F(Sound, LoadingAnotherGameReleasesTheFirstGamesSounds) {
   files("one", {"a.wav", "b.wav"});
   files("two", {"x.wav"});
   loadGameSounds("one");
-  const std::set<unsigned> firstVoices = audio.voices;
   EXPECT_EQ(loadGameSounds("two"), 1);
-  EXPECT_EQ(audio.freedBuffers.size(), 2u);
-  EXPECT_EQ(audio.voices.size(), 10u);
-  for (unsigned voice : firstVoices) EXPECT_EQ(audio.voices.count(voice), 0u);
+  EXPECT_EQ(audio.freedFiles, (Files{"games/one/sound/1000.wav", "games/one/sound/1001.wav"}));
+  EXPECT_EQ(audio.deleted.size(), 10u);
+  EXPECT_EQ(audio.voicesAlive, 10);
   freeGameSounds(1);
-  EXPECT_EQ(audio.freedBuffers.size(), 3u);
-  EXPECT_TRUE(audio.voices.empty());
+  EXPECT_EQ(audio.freedFiles.back(), "games/two/sound/1000.wav");
+  EXPECT_EQ(audio.voicesAlive, 0);
   EXPECT_EQ(loadGameSounds("silent"), 0) << "no sound folder";
-  EXPECT_EQ(audio.voices.size(), 10u) << "the voices are there all the same";
+  EXPECT_EQ(audio.voicesAlive, 10) << "the voices are there all the same";
 }
 
 TEST_F(Sound, GameSoundsStopOneByOneOrAllTogether) {
@@ -119,20 +121,11 @@ TEST_F(Sound, GameSoundsStopOneByOneOrAllTogether) {
   for (int id : {1, 1, -1, 3}) stopGameSound(id);
   EXPECT_EQ(audio.starts.size(), 3u);
   EXPECT_EQ(audio.playing.size(), 2u);
-  EXPECT_EQ(audio.playingFile(gameSounds[1].getSource()), "");
-  const std::size_t stopsBefore = audio.stops.size();
+  EXPECT_EQ(audio.playing.count(gameSounds[1].getSource()), 0u);
+  const std::size_t stopsBefore = audio.stopped.size();
   stopGameSounds();
   EXPECT_TRUE(audio.playing.empty());
-  EXPECT_EQ(audio.stops.size(), stopsBefore + 2) << "only the voices that are playing are stopped";
-}
-
-TEST_F(Sound, ShuttingDownReleasesTheSystemSoundsAndTheDevice) {
-  loadSystemSounds();
-  freeSystemSounds();
-  EXPECT_TRUE(audio.voices.empty());
-  EXPECT_EQ(audio.freedBuffers.size(), 15u);
-  EXPECT_TRUE(audio.shutDown);
-  setAudioDevice(&audio);  // freeSystemSounds returned to the silent device
+  EXPECT_EQ(audio.stopped.size(), stopsBefore + 2) << "only the voices that are playing are stopped";
 }
 
 }  // namespace

@@ -31,14 +31,10 @@ TEST(Font, EveryGlyphHasItsGridCellAndEverythingElseTheBlankCell) {
 }
 
 TEST(TextCodes, ColourCodesGiveTheirColoursAndSizeCodesTheirSizes) {
-  const float k = 1 / 255.f;
   const struct {
     char code;
     float r, g, b;
-  } colours[] = {{'a', 178 * k, 34 * k, 34 * k}, {'b', 0, 0, 0.9f}, {'c', 0, 191 * k, 1}, {'d', 0.7f, 0.7f, 0.7f},
-                 {'f', 205 * k, 38 * k, 38 * k}, {'g', 0, 0.9f, 0}, {'k', 0, 0, 0}, {'m', 25 * k, 25 * k, 112 * k},
-                 {'n', 0, 1, 127 * k}, {'o', 1, 140 * k, 0}, {'p', 1, 218 * k, 185 * k}, {'r', 0.9f, 0, 0},
-                 {'s', 47 * k, 79 * k, 79 * k}, {'t', 0, 100 * k, 0}, {'w', 1, 1, 1}, {'y', 1, 1, 0}};
+  } colours[] = {{'a', 178 / 255.f, 34 / 255.f, 34 / 255.f}, {'d', 0.7f, 0.7f, 0.7f}, {'k', 0, 0, 0}, {'y', 1, 1, 0}};
   for (const auto& c : colours) {
     tf::TextColor color;
     EXPECT_TRUE(tf::textColorForCode(c.code, color)) << c.code;
@@ -49,12 +45,11 @@ TEST(TextCodes, ColourCodesGiveTheirColoursAndSizeCodesTheirSizes) {
     EXPECT_FALSE(tf::textColorForCode(code, color)) << code;
     EXPECT_EQ(color.r + color.g + color.b, 3) << code;  // white
   }
-  const float overlay[] = {4, 5, 6, 8}, world[] = {0.016f, 0.02f, 0.024f, 0.028f};
-  for (int i = 0; i < 4; ++i) {
-    EXPECT_FLOAT_EQ(tf::textSizeForCode(static_cast<char>('1' + i), tf::TextSpace::Overlay), overlay[i]);
-    EXPECT_FLOAT_EQ(tf::textSizeForCode(static_cast<char>('1' + i), tf::TextSpace::World), world[i]);
+  const float overlay[] = {0, 4, 5, 6, 8, 0}, world[] = {0, 0.016f, 0.02f, 0.024f, 0.028f, 0};
+  for (int i = 0; i < 6; ++i) {  // codes 0 to 5
+    EXPECT_FLOAT_EQ(tf::textSizeForCode(static_cast<char>('0' + i), tf::TextSpace::Overlay), overlay[i]);
+    EXPECT_FLOAT_EQ(tf::textSizeForCode(static_cast<char>('0' + i), tf::TextSpace::World), world[i]);
   }
-  for (char code : {'0', '5', 'y'}) EXPECT_EQ(tf::textSizeForCode(code, tf::TextSpace::Overlay), 0) << code;
 }
 
 TEST(GlyphWalk, GlyphsAdvanceByTheirWidthAndAGapAndFollowTheCodes) {
@@ -77,12 +72,13 @@ TEST(GlyphWalk, GlyphsAdvanceByTheirWidthAndAGapAndFollowTheCodes) {
     tf::GlyphWalk walk(w.text, w.space);
     tf::Glyph g;
     for (std::size_t i = 0; i < w.pens.size(); ++i) {
-      ASSERT_TRUE(walk.next(g)) << w.text << " " << i;
-      EXPECT_FLOAT_EQ(g.pen, w.pens[i]) << w.text << " " << i;
-      EXPECT_FLOAT_EQ(g.size, w.sizes[i]) << w.text << " " << i;
-      EXPECT_FLOAT_EQ(g.halfHeight, 1.7f * w.sizes[i]) << w.text << " " << i;
-      EXPECT_EQ(g.column * 10 + g.row, w.cells[i]) << w.text << " " << i;
-      EXPECT_FLOAT_EQ(g.color.g, 1 - w.red[i]) << w.text << " " << i;
+      SCOPED_TRACE(w.text + " " + std::to_string(i));
+      ASSERT_TRUE(walk.next(g));
+      EXPECT_FLOAT_EQ(g.pen, w.pens[i]);
+      EXPECT_FLOAT_EQ(g.size, w.sizes[i]);
+      EXPECT_FLOAT_EQ(g.halfHeight, 1.7f * w.sizes[i]);
+      EXPECT_EQ(g.column * 10 + g.row, w.cells[i]);
+      EXPECT_FLOAT_EQ(g.color.g, 1 - w.red[i]);
     }
     EXPECT_FALSE(walk.next(g)) << w.text;
   }

@@ -1,6 +1,7 @@
-// A sound device that remembers what it was asked: files loaded, buffers
-// played (by file), voices stopped and deleted, buffers freed. A voice plays
-// from its start until it is stopped or deleted.
+// A sound device that remembers what it was asked, installed for the lifetime
+// of the object: files loaded, every start (voice, file, volume, looping),
+// voices stopped and deleted, buffers freed. A voice plays from its start
+// until it is stopped or deleted, or until the test finishes it.
 #pragma once
 
 #include <map>
@@ -13,6 +14,16 @@ namespace tftest {
 
 class RecordingAudio : public tf::AudioDevice {
  public:
+  struct Start {
+    unsigned voice;
+    std::string file;
+    float gain;
+    bool loop;
+  };
+
+  RecordingAudio() { tf::setAudioDevice(this); }
+  ~RecordingAudio() override { tf::setAudioDevice(nullptr); }
+
   unsigned createVoice() override {
     ++voicesAlive;
     return ++voices;
@@ -30,14 +41,19 @@ class RecordingAudio : public tf::AudioDevice {
   void freeBuffer(unsigned buffer) override { freedFiles.push_back(files.at(buffer - 1)); }
   bool isPlaying(unsigned voice) const override { return playing.count(voice) != 0; }
   void play(unsigned voice, unsigned buffer, float gain, bool loop) override {
-    playing[voice] = files.at(buffer - 1);
-    played.push_back(files.at(buffer - 1) + (loop ? " looping" : " once"));
+    const std::string& file = files.at(buffer - 1);
+    playing[voice] = file;
+    played.push_back(file + (loop ? " looping" : " once"));
+    starts.push_back({voice, file, gain, loop});
   }
   void stop(unsigned voice) override {
     stopped.push_back(voice);
     playing.erase(voice);
   }
+  void shutdown() override { shutDown = true; }
 
+  // The voice ends by itself, as a sound played once does.
+  void finish(unsigned voice) { playing.erase(voice); }
   // How many voices play `file` now.
   int playingCount(const std::string& file) const {
     int count = 0;
@@ -46,13 +62,15 @@ class RecordingAudio : public tf::AudioDevice {
   }
 
   std::vector<std::string> files;
-  std::vector<std::string> played;
+  std::vector<std::string> played;  // "<file> once" or "<file> looping"
+  std::vector<Start> starts;
   std::vector<std::string> freedFiles;
   std::vector<unsigned> stopped;
   std::vector<unsigned> deleted;
   std::map<unsigned, std::string> playing;  // voice -> file it plays
   unsigned voices = 0;  // voices ever made
   int voicesAlive = 0;  // made and not deleted
+  bool shutDown = false;
 };
 
 }  // namespace tftest
