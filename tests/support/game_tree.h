@@ -81,4 +81,13 @@ class GameTree : public ::testing::Test {
 // has loaded nothing.
 void resetLifecycleGlobals();
 
+// The notice on display as "title | message"; "(none)" when none is shown.
+std::string shownNotice();
+// The editors' selection in one line: "mode M tiles X,Y X,Y X,Y object O list
+// N:FIRST anim A ui B,T,L help H tip T layers 11111111" (current, starting and
+// ending tile; button, textbox, text line).
+std::string editorState();
+// The camera's position as "x y z".
+std::string cameraAt();
+
 }  // namespace tftest
