@@ -59,20 +59,24 @@ gameWorld otherGame() {
 
 class Lifecycle : public tftest::GameTree {
  protected:
-  // What a refused request must leave as it was, besides the worlds.
+  // What the toolkit shows and holds of the current game.
   std::string shownState() const {
     return world.getGameName() + " loaded " + std::to_string(world.getGameLoaded()) + " sounds " +
-           std::to_string(world.getGameSoundCount()) + " menu " + std::to_string(gameUI.getCurrentMenu()) + " '" +
-           shownMenuText() + "' help '" + uiHelp.getHelpTitle() + "' images " + std::to_string(gameImg.size()) +
-           " state " + std::to_string(gameSys.getGameState()) + " frames " + std::to_string(platform.frames.size()) +
-           " voices " + std::to_string(audio.voicesAlive);
+           std::to_string(world.getGameSoundCount()) + " voices " + std::to_string(audio.voicesAlive) + " state " +
+           std::to_string(gameSys.getGameState()) + " menu " + std::to_string(gameUI.getCurrentMenu()) + " '" +
+           shownMenuText() + "' help '" + uiHelp.getHelpTitle() + "'";
+  }
+  // The toolkit's own menus, with no game.
+  static std::string toolkitMenus() {
+    return "New Game loaded 0 sounds 0 voices 5 state 0 menu 1 'toolkit menu 1' help 'Toolkit Help'";
   }
 
-  // Runs `request` for each case and expects its log line and notice and nothing else changed.
+  // Runs `request` for each case and expects its log line and notice, nothing read and nothing changed.
   template <typename Case, typename Request>
   void expectRefused(const std::vector<Case>& cases, Request request) {
     const gameWorld worldBefore = world, backupBefore = worldBackup;
-    const std::string before = shownState();
+    const std::string before = shownState() + " images " + std::to_string(gameImg.size());
+    const std::size_t frames = platform.frames.size();
     for (const Case& c : cases) {
       SCOPED_TRACE(c.name);
       notice.leaveNotice();
@@ -80,7 +84,8 @@ class Lifecycle : public tftest::GameTree {
       request(c);
       EXPECT_TRUE(messages.contains(c.logLine));
       EXPECT_EQ(shownNotice(), c.notice);
-      EXPECT_EQ(shownState(), before);
+      EXPECT_EQ(shownState() + " images " + std::to_string(gameImg.size()), before);
+      EXPECT_EQ(platform.frames.size(), frames);
       EXPECT_TRUE(sameStoredWorld(worldBefore, world));
       EXPECT_TRUE(sameStoredWorld(backupBefore, worldBackup));
     }
@@ -116,20 +121,18 @@ TEST_F(Lifecycle, LoadingAGameRunsEveryStepInOrder) {
 
   // The game with its sounds, its images with the map file's animations, its menus and help.
   EXPECT_TRUE(sameStoredWorld(sampleGame(), world));
-  EXPECT_EQ(shownState(), "alpha loaded 1 sounds 1 menu 0 'alpha menu 0' help 'alpha Help' images 201 state 3 "
-                          "frames 14 voices 15");
+  EXPECT_EQ(shownState(), "alpha loaded 1 sounds 1 voices 15 state 3 menu 0 'alpha menu 0' help 'alpha Help'");
+  EXPECT_EQ(gameImg.size(), 201u);
   EXPECT_EQ(audio.files.back(), "games/alpha/sound/1000.wav");
   const img& own = gameImg[kFirstOwnGameImage];
   EXPECT_NE(own.GetTex(), 0);
-  EXPECT_EQ(std::to_string(own.getAnimState()) + " " + std::to_string(own.getFrameCount()) + " " +
-                std::to_string(own.getAnimSpeed()),
-            "1 4 300");
+  EXPECT_EQ(tftest::joined({own.getAnimState(), own.getFrameCount(), own.getAnimSpeed()}), "1 4 300");
   EXPECT_EQ(gameUI.getEditorMenu(), tftest::kGameEditorMenu);
 
   // The state play starts from: the splash shown, the camera at the origin, the backup taken.
   int timer = -1, tex = -1;
   world.getGameBox(timer, tex);
-  EXPECT_EQ(timer + world.getGameCondition() + world.getIngameInputDisallow(), 0);
+  EXPECT_EQ(tftest::joined({timer, world.getGameCondition(), world.getIngameInputDisallow()}), "0 0 0");
   EXPECT_TRUE(splash.getResetSplash() && !splash.getHideSplash());
   EXPECT_EQ(gameSys.getInputState(), kInputNormal);
   EXPECT_EQ(cameraAt(), "0 0 0");
@@ -204,7 +207,7 @@ TEST_F(Lifecycle, ASecondGameReplacesTheFirstWhichIsClearedBeforeAnyOfItsFilesIs
   EXPECT_EQ(audio.voicesAlive, kSystemVoiceCount + kGameVoiceCount);
   // Nothing of the first game's play carries over into the second.
   EXPECT_TRUE(sameStoredWorld(otherGame(), world));
-  EXPECT_EQ(world.getGlobalScore(3) + worldBackup.getGlobalScore(3), 0);
+  EXPECT_EQ(tftest::joined({world.getGlobalScore(3), worldBackup.getGlobalScore(3)}), "0 0");
   EXPECT_FALSE(world.getFreeLook());
   EXPECT_EQ(world.getChangeMap(), -1);
   EXPECT_EQ(shownMenuText(), "beta menu 0");
@@ -222,9 +225,7 @@ TEST_F(Lifecycle, AMapFileThatCannotBeReadReturnsToTheToolkitsMenus) {
   EXPECT_EQ(shownNotice(), "Load Game | ^rERROR:^w Cannot load game because the map file is missing!");
   EXPECT_EQ(world.getMapCount(), 0);
   EXPECT_FALSE(worldBackup.getGameLoaded());  // nothing to start play from
-  EXPECT_EQ(shownState(), "New Game loaded 0 sounds 0 menu 1 'toolkit menu 1' help 'Toolkit Help' images " +
-                              std::to_string(gameImg.size()) + " state 0 frames " +
-                              std::to_string(platform.frames.size()) + " voices 5");
+  EXPECT_EQ(shownState(), toolkitMenus());
   EXPECT_EQ(gameSys.getInputState(), kInputNormal);
   EXPECT_EQ(audio.playingCount(kMenuMusic), 1);
 
@@ -292,18 +293,15 @@ TEST_F(Lifecycle, ACreatedGameStartsFromNothingInTheEditorWithAFreshSelection) {
   fresh.allocateMaps(1);
   fresh.worldSetMap(10, 10, "fresh", 0);
   EXPECT_TRUE(sameStoredWorld(fresh, world));
-  EXPECT_EQ(world.getGameName(), "fresh");
-  EXPECT_TRUE(world.getGameLoaded());
-  EXPECT_EQ(world.getGameSoundCount(), 0);
-  EXPECT_EQ(audio.voicesAlive, kSystemVoiceCount);
+  EXPECT_EQ(world.getGameName() + " " + shownMenuText(), "fresh ingame menu 0");
+  EXPECT_EQ(tftest::joined({world.getGameLoaded(), world.getGameSoundCount(), audio.voicesAlive, gameSys.getGameState(),
+                            gameSys.getInputState(), gameUI.getCurrentMenu() - gameUI.getEditorMenu()}),
+            "1 0 5 5 0 0");
   EXPECT_EQ(uiScriptString.getString(2), "");
-  EXPECT_EQ(gameSys.getGameState(), kStateWorldEditor);
-  EXPECT_EQ(gameSys.getInputState(), kInputNormal);
-  EXPECT_EQ(gameUI.getCurrentMenu(), gameUI.getEditorMenu());
   EXPECT_EQ(editorState(), "mode 0 tiles 0,0 0,0 0,0 object 0 list 0:-1 anim 0 ui 0,0,0 help 0 tip 0 layers 11111111");
   int timer = 0, welcome = -1;
   worldEditor.getWelcome(timer, welcome);
-  EXPECT_EQ(timer * 10 + welcome, 10);
+  EXPECT_EQ(tftest::joined({timer, welcome}), "1 0");
   EXPECT_EQ(cameraAt(), "1.3 1.5 0");
   // Without menus of its own the game shows the in-game menus, and the
   // toolkit's music they would start is stopped.
@@ -338,15 +336,12 @@ TEST_F(Lifecycle, OpeningTheToolkitsMenuSetsForEditing) {
             (Lines{"User Interface Loaded Successfully", "Loading Interactive Help System", "Configuring UI Settings",
                    "Setting Editor Controls", "Predefined UI Successfully Loaded"}));
   EXPECT_TRUE(messages.contains("^2^ymainui^g Predefined UI Initializing..."));
-  EXPECT_EQ(shownState(), "mainui loaded 1 sounds 0 menu 0 'toolkit menu 0' help 'Toolkit Help' images " +
-                              std::to_string(gameImg.size()) + " state 6 frames " +
-                              std::to_string(platform.frames.size()) + " voices 5");
+  EXPECT_EQ(shownState(), "mainui loaded 1 sounds 0 voices 5 state 6 menu 0 'toolkit menu 0' help 'Toolkit Help'");
   EXPECT_EQ(world.getMapCount(), 0);
   EXPECT_EQ(worldEditor.getEditorMode(), kModeNothing);
   EXPECT_FALSE(worldEditor.getRenderLayer(2));  // the layers are the world editor's own
   ASSERT_FALSE(uiImage.empty());
-  EXPECT_EQ(std::to_string(uiImage[0].getAnimState()) + " " + std::to_string(uiImage[0].getFrameCount()) + " " +
-                std::to_string(uiImage[0].getAnimSpeed()),
+  EXPECT_EQ(tftest::joined({uiImage[0].getAnimState(), uiImage[0].getFrameCount(), uiImage[0].getAnimSpeed()}),
             "1 1 1000");
   EXPECT_EQ(audio.playingCount(kMenuMusic), 1);  // once, although reading the menus starts it too
 
@@ -361,25 +356,22 @@ TEST_F(Lifecycle, OpeningTheToolkitsMenuSetsForEditing) {
   EXPECT_EQ(shownNotice(), "^yERROR | Cannot load game, the editor is currently active.");
 }
 
-TEST_F(Lifecycle, LeavingWithoutAGameStillReleasesKeysScoresAndPhrases) {
+TEST_F(Lifecycle, LeavingAGameReturnsToTheToolkitsIntroMenuAndWithoutAGameStillReleasesKeysScoresAndPhrases) {
   gameSys.setKeyState(kKeyUp, kKeyHeld);
   gameSys.setKeyState(kKeyEnter, kKeyBlocked);
   world.setGlobalScore(49, 5);
   world.setPhrase(1023, "left over");
   gameSys.setGameState(kStateIngameMenu);
-  tftest::MessageLog messages;
-
+  tftest::MessageLog refused;
   leaveGame();
-
-  EXPECT_EQ(gameSys.getKeyState(kKeyUp) + gameSys.getKeyState(kKeyEnter) + world.getGlobalScore(49), 0);
+  EXPECT_EQ(tftest::joined({gameSys.getKeyState(kKeyUp), gameSys.getKeyState(kKeyEnter), world.getGlobalScore(49)}),
+            "0 0 0");
   EXPECT_EQ(world.getPhrase(1023), "");
   EXPECT_EQ(platform.calls, Lines{"repeat on"});
-  EXPECT_EQ(messages.lines(), Lines{"^rERROR: ^wUnable to leave game because it is currently not loaded"});
+  EXPECT_EQ(refused.lines(), Lines{"^rERROR: ^wUnable to leave game because it is currently not loaded"});
   EXPECT_EQ(shownNotice(), "^yERROR | Unable to leave game because it is currently not loaded");
   EXPECT_EQ(gameSys.getGameState(), kStateIngameMenu);
-}
 
-TEST_F(Lifecycle, LeavingAGameReturnsToTheToolkitsIntroMenu) {
   loadSample("alpha");
   gameSys.setGameState(kStatePlay);
   playGameSound(0, 1);
@@ -399,14 +391,13 @@ TEST_F(Lifecycle, LeavingAGameReturnsToTheToolkitsIntroMenu) {
   int box = 0, phrase = 0, unused = 0;
   world.getGameBox(box, unused);
   world.getDisplayPhrase(phrase, unused);
-  EXPECT_EQ(box + phrase + worldEditor.getPhraseMenu() + worldEditor.getSAO(), -3);
-  EXPECT_EQ(worldEditor.getEditorMode(), kModeNothing);
-  EXPECT_EQ(worldEditor.getCurrentButton() + worldEditor.getCurrentTextbox() + worldEditor.getCurrentTextline(), -3);
+  EXPECT_EQ(tftest::joined({box, phrase, worldEditor.getPhraseMenu(), worldEditor.getSAO(), worldEditor.getEditorMode(),
+                            worldEditor.getCurrentButton(), worldEditor.getCurrentTextbox(),
+                            worldEditor.getCurrentTextline()}),
+            "-1 -1 -1 0 0 -1 -1 -1");
   EXPECT_EQ(audio.playingCount("games/alpha/sound/1000.wav"), 0);
   EXPECT_EQ(audio.freedFiles, Lines{"games/alpha/sound/1000.wav"});
-  EXPECT_EQ(shownState(), "New Game loaded 0 sounds 0 menu 1 'toolkit menu 1' help 'Toolkit Help' images " +
-                              std::to_string(gameImg.size()) + " state 0 frames " +
-                              std::to_string(platform.frames.size()) + " voices 5");
+  EXPECT_EQ(shownState(), toolkitMenus());
   EXPECT_EQ(gameSys.getInputState(), kInputNormal);
   EXPECT_EQ(audio.playingCount(kMenuMusic), 1);
 
@@ -462,7 +453,7 @@ TEST_F(Lifecycle, AGameTooLargeToReadBackIsNotSaved) {
   }
 }
 
-TEST_F(Lifecycle, TheInGameMenuPausesAndResumesPlay) {
+TEST_F(Lifecycle, TheInGameMenuPausesAndResumesPlayAndEndsItForTheGamesMainMenu) {
   loadSample("alpha");
   gameSys.setGameState(kStateMenus);
   world.setFreeLook(true);
@@ -491,11 +482,11 @@ TEST_F(Lifecycle, TheInGameMenuPausesAndResumesPlay) {
   world.setFreeLook(true);
   leaveIngameMenu();
   EXPECT_EQ(platform.calls, Lines{"cursor arrow"});
-}
 
-TEST_F(Lifecycle, ReturningToTheGamesMainMenuWaitsForBoxAndPhrase) {
-  loadSample("alpha");
+  // Ending the game for its main menu waits until no picture or phrase is on display.
   gameSys.setGameState(kStatePlay);
+  world.setFreeLook(false);
+  platform.calls.clear();
   playGameSound(0, 1);
   world.setGlobalScore(2, 9);
   gameSys.setKeyState(kKeyLeft, kKeyHeld);
@@ -515,7 +506,7 @@ TEST_F(Lifecycle, ReturningToTheGamesMainMenuWaitsForBoxAndPhrase) {
   EXPECT_EQ(gameSys.getGameState(), kStateMenus);
   EXPECT_EQ(gameUI.getCurrentMenu(), 0);
   EXPECT_EQ(gameUI.getPressedButton(), -1);
-  EXPECT_EQ(gameSys.getLeftMouse() + world.getGlobalScore(2) + gameSys.getKeyState(kKeyLeft), 0);
+  EXPECT_EQ(tftest::joined({gameSys.getLeftMouse(), world.getGlobalScore(2), gameSys.getKeyState(kKeyLeft)}), "0 0 0");
   EXPECT_EQ(audio.playingCount("games/alpha/sound/1000.wav"), 0);
   EXPECT_EQ(platform.calls.back(), "cursor arrow");
   // Only from play and play-testing.

@@ -136,6 +136,12 @@ std::string cameraAt() {
   return tf::formatFloat(x) + " " + tf::formatFloat(y) + " " + tf::formatFloat(z);
 }
 
+std::string joined(std::initializer_list<long long> values) {
+  std::string text;
+  for (long long v : values) text += (text.empty() ? "" : " ") + std::to_string(v);
+  return text;
+}
+
 void GameTree::SetUp() {
   resetLifecycleGlobals();
   tf::setAudioDevice(&audio);

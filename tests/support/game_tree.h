@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -89,5 +90,7 @@ std::string shownNotice();
 std::string editorState();
 // The camera's position as "x y z".
 std::string cameraAt();
+// Numbers separated by blanks, to compare several at once: "-1 0 3".
+std::string joined(std::initializer_list<long long> values);
 
 }  // namespace tftest
