@@ -38,23 +38,6 @@ class EditorEntry : public tftest::GameTree {
     writeGame("alpha", tftest::sampleGame());
   }
 
-  // The editor's state from an earlier session, none of it at its start value.
-  void dirtyEditor() {
-    worldEditor.setEditorMode(kModeFog);
-    worldEditor.setCurrentTile(3, 2);
-    worldEditor.setCurrentObject(1);
-    worldEditor.setObjectList(0, 1);
-    worldEditor.setObjectListAmount(1);
-    worldEditor.setCurrentAnimImage(5);
-    worldEditor.setCurrentButton(2);
-    worldEditor.setCurrentTextbox(3);
-    worldEditor.setCurrentTextline(4);
-    worldEditor.setHelpMenu(2);
-    worldEditor.setCurrentTip(7);
-    worldEditor.setRenderLayer(0, false);
-    worldEditor.setRenderLayer(7, false);
-  }
-
   void openAlpha() {
     loadGameEditor("alpha");
     ASSERT_EQ(gameSys.getGameState(), kStateWorldEditor);
@@ -62,7 +45,7 @@ class EditorEntry : public tftest::GameTree {
 };
 
 TEST_F(EditorEntry, OpeningAGameInTheEditor) {
-  dirtyEditor();
+  tftest::dirtyEditor();
   gameSys.setLastGameEdited("older");
   tftest::MessageLog messages;
 
@@ -85,26 +68,23 @@ TEST_F(EditorEntry, OpeningAGameInTheEditor) {
 TEST_F(EditorEntry, GamesThatCannotBeOpenedAreRefusedBeforeAnythingChanges) {
   writeGame("../y", tftest::sampleGame());
   dir.write("games/x/placeholder", "");
-  for (const std::string name : {"nowhere", "", "x/../../y", "../system", "..", "al\rpha"}) {
-    notice.leaveNotice();
-    tftest::MessageLog messages;
-    loadGameEditor(name);
-    const std::string shown = shownGameName(name);
-    EXPECT_TRUE(messages.contains("^rERROR: ^wUnable to open game: ^y" + shown)) << shown;
-    EXPECT_EQ(shownNotice(), "^yERROR | ^wUnable to open game: ^y" + shown);
-    EXPECT_FALSE(world.getGameLoaded());
-    EXPECT_TRUE(platform.frames.empty());
-    EXPECT_EQ(gameSys.getLastGameEdited(), "");
-  }
-  for (int state : {kStatePlay, kStateWorldEditor, kStatePlaytest}) {
+  std::vector<std::pair<std::string, int>> cases;
+  for (const char* name : {"nowhere", "", "x/../../y", "../system", "..", "al\rpha"}) cases.push_back({name, kStateMenus});
+  for (int state : {kStatePlay, kStateWorldEditor, kStatePlaytest}) cases.push_back({"alpha", state});
+  for (const auto& [name, state] : cases) {
+    SCOPED_TRACE(name + " in state " + std::to_string(state));
     gameSys.setGameState(state);
     notice.leaveNotice();
     tftest::MessageLog messages;
-    loadGameEditor("alpha");
-    EXPECT_TRUE(messages.contains("^rERROR: ^wCannot load game editor, a current game is already loaded"));
-    EXPECT_EQ(shownNotice(), "^yERROR | Cannot load game editor, a current game is already loaded");
-    EXPECT_FALSE(world.getGameLoaded());
-    EXPECT_EQ(gameSys.getGameState(), state);
+    loadGameEditor(name);
+    const bool busy = state != kStateMenus;
+    const std::string text = busy ? "Cannot load game editor, a current game is already loaded"
+                                  : "Unable to open game: ^y" + shownGameName(name);
+    EXPECT_TRUE(messages.contains("^rERROR: ^w" + text));
+    EXPECT_EQ(shownNotice(), "^yERROR | " + std::string(busy ? "" : "^w") + text);
+    EXPECT_EQ(tftest::joined({world.getGameLoaded(), gameSys.getGameState(), static_cast<long long>(platform.frames.size())}),
+              "0 " + std::to_string(state) + " 0");
+    EXPECT_EQ(gameSys.getLastGameEdited(), "");
   }
   // The name of a toolkit menu set opens the menu editor instead.
   gameSys.setGameState(kStateMenus);
@@ -115,13 +95,13 @@ TEST_F(EditorEntry, GamesThatCannotBeOpenedAreRefusedBeforeAnythingChanges) {
 
 TEST_F(EditorEntry, TheEditorsTwoScreensAndTheMenuEditor) {
   openAlpha();
-  dirtyEditor();
+  tftest::dirtyEditor();
   editGame();
   EXPECT_EQ(gameUI.getCurrentMenu(), tftest::kGameEditorMenu);
   EXPECT_EQ(editorState(), "mode 0 tiles 3,2 3,2 3,2 object 1 list 1:1 anim 5 ui 2,3,4 help 0 tip 0 layers 01111110");
   int timer = 0, welcome = 0;
   worldEditor.getWelcome(timer, welcome);
-  EXPECT_EQ(timer * 10 + welcome, 11);
+  EXPECT_EQ(tftest::joined({timer, welcome}), "1 1");
 
   editMenu();
   EXPECT_EQ(gameUI.getCurrentMenu(), tftest::kGameEditorMainMenu);
@@ -134,9 +114,9 @@ TEST_F(EditorEntry, TheEditorsTwoScreensAndTheMenuEditor) {
   EXPECT_EQ(gameUI.getCurrentMenu(), 0);
   EXPECT_EQ(shownMenuText(), "alpha menu 0");
   EXPECT_EQ(worldEditor.getEditorMode(), kMenuModeNothing);
-  EXPECT_EQ(worldEditor.getCurrentTip() + worldEditor.getHelpMenu(), 0);
+  EXPECT_EQ(tftest::joined({worldEditor.getCurrentTip(), worldEditor.getHelpMenu()}), "0 0");
   worldEditor.getWelcome(timer, welcome);
-  EXPECT_EQ(timer * 10 + welcome, 12);
+  EXPECT_EQ(tftest::joined({timer, welcome}), "1 2");
 }
 
 TEST_F(EditorEntry, LeavingTheEditor) {
@@ -156,8 +136,9 @@ TEST_F(EditorEntry, LeavingTheEditor) {
     EXPECT_FALSE(world.getGameLoaded());
     EXPECT_EQ(gameSys.getGameState(), kStateMenus);
     EXPECT_EQ(shownMenuText(), "toolkit menu 1");
-    EXPECT_EQ(worldEditor.getImageMenuRow() + worldEditor.getPhraseSelectorChoice(), 0);
-    EXPECT_EQ(worldEditor.getPhraseMenu(), -1);
+    EXPECT_EQ(tftest::joined({worldEditor.getImageMenuRow(), worldEditor.getPhraseSelectorChoice(),
+                              worldEditor.getPhraseMenu()}),
+              "0 0 -1");
   }
 }
 
@@ -195,8 +176,9 @@ TEST_F(EditorEntry, NothingThatHappensDuringAPlayTestSurvivesIt) {
   EXPECT_EQ(gameSys.getGameState(), kStateWorldEditor);
   EXPECT_TRUE(tftest::sameStoredWorld(edited, world));
   EXPECT_TRUE(world.worldGetObjectLife(0, 0));
-  EXPECT_EQ(world.getGlobalScore(1) + world.getCurrentMap(), 0);
-  EXPECT_EQ(gameSys.getKeyState(kKeySpace) + gameSys.getAlphabetKeyState(3), kKeyIdle);
+  EXPECT_EQ(tftest::joined({world.getGlobalScore(1), world.getCurrentMap(), gameSys.getKeyState(kKeySpace),
+                            gameSys.getAlphabetKeyState(3)}),
+            "0 0 0 0");
   EXPECT_EQ(cameraAt(), "0.4 0.5 0");
   EXPECT_EQ(audio.playingCount("games/alpha/sound/beep.wav"), 0);
   EXPECT_EQ(platform.calls, (Lines{"repeat on", "cursor arrow"}));
@@ -213,9 +195,7 @@ TEST_F(EditorEntry, AddingObjects) {
 
   ASSERT_EQ(world.worldGetObjectCount(0), 3);
   EXPECT_EQ(tftest::objectText(world, 2, 0), "0.75 0.45 0.1 0.1 1 0 / 0.1 0.1");
-  EXPECT_EQ(worldEditor.getCurrentObject(), 2);
-  EXPECT_EQ(worldEditor.getEditorMode(), kModeObject);
-  EXPECT_EQ(worldEditor.getObjectListAmount(), 0);
+  EXPECT_EQ(editorState(), "mode 2 tiles 0,0 0,0 0,0 object 2 list 0:-1 anim 0 ui 0,0,0 help 0 tip 0 layers 11111111");
   EXPECT_EQ(audio.played.back(), "soundreq/boop.wav once");
 
   while (world.worldGetObjectCount(0) < kMaxObjects) addObject();
@@ -230,9 +210,9 @@ TEST_F(EditorEntry, AddingObjects) {
   loadPredefinedUI("mainui");
   const std::size_t played = audio.played.size();
   addObject();
-  EXPECT_EQ(world.getMapCount(), 0);
-  EXPECT_EQ(audio.played.size(), played);
-  EXPECT_EQ(worldEditor.getEditorMode(), kModeNothing);
+  EXPECT_EQ(tftest::joined({world.getMapCount(), static_cast<long long>(audio.played.size() - played),
+                            worldEditor.getEditorMode()}),
+            "0 0 0");
 }
 
 }  // namespace

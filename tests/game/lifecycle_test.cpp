@@ -275,15 +275,7 @@ TEST_F(Lifecycle, ACreatedGameStartsFromNothingInTheEditorWithAFreshSelection) {
   loadSample("alpha");
   gameSys.setGameState(kStateMenus);
   playSystemSound(kSoundMainMenu, 1);
-  worldEditor.setEditorMode(kModeFog);
-  worldEditor.setCurrentTile(4, 5);
-  worldEditor.setCurrentObject(9);
-  worldEditor.setObjectList(0, 3);
-  worldEditor.setObjectListAmount(1);
-  worldEditor.setCurrentButton(2);
-  worldEditor.setCurrentAnimImage(6);
-  worldEditor.setHelpMenu(2);
-  worldEditor.setRenderLayer(4, false);
+  tftest::dirtyEditor();
   uiScriptString.setString("fresh", 2);
   tftest::MessageLog messages;
 

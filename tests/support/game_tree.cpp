@@ -130,6 +130,23 @@ std::string editorState() {
          std::to_string(e.getCurrentTip()) + " layers " + layers;
 }
 
+void dirtyEditor() {
+  tf::editor& e = tf::worldEditor;
+  e.setEditorMode(tf::kModeFog);
+  e.setCurrentTile(3, 2);
+  e.setCurrentObject(1);
+  e.setObjectList(0, 1);
+  e.setObjectListAmount(1);
+  e.setCurrentAnimImage(5);
+  e.setCurrentButton(2);
+  e.setCurrentTextbox(3);
+  e.setCurrentTextline(4);
+  e.setHelpMenu(2);
+  e.setCurrentTip(7);
+  e.setRenderLayer(0, false);
+  e.setRenderLayer(7, false);
+}
+
 std::string cameraAt() {
   float x, y, z;
   tf::camera.GetPos(x, y, z);

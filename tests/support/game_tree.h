@@ -88,6 +88,8 @@ std::string shownNotice();
 // N:FIRST anim A ui B,T,L help H tip T layers 11111111" (current, starting and
 // ending tile; button, textbox, text line).
 std::string editorState();
+// Sets the editors' selection as an earlier session may have left it, none of it at its start value.
+void dirtyEditor();
 // The camera's position as "x y z".
 std::string cameraAt();
 // Numbers separated by blanks, to compare several at once: "-1 0 3".
