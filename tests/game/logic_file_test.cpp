@@ -91,7 +91,7 @@ TEST(LogicFile, SentencesComeBackWithTheirOwnersAndFreshState) {
   ASSERT_TRUE(readLogic(logicFileText(game).str(), loaded));
   ASSERT_EQ(loaded.mapGlobalGetSentenceAmount(1), 1);
   EXPECT_EQ(sentenceText(loaded.mapGlobalGetWholeSentence(1, 0)), "1: 126 0 300 431 -7 600 700 0");
-  EXPECT_EQ(loaded.mapGlobalGetExecutionState(1, 0) + loaded.mapGlobalGetSentenceTimer(1, 0), 0);
+  EXPECT_EQ(tftest::joined({loaded.mapGlobalGetExecutionState(1, 0), loaded.mapGlobalGetSentenceTimer(1, 0)}), "0 0");
   ASSERT_EQ(loaded.mapLocalGetSentenceAmount(2, 1), 3);
   EXPECT_EQ(sentenceText(loaded.mapLocalGetWholeSentence(2, 1, 2)), "2: 100 0 300 400 0 600 700 12");
   EXPECT_EQ(loaded.mapLocalGetSentenceAmount(0, 1), 0);

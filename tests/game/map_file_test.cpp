@@ -173,7 +173,8 @@ TEST_F(MapFileTest, WhatIsStoredComesBackAndWhatIsNotStartsFromItsDefault) {
   logic.readText(logicFileText(game).str(), "logic.cfg");
   ASSERT_TRUE(readGameLogic(logic, loaded, "logic.cfg"));
   EXPECT_TRUE(tftest::sameStoredWorld(game, loaded));
-  EXPECT_EQ(loaded.worldGetObjectLabel(0, 0) * 100 + loaded.worldGetObjectScore(0, 0) + loaded.getGlobalScore(4), -100);
+  EXPECT_EQ(tftest::joined({loaded.worldGetObjectLabel(0, 0), loaded.worldGetObjectScore(0, 0), loaded.getGlobalScore(4)}),
+            "-1 0 0");
   EXPECT_TRUE(loaded.worldGetObjectLife(0, 0) && loaded.worldGetObjectVisible(0, 0));
 
   // Line breaks in names and phrases become spaces and cannot start a new entry.
@@ -229,7 +230,7 @@ TEST_F(MapFileTest, SavingWritesTheGameFolderAndLoadingReadsItBack) {
   ASSERT_TRUE(loadGameLogic());
   EXPECT_TRUE(tftest::sameStoredWorld(saved, world));
   EXPECT_TRUE(gameImg[2].getAnimState() && !gameImg[1].getAnimState());
-  EXPECT_EQ(gameImg[2].getFrameCount() * 1000 + gameImg[2].getAnimSpeed(), 3300);
+  EXPECT_EQ(tftest::joined({gameImg[2].getFrameCount(), gameImg[2].getAnimSpeed()}), "3 300");
 
   world.setGameName("Nowhere");
   EXPECT_FALSE(loadGameMaps());
@@ -299,7 +300,7 @@ TEST_F(MapFileTest, AbsurdValuesAreReadAsFarAsSound) {
                        loaded));
   EXPECT_EQ(mapText(loaded, 0), "0x0 New Map");
   EXPECT_TRUE(messages.contains("Map 0 of ^ymap.cfg^w has no valid size"));
-  EXPECT_EQ(loaded.worldGetMapLayerCount(0) * 10 + loaded.worldGetMapLayerCount(1), 1000);
+  EXPECT_EQ(tftest::joined({loaded.worldGetMapLayerCount(0), loaded.worldGetMapLayerCount(1)}), "100 0");
   EXPECT_EQ(objectText(loaded, 0, 0), "0 0 0.01 0.01 2147483647 -4 / 0.1 0.1");
   EXPECT_TRUE(loaded.worldGetObjectObstructionState(0, 0));
   EXPECT_EQ(loaded.worldGetObjectName(0, 0), "Name");

@@ -95,7 +95,7 @@ TEST_F(WorldTest, ObjectsAreAddedAtTheEndUpTo1024AndMissingOnesReadAsNothing) {
   map.mapSetObjectScore(5, 1);
   map.mapSetObjectName("x", -1);
   EXPECT_EQ(objectText(map, 1), "0 0 0 0 0 0 / 0 0");
-  EXPECT_EQ(map.mapGetObjectScore(1) + map.mapLocalGetSentenceAmount(1), 0);
+  EXPECT_EQ(tftest::joined({map.mapGetObjectScore(1), map.mapLocalGetSentenceAmount(1)}), "0 0");
   EXPECT_EQ(map.mapGetObjectName(-1), "");
   EXPECT_FALSE(map.mapGetObjectLife(1) || map.mapGetObjectVisible(1) || map.mapLocalAddSentence(1));
 }
@@ -171,7 +171,7 @@ TEST_F(WorldTest, GlobalSentencesNeedAnObjectAndAreOwnedByTheirMapLocalOnesByThe
   world.mapGlobalSetSentenceTimer(1, 12, 0);
   EXPECT_EQ(world.mapGlobalGetWholeSentence(1, 0).getOwner(), 1);
   EXPECT_EQ(world.mapLocalGetWholeSentence(1, 1, 0).getOwner(), 1);
-  EXPECT_EQ(world.mapLocalGetExecutionState(1, 1, 0) * 100 + world.mapLocalGetSentenceTimer(1, 1, 0), 130);
+  EXPECT_EQ(tftest::joined({world.mapLocalGetExecutionState(1, 1, 0), world.mapLocalGetSentenceTimer(1, 1, 0)}), "1 30");
   EXPECT_EQ(world.mapGlobalGetSentenceTimer(1, 0), 12);
   EXPECT_TRUE(world.mapGlobalDeleteSentence(1, 0));
   EXPECT_EQ(world.mapGlobalGetSentenceAmount(1), 0);
@@ -197,7 +197,7 @@ TEST_F(WorldTest, MapsAreAllocatedDeletedAndCopiedAndMissingOnesReadAsNothing) {
   std::string name;
   world.worldGetMap(w, h, name, 0);
   EXPECT_EQ(name, "One");
-  EXPECT_EQ(world.getMapCount() * 10 + world.getCurrentMap(), 20);
+  EXPECT_EQ(tftest::joined({world.getMapCount(), world.getCurrentMap()}), "2 0");
   world.worldDeleteMap(0);
   world.worldDeleteMap(0);  // the last map stays
   EXPECT_EQ(world.getMapCount(), 1);
@@ -211,8 +211,9 @@ TEST_F(WorldTest, MapsAreAllocatedDeletedAndCopiedAndMissingOnesReadAsNothing) {
     w = h = 5;
     name = "stale";
     world.worldGetMap(w, h, name, m);
-    EXPECT_EQ(std::to_string(w + h) + name, "0");
-    EXPECT_EQ(world.worldGetObjectCount(m) + world.worldGetMapLayerCount(m) + world.mapGlobalGetSentenceAmount(m), 0);
+    EXPECT_EQ(tftest::joined({w, h, world.worldGetObjectCount(m), world.worldGetMapLayerCount(m),
+                              world.mapGlobalGetSentenceAmount(m)}) + " '" + name + "'",
+              "0 0 0 0 0 ''");
     EXPECT_FALSE(world.worldGetTileStretch(m));
   }
   EXPECT_EQ(world.worldGetObjectCount(0), 0);
@@ -240,7 +241,7 @@ TEST_F(WorldTest, ScoresAndPhrases) {
   world.setGlobalScore(-1, 3);
   world.setGlobalScore(3, -2);
   world.setGlobalScore(49, 8);
-  EXPECT_EQ(world.getGlobalScore(50) + world.getGlobalScore(3), 0);
+  EXPECT_EQ(tftest::joined({world.getGlobalScore(50), world.getGlobalScore(3)}), "0 0");
   EXPECT_EQ(world.getGlobalScore(49), 8);
   world.resetGlobalScores();
   EXPECT_EQ(world.getGlobalScore(49), 0);
@@ -264,7 +265,7 @@ TEST_F(WorldTest, ClearingAGameLeavesNoMaps) {
   world.clearMapData();
   EXPECT_FALSE(world.getGameLoaded());
   EXPECT_EQ(world.getGameName(), "New Game");
-  EXPECT_EQ(world.getMapCount() + world.getGameImageCount() + world.getGameScore(), 0);
+  EXPECT_EQ(tftest::joined({world.getMapCount(), world.getGameImageCount(), world.getGameScore()}), "0 0 0");
 }
 
 TEST_F(WorldTest, ChangingMapInTheEditorResetsTheSelectionAndCentresTheCamera) {
