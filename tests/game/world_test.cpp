@@ -159,22 +159,23 @@ TEST_F(WorldTest, DeletingAnObjectRenumbersTheLogicThatNamesObjects) {
 }
 
 TEST_F(WorldTest, GlobalSentencesNeedAnObjectAndAreOwnedByTheirMapLocalOnesByTheirObject) {
-  world.allocateMaps(2);
-  EXPECT_FALSE(world.mapGlobalAddSentence(1));
-  world.worldSetObject(0, 0, 0.1f, 0.1f, 1, 0, 0, 1);
-  world.worldSetObject(0, 0, 0.1f, 0.1f, 1, 0, 1, 1);
-  EXPECT_TRUE(world.mapGlobalAddSentence(1));
-  EXPECT_TRUE(world.mapLocalAddSentence(1, 1));
+  world.allocateMaps(3);
+  EXPECT_FALSE(world.mapGlobalAddSentence(2));
+  world.worldSetObject(0, 0, 0.1f, 0.1f, 1, 0, 0, 2);
+  world.worldSetObject(0, 0, 0.1f, 0.1f, 1, 0, 1, 2);
+  EXPECT_TRUE(world.mapGlobalAddSentence(2));
+  EXPECT_TRUE(world.mapLocalAddSentence(1, 2));
   EXPECT_FALSE(world.mapGlobalAddSentence(5));
-  world.mapLocalSetExecutionState(1, 1, 1, 0);
-  world.mapLocalSetSentenceTimer(1, 1, 30, 0);
-  world.mapGlobalSetSentenceTimer(1, 12, 0);
-  EXPECT_EQ(world.mapGlobalGetWholeSentence(1, 0).getOwner(), 1);
-  EXPECT_EQ(world.mapLocalGetWholeSentence(1, 1, 0).getOwner(), 1);
-  EXPECT_EQ(tftest::joined({world.mapLocalGetExecutionState(1, 1, 0), world.mapLocalGetSentenceTimer(1, 1, 0)}), "1 30");
-  EXPECT_EQ(world.mapGlobalGetSentenceTimer(1, 0), 12);
-  EXPECT_TRUE(world.mapGlobalDeleteSentence(1, 0));
-  EXPECT_EQ(world.mapGlobalGetSentenceAmount(1), 0);
+  EXPECT_FALSE(world.mapLocalAddSentence(2, 1));
+  world.mapLocalSetExecutionState(1, 2, 1, 0);
+  world.mapLocalSetSentenceTimer(1, 2, 30, 0);
+  world.mapGlobalSetSentenceTimer(2, 12, 0);
+  EXPECT_EQ(tftest::joined({world.mapGlobalGetWholeSentence(2, 0).getOwner(), world.mapGlobalGetSentenceTimer(2, 0),
+                            world.mapLocalGetWholeSentence(1, 2, 0).getOwner(), world.mapLocalGetExecutionState(1, 2, 0),
+                            world.mapLocalGetSentenceTimer(1, 2, 0)}),
+            "2 12 1 1 30");
+  EXPECT_TRUE(world.mapGlobalDeleteSentence(2, 0));
+  EXPECT_EQ(world.mapGlobalGetSentenceAmount(2), 0);
 }
 
 TEST_F(WorldTest, MapsAreAllocatedDeletedAndCopiedAndMissingOnesReadAsNothing) {
