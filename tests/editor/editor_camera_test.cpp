@@ -85,7 +85,8 @@ TEST_F(EditorCameraTest, ThePointerAtAWindowEdgeMovesTheCameraThatWayWithinTheMa
     window.w = c.w;
     window.h = c.h;
     gameSys.setFS(c.fullScreen);
-    EXPECT_EQ(scroll(c.x, c.y, c.mx, c.my, c.speed), c.camera) << c.mx << "," << c.my << " from " << c.x << "," << c.y;
+    SCOPED_TRACE("pointer at " + std::to_string(c.mx) + "," + std::to_string(c.my) + " of " + std::to_string(c.w));
+    EXPECT_EQ(scroll(c.x, c.y, c.mx, c.my, c.speed), c.camera);
   }
 }
 
