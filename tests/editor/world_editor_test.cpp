@@ -1,6 +1,6 @@
 // The ways into and out of the editors that the menus' buttons take: opening
 // a game in the world editor, its two screens, leaving it, play-testing and
-// coming back, adding an object, and the menu editor on a game's menus.
+// coming back, adding objects, and the menu editor on a game's menus.
 #include "editor/world_editor.h"
 
 #include <gtest/gtest.h>
@@ -8,11 +8,11 @@
 #include <string>
 #include <vector>
 
-#include "console/console.h"
 #include "core/camera.h"
 #include "core/system.h"
 #include "editor/editor.h"
 #include "editor/menu_editor.h"
+#include "game/game_names.h"
 #include "game/lifecycle.h"
 #include "game/world.h"
 #include "game_tree.h"
@@ -24,38 +24,18 @@
 #include "world_compare.h"
 
 using namespace tf;
+using tftest::cameraAt;
+using tftest::editorState;
+using tftest::shownNotice;
+using Lines = std::vector<std::string>;
 
 namespace {
-
-std::string shownNotice() {
-  std::string title, message;
-  int time = 0;
-  notice.getNotice(title, message, time);
-  return time == 1 ? title + " | " + message : "(none)";
-}
 
 class EditorEntry : public tftest::GameTree {
  protected:
   void SetUp() override {
     GameTree::SetUp();
     writeGame("alpha", tftest::sampleGame());
-  }
-
-  // The editor's state from an earlier session, none of it at its start value.
-  void dirtyEditor() {
-    worldEditor.setEditorMode(kModeFog);
-    worldEditor.setCurrentTile(3, 2);
-    worldEditor.setCurrentObject(1);
-    worldEditor.setObjectList(0, 1);
-    worldEditor.setObjectListAmount(1);
-    worldEditor.setCurrentAnimImage(5);
-    worldEditor.setCurrentButton(2);
-    worldEditor.setCurrentTextbox(3);
-    worldEditor.setCurrentTextline(4);
-    worldEditor.setHelpMenu(2);
-    worldEditor.setCurrentTip(7);
-    worldEditor.setRenderLayer(0, false);
-    worldEditor.setRenderLayer(7, false);
   }
 
   void openAlpha() {
@@ -65,101 +45,78 @@ class EditorEntry : public tftest::GameTree {
 };
 
 TEST_F(EditorEntry, OpeningAGameInTheEditor) {
-  dirtyEditor();
+  tftest::dirtyEditor();
   gameSys.setLastGameEdited("older");
   tftest::MessageLog messages;
 
   loadGameEditor("alpha");
 
-  EXPECT_TRUE(world.getGameLoaded());
   EXPECT_TRUE(tftest::sameStoredWorld(tftest::sampleGame(), world));
+  EXPECT_TRUE(world.getGameLoaded());
   EXPECT_EQ(gameSys.getLastGameEdited(), "alpha");
   EXPECT_EQ(gameSys.getGameState(), kStateWorldEditor);
   EXPECT_EQ(gameUI.getCurrentMenu(), tftest::kGameEditorMainMenu);
   EXPECT_EQ(uiHelp.getHelpTitle(), tftest::kToolkitHelpTitle);  // the toolkit's help while editing
-
-  EXPECT_EQ(worldEditor.getEditorMode(), kModeNothing);
-  int x = -1, y = -1;
-  worldEditor.getStartingTile(x, y);
-  EXPECT_EQ(x + y, 0);
-  EXPECT_EQ(worldEditor.getCurrentObject(), 0);
-  EXPECT_EQ(worldEditor.getObjectListAmount(), 0);
-  EXPECT_EQ(worldEditor.getObjectList(0), -1);
-  EXPECT_EQ(worldEditor.getCurrentAnimImage(), 0);
-  EXPECT_EQ(worldEditor.getCurrentButton(), 0);
-  EXPECT_EQ(worldEditor.getCurrentTextbox(), 0);
-  EXPECT_EQ(worldEditor.getCurrentTextline(), 0);
-  EXPECT_EQ(worldEditor.getHelpMenu(), 0);
-  EXPECT_EQ(worldEditor.getCurrentTip(), 0);
-  EXPECT_TRUE(worldEditor.getRenderLayer(0));
-  EXPECT_TRUE(worldEditor.getRenderLayer(7));
-
-  // The camera is over the middle of the first map, 4 by 3 tiles.
-  float cx, cy, cz;
-  camera.GetPos(cx, cy, cz);
-  EXPECT_FLOAT_EQ(cx, 4 * kTileSize / 2);
-  EXPECT_FLOAT_EQ(cy, 3 * kTileSize / 2);
-  EXPECT_EQ(cz, 0.0f);
-
-  std::vector<std::string> lines = messages.lines();
-  EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 2),
-            (std::vector<std::string>{"", "^2^gWorld Editor Initializing..."}));
+  EXPECT_EQ(editorState(), "mode 0 tiles 0,0 0,0 0,0 object 0 list 0:-1 anim 0 ui 0,0,0 help 0 tip 0 layers 11111111");
+  EXPECT_EQ(cameraAt(), "0.6 0.45 0");  // over the middle of the first map, 4 by 3 tiles
+  const Lines lines = messages.lines();
+  EXPECT_EQ(Lines(lines.begin(), lines.begin() + 2), (Lines{"", "^2^gWorld Editor Initializing..."}));
   EXPECT_TRUE(messages.contains("^yNOTE: ^wDefault Tessera Forge help is enabled while the World Editor is in use."));
-  EXPECT_EQ(std::vector<std::string>(lines.end() - 3, lines.end()),
-            (std::vector<std::string>{"", "^2^gWorld Editor Successfully Initialized", ""}));
+  EXPECT_EQ(Lines(lines.end() - 3, lines.end()), (Lines{"", "^2^gWorld Editor Successfully Initialized", ""}));
 }
 
 TEST_F(EditorEntry, GamesThatCannotBeOpenedAreRefusedBeforeAnythingChanges) {
   writeGame("../y", tftest::sampleGame());
   dir.write("games/x/placeholder", "");
-  for (const std::string name : {"nowhere", "", "x/../../y", "../system", "..", "al\rpha"}) {
-    notice.leaveNotice();
-    tftest::MessageLog messages;
-    loadGameEditor(name);
-    const std::string shown = name == "al\rpha" ? "al?pha" : name;
-    EXPECT_TRUE(messages.contains("^rERROR: ^wUnable to open game: ^y" + shown)) << shown;
-    EXPECT_EQ(shownNotice(), "^yERROR | ^wUnable to open game: ^y" + shown);
-    EXPECT_FALSE(world.getGameLoaded());
-    EXPECT_TRUE(platform.frames.empty());
-    EXPECT_EQ(gameSys.getLastGameEdited(), "");
-  }
-
-  for (int state : {kStatePlay, kStateWorldEditor, kStatePlaytest}) {
+  std::vector<std::pair<std::string, int>> cases;
+  for (const char* name : {"nowhere", "", "x/../../y", "../system", "..", "al\rpha"}) cases.push_back({name, kStateMenus});
+  for (int state : {kStatePlay, kStateWorldEditor, kStatePlaytest}) cases.push_back({"alpha", state});
+  for (const auto& [name, state] : cases) {
+    SCOPED_TRACE(name + " in state " + std::to_string(state));
     gameSys.setGameState(state);
     notice.leaveNotice();
     tftest::MessageLog messages;
-    loadGameEditor("alpha");
-    EXPECT_TRUE(messages.contains("^rERROR: ^wCannot load game editor, a current game is already loaded"));
-    EXPECT_EQ(shownNotice(), "^yERROR | Cannot load game editor, a current game is already loaded");
-    EXPECT_FALSE(world.getGameLoaded());
-    EXPECT_EQ(gameSys.getGameState(), state);
+    loadGameEditor(name);
+    const bool busy = state != kStateMenus;
+    const std::string text = busy ? "Cannot load game editor, a current game is already loaded"
+                                  : "Unable to open game: ^y" + shownGameName(name);
+    EXPECT_TRUE(messages.contains("^rERROR: ^w" + text));
+    EXPECT_EQ(shownNotice(), "^yERROR | " + std::string(busy ? "" : "^w") + text);
+    EXPECT_EQ(tftest::joined({world.getGameLoaded(), gameSys.getGameState(), static_cast<long long>(platform.frames.size())}),
+              "0 " + std::to_string(state) + " 0");
+    EXPECT_EQ(gameSys.getLastGameEdited(), "");
   }
-}
-
-TEST_F(EditorEntry, AToolkitMenuSetNameOpensTheMenuEditor) {
+  // The name of a toolkit menu set opens the menu editor instead.
+  gameSys.setGameState(kStateMenus);
   loadGameEditor("ingameui");
-  EXPECT_EQ(world.getGameName(), "ingameui");
   EXPECT_EQ(gameSys.getGameState(), kStateMenuEditor);
-  EXPECT_EQ(shownMenuText(), "ingame menu 0");
+  EXPECT_EQ(world.getGameName() + " " + shownMenuText(), "ingameui ingame menu 0");
 }
 
-TEST_F(EditorEntry, TheEditorsTwoScreens) {
+TEST_F(EditorEntry, TheEditorsTwoScreensAndTheMenuEditor) {
   openAlpha();
-  dirtyEditor();
+  tftest::dirtyEditor();
   editGame();
   EXPECT_EQ(gameUI.getCurrentMenu(), tftest::kGameEditorMenu);
-  EXPECT_EQ(worldEditor.getCurrentTip(), 0);
-  EXPECT_EQ(worldEditor.getEditorMode(), kModeNothing);
-  EXPECT_EQ(worldEditor.getHelpMenu(), 0);
+  EXPECT_EQ(editorState(), "mode 0 tiles 3,2 3,2 3,2 object 1 list 1:1 anim 5 ui 2,3,4 help 0 tip 0 layers 01111110");
   int timer = 0, welcome = 0;
   worldEditor.getWelcome(timer, welcome);
-  EXPECT_EQ(timer, 1);
-  EXPECT_EQ(welcome, 1);
+  EXPECT_EQ(tftest::joined({timer, welcome}), "1 1");
 
-  worldEditor.setCurrentAnimImage(8);
   editMenu();
   EXPECT_EQ(gameUI.getCurrentMenu(), tftest::kGameEditorMainMenu);
   EXPECT_EQ(worldEditor.getCurrentAnimImage(), 0);
+
+  worldEditor.setCurrentTip(4);
+  worldEditor.setHelpMenu(1);
+  loadUIEditor();
+  EXPECT_EQ(gameSys.getGameState(), kStateMenuEditor);
+  EXPECT_EQ(gameUI.getCurrentMenu(), 0);
+  EXPECT_EQ(shownMenuText(), "alpha menu 0");
+  EXPECT_EQ(worldEditor.getEditorMode(), kMenuModeNothing);
+  EXPECT_EQ(tftest::joined({worldEditor.getCurrentTip(), worldEditor.getHelpMenu()}), "0 0");
+  worldEditor.getWelcome(timer, welcome);
+  EXPECT_EQ(tftest::joined({timer, welcome}), "1 2");
 }
 
 TEST_F(EditorEntry, LeavingTheEditor) {
@@ -179,9 +136,9 @@ TEST_F(EditorEntry, LeavingTheEditor) {
     EXPECT_FALSE(world.getGameLoaded());
     EXPECT_EQ(gameSys.getGameState(), kStateMenus);
     EXPECT_EQ(shownMenuText(), "toolkit menu 1");
-    EXPECT_EQ(worldEditor.getImageMenuRow(), 0);
-    EXPECT_EQ(worldEditor.getPhraseSelectorChoice(), 0);
-    EXPECT_EQ(worldEditor.getPhraseMenu(), -1);
+    EXPECT_EQ(tftest::joined({worldEditor.getImageMenuRow(), worldEditor.getPhraseSelectorChoice(),
+                              worldEditor.getPhraseMenu()}),
+              "0 0 -1");
   }
 }
 
@@ -193,6 +150,8 @@ TEST_F(EditorEntry, NothingThatHappensDuringAPlayTestSurvivesIt) {
   EXPECT_EQ(gameSys.getGameState(), kStateWorldEditor);
 
   editGame();
+  world.worldSetTile(9, 0, 0, 0);  // an edit made before the test
+  gameWorld edited = world;
   camera.SetPos(0.4f, 0.5f, 0);
   world.setChangeMap(1);
   playGameSound(0, 1);
@@ -200,7 +159,6 @@ TEST_F(EditorEntry, NothingThatHappensDuringAPlayTestSurvivesIt) {
   EXPECT_EQ(gameSys.getGameState(), kStatePlaytest);
   EXPECT_EQ(world.getChangeMap(), -1);
   EXPECT_EQ(audio.playingCount("games/alpha/sound/beep.wav"), 0);
-  EXPECT_TRUE(tftest::sameStoredWorld(world, worldBackup));
 
   // The test plays: objects die, scores change, keys are held, the camera moves.
   world.worldSetObjectLife(false, 0, 0);
@@ -216,18 +174,14 @@ TEST_F(EditorEntry, NothingThatHappensDuringAPlayTestSurvivesIt) {
   returnToEditor();
 
   EXPECT_EQ(gameSys.getGameState(), kStateWorldEditor);
-  EXPECT_TRUE(tftest::sameStoredWorld(tftest::sampleGame(), world));
+  EXPECT_TRUE(tftest::sameStoredWorld(edited, world));
   EXPECT_TRUE(world.worldGetObjectLife(0, 0));
-  EXPECT_EQ(world.getGlobalScore(1), 0);
-  EXPECT_EQ(world.getCurrentMap(), 0);
-  EXPECT_EQ(gameSys.getKeyState(kKeySpace), kKeyIdle);
-  EXPECT_EQ(gameSys.getAlphabetKeyState(3), kKeyIdle);
-  float x, y, z;
-  camera.GetPos(x, y, z);
-  EXPECT_FLOAT_EQ(x, 0.4f);
-  EXPECT_FLOAT_EQ(y, 0.5f);
+  EXPECT_EQ(tftest::joined({world.getGlobalScore(1), world.getCurrentMap(), gameSys.getKeyState(kKeySpace),
+                            gameSys.getAlphabetKeyState(3)}),
+            "0 0 0 0");
+  EXPECT_EQ(cameraAt(), "0.4 0.5 0");
   EXPECT_EQ(audio.playingCount("games/alpha/sound/beep.wav"), 0);
-  EXPECT_EQ(platform.calls, (std::vector<std::string>{"repeat on", "cursor arrow"}));
+  EXPECT_EQ(platform.calls, (Lines{"repeat on", "cursor arrow"}));
 }
 
 TEST_F(EditorEntry, AddingObjects) {
@@ -240,22 +194,11 @@ TEST_F(EditorEntry, AddingObjects) {
   addObject();
 
   ASSERT_EQ(world.worldGetObjectCount(0), 3);
-  float x, y, w, h;
-  int tex, layer;
-  world.worldGetObject(x, y, w, h, tex, layer, 2, 0);
-  EXPECT_FLOAT_EQ(x, 0.75f);
-  EXPECT_FLOAT_EQ(y, 0.45f);
-  EXPECT_FLOAT_EQ(w, 0.1f);
-  EXPECT_FLOAT_EQ(h, 0.1f);
-  EXPECT_EQ(tex, 1);
-  EXPECT_EQ(layer, 0);
-  EXPECT_EQ(worldEditor.getCurrentObject(), 2);
-  EXPECT_EQ(worldEditor.getEditorMode(), kModeObject);
-  EXPECT_EQ(worldEditor.getObjectListAmount(), 0);
+  EXPECT_EQ(tftest::objectText(world, 2, 0), "0.75 0.45 0.1 0.1 1 0 / 0.1 0.1");
+  EXPECT_EQ(editorState(), "mode 2 tiles 0,0 0,0 0,0 object 2 list 0:-1 anim 0 ui 0,0,0 help 0 tip 0 layers 11111111");
   EXPECT_EQ(audio.played.back(), "soundreq/boop.wav once");
 
   while (world.worldGetObjectCount(0) < kMaxObjects) addObject();
-  notice.leaveNotice();
   worldEditor.setEditorMode(kModeNothing);
   addObject();
   EXPECT_EQ(world.worldGetObjectCount(0), kMaxObjects);
@@ -267,26 +210,9 @@ TEST_F(EditorEntry, AddingObjects) {
   loadPredefinedUI("mainui");
   const std::size_t played = audio.played.size();
   addObject();
-  EXPECT_EQ(world.getMapCount(), 0);
-  EXPECT_EQ(audio.played.size(), played);
-  EXPECT_EQ(worldEditor.getEditorMode(), kModeNothing);
-}
-
-TEST_F(EditorEntry, TheMenuEditorOnAGamesMenus) {
-  openAlpha();
-  worldEditor.setCurrentTip(4);
-  worldEditor.setHelpMenu(1);
-  loadUIEditor();
-  EXPECT_EQ(gameSys.getGameState(), kStateMenuEditor);
-  EXPECT_EQ(gameUI.getCurrentMenu(), 0);
-  EXPECT_EQ(shownMenuText(), "alpha menu 0");
-  EXPECT_EQ(worldEditor.getEditorMode(), kMenuModeNothing);
-  EXPECT_EQ(worldEditor.getCurrentTip(), 0);
-  EXPECT_EQ(worldEditor.getHelpMenu(), 0);
-  int timer = 0, welcome = 0;
-  worldEditor.getWelcome(timer, welcome);
-  EXPECT_EQ(timer, 1);
-  EXPECT_EQ(welcome, 2);
+  EXPECT_EQ(tftest::joined({world.getMapCount(), static_cast<long long>(audio.played.size() - played),
+                            worldEditor.getEditorMode()}),
+            "0 0 0");
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 #include "game_tree.h"
 
 #include "console/console.h"
+#include "core/numbers.h"
 #include "core/camera.h"
 #include "core/script_object.h"
 #include "core/system.h"
@@ -102,6 +103,60 @@ void resetLifecycleGlobals() {
   tf::camera = tf::Camera();
   tf::notice = tf::uiNotice();
   for (tf::scriptObject* table : {&tf::scriptUI, &tf::scriptMap, &tf::scriptLogic, &tf::scriptHelp}) table->clear();
+}
+
+std::string shownNotice() {
+  std::string title, message;
+  int shown = 0;
+  tf::notice.getNotice(title, message, shown);
+  return shown == 1 ? title + " | " + message : "(none)";
+}
+
+std::string editorState() {
+  const tf::editor& e = tf::worldEditor;
+  auto pair = [](void (tf::editor::*get)(int&, int&) const, const tf::editor& ed) {
+    int x = 0, y = 0;
+    (ed.*get)(x, y);
+    return std::to_string(x) + "," + std::to_string(y);
+  };
+  std::string layers;
+  for (int l = 0; l < tf::kRenderLayerCount; ++l) layers += e.getRenderLayer(l) ? '1' : '0';
+  return "mode " + std::to_string(e.getEditorMode()) + " tiles " + pair(&tf::editor::getCurrentTile, e) + " " +
+         pair(&tf::editor::getStartingTile, e) + " " + pair(&tf::editor::getEndingTile, e) + " object " +
+         std::to_string(e.getCurrentObject()) + " list " + std::to_string(e.getObjectListAmount()) + ":" +
+         std::to_string(e.getObjectList(0)) + " anim " + std::to_string(e.getCurrentAnimImage()) + " ui " +
+         std::to_string(e.getCurrentButton()) + "," + std::to_string(e.getCurrentTextbox()) + "," +
+         std::to_string(e.getCurrentTextline()) + " help " + std::to_string(e.getHelpMenu()) + " tip " +
+         std::to_string(e.getCurrentTip()) + " layers " + layers;
+}
+
+void dirtyEditor() {
+  tf::editor& e = tf::worldEditor;
+  e.setEditorMode(tf::kModeFog);
+  e.setCurrentTile(3, 2);
+  e.setCurrentObject(1);
+  e.setObjectList(0, 1);
+  e.setObjectListAmount(1);
+  e.setCurrentAnimImage(5);
+  e.setCurrentButton(2);
+  e.setCurrentTextbox(3);
+  e.setCurrentTextline(4);
+  e.setHelpMenu(2);
+  e.setCurrentTip(7);
+  e.setRenderLayer(0, false);
+  e.setRenderLayer(7, false);
+}
+
+std::string cameraAt() {
+  float x, y, z;
+  tf::camera.GetPos(x, y, z);
+  return tf::formatFloat(x) + " " + tf::formatFloat(y) + " " + tf::formatFloat(z);
+}
+
+std::string joined(std::initializer_list<long long> values) {
+  std::string text;
+  for (long long v : values) text += (text.empty() ? "" : " ") + std::to_string(v);
+  return text;
 }
 
 void GameTree::SetUp() {

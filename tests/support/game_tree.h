@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -80,5 +81,18 @@ class GameTree : public ::testing::Test {
 // Every global the lifecycle touches, back to the state of a program that
 // has loaded nothing.
 void resetLifecycleGlobals();
+
+// The notice on display as "title | message"; "(none)" when none is shown.
+std::string shownNotice();
+// The editors' selection in one line: "mode M tiles X,Y X,Y X,Y object O list
+// N:FIRST anim A ui B,T,L help H tip T layers 11111111" (current, starting and
+// ending tile; button, textbox, text line).
+std::string editorState();
+// Sets the editors' selection as an earlier session may have left it, none of it at its start value.
+void dirtyEditor();
+// The camera's position as "x y z".
+std::string cameraAt();
+// Numbers separated by blanks, to compare several at once: "-1 0 3".
+std::string joined(std::initializer_list<long long> values);
 
 }  // namespace tftest

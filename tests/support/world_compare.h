@@ -10,4 +10,11 @@ namespace tftest {
 
 ::testing::AssertionResult sameStoredWorld(const tf::gameWorld& expected, const tf::gameWorld& actual);
 
+// Object i of `map` as "x y w h tex layer / obw obh" (floats in six digits).
+std::string objectText(const tf::gameMap& map, int i);
+// Object `obj` of map `m`, the same way.
+std::string objectText(const tf::gameWorld& game, int obj, int m);
+// A sentence as "owner: step0 ... step7".
+std::string sentenceText(const tf::sentence& s);
+
 }  // namespace tftest
