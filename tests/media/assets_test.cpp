@@ -70,7 +70,9 @@ TEST(ShippedPictures, MenuAndMapFoldersHoldNumberedPicturesWithoutGaps) {
     }
     std::sort(names.begin(), names.end());
     ASSERT_FALSE(names.empty()) << folder;
-    if (folder == "map") EXPECT_LE(names.size(), 200u) << "only 200 default map pictures load";
+    if (folder == "map") {
+      EXPECT_LE(names.size(), 200u) << "only 200 default map pictures load";
+    }
     for (std::size_t i = 0; i < names.size(); ++i) {
       const fs::path path = kData / folder / names[i];
       EXPECT_EQ(path.stem().string(), std::to_string(10000 + i)) << path;
@@ -81,7 +83,9 @@ TEST(ShippedPictures, MenuAndMapFoldersHoldNumberedPicturesWithoutGaps) {
       const PngInfo png = readPngHeader(path);
       EXPECT_GT(png.height, 0u) << path;
       // Map pictures are square tiles or strips of ten frames.
-      if (folder == "map") EXPECT_TRUE(png.width == png.height || png.width == 10 * png.height) << path;
+      if (folder == "map") {
+        EXPECT_TRUE(png.width == png.height || png.width == 10 * png.height) << path;
+      }
     }
   }
 }

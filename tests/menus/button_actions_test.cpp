@@ -104,7 +104,9 @@ TEST_F(ButtonActions, EachStepBetweenMenusStatesDialogsAndEditors) {
   for (const auto& step : steps) {
     click(step.func, step.func2);
     EXPECT_EQ(states(), step.after) << "after function " << step.func << " " << step.func2;
-    if (step.func == tf::kFuncStartGame) EXPECT_EQ(mapName(0), "map0 4x4");  // the game starts afresh
+    if (step.func == tf::kFuncStartGame) {
+      EXPECT_EQ(mapName(0), "map0 4x4");  // the game starts afresh
+    }
   }
   EXPECT_TRUE(messages.contains("^rERROR: ^wA button asked for menu ^y4^w, which does not exist."));
   EXPECT_EQ(ints({tf::gameUI.getHoverButton(), tf::gameUI.getPressedButton(), tf::gameUI.getTextboxEdit(),
