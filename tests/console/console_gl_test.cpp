@@ -13,6 +13,7 @@
 #include "manual_clock.h"
 #include "media/images.h"
 #include "media/text.h"
+#include "settings_guard.h"
 
 using tftest::Rgb;
 
@@ -34,43 +35,44 @@ class ConsoleOnScreen : public tftest::GlTest {
   void SetUp() override {
     GlTest::SetUp();
     useTestSystemImages();
-    savedConsole = tf::console;
-    savedSys = tf::gameSys;
     tf::console = tf::debugConsole();
-    tf::gameSys.setGameState(tf::kStateMenus);
+    // Lines "A line" (the oldest) to "L line": each starts with a letter of its own.
+    for (char letter = 'A'; letter <= 'L'; ++letter) tf::console.echo(std::string(1, letter) + " line");
   }
   void TearDown() override {
-    tf::console = savedConsole;
-    tf::gameSys = savedSys;
+    tf::console = tf::debugConsole();
     GlTest::TearDown();
   }
 
-  // Slides the console fully open, then draws one clean frame of it.
-  void drawOpen() {
-    tf::console.enableConsole();
-    for (int frame = 0; frame < 30 && tf::console.getAnimState() != tf::kConsoleOpen; ++frame) {
-      tf::consoleRender();
-    }
-    ASSERT_EQ(tf::console.getAnimState(), tf::kConsoleOpen);
+  // `frames` frames of the console, then one more drawn on a cleared frame.
+  void drawAfter(int frames) {
+    for (int frame = 0; frame < frames; ++frame) tf::consoleRender();
     clearFrame();
     tf::consoleRender();
   }
 
   tftest::ManualClock clock{0};
-  tf::debugConsole savedConsole;
-  tf::System savedSys;
+  tftest::SettingsGuard guard;
+  const Rgb panel = imageColor(tf::kImgConsoleBackground);
 };
 
-// Lines "A line", "B line", ...: each starts with a letter of its own.
-void echoLettered(int count) {
-  for (int i = 0; i < count; ++i) tf::console.echo(std::string(1, static_cast<char>('A' + i)) + " line");
-}
-
-TEST_F(ConsoleOnScreen, ThePanelButtonsCommandAndTheTenNewestLines) {
-  echoLettered(12);  // L is the newest
+TEST_F(ConsoleOnScreen, WhatItUncoversAsItSlidesThenThePanelButtonsLinesAndPickColoursUntilItCloses) {
   tf::console.setCommandLine("Quit");
-  drawOpen();
-  const Rgb panel = imageColor(tf::kImgConsoleBackground);
+  tf::console.enableConsole();
+  tf::gameSys.setColorPick(true);
+  drawAfter(5);  // pick passes are not frames: the panel stays where it is
+  tf::gameSys.setColorPick(false);
+  drawAfter(8);  // y = 20: the panel ends at 102
+  EXPECT_EQ(pixel(400, 100), panel);
+  EXPECT_EQ(pixel(400, 104), kBackground);
+  // No buttons and no command row yet; only the lines above 38.
+  EXPECT_EQ(pixel(770, 20), panel);
+  EXPECT_EQ(pixel(10, 149), kBackground);
+  EXPECT_EQ(pixel(10, 26), glyphColor('D'));
+  EXPECT_EQ(pixel(10, 13), glyphColor('C'));
+  EXPECT_EQ(pixel(10, 39), panel);
+
+  drawAfter(20);
   // The panel: centred at y 80, 82 high on each side, the screen's width.
   EXPECT_EQ(pixel(400, 1), panel);
   EXPECT_EQ(pixel(1, 161), panel);
@@ -81,87 +83,39 @@ TEST_F(ConsoleOnScreen, ThePanelButtonsCommandAndTheTenNewestLines) {
   EXPECT_EQ(pixel(756, 6), imageColor(tf::kImgQuit));
   EXPECT_EQ(pixel(770, 60), imageColor(tf::kImgArrowUp));
   EXPECT_EQ(pixel(770, 100), imageColor(tf::kImgArrowDown));
-  EXPECT_EQ(pixel(770, 80), panel);
-  // The command row: ": Quit", the letters 9 apart after ": ".
+  // The command row ": Quit", the letters 9 apart.
   EXPECT_EQ(pixel(10, 149), glyphColor(':'));
   EXPECT_EQ(pixel(10 + 18, 149), glyphColor('Q'));
-  // The newest line at the bottom, older ones above, ten of them.
-  for (int k = 0; k < 10; ++k) {
-    EXPECT_EQ(pixel(10, 130 - 13 * k), glyphColor(static_cast<char>('L' - k))) << k;
-  }
-  // B and A would be at y 0 and -13: not drawn.
+  // The newest line at the bottom, older ones above, ten of them: B and A
+  // would be at y 0 and -13.
+  for (int k = 0; k < 10; ++k) EXPECT_EQ(pixel(10, 130 - 13 * k), glyphColor(static_cast<char>('L' - k))) << k;
   EXPECT_EQ(pixel(10, 3), panel);
-}
 
-TEST_F(ConsoleOnScreen, ScrolledBackTheOldestLinesShow) {
-  echoLettered(12);
-  tf::console.scrollOldest();
-  drawOpen();
-  EXPECT_EQ(pixel(10, 130), glyphColor('A'));
-  // Nothing above the oldest line.
-  EXPECT_EQ(pixel(10, 117), imageColor(tf::kImgConsoleBackground));
-  tf::console.scrollNewer();
-  clearFrame();
-  tf::consoleRender();
-  EXPECT_EQ(pixel(10, 130), glyphColor('B'));
-  EXPECT_EQ(pixel(10, 117), glyphColor('A'));
-}
-
-TEST_F(ConsoleOnScreen, WhileItSlidesOnlyWhatItUncoversShows) {
-  echoLettered(12);
-  tf::console.enableConsole();
-  // Eight frames and the one drawn: y = 20, and the panel ends at 102.
-  for (int frame = 0; frame < 8; ++frame) tf::consoleRender();
-  clearFrame();
-  tf::consoleRender();
-  const Rgb panel = imageColor(tf::kImgConsoleBackground);
-  EXPECT_EQ(pixel(400, 100), panel);
-  EXPECT_EQ(pixel(400, 104), kBackground);
-  // No buttons and no command row yet; only the lines above 38.
-  EXPECT_EQ(pixel(770, 20), panel);
-  EXPECT_EQ(pixel(10, 26), glyphColor('D'));
-  EXPECT_EQ(pixel(10, 13), glyphColor('C'));
-  EXPECT_EQ(pixel(10, 39), panel);
-}
-
-TEST_F(ConsoleOnScreen, OnceTheSlideOutEndsNothingIsDrawn) {
-  drawOpen();
-  tf::console.disableConsole();
-  for (int frame = 0; frame < 14; ++frame) tf::consoleRender();
-  clearFrame();
-  tf::consoleRender();  // the last step of the slide
-  EXPECT_FALSE(tf::console.getConsoleState());
-  EXPECT_EQ(pixel(400, 1), kBackground);
-}
-
-TEST_F(ConsoleOnScreen, APickPassDrawsTheButtonsCodesOverABlockingPanel) {
-  echoLettered(12);
-  drawOpen();
-  clearFrame();
+  // A pick pass: the buttons' codes over a blocking panel, no text; in play
+  // the whole screen is blocked, so no click reaches the game.
   tf::gameSys.setColorPick(true);
-  tf::consoleRender();
+  drawAfter(0);
   EXPECT_EQ(pixel(400, 100), kBlocking);
-  EXPECT_EQ(pixel(10, 130), kBlocking);  // no text in a pick pass
+  EXPECT_EQ(pixel(10, 130), kBlocking);
   EXPECT_EQ(pixel(770, 20), (Rgb{'/', 144, 144}));
   EXPECT_EQ(pixel(770, 60), (Rgb{'3', 144, 144}));
   EXPECT_EQ(pixel(770, 100), (Rgb{'4', 144, 144}));
   EXPECT_EQ(pixel(400, 300), kBackground);
-
-  // In play the whole screen is blocked, so no click reaches the game.
   tf::gameSys.setGameState(tf::kStatePlay);
-  clearFrame();
-  tf::consoleRender();
+  drawAfter(0);
   EXPECT_EQ(pixel(400, 300), kBlocking);
   EXPECT_EQ(pixel(1, 598), kBlocking);
-  EXPECT_EQ(pixel(770, 60), (Rgb{'3', 144, 144}));
 
-  // The panel stays where it was: pick passes are not frames.
   tf::gameSys.setColorPick(false);
-  EXPECT_EQ(tf::console.getConsoleY(), 80);
+  tf::console.disableConsole();
+  drawAfter(14);  // the last step of the slide
+  EXPECT_FALSE(tf::console.getConsoleState());
+  EXPECT_EQ(pixel(400, 1), kBackground);
 }
 
 TEST_F(ConsoleOnScreen, AScreenshotOfTheConsole) {
   useReadableSystemImages();
+  tf::console = tf::debugConsole();
   for (const char* line :
        {"", "^3^wWelcome to Tessera Forge", "", "^wVersion ^yV 1.1 ^w- Build ^y0",
         "^wUse '^yUp^w' and '^yDown^w' to scroll the console", "^wType '^yhelp^w' ^wfor command assistance", "",

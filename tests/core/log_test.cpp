@@ -4,70 +4,34 @@
 #include <gtest/gtest.h>
 
 #include "console/console.h"
-#include "messages.h"
 #include "temp_dir.h"
 
 namespace {
 
 TEST(CaretCodes, EachCaretTakesTheNextCharacterWithIt) {
-  EXPECT_EQ(tf::stripCaretCodes("^rERROR: ^wText"), "ERROR: Text");
-  EXPECT_EQ(tf::stripCaretCodes("^4^yTitle"), "Title");
-  EXPECT_EQ(tf::stripCaretCodes("^^x"), "x");
-  EXPECT_EQ(tf::stripCaretCodes("end^"), "end");
-  EXPECT_EQ(tf::stripCaretCodes("no codes"), "no codes");
-  EXPECT_EQ(tf::stripCaretCodes(""), "");
+  for (auto c : {std::pair<const char*, const char*>{"^rERROR: ^wText", "ERROR: Text"}, {"^4^yTitle", "Title"},
+                 {"^^x", "x"}, {"end^", "end"}, {"no codes", "no codes"}}) {
+    EXPECT_EQ(tf::stripCaretCodes(c.first), c.second) << c.first;
+  }
 }
 
-TEST(SystemMsg, ConsoleKeepsCodesLogAndOutputDoNot) {
-  tftest::ScopedWorkDir dir;
-  tf::gameLog.openLog("log.txt");
-  testing::internal::CaptureStdout();
-  tf::systemMsg("^rERROR: ^wError opening the system file to save, Aborting.");
-  tf::systemMsg("100% done, %s %d");
-  std::string out = testing::internal::GetCapturedStdout();
-  tf::gameLog.closeLog();
-
-  EXPECT_EQ(tf::console.getLine(1), "^rERROR: ^wError opening the system file to save, Aborting.");
-  EXPECT_EQ(out, "ERROR: Error opening the system file to save, Aborting.\n100% done, %s %d\n");
-  EXPECT_EQ(dir.read("log.txt"),
-            "ERROR: Error opening the system file to save, Aborting.\n100% done, %s %d\n"
-            "Closing log file \n");
-}
-
-TEST(SystemMsg, MessagesOutsideTheLogsLifetimeReachOnlyConsoleAndOutput) {
-  tftest::ScopedWorkDir dir;
-  tf::gameLog.openLog("log.txt");
-  tf::gameLog.closeLog();
-  tftest::MessageLog messages;
-  testing::internal::CaptureStdout();
-  tf::systemMsg("after closing");
-  EXPECT_EQ(testing::internal::GetCapturedStdout(), "after closing\n");
-  EXPECT_TRUE(messages.contains("after closing"));
-  EXPECT_EQ(dir.read("log.txt"), "Closing log file \n");
-}
-
-TEST(Log, ClearLogEmptiesTheFileAndKeepsWriting) {
+TEST(SystemMsg, ConsoleKeepsCodesLogAndOutputDoNotAndTheLogStartsEmpty) {
   tftest::ScopedWorkDir dir;
   dir.write("log.txt", "old run\n");
   tf::gameLog.openLog("log.txt");
   tf::gameLog.msg("first");
+  EXPECT_EQ(dir.read("log.txt"), "first\n");  // flushed line by line
   tf::gameLog.clearLog();
-  tf::gameLog.msg("second");
+  testing::internal::CaptureStdout();
+  tf::systemMsg("^rERROR: ^wError opening the system file to save, Aborting.");
+  tf::systemMsg("100% done, %s %d");
   tf::gameLog.closeLog();
-  EXPECT_EQ(dir.read("log.txt"), "second\nClosing log file \n");
-}
-
-TEST(Console, HistoryIsNewestFirstAndUnbounded) {
-  tf::debugConsole c;
-  for (int i = 0; i < 5000; ++i) c.echo("line " + std::to_string(i));
-  EXPECT_EQ(c.getLineCount(), 5000);
-  EXPECT_EQ(c.getLine(0), "line 4999");
-  EXPECT_EQ(c.getLine(4999), "line 0");
-  EXPECT_EQ(c.getLine(5000), "");
-  c.setCurrentLine(4999);
-  EXPECT_EQ(c.getCurrentLine(), 4999);
-  c.setCurrentLine(5000);
-  EXPECT_EQ(c.getCurrentLine(), 4999);
+  tf::systemMsg("after closing");  // reaches the console and the output only
+  EXPECT_EQ(testing::internal::GetCapturedStdout(),
+            "ERROR: Error opening the system file to save, Aborting.\n100% done, %s %d\nafter closing\n");
+  EXPECT_EQ(tf::console.getLine(2), "^rERROR: ^wError opening the system file to save, Aborting.");
+  EXPECT_EQ(dir.read("log.txt"),
+            "ERROR: Error opening the system file to save, Aborting.\n100% done, %s %d\nClosing log file \n");
 }
 
 }  // namespace

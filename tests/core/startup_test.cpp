@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
+#include "core/numbers.h"
 #include "core/script_object.h"
 #include "core/system.h"
 #include "manual_clock.h"
@@ -13,183 +16,118 @@
 
 namespace {
 
-class StartupSettings : public ::testing::Test {
+class StartupPlan : public ::testing::Test {
  protected:
+  void SetUp() override {
+    tf::gameSys = tf::System();
+    tf::resetFramePacing();
+  }
   void TearDown() override { tf::splash.setHideSplash(false); }
-  void settings(const std::string& text) { tf::scriptSys.readText(text, "system.cfg"); }
-  tftest::SettingsGuard guard;
-};
-
-std::string window(int x, int y, int w, int h) {
-  return "f windowx " + std::to_string(x) + "\nf windowy " + std::to_string(y) + "\nf windowwidth " +
-         std::to_string(w) + "\nf windowheight " + std::to_string(h) + "\n";
-}
-
-TEST_F(StartupSettings, WindowGeometryIsAcceptedFrom800By600Up) {
-  settings(window(10, 20, 800, 600));
-  tftest::MessageLog messages;
-  tf::WindowGeometry g = tf::readWindowGeometry();
-  EXPECT_EQ(g.x, 10);
-  EXPECT_EQ(g.y, 20);
-  EXPECT_EQ(g.width, 800);
-  EXPECT_EQ(g.height, 600);
-  EXPECT_FALSE(messages.contains("INVALID"));
-}
-
-TEST_F(StartupSettings, InvalidOrMissingGeometryFallsBackTo800By600) {
-  const std::string cases[] = {window(0, 0, 799, 600), window(0, 0, 800, 599), window(-1, 0, 1000, 700),
-                               window(0, -5, 1000, 700), "", "f windowx 1e30\n" + window(0, 0, 800, 600)};
-  for (const std::string& text : cases) {
+  void settings(const std::string& text) {
     tf::scriptSys.clear();
-    settings(text);
-    tftest::MessageLog messages;
-    tf::WindowGeometry g = tf::readWindowGeometry();
-    EXPECT_EQ(g.x, 0) << text;
-    EXPECT_EQ(g.y, 0) << text;
-    EXPECT_EQ(g.width, 800) << text;
-    EXPECT_EQ(g.height, 600) << text;
-    EXPECT_TRUE(messages.contains("^wINVALID WINDOW PARAMETERS ENTERED! Defaulting to 0x0x800x600")) << text;
+    tf::scriptSys.readText(text, "system.cfg");
   }
-}
-
-TEST_F(StartupSettings, NumbersNoWindowCanHaveAreInvalidToo) {
-  settings(window(0, 0, 32767, 600));
-  EXPECT_EQ(tf::readWindowGeometry().width, 32767);
-  for (const char* text : {"f windowx 0\nf windowy 0\nf windowwidth 3e9\nf windowheight 600\n",
-                           "f windowx 40000\nf windowy 0\nf windowwidth 800\nf windowheight 600\n"}) {
-    tf::scriptSys.clear();
-    settings(text);
-    tftest::MessageLog messages;
-    tf::WindowGeometry g = tf::readWindowGeometry();
-    EXPECT_EQ(g.x, 0) << text;
-    EXPECT_EQ(g.width, 800) << text;
-    EXPECT_TRUE(messages.contains("INVALID WINDOW PARAMETERS")) << text;
-  }
-}
-
-TEST_F(StartupSettings, MissingFrameCapIsReportedAndBecomes30) {
-  tftest::MessageLog messages;
-  tf::readFrameCap();
-  EXPECT_EQ(tf::gameSys.getFPSRender(), 30);
-  EXPECT_TRUE(messages.contains("^rERROR: ^wInvalid FPS Value entered, resetting to 30 fps"));
-  settings("f fps 10\n");
-  tf::readFrameCap();
-  EXPECT_EQ(tf::gameSys.getFPSRender(), 10);
-}
-
-TEST_F(StartupSettings, DebugModeIsOnUnlessTheSettingsSayZero) {
-  tf::gameSys.setDebugState(false, true);
-  tf::readDebugMode();
-  EXPECT_TRUE(tf::gameSys.getDebugState());
-  EXPECT_EQ(tf::firstGameState(), tf::kStateMenus);
-  settings("f debugMode 0\n");
-  tf::readDebugMode();
-  EXPECT_FALSE(tf::gameSys.getDebugState());
-  EXPECT_EQ(tf::firstGameState(), tf::kStateSplash);
-  tf::splash.setHideSplash(true);
-  EXPECT_EQ(tf::firstGameState(), tf::kStateMenus);
-}
-
-TEST_F(StartupSettings, MissingSoundSettingsGiveSoundOnAtVolumeZero) {
-  tf::readSoundSettings();
-  EXPECT_TRUE(tf::gameSys.getSoundState());
-  EXPECT_FLOAT_EQ(tf::gameSys.getSoundVolume(), 0.0f);
-  EXPECT_EQ(tf::gameSys.getLastGameEdited(), "NULL");
-  tf::scriptSys.clear();
-  settings("f sound 0\nf soundVolume 0.7\ns lastGameEdited maze\n");
-  tf::readSoundSettings();
-  EXPECT_FALSE(tf::gameSys.getSoundState());
-  EXPECT_FLOAT_EQ(tf::gameSys.getSoundVolume(), 0.7f);
-  EXPECT_EQ(tf::gameSys.getLastGameEdited(), "maze");
-}
-
-class Pacing : public ::testing::Test {
- protected:
-  void SetUp() override { tf::resetFramePacing(); }
-  // Frames drawn while time runs from now to now + span in steps of 1 ms.
+  // Frames drawn in the next `span` ms, asked for every millisecond.
   int framesOver(int span) {
     int frames = 0;
     for (int t = 0; t < span; ++t) {
       clock.advance(1);
-      if (tf::renderScene()) ++frames;
+      frames += tf::renderScene();
     }
     return frames;
   }
-  tftest::ManualClock clock{0};
   tftest::SettingsGuard guard;
+  tftest::ManualClock clock{0};
 };
 
-TEST_F(Pacing, MenusFollowTheCapPlayRunsAtSixtyWhateverTheCap) {
+TEST_F(StartupPlan, WindowGeometryFrom800By600UpToWhatADisplayCanPlace) {
+  const struct {
+    double x, y, w, h;
+    bool valid;
+  } cases[] = {{10, 20, 800, 600, true},    {0, 0, 32767, 600, true},  {0, 0, 799, 600, false},
+               {0, 0, 800, 599, false},     {-1, 0, 1000, 700, false}, {0, -5, 1000, 700, false},
+               {40000, 0, 800, 600, false}, {0, 0, 3e9, 600, false}};
+  for (const auto& c : cases) {
+    settings("f windowx " + std::to_string(c.x) + "\nf windowy " + std::to_string(c.y) + "\nf windowwidth " +
+             std::to_string(c.w) + "\nf windowheight " + std::to_string(c.h) + "\n");
+    tftest::MessageLog messages;
+    const tf::WindowGeometry g = tf::readWindowGeometry();
+    const std::vector<int> expected =
+        c.valid ? std::vector<int>{int(c.x), int(c.y), int(c.w), int(c.h)} : std::vector<int>{0, 0, 800, 600};
+    EXPECT_EQ((std::vector<int>{g.x, g.y, g.width, g.height}), expected) << c.x << " " << c.w;
+    EXPECT_EQ(messages.contains("^wINVALID WINDOW PARAMETERS ENTERED! Defaulting to 0x0x800x600"), !c.valid);
+  }
+}
+
+TEST_F(StartupPlan, FrameCapDebugModeAndSoundWhenMissingAndWhenGiven) {
+  // Frame cap, debug mode, first game state, sound switch and volume, last game edited.
+  auto read = [] {
+    tf::readFrameCap();
+    tf::readDebugMode();
+    tf::readSoundSettings();
+    const tf::System& s = tf::gameSys;
+    return std::to_string(s.getFPSRender()) + " " + std::to_string(s.getDebugState()) + " " +
+           std::to_string(tf::firstGameState()) + " " + std::to_string(s.getSoundState()) + " " +
+           tf::formatFloat(s.getSoundVolume()) + " " + s.getLastGameEdited();
+  };
+  tftest::MessageLog messages;
+  EXPECT_EQ(read(), "30 1 0 1 0 NULL");
+  EXPECT_TRUE(messages.contains("^rERROR: ^wInvalid FPS Value entered, resetting to 30 fps"));
+  settings("f fps 10\nf debugMode 0\nf sound 0\nf soundVolume 0.7\ns lastGameEdited maze\n");
+  EXPECT_EQ(read(), "10 0 3 0 0.7 maze");
+  tf::splash.setHideSplash(true);
+  EXPECT_EQ(tf::firstGameState(), tf::kStateMenus);
+}
+
+TEST_F(StartupPlan, MenusFollowTheCapPlayRunsAtSixtyWhateverTheCap) {
   tf::gameSys.setFPSRender(10);
-  tf::gameSys.setGameState(tf::kStateMenus);
   clock.set(100);
   EXPECT_FALSE(tf::renderScene());  // exactly 100 ms: not more than the interval
-  clock.set(101);
-  EXPECT_TRUE(tf::renderScene());
-  EXPECT_FALSE(tf::renderScene());
-  EXPECT_EQ(framesOver(1010), 10);
-
+  EXPECT_EQ(framesOver(1011), 11);
   tf::gameSys.setGameState(tf::kStatePlay);
-  clock.advance(200);
-  tf::renderScene();
   EXPECT_EQ(framesOver(1700), 100);  // one frame every 17 ms
   tf::gameSys.setGameState(tf::kStatePlaytest);
   EXPECT_EQ(framesOver(170), 10);
-}
-
-TEST_F(Pacing, ACapThatCannotPaceIsTreatedAsThirty) {
-  for (int cap : {0, -5}) {
+  tf::gameSys.setGameState(tf::kStateMenus);
+  for (int cap : {0, -5}) {  // a cap that cannot pace paces as 30: one frame every 34 ms
     tf::gameSys.setFPSRender(cap);
-    tf::gameSys.setGameState(tf::kStateMenus);
-    clock.advance(1000);
-    tf::renderScene();
-    EXPECT_EQ(framesOver(340), 10) << cap;  // one frame every 34 ms
+    EXPECT_EQ(framesOver(340), 10) << cap;
   }
 }
 
-TEST_F(Pacing, MeasuredRateIsUpdatedOnceASecond) {
-  tf::gameSys.setCurFPS(0);
-  for (int i = 0; i < 30; ++i) {
+TEST_F(StartupPlan, MeasuredRateIsUpdatedOnceASecond) {
+  for (int i = 1; i <= 51; ++i) {
     clock.advance(20);
     tf::framesPerSecond();
+    // The measurement closes at the first call after 1000 ms: 51 frames in 1020 ms.
+    EXPECT_EQ(tf::gameSys.getCurFPS(), i < 51 ? 0 : 50) << i;
   }
-  EXPECT_EQ(tf::gameSys.getCurFPS(), 0);  // 600 ms: not measured yet
-  for (int i = 0; i < 30; ++i) {
-    clock.advance(20);
-    tf::framesPerSecond();
-  }
-  // The measurement closes at the first call after 1000 ms: 51 frames in 1020 ms.
-  EXPECT_EQ(tf::gameSys.getCurFPS(), 50);
 }
 
 TEST(FramePlan, StepsByGameState) {
-  tf::FramePlan play = tf::planFrame(tf::kStatePlay, true, false, false);
-  EXPECT_TRUE(play.drawGame);
-  EXPECT_TRUE(play.runKeyLogic);
-  EXPECT_TRUE(play.drawGameBox);
-  EXPECT_FALSE(play.drawMenus);
-  EXPECT_FALSE(play.drawPlaytestBanner);
-
-  tf::FramePlan paused = tf::planFrame(tf::kStateIngameMenu, true, false, false);
-  EXPECT_FALSE(paused.drawGame);
-  EXPECT_TRUE(paused.drawMenus);
-  EXPECT_FALSE(paused.runKeyLogic);
-
-  tf::FramePlan test = tf::planFrame(tf::kStatePlaytest, true, false, true);
-  EXPECT_TRUE(test.drawPlaytestBanner);
-  EXPECT_FALSE(test.runKeyLogic);  // the console or help takes the keys
-
-  tf::FramePlan splash = tf::planFrame(tf::kStateSplash, false, false, false);
-  EXPECT_TRUE(splash.drawSplash);
-  EXPECT_FALSE(splash.drawMenus);
-  EXPECT_FALSE(splash.drawNotice);
-  EXPECT_FALSE(splash.drawTooltip);
-
-  EXPECT_TRUE(tf::planFrame(tf::kStateWorldEditor, true, true, false).drawGame);
-  EXPECT_FALSE(tf::planFrame(tf::kStateWorldEditor, true, false, false).drawGame);
-  EXPECT_TRUE(tf::planFrame(tf::kStateDialog, true, false, false).drawGame);
-  EXPECT_FALSE(tf::planFrame(tf::kStateDialog, false, false, false).drawGame);
-  EXPECT_TRUE(tf::planFrame(tf::kStateDialog, false, false, false).drawDialog);
+  const struct {
+    int state;
+    bool loaded, editorMenu, consoleOpen;
+    const char* steps;
+  } cases[] = {{tf::kStatePlay, true, false, false, "game keys box notice tooltip "},
+               {tf::kStatePlaytest, true, false, true, "game box notice banner tooltip "},
+               {tf::kStateIngameMenu, true, false, false, "menus notice tooltip "},
+               {tf::kStateSplash, false, false, false, "splash "},
+               {tf::kStateWorldEditor, true, true, false, "game menus notice tooltip "},
+               {tf::kStateWorldEditor, true, false, false, "menus notice tooltip "},
+               {tf::kStateDialog, true, false, false, "game menus dialog notice tooltip "},
+               {tf::kStateDialog, false, true, false, "menus dialog notice tooltip "}};
+  for (const auto& c : cases) {
+    const tf::FramePlan p = tf::planFrame(c.state, c.loaded, c.editorMenu, c.consoleOpen);
+    std::string steps;
+    for (auto step : {std::pair<bool, const char*>{p.drawGame, "game "}, {p.runKeyLogic, "keys "},
+                      {p.drawGameBox, "box "}, {p.drawMenus, "menus "}, {p.drawDialog, "dialog "},
+                      {p.drawSplash, "splash "}, {p.drawNotice, "notice "}, {p.drawPlaytestBanner, "banner "},
+                      {p.drawTooltip, "tooltip "}}) {
+      steps += step.first ? step.second : "";
+    }
+    EXPECT_EQ(steps, c.steps) << c.state;
+  }
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 #include "core/script_object.h"
 #include "messages.h"
 #include "recording_platform.h"
@@ -13,18 +15,25 @@ namespace {
 
 using tf::System;
 
-TEST(SystemState, VolumeIsHeldBetweenZeroAndOne) {
+TEST(SystemState, ValuesKeysAndIndexesAreHeldInTheirRanges) {
   System s;
-  s.setSoundVolume(1.7f);
-  EXPECT_FLOAT_EQ(s.getSoundVolume(), 1.0f);
-  s.setSoundVolume(-1.0f);
-  EXPECT_FLOAT_EQ(s.getSoundVolume(), 0.0f);
-  s.setSoundVolume(0.25f);
-  EXPECT_FLOAT_EQ(s.getSoundVolume(), 0.25f);
-}
-
-TEST(SystemState, CurrentLetterIsTheLastPressedWhileHeld) {
-  System s;
+  for (auto v : {std::pair<float, float>{1.7f, 1}, {-1, 0}, {NAN, 0}, {0.25f, 0.25f}}) {
+    s.setSoundVolume(v.first);
+    EXPECT_FLOAT_EQ(s.getSoundVolume(), v.second) << v.first;
+  }
+  s.SetSystem(1, 2, 1024, 768, std::string(300, 'T'));
+  EXPECT_EQ(s.getName().size(), 255u);
+  EXPECT_EQ(s.getFPSRender(), 60);
+  s.setDirName(127, "last");
+  s.setDirName(128, "beyond");
+  EXPECT_EQ(s.getDirName(127), "last");
+  EXPECT_EQ(s.getDirName(128), "");
+  for (int id : {-1, 6}) s.setKeyState(id, tf::kKeyHeld);
+  for (int id = -1; id <= tf::kSpecialKeyCount; ++id) EXPECT_EQ(s.getKeyState(id), 0) << id;
+  s.setKeyState(tf::kKeyLeft, tf::kKeyBlocked);
+  EXPECT_EQ(s.getKeyState(tf::kKeyLeft), tf::kKeyBlocked);
+  s.setAlphabetKeyState(26, tf::kKeyHeld);
+  EXPECT_EQ(s.getAlphabetKeyState(26), 0);
   s.setAlphabetKeyState(4, tf::kKeyHeld);
   EXPECT_EQ(s.getCurrentAlphabetKey(), 4);
   s.setAlphabetKeyState(4, tf::kKeyReleased);
@@ -32,86 +41,25 @@ TEST(SystemState, CurrentLetterIsTheLastPressedWhileHeld) {
   s.setAlphabetKeyState(2, tf::kKeyHeld);
   s.setAlphabetKeyState(7, tf::kKeyBlocked);  // any state but held clears the current letter
   EXPECT_EQ(s.getCurrentAlphabetKey(), -1);
-  s.setAlphabetKeyState(30, tf::kKeyHeld);
-  EXPECT_EQ(s.getAlphabetKeyState(30), 0);
-}
-
-TEST(SystemState, SpecialKeysOutsideTheSixAreIgnored) {
-  System s;
-  s.setKeyState(9, tf::kKeyHeld);
-  s.setKeyState(-1, tf::kKeyHeld);
-  EXPECT_EQ(s.getKeyState(9), 0);
-  for (int id = 0; id < tf::kSpecialKeyCount; ++id) EXPECT_EQ(s.getKeyState(id), 0);
-  s.setKeyState(tf::kKeyLeft, tf::kKeyBlocked);
-  EXPECT_EQ(s.getKeyState(tf::kKeyLeft), tf::kKeyBlocked);
-  s.setAlphabetKeyState(0, tf::kKeyHeld);
   s.resetKeyState();
   EXPECT_EQ(s.getKeyState(tf::kKeyLeft), 0);
-  EXPECT_EQ(s.getAlphabetKeyState(0), 0);
-}
-
-TEST(SystemState, DebugRequestForTheStateInForceIsReportedUnlessSilent) {
-  System s;
-  s.setDebugState(true, true);
-  tftest::MessageLog messages;
-  s.setDebugState(true, true);
-  EXPECT_TRUE(messages.lines().empty());
-  s.setDebugState(true, false);
-  EXPECT_TRUE(messages.contains("Cannot change debug state, it is already ^yEnabled^w."));
-  s.setDebugState(false, false);
-  EXPECT_FALSE(s.getDebugState());
-  s.setDebugState(false, false);
-  EXPECT_TRUE(messages.contains("Cannot change debug state, it is already ^yDisabled^w."));
-}
-
-TEST(SystemState, WindowTitleAndFrameCapFromSetSystem) {
-  System s;
-  EXPECT_EQ(s.getName(), "Tessera Forge");
-  s.SetSystem(1, 2, 1024, 768, std::string(300, 'T'));
-  EXPECT_EQ(s.getName().size(), 255u);
-  EXPECT_EQ(s.getFPSRender(), 60);
-  EXPECT_EQ(s.getWW(), 1024);
-}
-
-TEST(SystemState, BrowserNamesBeyond128AreIgnored) {
-  System s;
-  s.setDirName(127, "last");
-  s.setDirName(128, "beyond");
-  EXPECT_EQ(s.getDirName(127), "last");
-  EXPECT_EQ(s.getDirName(128), "");
-  EXPECT_EQ(s.getDirTextbox(), -1);
-}
-
-TEST(FullScreen, SwitchesAndReportsTheModeInForce) {
-  tftest::RecordingPlatform window;
-  tf::gameSys.SetSystem(0, 0, 900, 700, "t");
-  tf::gameSys.setFS(false);
-  tftest::MessageLog messages;
-  tf::setFullScreen(false, false);
-  EXPECT_TRUE(messages.contains("^rERROR:^w Cannot enter Window mode because it is currently enabled!"));
-  tf::setFullScreen(true, false);
-  EXPECT_TRUE(tf::gameSys.getFS());
-  tf::setFullScreen(true, false);
-  EXPECT_TRUE(messages.contains("^rERROR:^w Cannot enter fullscreen mode because it is currently enabled!"));
-  tf::setFullScreen(false, true);
-  EXPECT_FALSE(tf::gameSys.getFS());
-  EXPECT_EQ(window.calls, (std::vector<std::string>{"fullscreen", "window 5,26 900x700"}));
+  EXPECT_EQ(s.getAlphabetKeyState(2), 0);
 }
 
 class Settings : public ::testing::Test {
  protected:
+  void SetUp() override { tf::gameSys = System(); }
   tftest::SettingsGuard guard;
   tftest::ScopedWorkDir dir;
 };
 
-TEST_F(Settings, SavedFileHasTheExactLayout) {
-  tf::scriptSys.readText("f fps 45\n", "system.cfg");
-  tf::gameSys.SetSystem(10, 20, 1024, 768, "My Games");
-  tf::gameSys.setFS(false);
+TEST_F(Settings, SavedFileHasTheExactLayoutAndReadsBackTheSame) {
+  tf::scriptSys.readText("f fps 45\n", "system.cfg");  // the cap is written as read, not as in force
+  tf::gameSys.SetSystem(10, 20, 1024, 768, "My  Games");
+  tf::gameSys.setFS(true);
   tf::gameSys.setDebugState(true, true);
-  tf::gameSys.setLastGameEdited("maze");
-  tf::gameSys.setSoundState(true);
-  tf::gameSys.setSoundVolume(0.5f);
+  tf::gameSys.setSoundState(false);
+  tf::gameSys.setSoundVolume(0.3f);
   ASSERT_TRUE(tf::saveSystem());
   EXPECT_EQ(dir.read("system/system.cfg"),
             "// This file was generated by Tessera Forge. This is the primary system\n"
@@ -119,43 +67,50 @@ TEST_F(Settings, SavedFileHasTheExactLayout) {
             "// make any manual modifications to this file. If it is not parsed correctly\n"
             "// Tessera Forge will fail to boot, and may crash your system.\n"
             "\n"
-            "// Fullscreen Setting (0 = Off, 1 = On)\nf windowfscreen 0\n\n"
+            "// Fullscreen Setting (0 = Off, 1 = On)\nf windowfscreen 1\n\n"
             "// Window X Coordinate\nf windowx 10\n\n"
             "// Window Y Coordinate\nf windowy 20\n\n"
             "// Window Width\nf windowwidth 1024\n\n"
             "// Window Height\nf windowheight 768\n\n"
-            "// Program Name\ns progName My Games\n\n"
+            "// Program Name\ns progName My  Games\n\n"
             "// Framerate Cap\nf fps 45\n\n"
             "// Debug Mode\nf debugMode 1\n\n"
-            "// Last game edited\ns lastGameEdited maze\n\n"
-            "// Sound (Enabled or Disabled)\nf sound 1\n\n"
-            "// Sound Volume\nf soundVolume 0.5\n\n"
+            "// Last game edited\ns lastGameEdited \n\n"
+            "// Sound (Enabled or Disabled)\nf sound 0\n\n"
+            "// Sound Volume\nf soundVolume 0.3\n\n"
             "// First Time Load\nf firstTime 1\n\n");
   EXPECT_FALSE(dir.exists("system/system.cfg.saving"));
-}
-
-TEST_F(Settings, SavedSettingsReadBackTheSame) {
-  tf::gameSys.SetSystem(3, 4, 800, 600, "Title with  spaces");
-  tf::gameSys.setSoundState(false);
-  tf::gameSys.setSoundVolume(0.3f);
-  tf::gameSys.setLastGameEdited("");
-  ASSERT_TRUE(tf::saveSystem());
   tf::scriptObject back;
   ASSERT_TRUE(back.readFile("system/system.cfg"));
-  EXPECT_EQ(back.findLineS("progName"), "Title with  spaces");
+  EXPECT_EQ(back.findLineS("progName"), "My  Games");
   EXPECT_EQ(back.findLineS("lastGameEdited"), "");
-  EXPECT_FLOAT_EQ(back.findLineF("sound"), 0.0f);
   EXPECT_FLOAT_EQ(back.findLineF("soundVolume"), 0.3f);
-  EXPECT_FLOAT_EQ(back.findLineF("windowx"), 3.0f);
-  // No fps key was read, so the cap is written as missing.
-  EXPECT_FLOAT_EQ(back.findLineF("fps"), -1.0f);
-  EXPECT_FLOAT_EQ(back.findLineF("firstTime"), 1.0f);
+}
+
+TEST_F(Settings, RequestsForTheModeInForceAreReportedUnlessSilent) {
+  tftest::RecordingPlatform window;
+  tftest::MessageLog messages;
+  System& s = tf::gameSys;
+  // (mode, silent) pairs: each asks for a change, then for the mode in force, silently and aloud.
+  using Ask = std::pair<bool, bool>;
+  for (Ask a : {Ask{true, true}, {true, true}, {true, false}, {false, false}, {false, false}}) {
+    s.setDebugState(a.first, a.second);
+  }
+  s.SetSystem(0, 0, 900, 700, "t");
+  for (Ask a : {Ask{false, false}, {true, false}, {true, false}, {false, true}, {false, true}}) {
+    tf::setFullScreen(a.first, a.second);
+  }
+  EXPECT_EQ(messages.lines(),
+            (std::vector<std::string>{"Cannot change debug state, it is already ^yEnabled^w.",
+                                      "Cannot change debug state, it is already ^yDisabled^w.",
+                                      "^rERROR:^w Cannot enter Window mode because it is currently enabled!",
+                                      "^rERROR:^w Cannot enter fullscreen mode because it is currently enabled!"}));
+  EXPECT_EQ(window.calls, (std::vector<std::string>{"fullscreen", "window 5,26 900x700"}));
 }
 
 TEST_F(Settings, AFailedSaveKeepsTheOldFileAndEndsTheProgram) {
   dir.write("system/system.cfg", "f fps 20\n");
-  // A folder standing where the temporary file goes makes the save fail.
-  dir.write("system/system.cfg.saving/blocker", "");
+  dir.write("system/system.cfg.saving/blocker", "");  // a folder where the temporary file goes
   EXPECT_EXIT(tf::saveSystem(), ::testing::ExitedWithCode(1), "");
   EXPECT_EQ(dir.read("system/system.cfg"), "f fps 20\n");
 }
