@@ -44,6 +44,14 @@ class ConsoleOnScreen : public tftest::GlTest {
     GlTest::TearDown();
   }
 
+  struct At {
+    int x, y;
+    Rgb color;
+  };
+  void expectPixels(std::initializer_list<At> points) const {
+    for (const At& p : points) EXPECT_EQ(pixel(p.x, p.y), p.color) << "at " << p.x << "," << p.y;
+  }
+
   // `frames` frames of the console, then one more drawn on a cleared frame.
   void drawAfter(int frames) {
     for (int frame = 0; frame < frames; ++frame) tf::consoleRender();
@@ -62,49 +70,30 @@ TEST_F(ConsoleOnScreen, WhatItUncoversAsItSlidesThenThePanelButtonsLinesAndPickC
   tf::gameSys.setColorPick(true);
   drawAfter(5);  // pick passes are not frames: the panel stays where it is
   tf::gameSys.setColorPick(false);
-  drawAfter(8);  // y = 20: the panel ends at 102
-  EXPECT_EQ(pixel(400, 100), panel);
-  EXPECT_EQ(pixel(400, 104), kBackground);
-  // No buttons and no command row yet; only the lines above 38.
-  EXPECT_EQ(pixel(770, 20), panel);
-  EXPECT_EQ(pixel(10, 149), kBackground);
-  EXPECT_EQ(pixel(10, 26), glyphColor('D'));
-  EXPECT_EQ(pixel(10, 13), glyphColor('C'));
-  EXPECT_EQ(pixel(10, 39), panel);
+  drawAfter(8);
+  // At y = 20 the panel ends at 102; no buttons and no command row yet, only the lines above 38.
+  expectPixels({{400, 100, panel}, {400, 104, kBackground}, {770, 20, panel}, {10, 149, kBackground}});
+  expectPixels({{10, 26, glyphColor('D')}, {10, 13, glyphColor('C')}, {10, 39, panel}});
 
   drawAfter(20);
-  // The panel: centred at y 80, 82 high on each side, the screen's width.
-  EXPECT_EQ(pixel(400, 1), panel);
-  EXPECT_EQ(pixel(1, 161), panel);
-  EXPECT_EQ(pixel(798, 161), panel);
-  EXPECT_EQ(pixel(400, 163), kBackground);
-  // Close, up and down at the right.
-  EXPECT_EQ(pixel(770, 20), imageColor(tf::kImgQuit));
-  EXPECT_EQ(pixel(756, 6), imageColor(tf::kImgQuit));
-  EXPECT_EQ(pixel(770, 60), imageColor(tf::kImgArrowUp));
-  EXPECT_EQ(pixel(770, 100), imageColor(tf::kImgArrowDown));
-  // The command row ": Quit", the letters 9 apart.
-  EXPECT_EQ(pixel(10, 149), glyphColor(':'));
-  EXPECT_EQ(pixel(10 + 18, 149), glyphColor('Q'));
-  // The newest line at the bottom, older ones above, ten of them: B and A
-  // would be at y 0 and -13.
+  // The panel centred at y 80, 82 high on each side, the screen's width; close, up and down at the right.
+  expectPixels({{400, 1, panel}, {1, 161, panel}, {798, 161, panel}, {400, 163, kBackground}});
+  expectPixels({{770, 20, imageColor(tf::kImgQuit)}, {756, 6, imageColor(tf::kImgQuit)},
+                {770, 60, imageColor(tf::kImgArrowUp)}, {770, 100, imageColor(tf::kImgArrowDown)}});
+  // The command row ": Quit", the letters 9 apart; the newest line at the bottom, older ones above,
+  // ten of them: B and A would be at y 0 and -13.
+  expectPixels({{10, 149, glyphColor(':')}, {10 + 18, 149, glyphColor('Q')}, {10, 3, panel}});
   for (int k = 0; k < 10; ++k) EXPECT_EQ(pixel(10, 130 - 13 * k), glyphColor(static_cast<char>('L' - k))) << k;
-  EXPECT_EQ(pixel(10, 3), panel);
 
   // A pick pass: the buttons' codes over a blocking panel, no text; in play
   // the whole screen is blocked, so no click reaches the game.
   tf::gameSys.setColorPick(true);
   drawAfter(0);
-  EXPECT_EQ(pixel(400, 100), kBlocking);
-  EXPECT_EQ(pixel(10, 130), kBlocking);
-  EXPECT_EQ(pixel(770, 20), (Rgb{'/', 144, 144}));
-  EXPECT_EQ(pixel(770, 60), (Rgb{'3', 144, 144}));
-  EXPECT_EQ(pixel(770, 100), (Rgb{'4', 144, 144}));
-  EXPECT_EQ(pixel(400, 300), kBackground);
+  expectPixels({{400, 100, kBlocking}, {10, 130, kBlocking}, {770, 20, {'/', 144, 144}}, {770, 60, {'3', 144, 144}},
+                {770, 100, {'4', 144, 144}}, {400, 300, kBackground}});
   tf::gameSys.setGameState(tf::kStatePlay);
   drawAfter(0);
-  EXPECT_EQ(pixel(400, 300), kBlocking);
-  EXPECT_EQ(pixel(1, 598), kBlocking);
+  expectPixels({{400, 300, kBlocking}, {1, 598, kBlocking}});
 
   tf::gameSys.setColorPick(false);
   tf::console.disableConsole();

@@ -1,5 +1,5 @@
-// The console's history and scrolling, typing, caret, slide, opening and
-// closing, and the lines a frame shows.
+// The console's history, typing, caret and slide, and the lines a frame
+// shows. Its keys and buttons are driven by the input tests.
 #include "console/console.h"
 
 #include <gtest/gtest.h>
@@ -9,7 +9,6 @@
 
 #include "console/console_view.h"
 #include "core/system.h"
-#include "game_tree.h"
 #include "settings_guard.h"
 
 using tf::debugConsole;
@@ -35,7 +34,8 @@ Ys tens(float from, float to) {
   return ys;
 }
 
-TEST(ConsoleHistory, NewestFirstAndScrollingStopsAtBothEnds) {
+// Scrolling by one line and to either end is driven, with its bounds, by the input tests.
+TEST(ConsoleHistory, NewestFirstAndTheScrollPositionOnlyOnAnExistingLine) {
   debugConsole c;
   c.scrollOldest();
   c.scrollOlder();
@@ -44,14 +44,7 @@ TEST(ConsoleHistory, NewestFirstAndScrollingStopsAtBothEnds) {
   for (auto line : {std::pair<int, const char*>{0, "line 2"}, {2, "line 0"}, {3, ""}, {-1, ""}}) {
     EXPECT_EQ(c.getLine(line.first), line.second) << line.first;
   }
-  std::string at;  // the scroll position after each step
-  for (auto scroll : {&debugConsole::scrollNewer, &debugConsole::scrollOlder, &debugConsole::scrollOlder,
-                      &debugConsole::scrollOlder, &debugConsole::scrollNewer, &debugConsole::scrollNewest,
-                      &debugConsole::scrollOldest}) {
-    (c.*scroll)();
-    at += std::to_string(c.getCurrentLine());
-  }
-  EXPECT_EQ(at, "0122102");
+  c.scrollOldest();
   c.echo("new");  // the scroll position is kept as new lines arrive
   EXPECT_EQ(c.getLine(c.getCurrentLine()), "line 1");
   for (int bad : {4, -1}) c.setCurrentLine(bad);
@@ -60,18 +53,12 @@ TEST(ConsoleHistory, NewestFirstAndScrollingStopsAtBothEnds) {
   EXPECT_EQ(c.getCurrentLine(), 3);
 }
 
-TEST(ConsoleTyping, CharactersAppendBackspaceRemovesTheBackQuoteIsIgnoredAndTheCaretBlinks) {
+// Typing, backspace and the command run on Enter are driven by the input tests.
+TEST(ConsoleTyping, TheBackQuoteIsNeverTypedAndTheCaretBlinksEvery750Milliseconds) {
   debugConsole c;
-  c.backspace();  // nothing to remove
-  for (char ch : std::string("ec`ho a bb")) c.typeCharacter(ch);
-  c.backspace();
-  EXPECT_EQ(c.getCommandLine(), "echo a b");
-  c.submit();
-  EXPECT_EQ(c.getCommandLine(), "");
-  EXPECT_EQ(c.getLine(3), "^wYou have entered: ^yecho a b");
-  EXPECT_EQ(c.getLine(1), "a b");
-  // Hidden first, then switched every 750 ms.
-  std::string caret;
+  for (char ch : std::string("a`b")) c.typeCharacter(ch);
+  EXPECT_EQ(c.getCommandLine(), "ab");
+  std::string caret;  // hidden first
   for (int now : {0, 750, 751, 1501, 1502}) caret += c.caretAt(now);
   EXPECT_EQ(caret, "  __ ");
 }
@@ -132,9 +119,7 @@ TEST_F(ConsoleFrames, TypingStaysWithTheOpenConsoleNotWithOneSlidingAway) {
   }
 }
 
-TEST(ConsoleView, TenLinesAtMostFromTheScrollPositionUpwardsAndClicksStoppedInPlay) {
-  tftest::SettingsGuard guard;
-  debugConsole c;
+TEST_F(ConsoleFrames, TenLinesAtMostFromTheScrollPositionUpwardsAndClicksStoppedInPlay) {
   echoLines(c, 10000);
   c.setCommandLine("loadmap 2");
   c.enableConsole();
@@ -147,35 +132,12 @@ TEST(ConsoleView, TenLinesAtMostFromTheScrollPositionUpwardsAndClicksStoppedInPl
       const int line = 9999 - current - k;  // at the oldest line the rows above it are empty
       EXPECT_EQ(view.lines[k].text, line < 0 ? "^w" : "^wline " + std::to_string(line)) << current << " " << k;
     }
-    EXPECT_EQ(view.command.text, ": loadmap 2_");
   }
+  EXPECT_EQ(tf::consoleView(c, tf::kStateMenus, "_").command.text, ": loadmap 2_");
   for (int state = tf::kStateMenus; state <= tf::kStatePlaytest; ++state) {
     const bool playing = state == tf::kStatePlay || state == tf::kStatePlaytest;
     EXPECT_EQ(tf::consoleView(c, state, " ").blockWholeScreen, playing) << state;
   }
-}
-
-using ConsoleToggle = tftest::GameTree;
-
-TEST_F(ConsoleToggle, TheKeyOpensWithKeyRepeatTheButtonWithSoundsNotDuringTheSplash) {
-  tf::console = debugConsole();
-  tf::toggleConsole(false);
-  EXPECT_TRUE(tf::console.isOpening());
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputConsole);
-  EXPECT_EQ(platform.calls, std::vector<std::string>{"repeat on"});
-  tf::toggleConsole(false);
-  EXPECT_EQ(tf::console.getAnimState(), tf::kConsoleClosing);
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputNormal);
-  EXPECT_TRUE(audio.played.empty());
-  tf::toggleConsole(true);  // while it slides away it opens again
-  EXPECT_EQ(tf::console.getAnimState(), tf::kConsoleOpening);
-  tf::toggleConsole(true);
-  tf::console = debugConsole();
-  tf::gameSys.setGameState(tf::kStateSplash);
-  tf::toggleConsole(true);
-  EXPECT_FALSE(tf::console.getConsoleState());
-  EXPECT_EQ(audio.played, (std::vector<std::string>{"soundreq/open.wav once", "soundreq/close.wav once"}));
-  tf::console = debugConsole();
 }
 
 }  // namespace

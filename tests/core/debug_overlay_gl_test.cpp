@@ -47,6 +47,14 @@ class DebugOverlayOnScreen : public tftest::GlTest {
     tf::world = tf::gameWorld();
   }
 
+  struct At {
+    int x, y;
+    Rgb color;
+  };
+  void expectPixels(std::initializer_list<At> points) const {
+    for (const At& p : points) EXPECT_EQ(pixel(p.x, p.y), p.color) << "at " << p.x << "," << p.y;
+  }
+
   tftest::ManualClock clock{0};
   tftest::SettingsGuard guard;
   const Rgb panel = tftest::testSystemImageColor(tf::kImgDialogBackground);
@@ -54,22 +62,14 @@ class DebugOverlayOnScreen : public tftest::GlTest {
 
 TEST_F(DebugOverlayOnScreen, AtTheTopRightLoweredForTheConsoleAndGoneUnderTheMouse) {
   tf::debugRender();
-  // Centred at (700, 86), 98 by 79 on each side.
-  EXPECT_EQ(pixel(603, 8), panel);
-  EXPECT_EQ(pixel(797, 164), panel);
-  EXPECT_EQ(pixel(600, 86), kBackground);
-  EXPECT_EQ(pixel(700, 166), kBackground);
-  // "^wVer. ..." from x 620 at y 21; the last of the eleven lines (the menu section) at y 151.
-  EXPECT_EQ(pixel(620, 21), glyphColor('V'));
-  EXPECT_EQ(pixel(620, 151), glyphColor('T'));
-
+  // Centred at (700, 86), 98 by 79 on each side; "^wVer. ..." from x 620 at y 21, the last of
+  // the eleven lines (the menu section) at y 151.
+  expectPixels({{603, 8, panel}, {797, 164, panel}, {600, 86, kBackground}, {700, 166, kBackground},
+                {620, 21, glyphColor('V')}, {620, 151, glyphColor('T')}});
   tf::console.enableConsole();
   clearFrame();
   tf::debugRender();
-  EXPECT_EQ(pixel(603, 422), panel);
-  EXPECT_EQ(pixel(620, 435), glyphColor('V'));
-  EXPECT_EQ(pixel(603, 8), kBackground);
-
+  expectPixels({{603, 422, panel}, {620, 435, glyphColor('V')}, {603, 8, kBackground}});
   clearFrame();
   tf::gameSys.setOrthoPos(700, 500);
   tf::debugRender();
@@ -80,12 +80,10 @@ TEST_F(DebugOverlayOnScreen, TheVolumeIndicatorShowsUntilItsTimeIsUp) {
   tf::gameSys.setSoundVolume(0.5f);
   tf::gameSys.setVolTimer(20);  // one frame left
   tf::renderVolume();
-  EXPECT_EQ(pixel(301, 476), tftest::kTestNoticeBackground);
-  EXPECT_EQ(pixel(499, 524), tftest::kTestNoticeBackground);
-  EXPECT_EQ(pixel(400, 474), kBackground);
   // "Volume" in yellow at size 3 from x 335.
   const Rgb v = glyphColor('V');
-  EXPECT_EQ(pixel(335, 500), (Rgb{v.r, v.g, 0}));
+  expectPixels({{301, 476, tftest::kTestNoticeBackground}, {499, 524, tftest::kTestNoticeBackground},
+                {400, 474, kBackground}, {335, 500, {v.r, v.g, 0}}});
   clearFrame();
   tf::renderVolume();
   EXPECT_EQ(pixel(301, 476), kBackground);

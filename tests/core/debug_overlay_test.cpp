@@ -63,8 +63,6 @@ TEST_F(DebugOverlay, ThePanelMovesAwayFromTheConsoleAndTheMouse) {
     const tf::DebugOverlay o = tf::planDebugOverlay();
     EXPECT_EQ(o.shown, c.shown);
     EXPECT_EQ(o.y, c.y);
-    EXPECT_EQ(o.lines.empty(), !c.shown);
-    EXPECT_EQ(o.x, 700);
   }
 }
 
