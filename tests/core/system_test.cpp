@@ -24,10 +24,6 @@ TEST(SystemState, ValuesKeysAndIndexesAreHeldInTheirRanges) {
   s.SetSystem(1, 2, 1024, 768, std::string(300, 'T'));
   EXPECT_EQ(s.getName().size(), 255u);
   EXPECT_EQ(s.getFPSRender(), 60);
-  s.setDirName(127, "last");
-  s.setDirName(128, "beyond");
-  EXPECT_EQ(s.getDirName(127), "last");
-  EXPECT_EQ(s.getDirName(128), "");
   for (int id : {-1, 6}) s.setKeyState(id, tf::kKeyHeld);
   for (int id = -1; id <= tf::kSpecialKeyCount; ++id) EXPECT_EQ(s.getKeyState(id), 0) << id;
   s.setKeyState(tf::kKeyLeft, tf::kKeyBlocked);
