@@ -1,5 +1,5 @@
-// The console's history, typing, caret and slide, and the lines a frame
-// shows. Its keys and buttons are driven by the input tests.
+// The console's history, typing, caret and slide, the lines a frame shows
+// and the button's sounds. Its keys and buttons are driven by the input tests.
 #include "console/console.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +9,7 @@
 
 #include "console/console_view.h"
 #include "core/system.h"
+#include "game_tree.h"
 #include "settings_guard.h"
 
 using tf::debugConsole;
@@ -53,11 +54,16 @@ TEST(ConsoleHistory, NewestFirstAndTheScrollPositionOnlyOnAnExistingLine) {
   EXPECT_EQ(c.getCurrentLine(), 3);
 }
 
-// Typing, backspace and the command run on Enter are driven by the input tests.
-TEST(ConsoleTyping, TheBackQuoteIsNeverTypedAndTheCaretBlinksEvery750Milliseconds) {
+// Typing through the keys is driven by the input tests.
+TEST(ConsoleTyping, TheBackQuoteIsNeverTypedEnterRunsTheLineAndTheCaretBlinksEvery750Milliseconds) {
   debugConsole c;
-  for (char ch : std::string("a`b")) c.typeCharacter(ch);
+  c.backspace();  // nothing to remove
+  for (char ch : std::string("a`bc")) c.typeCharacter(ch);
+  c.backspace();
   EXPECT_EQ(c.getCommandLine(), "ab");
+  c.submit();
+  EXPECT_EQ(c.getCommandLine(), "");
+  EXPECT_EQ(c.getLine(3), "^wYou have entered: ^yab");
   std::string caret;  // hidden first
   for (int now : {0, 750, 751, 1501, 1502}) caret += c.caretAt(now);
   EXPECT_EQ(caret, "  __ ");
@@ -138,6 +144,19 @@ TEST_F(ConsoleFrames, TenLinesAtMostFromTheScrollPositionUpwardsAndClicksStopped
     const bool playing = state == tf::kStatePlay || state == tf::kStatePlaytest;
     EXPECT_EQ(tf::consoleView(c, state, " ").blockWholeScreen, playing) << state;
   }
+}
+
+using ConsoleButton = tftest::GameTree;
+
+// The key's toggling is driven by the input tests; the button also plays a sound.
+TEST_F(ConsoleButton, OpensWithTheOpenSoundAndClosesWithTheCloseSound) {
+  tf::console = debugConsole();
+  tf::toggleConsole(true);
+  tf::toggleConsole(true);
+  tf::toggleConsole(false);  // the key, silently, while it slides away
+  EXPECT_EQ(tf::console.getAnimState(), tf::kConsoleOpening);
+  EXPECT_EQ(audio.played, (std::vector<std::string>{"soundreq/open.wav once", "soundreq/close.wav once"}));
+  tf::console = debugConsole();
 }
 
 }  // namespace
