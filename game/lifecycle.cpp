@@ -187,6 +187,9 @@ void createGame(const std::string& name, int w, int h) {
   startWorld(name);
   readMenuSet(name);
   stopSystemSound(kSoundMainMenu);
+  // A new game has no help of its own yet; the game played before must not
+  // leave its help behind.
+  initHelp(kToolkitSet);
   if (!loadGameImages()) {
     reportImageFailure();
     abandonLoad();

@@ -290,6 +290,8 @@ TEST_F(Lifecycle, ACreatedGameStartsFromNothingInTheEditorWithAFreshSelection) {
                             gameSys.getInputState(), gameUI.getCurrentMenu() - gameUI.getEditorMenu()}),
             "1 0 5 5 0 0");
   EXPECT_EQ(uiScriptString.getString(2), "");
+  // The game played before leaves no help behind: a new game has the toolkit's.
+  EXPECT_EQ(uiHelp.getHelpTitle(), "Toolkit Help");
   EXPECT_EQ(editorState(), "mode 0 tiles 0,0 0,0 0,0 object 0 list 0:-1 anim 0 ui 0,0,0 help 0 tip 0 layers 11111111");
   int timer = 0, welcome = -1;
   worldEditor.getWelcome(timer, welcome);

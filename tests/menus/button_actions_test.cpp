@@ -149,6 +149,7 @@ TEST_F(ButtonActions, LoadingEditingAndCreatingAGameTakeItsNameFromAUiString) {
 
   click(tf::kFuncCreateGame, 2);
   EXPECT_TRUE(messages.contains("Cannot create game, no game name has been entered."));
+  dir.write("system/help.cfg", "s help0title Start\ns help0line0 end\ns help1title end\n");  // a new game's help
   tf::uiScriptString.setString("castle", 2);
   click(tf::kFuncCreateGame, 2);
   EXPECT_EQ(tf::gameSys.getGameState(), tf::kStateWorldEditor);
