@@ -3,8 +3,6 @@
 // buttons' codes and, in play, the whole screen blocked.
 #include <gtest/gtest.h>
 
-#include <boost/filesystem.hpp>
-#include <cstdlib>
 #include <string>
 
 #include "console/console.h"
@@ -118,14 +116,7 @@ TEST_F(ConsoleOnScreen, AScreenshotOfTheConsole) {
   for (int frame = 0; frame < 20; ++frame) tf::consoleRender();
   clearFrame(Rgb{24, 28, 36});
   tf::consoleRender();
-  const std::string shot = dir.path() + "/console.png";
-  ASSERT_TRUE(saveScreenshot(shot));
-  EXPECT_GT(boost::filesystem::file_size(shot), 1000u);
-  // Set TF_SCREENSHOT_DIR to keep the picture (the README's docs/console.png).
-  if (const char* keep = std::getenv("TF_SCREENSHOT_DIR")) {
-    boost::filesystem::copy_file(shot, std::string(keep) + "/console.png",
-                                 boost::filesystem::copy_option::overwrite_if_exists);
-  }
+  keepScreenshot("console.png");  // the README's docs/console.png
 }
 
 }  // namespace

@@ -5,7 +5,6 @@
 // docs/whack.png when TF_SCREENSHOT_DIR is set).
 #include <gtest/gtest.h>
 
-#include <boost/filesystem.hpp>
 #include <cmath>
 #include <cstdlib>
 #include <string>
@@ -77,16 +76,6 @@ class SampleGameGl : public tftest::GlTest {
     return at(x, y - h / 3);  // the body, below the middle of the picture
   }
 
-  void keep(const std::string& file) {
-    const std::string shot = dir.path() + "/" + file;
-    ASSERT_TRUE(saveScreenshot(shot));
-    EXPECT_GT(boost::filesystem::file_size(shot), 10000u);
-    if (const char* folder = std::getenv("TF_SCREENSHOT_DIR")) {
-      boost::filesystem::copy_file(shot, std::string(folder) + "/" + file,
-                                   boost::filesystem::copy_option::overwrite_if_exists);
-    }
-  }
-
   tftest::ManualClock clock{0};
   tftest::GamePlayer player{clock};
 };
@@ -112,7 +101,7 @@ TEST_F(SampleGameGl, CoinMazeKeepsItsPlayerInTheMiddleOfTheScreen) {
   EXPECT_TRUE(differs(withPlayer, pixel(400, 310))) << withPlayer << " is the ground, not the player";
   tf::world.worldSetObjectVisible(true, hero, 0);
   drawFrame();
-  keep("maze.png");
+  keepScreenshot("maze.png", 10000);
 }
 
 TEST_F(SampleGameGl, WhackASlimeShowsItsSlimesOverTheirBurrows) {
@@ -132,7 +121,7 @@ TEST_F(SampleGameGl, WhackASlimeShowsItsSlimesOverTheirBurrows) {
   ASSERT_GE(up, 0) << "no slime came up";
   drawFrame();
   const Rgb slime = objectCentre(up);
-  keep("whack.png");
+  keepScreenshot("whack.png", 10000);
   tf::world.worldSetObjectVisible(false, up, 0);
   drawFrame();
   EXPECT_TRUE(differs(slime, objectCentre(up))) << slime << " is the burrow, not the slime";

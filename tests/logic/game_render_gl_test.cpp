@@ -6,9 +6,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <boost/filesystem.hpp>
 #include <cmath>
-#include <cstdlib>
 #include <string>
 #include <vector>
 
@@ -350,14 +348,7 @@ TEST_F(GameRenderGl, AScreenshotOfASmallScene) {
   EXPECT_NE(pixel(400, 300), (Rgb{24, 28, 36}));
   EXPECT_EQ(noticeTitle(), "");
 
-  const std::string shot = dir.path() + "/game.png";
-  ASSERT_TRUE(saveScreenshot(shot));
-  EXPECT_GT(boost::filesystem::file_size(shot), 10000u);
-  // Set TF_SCREENSHOT_DIR to keep the picture (the README's docs/game.png).
-  if (const char* keep = std::getenv("TF_SCREENSHOT_DIR")) {
-    boost::filesystem::copy_file(shot, std::string(keep) + "/game.png",
-                                 boost::filesystem::copy_option::overwrite_if_exists);
-  }
+  keepScreenshot("game.png", 10000);  // the README's docs/game.png
 }
 
 }  // namespace

@@ -7,9 +7,7 @@
 #include <GL/gl.h>
 #include <gtest/gtest.h>
 
-#include <boost/filesystem.hpp>
 #include <cmath>
-#include <cstdlib>
 #include <utility>
 #include <vector>
 
@@ -280,14 +278,7 @@ TEST_F(Drawing, AScreenshotOfANotice) {
   clearFrame(Rgb{24, 28, 36});
   tf::notice.setNotice("UI Saved", "The user interface for ^ymaze^w has been saved.");
   tf::noticeRender();
-  const std::string shot = dir.path() + "/notice.png";
-  ASSERT_TRUE(saveScreenshot(shot));
-  EXPECT_GT(boost::filesystem::file_size(shot), 1000u);
-  // Set TF_SCREENSHOT_DIR to keep the picture (the README's docs/notice.png).
-  if (const char* keep = std::getenv("TF_SCREENSHOT_DIR")) {
-    boost::filesystem::copy_file(shot, std::string(keep) + "/notice.png",
-                                 boost::filesystem::copy_option::overwrite_if_exists);
-  }
+  keepScreenshot("notice.png");  // the README's docs/notice.png
 }
 
 TEST_F(Drawing, AChoiceShowsItsImagesOrTheirPickColours) {

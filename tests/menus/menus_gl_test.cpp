@@ -5,7 +5,6 @@
 
 #include <boost/filesystem.hpp>
 #include <cmath>
-#include <cstdlib>
 
 #include "gl_window.h"
 #include "manual_clock.h"
@@ -176,7 +175,6 @@ TEST_F(MenusOnScreen, TheHelpWindowListsTopicsAndShowsTheChosenOne) {
   expectPixels({{55, 80, {39, 144, 0}}, {55, 120, {39, 144, 1}}, {70, 535, {56, 144, 144}}, {268, 80, kBlockingPick}});
 }
 
-// Keeps the screenshot when TF_SCREENSHOT_DIR names a folder (the README's pictures in docs/ are made this way).
 TEST_F(MenusOnScreen, AScreenshotOfTheHelp) {
   useReadableSystemImages();
   fs::create_directories("system");
@@ -186,12 +184,7 @@ TEST_F(MenusOnScreen, AScreenshotOfTheHelp) {
   tf::uiHelp.setHelp(5);  // logic examples
   clearFrame(Rgb{24, 28, 36});
   tf::helpRender();
-  const std::string shot = dir.path() + "/help.png";
-  ASSERT_TRUE(saveScreenshot(shot));
-  EXPECT_GT(fs::file_size(shot), 1000u);
-  if (const char* keep = std::getenv("TF_SCREENSHOT_DIR")) {
-    fs::copy_file(shot, std::string(keep) + "/help.png", fs::copy_option::overwrite_if_exists);
-  }
+  keepScreenshot("help.png");  // the README's docs/help.png
 }
 
 TEST_F(MenusOnScreen, ATooltipShowsBesideTheRestingMouse) {

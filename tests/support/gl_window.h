@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <ostream>
 #include <string>
 #include <utility>
@@ -73,6 +74,10 @@ class GlTest : public ::testing::Test {
   void clearFrame(const Rgb& color = Rgb());
   // Saves the back buffer as a PNG file.
   bool saveScreenshot(const std::string& path) const;
+  // Saves the back buffer as `file` in the working folder and expects a real
+  // picture (over `minBytes`); when TF_SCREENSHOT_DIR names a folder, the
+  // picture is copied there too (the README's pictures in docs/ are made so).
+  void keepScreenshot(const std::string& file, std::uintmax_t minBytes = 1000) const;
 
   // Loads a picture into a texture through the platform (freed at TearDown).
   int loadPicture(const std::string& path);

@@ -290,6 +290,16 @@ bool GlTest::saveScreenshot(const std::string& path) const {
   return made;
 }
 
+void GlTest::keepScreenshot(const std::string& file, std::uintmax_t minBytes) const {
+  const std::string shot = dir.path() + "/" + file;
+  ASSERT_TRUE(saveScreenshot(shot));
+  EXPECT_GT(boost::filesystem::file_size(shot), minBytes);
+  if (const char* keep = std::getenv("TF_SCREENSHOT_DIR")) {
+    boost::filesystem::copy_file(shot, std::string(keep) + "/" + file,
+                                 boost::filesystem::copy_option::overwrite_if_exists);
+  }
+}
+
 int GlTest::loadPicture(const std::string& path) {
   int texture = static_cast<int>(tf::platform().loadTexture(path));
   if (texture > 0) textures_.push_back(texture);
