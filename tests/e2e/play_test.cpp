@@ -1,6 +1,7 @@
 // A person at the keyboard and mouse: a small game is picked in the game
 // browser, loaded, started, played with the arrow keys until it is won,
-// paused with Escape, resumed and quit from its own pause menu; typing into
+// paused with Escape, resumed and quit from its own pause menu; the shipped
+// Coin Maze picked and played with the keys; typing into
 // the Play textbox, hover looks and tooltips, the screenshot key, and a click
 // that ends the splash.
 #include <gtest/gtest.h>
@@ -86,7 +87,10 @@ bool waitForPixel(Session& s, int x, int y, Test test, int timeoutMs = 5000) {
   return false;
 }
 
+// A button ignores a click that comes within 200 ms of the last button's
+// action, so every click waits as long as a person would.
 void clickAndSettle(Session& s, int x, int y) {
+  tfe2e::sleepMs(tfe2e::kSettleMs);
   s.click(x, y);
   tfe2e::sleepMs(tfe2e::kSettleMs);
 }
@@ -152,6 +156,44 @@ TEST(PlayingAGame, APersonPicksItInTheBrowserPlaysItToTheEndAndQuits) {
   s.key("Escape");
   ASSERT_TRUE(waitForPixel(s, kResumeSideX, kResumeY, greenish));
   s.click(kQuitX, kQuitY);
+  expectOrderlyEnd(s);
+  EXPECT_EQ(s.log().find("ERROR"), std::string::npos) << s.log();
+}
+
+// The shipped Coin Maze, first in the browser's list: its greeting, put away
+// with Enter; the arrows walk the player (the garden scrolls under the camera
+// that follows); Q gives up and returns to the game's title menu.
+TEST(PlayingAGame, TheShippedCoinMazeIsPickedInTheBrowserAndPlayedWithTheKeys) {
+  Session s;
+  s.writeFile("system/system.cfg", tfe2e::windowSettings());
+  s.start();
+  ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
+  tfe2e::sleepMs(tfe2e::kSettleMs);
+  clickAndSettle(s, kPlayX, kPlayY);
+  clickAndSettle(s, kBrowseX, kBrowseLoadY);
+  clickAndSettle(s, kFirstRowX, kFirstRowY);
+  clickAndSettle(s, kCheckMarkX, kCheckMarkY);
+  s.click(kLoadX, kBrowseLoadY);
+  ASSERT_TRUE(s.waitForLog("Game: maze has been loaded successfully.")) << s.log();
+  // The title menu's Start button (the games' menus put it at y 265).
+  constexpr int kMazeStartY = 265;
+  ASSERT_TRUE(waitForPixel(s, kStartSideX, kMazeStartY, greenish));
+  clickAndSettle(s, kStartX, kMazeStartY);
+
+  ASSERT_TRUE(waitForPixel(s, kPhraseBoxX, kPhraseBoxY, bluish)) << "no greeting";
+  s.key("Return");
+  EXPECT_TRUE(waitForPixel(s, kPhraseBoxX, kPhraseBoxY, [](const Pixel& p) { return !bluish(p); }));
+
+  const std::vector<Pixel> before = area(s, 100, 100, 700, 500, 20);
+  s.keyDown("Left");
+  tfe2e::sleepMs(600);
+  s.keyUp("Left");
+  tfe2e::sleepMs(tfe2e::kSettleMs);
+  EXPECT_GT(differing(before, area(s, 100, 100, 700, 500, 20)), 100) << "the garden did not scroll";
+
+  s.key("q");
+  EXPECT_TRUE(waitForPixel(s, kStartSideX, kMazeStartY, greenish)) << "not back on the title menu";
+  s.closeWindow();
   expectOrderlyEnd(s);
   EXPECT_EQ(s.log().find("ERROR"), std::string::npos) << s.log();
 }
