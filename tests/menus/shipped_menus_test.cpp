@@ -23,16 +23,22 @@ class ShippedFiles : public MenuFiles {
 };
 
 TEST_F(ShippedFiles, TheMenuSetsLoadCleanlyLayOutCleanlyAndSaveUnchanged) {
+  using namespace tf;
+  auto offer = [](int func, int func2 = 0) { return ints({func, func2}); };
   const struct {
     const char* set;
     const char* file;
     std::set<std::string> offers;  // "func func2" a player must be able to click
   } sets[] = {
       {"mainui", "system/ui.cfg",
-       {"30 0", "7 0", "15 2", "30 1", "9 1", "23 0", "24 0", "25 0", "26 0", "19 0", "20 0", "31 0", "0 0", "6 0",
-        "6 1", "11 0", "17 0"}},
+       {offer(kFuncBrowse), offer(kFuncLoadGame), offer(kFuncCreateGame, 2), offer(kFuncBrowse, 1),
+        offer(kFuncEditGame, 1), offer(kFuncSoundOn), offer(kFuncSoundOff), offer(kFuncVolumeUp),
+        offer(kFuncVolumeDown), offer(kFuncFullScreen), offer(kFuncWindow), offer(kFuncHelp), offer(kFuncQuit),
+        offer(kFuncDebugMode), offer(kFuncDebugMode, 1), offer(kFuncEditWorld), offer(kFuncMenuEditor)}},
       {"ingameui", "system/ingameui.cfg",
-       {"16 0", "14 0", "18 0", "23 0", "24 0", "25 0", "26 0", "0 0", "8 0", "11 0"}},
+       {offer(kFuncStartGame), offer(kFuncResume), offer(kFuncGameMainMenu), offer(kFuncSoundOn),
+        offer(kFuncSoundOff), offer(kFuncVolumeUp), offer(kFuncVolumeDown), offer(kFuncQuit), offer(kFuncLeaveGame),
+        offer(kFuncEditWorld)}},
   };
   ASSERT_TRUE(tf::scriptSys.readFile("system/dialog.cfg"));
   for (const auto& set : sets) {
