@@ -24,11 +24,6 @@ constexpr const char* kEndObjects = "endObjectLoad";
 constexpr const char* kEndMaps = "endMapLoad";
 // Drawing loops run over the layers every frame; more than this is damage.
 constexpr int kMaxLayerCount = 100;
-// Animation ranges the editors keep; other values in a file are replaced.
-constexpr int kMaxAnimFrame = 9;
-constexpr int kDefaultAnimFrame = 1;
-constexpr int kMinAnimSpeed = 100;
-constexpr int kMaxAnimSpeed = 1000;
 constexpr int kObjectNumbers = 9;  // values before the name on an object line
 
 // ---- writing ------------------------------------------------------------------
@@ -396,9 +391,7 @@ void applyImageAnimations(const scriptObject& table, std::vector<img>& images) {
     if (truncToInt(table.findLineF(key(imageWord).add("anim").str())) != 1) continue;
     int frame = truncToInt(table.findLineF(key(imageWord).add("frame").str()));
     int speed = truncToInt(table.findLineF(key(imageWord).add("speed").str()));
-    images[i].setAnimState(true);
-    images[i].setFrameCount(frame < 0 || frame > kMaxAnimFrame ? kDefaultAnimFrame : frame);
-    images[i].setAnimSpeed(speed < kMinAnimSpeed || speed > kMaxAnimSpeed ? kMaxAnimSpeed : speed);
+    images[i].startAnimation(frame, speed);
   }
 }
 

@@ -22,6 +22,10 @@ class img {
   int getCurrentFrame() const { return currentFrame; }
   void setAnimSpeed(int ms) { animSpeed = ms; }
   int getAnimSpeed() const { return animSpeed; }
+  // Switches the animation on with the frame count and speed a map or menu
+  // file gives; values out of range (frames 0..9, 100..1000 ms) are replaced
+  // by one frame and 1000 ms.
+  void startAnimation(int frames, int speedMs);
 
   // Time of this image's last frame change, for the animation step.
   int lastAdvance = 0;

@@ -29,13 +29,8 @@ using uikeys::menuKey;
 constexpr const char* kToolkitMenus = "system/ui.cfg";
 constexpr const char* kIngameMenus = "system/ingameui.cfg";
 
-// Animation settings of menu images and the values that replace those out of range.
+// A menu image whose "anim" value is this is animated.
 constexpr int kAnimationOn = 1;
-constexpr int kMaxFrame = 9;
-constexpr int kDefaultFrameCount = 1;
-constexpr int kMinSpeed = 100;
-constexpr int kMaxSpeed = 1000;
-constexpr int kDefaultSpeed = 1000;
 
 // The built-in menu shown when a menu set has no menu that can be read.
 constexpr int kQuitFunction = 0;
@@ -265,9 +260,7 @@ void readImageAnimations() {
     if (integer(imageKey(i, "anim")) != kAnimationOn) continue;
     int frames = integer(imageKey(i, "frame"));
     int speed = integer(imageKey(i, "speed"));
-    uiImage[i].setAnimState(true);
-    uiImage[i].setFrameCount(frames < 0 || frames > kMaxFrame ? kDefaultFrameCount : frames);
-    uiImage[i].setAnimSpeed(speed < kMinSpeed || speed > kMaxSpeed ? kDefaultSpeed : speed);
+    uiImage[i].startAnimation(frames, speed);
   }
 }
 

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "harness/session.h"
@@ -95,6 +96,15 @@ void clickAndSettle(Session& s, int x, int y) {
   tfe2e::sleepMs(tfe2e::kSettleMs);
 }
 
+// From the main menu: Play, Browse..., the first row, the check mark, Load.
+void loadFirstGameOfTheBrowser(Session& s) {
+  for (const auto& at : {std::make_pair(kPlayX, kPlayY), std::make_pair(kBrowseX, kBrowseLoadY),
+                         std::make_pair(kFirstRowX, kFirstRowY), std::make_pair(kCheckMarkX, kCheckMarkY)}) {
+    clickAndSettle(s, at.first, at.second);
+  }
+  s.click(kLoadX, kBrowseLoadY);
+}
+
 // The pixels of a rectangle, every `step` pixels.
 std::vector<Pixel> area(Session& s, int x0, int y0, int x1, int y1, int step) {
   std::vector<Pixel> pixels;
@@ -127,11 +137,7 @@ TEST(PlayingAGame, APersonPicksItInTheBrowserPlaysItToTheEndAndQuits) {
   ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
   tfe2e::sleepMs(tfe2e::kSettleMs);
 
-  clickAndSettle(s, kPlayX, kPlayY);
-  clickAndSettle(s, kBrowseX, kBrowseLoadY);
-  clickAndSettle(s, kFirstRowX, kFirstRowY);
-  clickAndSettle(s, kCheckMarkX, kCheckMarkY);
-  s.click(kLoadX, kBrowseLoadY);
+  loadFirstGameOfTheBrowser(s);
   ASSERT_TRUE(s.waitForLog("Game: dash has been loaded successfully.")) << s.log();
   // The game's own first menu, with its Start button.
   ASSERT_TRUE(waitForPixel(s, kStartSideX, kStartY, greenish));
@@ -169,11 +175,7 @@ TEST(PlayingAGame, TheShippedCoinMazeIsPickedInTheBrowserAndPlayedWithTheKeys) {
   s.start();
   ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
   tfe2e::sleepMs(tfe2e::kSettleMs);
-  clickAndSettle(s, kPlayX, kPlayY);
-  clickAndSettle(s, kBrowseX, kBrowseLoadY);
-  clickAndSettle(s, kFirstRowX, kFirstRowY);
-  clickAndSettle(s, kCheckMarkX, kCheckMarkY);
-  s.click(kLoadX, kBrowseLoadY);
+  loadFirstGameOfTheBrowser(s);
   ASSERT_TRUE(s.waitForLog("Game: maze has been loaded successfully.")) << s.log();
   // The title menu's Start button (the games' menus put it at y 265).
   constexpr int kMazeStartY = 265;
