@@ -20,13 +20,13 @@ TEST(ScriptGrammar, WhatEachLineMeansTheFirstEntryWinsAndDamageLosesOnlyItself) 
                          "f fps 30 // frames a second\nf late\n\n   -2.5\nF upper 7\nf exponent 1.5e2\n"
                          "f a 1 s b text\n"  // after a number the next word is a type word again
                          "// f hidden 1\n# s alsoHidden x\nx f notThis 2\nf Key 1\nf key 2\ns crlf maze\r\n"
-                         "f bad abc more words\nf dot .\nf big 1e99\ns long " +
+                         "f bad abc s sneaky x\nf dot .\nf big 1e99\ns long " +
                              longText + "\n// " + longText + "\n" + junk + "\nf afterJunk 2\n",
                          "a.cfg"));
   ASSERT_TRUE(t.readText("f fps 99\ns progName second\nf extra 5\ns trunc", "b.cfg"));  // ends mid-line
   const std::pair<const char*, std::string> texts[] = {
       {"progName", "Tessera Forge"}, {"twoSpaces", " indented"}, {"empty", ""}, {"tabbed", "value with\ttabs"},
-      {"b", "text"}, {"crlf", "maze"}, {"long", longText}, {"trunc", ""}, {"missing", "NULL"}};
+      {"b", "text"}, {"crlf", "maze"}, {"long", longText}, {"trunc", ""}, {"missing", "NULL"}, {"sneaky", "NULL"}};
   for (const auto& c : texts) EXPECT_EQ(t.findLineS(c.first), c.second) << c.first;
   const std::pair<const char*, float> numbers[] = {
       {"fps", 30}, {"late", -2.5f}, {"upper", 7}, {"exponent", 150}, {"a", 1}, {"Key", 1}, {"key", 2}, {"KEY", -1},

@@ -1,13 +1,12 @@
 // Numbering the entries of real folders: the order the numbers follow, and
-// entries that already carry a number or a parking place's name, which must
-// never be overwritten. No file may ever be lost; a second run changes nothing.
+// entries that already carry a number or a parking place's name, or cannot be
+// parked. No file may ever be lost; a second run changes nothing.
 #include "media/folder_numbering.h"
 
 #include <gtest/gtest.h>
 
 #include <boost/filesystem.hpp>
 #include <map>
-#include <set>
 #include <string>
 #include <vector>
 
@@ -59,14 +58,19 @@ TEST(FolderNumbering, NumbersFollowTheOrderAndNumberedNamesAreNeverOverwritten) 
   }
 }
 
-TEST(FolderNumbering, UserFilesNamedLikeParkingPlacesAreKept) {
+TEST(FolderNumbering, AnEntryThatCannotBeParkedAndAUserFileNamedLikeAParkingPlaceAreKept) {
   tftest::ScopedWorkDir dir;
-  files(dir, {"a.png", "~10000.png", "~~10000.png"});
-  tf::numberFolder("pics");
-  std::set<std::string> held;
-  for (const auto& entry : contents(dir)) held.insert(entry.second);
-  EXPECT_EQ(held, (std::set<std::string>{"a.png", "~10000.png", "~~10000.png"}));
-  EXPECT_EQ(dir.read("pics/10000.png"), "a.png");
+  files(dir, {"0.png", "10000.png", "~10001.png"});
+  const std::string folder = dir.path() + "/pics";
+  // Refuses to park 10000.png (so it moves straight on) and checks no entry goes onto another.
+  auto rename = [&folder](const std::string& from, const std::string& to) {
+    EXPECT_FALSE(fs::exists(folder + "/" + to)) << from << " onto " << to;
+    if (from == "10000.png" && to[0] == '~') return false;
+    fs::rename(folder + "/" + from, folder + "/" + to);
+    return true;
+  };
+  EXPECT_EQ(tf::numberFolder("pics", rename), (std::vector<std::string>{"10000.png", "10001.png", "10002.png"}));
+  EXPECT_EQ(contents(dir), (Contents{{"10000.png", "0.png"}, {"10001.png", "10000.png"}, {"10002.png", "~10001.png"}}));
 }
 
 }  // namespace
