@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
-#include <cstring>
 #include <fstream>
 #include <iterator>
 
@@ -27,25 +26,6 @@ std::uint32_t get32(const std::string& in, std::size_t at) {
 }
 std::uint16_t get16(const std::string& in, std::size_t at) {
   return static_cast<std::uint16_t>(static_cast<unsigned char>(in[at]) | (static_cast<unsigned char>(in[at + 1]) << 8));
-}
-
-float sampleAt(const std::string& data, std::size_t at, int bits, bool isFloat) {
-  if (isFloat && bits == 32) {
-    float f;
-    std::uint32_t raw = get32(data, at);
-    std::memcpy(&f, &raw, sizeof f);
-    return f;
-  }
-  switch (bits) {
-    case 8: return (static_cast<unsigned char>(data[at]) - 128) / 128.0f;
-    case 16: return static_cast<std::int16_t>(get16(data, at)) / 32768.0f;
-    case 24: {
-      std::int32_t v = (static_cast<unsigned char>(data[at]) << 8) | (static_cast<unsigned char>(data[at + 1]) << 16) |
-                       (static_cast<unsigned char>(data[at + 2]) << 24);
-      return static_cast<float>(v / 2147483648.0);
-    }
-    default: return static_cast<float>(static_cast<std::int32_t>(get32(data, at)) / 2147483648.0);
-  }
 }
 
 }  // namespace
@@ -76,22 +56,19 @@ Recording readWav(const std::string& path) {
   Recording rec;
   if (in.size() < 12 || in.compare(0, 4, "RIFF") != 0 || in.compare(8, 4, "WAVE") != 0) return rec;
   int bits = 0;
-  bool isFloat = false;
   for (std::size_t at = 12; at + 8 <= in.size();) {
     const std::string id = in.substr(at, 4);
     std::size_t size = get32(in, at + 4);
     const std::size_t body = at + 8;
     if (id == "data" && (size == 0 || body + size > in.size())) size = in.size() - body;
     if (id == "fmt " && body + 16 <= in.size()) {
-      std::uint16_t tag = get16(in, body);
       rec.channels = get16(in, body + 2);
       rec.sampleRate = static_cast<int>(get32(in, body + 4));
       bits = get16(in, body + 14);
-      if (tag == 0xFFFE && body + 26 <= in.size()) tag = get16(in, body + 24);  // the sub-format's tag
-      isFloat = tag == 3;
-    } else if (id == "data" && bits > 0) {
-      const std::size_t step = static_cast<std::size_t>(bits / 8);
-      for (std::size_t s = body; s + step <= body + size; s += step) rec.samples.push_back(sampleAt(in, s, bits, isFloat));
+    } else if (id == "data" && bits == 16) {
+      for (std::size_t s = body; s + 2 <= body + size; s += 2) {
+        rec.samples.push_back(static_cast<std::int16_t>(get16(in, s)) / 32768.0f);
+      }
     }
     at = body + size + (size & 1);
   }

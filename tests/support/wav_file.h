@@ -25,9 +25,9 @@ struct Recording {
   void loudSpan(float threshold, double& first, double& last) const;
 };
 
-// Reads a PCM (8, 16, 24 or 32-bit) or float WAV file, plain or extensible;
-// a data chunk whose size was never filled in runs to the end of the file.
-// An empty recording when the file cannot be read.
+// Reads a 16-bit PCM WAV file, plain or extensible; a data chunk whose size
+// was never filled in runs to the end of the file. An empty recording when
+// the file cannot be read or holds other samples.
 Recording readWav(const std::string& path);
 
 }  // namespace tftest
