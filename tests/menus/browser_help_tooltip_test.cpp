@@ -20,7 +20,6 @@ TEST_F(MenuFiles, TheToolkitsOwnFoldersAndFilesAreNoGamesAndAtMost128AreListed) 
   std::string names;
   for (int i = 0; i < 4; ++i) names += tf::gameSys.getDirName(i) + ";";
   EXPECT_EQ(names, "Castle;maze;zoo;;");
-
   for (int i = 0; i < 130; ++i) {
     char name[16];
     std::snprintf(name, sizeof name, "game%03d", i);
@@ -91,7 +90,6 @@ TEST_F(MenuFiles, AToolTipWaitsForTheMouseToRestAndBreaksLongTexts) {
   clock.advance(1);
   ASSERT_TRUE(tf::prepareTooltip(layout));
   EXPECT_EQ(layout.text.lines[0] + "|" + std::to_string(layout.text.lastLine), "Play Game|0");
-
   tf::gameUI.setCurrentTT(63, 0, 0);  // "Add a new sentence to your game logic window"
   ASSERT_TRUE(tf::prepareTooltip(layout));
   ASSERT_EQ(layout.text.lastLine, 1);
