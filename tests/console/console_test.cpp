@@ -1,162 +1,142 @@
-// The console's history, typing, caret and slide, the lines a frame shows
-// and the button's sounds. Its keys and buttons are driven by the input tests.
+// The console on a data tree of its own: each command's messages, notices and
+// argument rules, the history and its scrolling, the slide, and the ten lines
+// a frame shows.
 #include "console/console.h"
 
 #include <gtest/gtest.h>
 
-#include <string>
-#include <vector>
+#include <algorithm>
 
 #include "console/console_view.h"
-#include "core/system.h"
+#include "core/log.h"
 #include "game_tree.h"
-#include "settings_guard.h"
+#include "media/notice.h"
+#include "messages.h"
 
-using tf::debugConsole;
+using namespace tf;
+using Lines = std::vector<std::string>;
 using Ys = std::vector<float>;
 
 namespace {
 
-void echoLines(debugConsole& c, int count) {
-  for (int i = 0; i < count; ++i) c.echo("line " + std::to_string(i));
-}
-
-// The panel's place after each drawn frame, for `frames` frames or until the console has closed.
-Ys slide(debugConsole& c, int frames) {
-  Ys ys;
-  for (int i = 0; i < frames && c.beginFrame(true); ++i) ys.push_back(c.getConsoleY());
-  return ys;
-}
-
-// from, from +- 10, ..., to.
-Ys tens(float from, float to) {
-  Ys ys;
-  for (float y = from; from < to ? y <= to : y >= to; y += from < to ? 10 : -10) ys.push_back(y);
-  return ys;
-}
-
-// Scrolling by one line and to either end is driven, with its bounds, by the input tests.
-TEST(ConsoleHistory, NewestFirstAndTheScrollPositionOnlyOnAnExistingLine) {
-  debugConsole c;
-  c.scrollOldest();
-  c.scrollOlder();
-  EXPECT_EQ(c.getCurrentLine(), 0);
-  echoLines(c, 3);
-  for (auto line : {std::pair<int, const char*>{0, "line 2"}, {2, "line 0"}, {3, ""}, {-1, ""}}) {
-    EXPECT_EQ(c.getLine(line.first), line.second) << line.first;
-  }
-  c.scrollOldest();
-  c.echo("new");  // the scroll position is kept as new lines arrive
-  EXPECT_EQ(c.getLine(c.getCurrentLine()), "line 1");
-  for (int bad : {4, -1}) c.setCurrentLine(bad);
-  EXPECT_EQ(c.getCurrentLine(), 2);
-  c.setCurrentLine(3);
-  EXPECT_EQ(c.getCurrentLine(), 3);
-}
-
-// Typing through the keys is driven by the input tests.
-TEST(ConsoleTyping, TheBackQuoteIsNeverTypedEnterRunsTheLineAndTheCaretBlinksEvery750Milliseconds) {
-  debugConsole c;
-  c.backspace();  // nothing to remove
-  for (char ch : std::string("a`bc")) c.typeCharacter(ch);
-  c.backspace();
-  EXPECT_EQ(c.getCommandLine(), "ab");
-  c.submit();
-  EXPECT_EQ(c.getCommandLine(), "");
-  EXPECT_EQ(c.getLine(3), "^wYou have entered: ^yab");
-  std::string caret;  // hidden first
-  for (int now : {0, 750, 751, 1501, 1502}) caret += c.caretAt(now);
-  EXPECT_EQ(caret, "  __ ");
-}
-
-class ConsoleFrames : public ::testing::Test {
+class Console : public tftest::GameTree {
  protected:
-  tftest::SettingsGuard guard;
-  debugConsole c;
+  void SetUp() override { GameTree::SetUp(); console = debugConsole(); }
+  void TearDown() override { console = debugConsole(); GameTree::TearDown(); }
+  // Runs `line`; what it echoed between the entry line and empty line after it and the closing empty line.
+  Lines run(const std::string& line) {
+    tftest::MessageLog messages;
+    console.setCommandLine(line);
+    console.inputConsole(line);
+    const Lines lines = messages.lines();
+    EXPECT_GE(lines.size(), 3u) << line;
+    if (lines.size() < 3) return lines;
+    EXPECT_EQ(Lines(lines.begin(), lines.begin() + 2), (Lines{"^wYou have entered: ^y" + line, ""}));
+    EXPECT_EQ(lines.back(), "");
+    return Lines(lines.begin() + 2, lines.end() - 1);
+  }
+  // The panel's place after each drawn frame, for `frames` frames or until the console has closed.
+  static Ys slide(int frames) {
+    Ys ys;
+    for (int i = 0; i < frames && console.beginFrame(true); ++i) ys.push_back(console.getConsoleY());
+    return ys;
+  }
 };
 
-TEST_F(ConsoleFrames, InAndOutTenUnitsAFrameDrawnUntilTheSlideEnds) {
-  EXPECT_FALSE(c.beginFrame(true));  // closed: nothing to draw
-  c.enableConsole();
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputConsole);
-  for (int pass = 0; pass < 20; ++pass) ASSERT_TRUE(c.beginFrame(false));
-  EXPECT_EQ(c.getConsoleY(), tf::kConsoleClosedY);  // pick passes do not move it
-  // At 80 it is past 78: the next frame ends the slide without moving.
-  Ys in = tens(-60, 80);
-  in.push_back(80);
-  EXPECT_EQ(slide(c, 16), in);
-  EXPECT_EQ(c.getAnimState(), tf::kConsoleOpen);
-  EXPECT_EQ(slide(c, 2), (Ys{80, 80}));
-
-  c.disableConsole();
-  EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputNormal);
-  EXPECT_EQ(slide(c, 20), tens(70, -60));
-  EXPECT_FALSE(c.getConsoleState());
-
-  // Opened again it comes from the top; turned back midway, it goes from where it is.
-  c.enableConsole();
-  slide(c, 5);
-  c.disableConsole();
-  EXPECT_EQ(slide(c, 20), tens(-30, -60));
-  c.enableConsole();
-  EXPECT_EQ(slide(c, 16), in);
-  c.disableConsole();
-  slide(c, 3);
-  c.enableConsole();
-  EXPECT_EQ(slide(c, 1), Ys{60});
+TEST_F(Console, EachCommandsMessagesNoticesAndArgumentRules) {
+  writeGame("my maze", tftest::sampleGame());
+  writeGame("../system", tftest::sampleGame());  // games/../system, were the name not checked
+  dir.write("outside/system/help.cfg", tftest::helpFileText("Outside"));
+  gameLog.openLog("log.txt");
+  const std::string noGame = "There is no game loaded, unable to change map.";
+  const std::string outside = "Unable to open game: ^y../system";
+  const std::string badHelp = "Cannot load help, the name: ^y../outside^w cannot be a folder name";
+  const Lines help = {"", "^w^3Help", "", "^wType '^ycommands^w' for a list of commands"};
+  const Lines unknown = {"^yWARNING: ^wThat command wasn't found. Please try again."};
+  const Lines unloaded = {"^rERROR: ^wAttempted to load an unloaded map"};
+  const int kAsItIs = -1;
+  const struct {
+    int state;
+    const char* line;
+    Lines echoed;
+    std::string notice;
+  } steps[] = {
+      {kStateMenus, "Log  two  spaces ", {" two  spaces "}, ""},  // the whole argument, first in the log
+      // Words are matched exactly, case aside, and split at the first space.
+      {kStateMenus, "help", help, ""}, {kStateMenus, "Help", help, ""}, {kStateMenus, "help me please", help, ""},
+      {kStateMenus, "help ", help, ""}, {kStateMenus, "HELP", unknown, ""}, {kStateMenus, " help", unknown, ""},
+      {kStateMenus, "", unknown, ""}, {kStateMenus, "echo ^ycolour", {"^ycolour"}, ""},
+      {kStateMenus, "Editui mainui ", {"^rERROR:^w You must enter editui mainui ^yor^w editui ingameui!"}, ""},
+      {kStatePlay, "editui mainui", {"^rERROR: ^wYou must be in the Main Menu to edit a specific UI"},
+       "Edit UI | You must be in the Main Menu to edit a UI"},
+      {kStateMenus, "fullscreen ON", {}, ""}, {kStateMenus, "fullscreen on", {}, ""},
+      {kStateMenus, "Fullscreen Off", {}, ""}, {kStateMenus, "Debug Off", {"^wDebug mode ^yoff"}, ""},
+      {kStateMenus, "fullscreen off", {"^rERROR:^w Cannot enter Window mode because it is currently enabled!"}, ""},
+      // Refusals, with their notices; names reaching outside games/ are refused.
+      {kStateMenus, "loadhelp", {"^rERROR:^w Cannot load help, no game name has been entered."},
+       "^yERROR | Cannot load help, no game name has been entered."},
+      {kStateMenus, "loadhelp ../outside", {"^rERROR:^w " + badHelp}, "^yERROR | " + badHelp},
+      {kStateMenus, "loadgame ../system", {"^rERROR: ^w" + outside}, "^yERROR | " + outside},
+      {kStateMenus, "loadmap 0", {"^rERROR: ^w" + noGame}, "^yERROR | " + noGame},
+      {kStateWorldEditor, "loadgame my maze", {"^rERROR:^w Cannot load game, Editor is active"},
+       "^yERROR | Cannot load game. Editor is active"},
+      // The name is everything after the first space; maps are numbered from 0 up to the last one loaded.
+      {kStateMenus, "Loadgame my maze", {"^2^ymy maze^g Game World Initialization Successful", ""}, ""},
+      {kAsItIs, "loadmap 2", unloaded, ""}, {kAsItIs, "loadmap -1", unloaded, ""},
+      {kAsItIs, "loadmap 99999999999999999999", unloaded, ""}, {kAsItIs, "loadmap 1", {}, ""},
+  };
+  for (const auto& step : steps) {
+    SCOPED_TRACE(step.line);
+    notice.leaveNotice();
+    if (step.state != kAsItIs) gameSys.setGameState(step.state);
+    const Lines echoed = run(step.line);
+    const Lines tail(echoed.end() - std::min(echoed.size(), step.echoed.size()), echoed.end());
+    EXPECT_EQ(step.echoed.empty() ? echoed : tail, step.echoed);
+    EXPECT_EQ(tftest::shownNotice(), step.notice.empty() ? "(none)" : step.notice);
+  }
+  EXPECT_EQ(world.getCurrentMap(), 1);
+  platform.calls.resize(2);  // the loading screens follow
+  EXPECT_EQ(platform.calls, (Lines{"fullscreen", "window 5,26 1x1"}));
+  EXPECT_EQ(run("commands").size(), 16u);
+  EXPECT_EQ(run("Credits").size(), 7u);
+  gameLog.closeLog();
+  EXPECT_EQ(dir.read("log.txt").substr(0, 14), " two  spaces \n");
+  gameSys.setDebugState(true, true);
+  dir.write("system/system.cfg", "");
+  EXPECT_EXIT(console.inputConsole("Quit "), ::testing::ExitedWithCode(0), "");
+  EXPECT_NE(dir.read("system/system.cfg").find("f debugMode 1\n"), std::string::npos);  // saved on the way out
 }
 
-TEST_F(ConsoleFrames, TypingStaysWithTheOpenConsoleNotWithOneSlidingAway) {
-  c.enableConsole();
-  slide(c, 20);
-  for (bool advance : {true, false}) {
-    tf::gameSys.setInputState(tf::kInputMenuTextbox);  // a click on a textbox behind it
-    c.beginFrame(advance);
-    EXPECT_EQ(tf::gameSys.getInputState(), tf::kInputConsole);
-  }
-  // Sliding away, what takes the keys keeps them; the console's own hold ends with the slide.
-  for (int taker : {tf::kInputMenuTextbox, tf::kInputConsole}) {
-    c.disableConsole();
-    tf::gameSys.setInputState(taker);
-    slide(c, 20);
-    EXPECT_EQ(tf::gameSys.getInputState(), taker == tf::kInputConsole ? tf::kInputNormal : taker);
-    c.enableConsole();
-    slide(c, 20);
-  }
-}
-
-TEST_F(ConsoleFrames, TenLinesAtMostFromTheScrollPositionUpwardsAndClicksStoppedInPlay) {
-  echoLines(c, 10000);
-  c.setCommandLine("loadmap 2");
-  c.enableConsole();
-  slide(c, 20);
-  for (int current : {0, 5000, 9999}) {
-    c.setCurrentLine(current);
-    const tf::ConsoleView view = tf::consoleView(c, tf::kStateMenus, "_");
+TEST_F(Console, HistoryScrollsOverExistingLinesItSlidesTenUnitsAFrameAndAFrameShowsTenLines) {
+  for (int i = 0; i < 3; ++i) console.echo("line " + std::to_string(i));
+  EXPECT_EQ((Lines{console.getLine(0), console.getLine(2), console.getLine(3)}), (Lines{"line 2", "line 0", ""}));
+  console.scrollOldest();
+  console.echo("new");  // the scroll position stays on its line as new lines arrive
+  EXPECT_EQ(console.getLine(console.getCurrentLine()), "line 1");
+  console.setCurrentLine(4);
+  console.scrollOlder();
+  EXPECT_EQ(console.getCurrentLine(), 3);
+  console.enableConsole();
+  for (int pass = 0; pass < 20; ++pass) ASSERT_TRUE(console.beginFrame(false));  // pick passes do not move it
+  // Ten units a frame; at 80 it is past 78: the next frame ends the slide without moving.
+  EXPECT_EQ(slide(16), (Ys{-60, -50, -40, -30, -20, -10, 0, 10, 20, 30, 40, 50, 60, 70, 80, 80}));
+  EXPECT_EQ(console.getAnimState(), kConsoleOpen);
+  console.disableConsole();
+  EXPECT_EQ(slide(20).size(), 14u);  // 70 down to -60
+  EXPECT_FALSE(console.getConsoleState());
+  console = debugConsole();
+  for (int i = 0; i < 30; ++i) console.echo("line " + std::to_string(i));
+  console.enableConsole();
+  slide(20);
+  for (int current : {0, 25}) {
+    console.setCurrentLine(current);
+    const ConsoleView view = consoleView(console, kStateMenus, "_");
     ASSERT_EQ(view.lines.size(), 10u);
     for (int k = 0; k < 10; ++k) {
-      const int line = 9999 - current - k;  // at the oldest line the rows above it are empty
+      const int line = 29 - current - k;  // at the oldest lines the rows above them are empty
       EXPECT_EQ(view.lines[k].text, line < 0 ? "^w" : "^wline " + std::to_string(line)) << current << " " << k;
     }
   }
-  EXPECT_EQ(tf::consoleView(c, tf::kStateMenus, "_").command.text, ": loadmap 2_");
-  for (int state = tf::kStateMenus; state <= tf::kStatePlaytest; ++state) {
-    const bool playing = state == tf::kStatePlay || state == tf::kStatePlaytest;
-    EXPECT_EQ(tf::consoleView(c, state, " ").blockWholeScreen, playing) << state;
-  }
-}
-
-using ConsoleButton = tftest::GameTree;
-
-// The key's toggling is driven by the input tests; the button also plays a sound.
-TEST_F(ConsoleButton, OpensWithTheOpenSoundAndClosesWithTheCloseSound) {
-  tf::console = debugConsole();
-  tf::toggleConsole(true);
-  tf::toggleConsole(true);
-  tf::toggleConsole(false);  // the key, silently, while it slides away
-  EXPECT_EQ(tf::console.getAnimState(), tf::kConsoleOpening);
-  EXPECT_EQ(audio.played, (std::vector<std::string>{"soundreq/open.wav once", "soundreq/close.wav once"}));
-  tf::console = debugConsole();
 }
 
 }  // namespace

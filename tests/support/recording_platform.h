@@ -2,7 +2,6 @@
 // the lifetime of the object.
 #pragma once
 
-#include <functional>
 #include <string>
 #include <vector>
 
@@ -30,7 +29,6 @@ class RecordingPlatform : public tf::Platform {
   void ignoreKeyRepeat(bool ignore) override {
     calls.push_back(ignore ? "repeat off" : "repeat on");
   }
-  bool shiftHeld() const override { return shift; }
   unsigned loadTexture(const std::string& path) override {
     loaded.push_back(path);
     return nextTexture++;
@@ -62,20 +60,9 @@ class RecordingPlatform : public tf::Platform {
     pickPixel[1] = static_cast<unsigned char>(g);
     pickPixel[2] = static_cast<unsigned char>(b);
   }
-  void selectionPass() override {
-    calls.push_back("selection pass");
-    if (onSelectionPass) onSelectionPass();
-  }
-  void saveScreenshot(std::function<void(bool saved)> done) override {
-    calls.push_back("screenshot");
-    done(screenshotSaved);
-  }
 
   std::vector<std::string> calls;
-  bool shift = false;
   unsigned char pickPixel[3] = {254, 254, 254};
-  std::function<void()> onSelectionPass;
-  bool screenshotSaved = true;
   std::vector<std::string> loaded;
   std::vector<unsigned> freed;
   std::vector<std::string> worldTexts;
