@@ -19,9 +19,7 @@ class Evaluation : public tftest::LogicWorld {
     startGame(1);
     addObject(0, 0);
   }
-  static void frames(int n) {
-    for (int i = 0; i < n; ++i) updateLogic(false);
-  }
+  static void frames(int n) { for (int i = 0; i < n; ++i) updateLogic(false); }
   // Opener with its operand and condition, then "add 1 to global score `id`".
   static tftest::Slots counting(int opener, int operand, int id, int condition = 411) {
     return {opener, operand, 300, condition, 0, 600, 745, id};
