@@ -1,171 +1,178 @@
-// Boxes that overlap, touch at an edge or cross without a corner inside;
-// movement blocked only between solid, visible objects; and the collision
-// grid, which must find whatever the plain scan finds however objects were
-// moved, resized, added, removed or copied, and wherever they lie.
+// The collision rules in one table (overlap by collision sizes, edges included;
+// a move refused whole between solid, visible objects); then the collision grid
+// against the plain scan on random crowded worlds with random logic, edited
+// between frames as the editor and the game do: every frame, the same world.
 #include "logic/collision.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <limits>
+#include <random>
+#include <string>
+#include <vector>
 
+#include "logic/evaluation.h"
 #include "logic_world.h"
 
 using namespace tf;
 
 namespace {
 
-class Collision : public tftest::LogicWorld {
+using Collision = tftest::LogicWorld;
+
+TEST_F(Collision, OverlapsAndBlockedMoves) {
+  const float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
+  const struct {
+    float a[4], b[4];  // centre and collision half-size; both are drawn 0.7 wide
+    int aSolid, aVisible, bSolid, bVisible;
+    bool overlap, moved;  // at rest; whether a moves at all when moved by 0.06 to the right
+  } cases[] = {
+      {{0, 0, .1f, .1f}, {.25f, 0, .1f, .1f}, 1, 1, 1, 1, false, false},  // refused whole: no sliding up to b
+      {{0, 0, .1f, .1f}, {.25f, 0, .1f, .1f}, 1, 1, 0, 1, false, true},   // b not solid
+      {{0, 0, .1f, .1f}, {.15f, 0, .1f, .1f}, 1, 1, 1, 0, false, true},   // b hidden: overlaps nothing
+      {{0, 0, .1f, .1f}, {.25f, 0, .1f, .1f}, 0, 1, 1, 1, false, true},   // a not solid
+      {{0, 0, .1f, .1f}, {.15f, 0, .1f, .1f}, 1, 0, 1, 1, false, true},   // a hidden
+      {{0, 0, .15f, .15f}, {.3f, 0, .15f, .15f}, 1, 1, 1, 1, true, false},   // edges that meet
+      {{0, 0, .6f, .05f}, {0, 0, .05f, .6f}, 1, 1, 1, 1, false, true},       // a cross: no corner inside
+      {{0, 0, .6f, .05f}, {.3f, 0, .02f, .02f}, 1, 1, 1, 1, true, false},    // wholly inside
+      {{.15f, 0, .1f, .1f}, {0, 0, .1f, .1f}, 1, 1, 1, 1, true, true},       // overlapping, moving clear
+      {{1e6f, 0, .1f, .1f}, {1e6f + .15f, 0, .1f, .1f}, 1, 1, 1, 1, true, false},
+      {{inf, 0, .1f, .1f}, {inf, 0, .1f, .1f}, 1, 1, 1, 1, true, false},
+      {{nan, 0, .1f, .1f}, {nan, 0, .1f, .1f}, 1, 1, 1, 1, false, true},  // undefined: overlaps nothing
+  };
+  const touchProbe still[1] = {{0, 0}};
+  for (CollisionSearch search : {CollisionSearch::Grid, CollisionSearch::Scan}) {
+    for (const auto& c : cases) {
+      SCOPED_TRACE(testing::Message() << "row " << &c - cases << (search == CollisionSearch::Grid ? " grid" : " scan"));
+      reset();
+      startGame(1);
+      setCollisionSearch(search);
+      for (const float* box : {c.a, c.b}) {
+        const int index = addObject(box[0], box[1], 0.7f, 0.7f);
+        world.worldSetObstructionSize(box[2], box[3], index, 0);
+      }
+      world.worldSetObjectObstructionState(c.aSolid, 0, 0);
+      world.worldSetObjectVisible(c.aVisible, 0, 0);
+      world.worldSetObjectObstructionState(c.bSolid, 1, 0);
+      world.worldSetObjectVisible(c.bVisible, 1, 0);
+      EXPECT_EQ(checkObjectCollide(0, 0, 0, 1), c.overlap);
+      EXPECT_EQ(checkObjectCollide(1, 0, 0, 0), c.overlap);
+      EXPECT_EQ(touchesAnotherOnLayer(0, still, 1), c.overlap);
+      moveObject(0.06f, 0, 0, 0);
+      EXPECT_EQ(xOf(0) != c.a[0], c.moved) << xOf(0);  // undefined positions stay undefined
+    }
+  }
+}
+
+class SearchDifferential : public tftest::LogicWorld {
  protected:
-  void SetUp() override {
-    LogicWorld::SetUp();
-    startGame(2);
+  using Rng = std::mt19937;
+
+  static int pick(Rng& rng, int low, int high) { return std::uniform_int_distribution<int>(low, high)(rng); }
+  static bool chance(Rng& rng, double p) { return std::bernoulli_distribution(p)(rng); }
+  static int oneOf(Rng& rng, std::initializer_list<int> values) {
+    return values.begin()[pick(rng, 0, static_cast<int>(values.size()) - 1)];
   }
 
-  // touchesAnotherOnLayer with the five probes at 0.05, by the grid and by the scan, which must agree.
-  static bool anyTouch(int obj) {
-    const touchProbe probes[5] = {{0, 0}, {0.05f, 0}, {-0.05f, 0}, {0, 0.05f}, {0, -0.05f}};
-    setCollisionSearch(CollisionSearch::Scan);
-    const bool scanned = touchesAnotherOnLayer(obj, probes, 5);
-    setCollisionSearch(CollisionSearch::Grid);
-    EXPECT_EQ(touchesAnotherOnLayer(obj, probes, 5), scanned) << "object " << obj;
-    return scanned;
+  // Positions on a lattice of 0.05 units, so that boxes often meet exactly at
+  // their edges, in a crowded square of about 3 by 3 units.
+  static float latticeSpot(Rng& rng) { return pick(rng, -30, 30) * 0.05f; }
+  static float halfSize(Rng& rng) {
+    if (chance(rng, 0.2)) return std::uniform_real_distribution<float>(0.01f, 0.7f)(rng);
+    return oneOf(rng, {5, 10, 10, 15, 20, 25, 30, 70}) / 100.0f;
   }
-  static void put(int obj, float x, int m = 0) { world.worldSetObject(x, 0, 0.1f, 0.1f, 0, 0, obj, m); }
+
+  // Object operands now and then name an object that does not exist.
+  static tftest::Slots randomSentence(Rng& rng, int count) {
+    const auto openers = {100, 101, 101, 101, 101, 129, 128, 132, 133, 127};
+    const auto touches = {400, 401, 402, 403, 404, 405, 406, 407, 408, 409, 410, 405, 405, 411, 413};
+    const auto actions = {710, 711, 712, 713, 710, 711, 712, 713, 723, 723, 718, 719, 720, 721,
+                           714, 715, 716, 717, 708, 709, 736, 737, 785, 745, 700, 700, 724};
+    const int opener = oneOf(rng, openers), action = oneOf(rng, actions);
+    const int openerOperand = opener == 132 ? pick(rng, 0, 2)
+                              : opener == 133 ? pick(rng, 0, 80)
+                              : opener == 127 ? pick(rng, 0, 3)
+                                              : pick(rng, 0, count + 2);
+    const int condition = opener == 127 ? pick(rng, 426, 428) : oneOf(rng, touches);
+    const int conditionOperand = opener == 127 ? pick(rng, 0, 5) : pick(rng, 0, count + 2);
+    const int actionOperand = action == 785 || action == 736 || action == 737 ? pick(rng, 0, 9)
+                              : action == 745                                 ? pick(rng, 0, 3)
+                                                                              : pick(rng, 0, count + 2);
+    return {opener, openerOperand, chance(rng, 0.7) ? 300 : 301, condition, conditionOperand, 600, action,
+            actionOperand};
+  }
+
+  static void buildWorld(Rng& rng) {
+    const int count = pick(rng, 60, 140);
+    for (int i = 0; i < count; ++i) {
+      int index = addObject(latticeSpot(rng), latticeSpot(rng), halfSize(rng), halfSize(rng), pick(rng, 0, 2));
+      world.worldSetObjectVisible(!chance(rng, 0.1), index, 0);
+      world.worldSetObjectObstructionState(!chance(rng, 0.3), index, 0);
+      for (int k = pick(rng, 0, 6); k > 0; --k) addLocal(index, randomSentence(rng, count));
+    }
+    for (int k = pick(rng, 0, 10); k > 0; --k) addGlobal(randomSentence(rng, count));
+  }
+
+  // Moves object obj to (x, y), or by (x, y), keeping the rest of it.
+  static void place(int obj, float x, float y, bool by) {
+    const Placed p = read(obj);
+    world.worldSetObject(by ? p.x + x : x, by ? p.y + y : y, p.w, p.h, p.tex, p.layer, obj, 0);
+  }
+
+  // What the editor or a restart may do between two frames: mostly moves and
+  // resizes; now and then a change of the object count or a restore.
+  static void editBetweenFrames(Rng& rng) {
+    const int count = world.worldGetObjectCount(0);
+    const int obj = pick(rng, 0, count - 1);
+    switch (pick(rng, 0, 40)) {
+      case 0: place(obj, latticeSpot(rng), latticeSpot(rng), false); break;
+      case 1: world.worldSetObstructionSize(halfSize(rng), halfSize(rng), obj, 0); break;
+      case 2: if (count < kMaxObjects) world.worldCopyObject(obj, 0); break;
+      case 3: if (count > 20) world.worldDeleteObject(obj, 0); break;
+      case 4: worldBackup = world; break;
+      case 5: world = worldBackup; break;
+      default: break;
+    }
+    if (chance(rng, 0.5)) {
+      place(pick(rng, 0, world.worldGetObjectCount(0) - 1), pick(rng, -2, 2) * 0.05f, pick(rng, -2, 2) * 0.05f, true);
+    }
+  }
+
+  // Runs `frames` frames with `search` and returns the world after each.
+  std::vector<std::string> run(unsigned seed, int frames, CollisionSearch search) {
+    reset();
+    startGame(1);
+    Rng rng(seed);
+    buildWorld(rng);
+    worldBackup = world;
+    setCollisionSearch(search);
+    std::srand(seed);
+    clock.set(0);
+    std::vector<std::string> states;
+    for (int f = 0; f < frames; ++f) {
+      clock.advance(17);
+      updateLogic(false);
+      if (chance(rng, 0.3)) editBetweenFrames(rng);
+      states.push_back(tftest::dumpWorld());
+    }
+    return states;
+  }
 };
 
-TEST_F(Collision, EdgesThatMeetOverlapOnlyCollisionSizesCountAndCornersMustLieInside) {
-  int a = addObject(0, 0, 0.15f, 0.15f);
-  int b = addObject(0.3f, 0, 0.15f, 0.15f);
-  EXPECT_TRUE(checkObjectCollide(a, 0, 0, b) && checkObjectCollide(b, 0, 0, a));
-  EXPECT_TRUE(anyTouch(a));
-  moveObject(kMoveStep, 0, a, 0);
-  EXPECT_FLOAT_EQ(xOf(a), 0);
-  moveObject(-kMoveStep, 0, a, 0);
-  EXPECT_FLOAT_EQ(xOf(a), -kMoveStep);
-  // Only the first object is displaced, and the test moves nothing.
-  EXPECT_FALSE(checkObjectCollide(a, 0, 0, b));
-  EXPECT_TRUE(checkObjectCollide(a, kMoveStep, 0, b));
-  EXPECT_FALSE(checkObjectCollide(b, kMoveStep, 0, a));
-  EXPECT_TRUE(checkObjectCollide(b, -kMoveStep, 0, a));
-  EXPECT_FLOAT_EQ(xOf(a), -kMoveStep);
-
-  world.worldSetObject(0, 0, 0.7f, 0.7f, 0, 0, a, 0);  // drawn large, collision box unchanged
-  world.worldSetObject(0.5f, 0, 0.1f, 0.1f, 0, 0, b, 0);
-  world.worldSetObstructionSize(0.1f, 0.1f, a, 0);
-  world.worldSetObstructionSize(0.1f, 0.1f, b, 0);
-  EXPECT_FALSE(checkObjectCollide(a, 0, 0, b));
-  world.worldSetObstructionSize(0.4f, 0.1f, a, 0);
-  EXPECT_TRUE(checkObjectCollide(a, 0, 0, b));
-  EXPECT_TRUE(anyTouch(b));
-  // A cross: no corner of either lies inside the other. A box wholly inside another does.
-  int wide = addObject(0, 3, 0.6f, 0.05f), tall = addObject(0, 3, 0.05f, 0.6f);
-  int inner = addObject(0.3f, 3, 0.02f, 0.02f);
-  EXPECT_FALSE(checkObjectCollide(wide, 0, 0, tall) || checkObjectCollide(tall, 0, 0, wide));
-  EXPECT_TRUE(checkObjectCollide(wide, 0, 0, inner) && checkObjectCollide(inner, 0, 0, wide));
-}
-
-TEST_F(Collision, InvisibleAndMissingObjectsOverlapNothing) {
-  int a = addObject(0, 0);
-  int b = addObject(0, 0);
-  EXPECT_TRUE(checkObjectCollide(a, 0, 0, a));  // no test that the two differ
-  world.worldSetObjectVisible(false, b, 0);
-  EXPECT_FALSE(checkObjectCollide(a, 0, 0, b) || checkObjectCollide(b, 0, 0, a));
-  EXPECT_FALSE(anyTouch(a));
-  for (int missing : {-1, 2, 1024, std::numeric_limits<int>::max(), std::numeric_limits<int>::min()}) {
-    EXPECT_FALSE(checkObjectCollide(a, 0, 0, missing) || checkObjectCollide(missing, 0, 0, a) || anyTouch(missing));
+TEST_F(SearchDifferential, GridAndScanLeaveTheSameWorldEveryFrame) {
+  constexpr int kFrames = 400;
+  for (unsigned seed : {1u, 2u, 3u, 20240u, 777u}) {
+    const std::vector<std::string> scanned = run(seed, kFrames, CollisionSearch::Scan);
+    const std::vector<std::string> gridded = run(seed, kFrames, CollisionSearch::Grid);
+    int moving = 0;  // frames in which objects moved or changed: the worlds compared are not standing still
+    for (int f = 0; f < kFrames; ++f) {
+      ASSERT_EQ(gridded[f], scanned[f]) << "seed " << seed << " frame " << f;
+      const auto objects = [](const std::string& d) { return d.substr(0, d.find("\nlogic")).substr(d.find("\nobj")); };
+      if (f > 0 && objects(scanned[f]) != objects(scanned[f - 1])) ++moving;
+    }
+    EXPECT_GT(moving, kFrames * 3 / 4) << "seed " << seed << ": objects keep moving";
   }
-}
-
-TEST_F(Collision, OnlyVisibleSolidObjectsBlockEachOtherOnAnyLayerAndMovesAreWhole) {
-  int mover = addObject(0, 0);
-  int wall = addObject(0.25f, 0, 0.1f, 0.1f, 5);  // 0.05 between the two, on another layer
-  for (int i = 0; i < 5; ++i) moveObject(kMoveStep, 0, mover, 0);
-  EXPECT_NEAR(xOf(mover), 2 * kMoveStep, 1e-6) << "the third step would overlap: refused whole, no sliding";
-  world.worldSetObjectObstructionState(false, wall, 0);
-  moveObject(kMoveStep, 0, mover, 0);
-  EXPECT_NEAR(xOf(mover), 3 * kMoveStep, 1e-6) << "a non-solid object blocks nothing";
-  world.worldSetObjectObstructionState(true, wall, 0);
-  world.worldSetObjectVisible(false, wall, 0);
-  moveObject(kMoveStep, 0, mover, 0);
-  EXPECT_NEAR(xOf(mover), 4 * kMoveStep, 1e-6) << "a hidden object blocks nothing";
-  world.worldSetObjectVisible(true, wall, 0);
-  world.worldSetObjectVisible(false, mover, 0);
-  moveObject(kMoveStep, 0, mover, 0);
-  EXPECT_NEAR(xOf(mover), 5 * kMoveStep, 1e-6) << "a hidden object is not blocked";
-  world.worldSetObjectVisible(true, mover, 0);
-  // Overlapping now: every small step still overlaps; one that ends clear is taken.
-  for (float d : {kMoveStep, -kMoveStep}) {
-    moveObject(d, 0, mover, 0);
-    moveObject(0, d, mover, 0);
-  }
-  EXPECT_NEAR(xOf(mover), 5 * kMoveStep, 1e-6);
-  EXPECT_FLOAT_EQ(yOf(mover), 0);
-  moveObject(-0.2f, 0, mover, 0);
-  EXPECT_NEAR(xOf(mover), 5 * kMoveStep - 0.2f, 1e-6);
-  world.worldSetObjectObstructionState(false, mover, 0);
-  for (int i = 0; i < 30; ++i) moveObject(kMoveStep, 0, mover, 0);
-  EXPECT_GT(xOf(mover), 0.35f) << "a non-solid object passes through solid ones";
-}
-
-TEST_F(Collision, ObjectsLeaveTheMapFreelyAndMissingObjectsOrMapsChangeNothing) {
-  int mover = addObject(10.0f, 3.0f);
-  for (int i = 0; i < 2000; ++i) moveObject(kMoveStep, 0, mover, 0);
-  EXPECT_GT(xOf(mover), 20 * kTileSize + 1);
-  for (int missing : {-1, 1, 1024, std::numeric_limits<int>::min()}) moveObject(kMoveStep, 0, missing, 0);
-  for (int map : {-1, 2, 99}) moveObject(kMoveStep, 0, 0, map);
-  EXPECT_EQ(world.worldGetObjectCount(0), 1) << "a move never adds an object";
-  EXPECT_EQ(world.worldGetObjectCount(1), 0);
-}
-
-// Every write of a position, size or count reaches the grid: each change
-// brings an object next to the one asked about, or takes it away.
-TEST_F(Collision, TheGridFollowsEveryChangeOfTheObjects) {
-  addObject(0, 0);
-  addObject(5, 5);
-  const struct {
-    void (*change)();
-    int asked;
-    bool touches;
-  } steps[] = {
-      {[] {}, 0, false},  // the grid is built here
-      {[] { put(1, 0.15f); }, 0, true},
-      {[] { put(1, 3); }, 0, false},
-      {[] { world.worldSetObstructionSize(0.7f, 0.1f, 0, 0); put(1, 0.78f); }, 0, true},  // object 0 grew to reach 1
-      {[] { world.worldSetObstructionSize(0.1f, 0.1f, 0, 0); }, 0, false},
-      {[] { world.worldCopyObject(1, 0); put(2, -0.15f); }, 0, true},  // a copy moved next to 0
-      {[] { ASSERT_TRUE(world.worldDeleteObject(0, 0)); }, 0, false},  // object 1 is now 0, the copy 1
-      {[] { put(1, 0.95f); worldBackup = world; put(1, 9); }, 0, false},
-      {[] { world = worldBackup; }, 0, true},  // a restored world is searched as restored
-      {[] { world.allocateMaps(40); }, 0, true},  // the maps move to a larger array
-      {[] { put(1, 9); }, 0, false},
-      {[] { world.copyMap(0, 1); world.setCurrentMap(1); put(1, 0.95f, 1); }, 0, true},  // a grid of its own
-      {[] { world.setCurrentMap(0); }, 0, false},
-  };
-  for (std::size_t k = 0; k < std::size(steps); ++k) {
-    steps[k].change();
-    EXPECT_EQ(anyTouch(steps[k].asked), steps[k].touches) << "step " << k;
-  }
-}
-
-TEST_F(Collision, FarOutInfiniteAndUndefinedPositionsAreSearchedAsScanned) {
-  const float inf = std::numeric_limits<float>::infinity(), nan = std::numeric_limits<float>::quiet_NaN();
-  const float spots[][2] = {{1e6f, 0}, {1e6f + 0.15f, 0}, {-3e38f, 3e38f}, {-3e38f, 3e38f}, {inf, 0},    {inf, 0},
-                            {0, -inf}, {nan, 0},          {0, nan},        {nan, nan},      {0.5f, 0.5f}, {0.7f, 0.5f}};
-  for (const auto& spot : spots) addObject(spot[0], spot[1]);
-  for (int i = 0; i < world.worldGetObjectCount(0); ++i) anyTouch(i);
-  EXPECT_TRUE(anyTouch(0));
-  EXPECT_TRUE(anyTouch(4)) << "two objects at infinity overlap";
-  EXPECT_FALSE(anyTouch(7)) << "an undefined position overlaps nothing";
-  EXPECT_TRUE(anyTouch(10)) << "cell borders";
-
-  int mover = addObject(1e6f - 0.25f, 0);
-  for (CollisionSearch search : {CollisionSearch::Grid, CollisionSearch::Scan}) {
-    setCollisionSearch(search);
-    moveObject(0.1f, 0, mover, 0);
-    EXPECT_EQ(xOf(mover), 1e6f - 0.25f) << "blocked by the object at a million";
-  }
-  moveObject(-0.1f, 0, mover, 0);
-  EXPECT_LT(xOf(mover), 1e6f - 0.25f);
 }
 
 }  // namespace
