@@ -46,7 +46,6 @@ void GamePlayer::frame() {
     tf::updateHeldKeyLogic();
     countDownImage();
   }
-  ++played_;
 }
 
 void GamePlayer::frames(int n) {
@@ -76,19 +75,6 @@ void GamePlayer::releaseKey(int key) {
   tf::gameSys.setKeyState(key, tf::kKeyReleased);
   tf::updateKeyLogic();
   tf::gameSys.setKeyState(key, tf::kKeyIdle);
-}
-
-void GamePlayer::pressLetter(int letter) {
-  if (!playing() || tf::gameSys.getAlphabetKeyState(letter) == tf::kKeyBlocked) return;
-  tf::gameSys.setAlphabetKeyState(letter, tf::kKeyHeld);
-  tf::updateKeyLogic();
-}
-
-void GamePlayer::releaseLetter(int letter) {
-  if (!playing() || tf::gameSys.getAlphabetKeyState(letter) == tf::kKeyBlocked) return;
-  tf::gameSys.setAlphabetKeyState(letter, tf::kKeyReleased);
-  tf::updateKeyLogic();
-  tf::gameSys.setAlphabetKeyState(letter, tf::kKeyIdle);
 }
 
 void GamePlayer::holdArrow(int key, int steps) {
@@ -139,12 +125,6 @@ std::string whereIs(int obj) {
   out << "(" << x << ", " << y << "), tile (" << std::lround(x / tf::kTileSize) << ", "
       << std::lround(y / tf::kTileSize) << ") of map " << tf::world.getCurrentMap();
   return out.str();
-}
-
-std::string shownPhrase() {
-  int timer = 0, phrase = -1;
-  tf::world.getDisplayPhrase(timer, phrase);
-  return timer > 0 ? tf::world.getPhrase(phrase) : "";
 }
 
 int shownImage() {

@@ -19,7 +19,6 @@ class GamePlayer {
 
   void frame();
   void frames(int n);
-  int framesPlayed() const { return played_; }
 
   // The arrow keys (tf::kKeyUp ... tf::kKeyLeft): a press takes down an image
   // or phrase that has been up long enough, then, unless the key is disabled,
@@ -31,9 +30,6 @@ class GamePlayer {
   // anything down.
   void pressKey(int key);
   void releaseKey(int key);
-  // A letter key (0 = A): the same, unless the letter is disabled.
-  void pressLetter(int letter);
-  void releaseLetter(int letter);
   // Holds an arrow key for `steps` runs of its logic (the press and then one
   // a frame) and lets it go.
   void holdArrow(int key, int steps);
@@ -49,15 +45,12 @@ class GamePlayer {
 
   ManualClock& clock_;
   int frameMs_;
-  int played_ = 0;
 };
 
 // The index of the object named `name` on the current map, -1 when none.
 int objectNamed(const std::string& name);
 // Where object `obj` of the current map is, as "(x, y), tile (c, r)".
 std::string whereIs(int obj);
-// The phrase on display, "" when none.
-std::string shownPhrase();
 // The game image on display, -1 when none.
 int shownImage();
 

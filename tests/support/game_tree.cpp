@@ -20,7 +20,7 @@ namespace tftest {
 
 void LifecyclePlatform::showLoadingScreen(const std::string& message, float percent) {
   RecordingPlatform::showLoadingScreen(message, percent);
-  frames.push_back({message, percent, tf::world.getGameLoaded(), tf::world.getMapCount()});
+  frames.push_back({message, percent, tf::world.getGameLoaded()});
 }
 
 std::vector<std::string> LifecyclePlatform::frameMessages() const {
@@ -29,15 +29,21 @@ std::vector<std::string> LifecyclePlatform::frameMessages() const {
   return messages;
 }
 
-int LifecyclePlatform::frameIndex(const std::string& message) const {
-  for (std::size_t i = 0; i < frames.size(); ++i) {
-    if (frames[i].message == message) return static_cast<int>(i);
-  }
-  return -1;
-}
+namespace {
 
-std::string menuFileText(const std::string& marker, int count, int intro, int editorMain, int editor, int ingame,
-                         const std::string& extra) {
+// Marks of the toolkit's files, as line 0 of their menus and their help titles.
+constexpr const char* kToolkitMarker = "toolkit";
+constexpr const char* kIngameMarker = "ingame";
+constexpr const char* kToolkitHelpTitle = "Toolkit Help";
+// The toolkit's menus start on menu 1 of 3; the editor main menu is 2.
+constexpr int kToolkitIntroMenu = 1;
+// A written game's menus: 4, intro 0, editor main menu 2, editor menu 3, in-game menu 1.
+constexpr int kGameEditorMainMenu = 2;
+constexpr int kGameEditorMenu = 3;
+constexpr int kGameIngameMenu = 1;
+
+// A menu file of `count` menus; line 0 of menu m reads "<marker> menu <m>".
+std::string menuFileText(const std::string& marker, int count, int intro, int editorMain, int editor, int ingame) {
   std::string text = "f intromenu " + std::to_string(intro) + "\nf editormainmenu " + std::to_string(editorMain) +
                      "\nf editormenu " + std::to_string(editor) + "\nf ingamemenu " + std::to_string(ingame) + "\n";
   for (int m = 0; m < count; ++m) {
@@ -48,13 +54,10 @@ std::string menuFileText(const std::string& marker, int count, int intro, int ed
             menu + "text0b 1\ns " + menu + "text0string " + marker + " menu " + std::to_string(m) + "\n";
     text += "s " + menu + "text1 endTextLoad\n";
   }
-  return text + "s menu" + std::to_string(count) + " endMenuLoad\n" + extra;
+  return text + "s menu" + std::to_string(count) + " endMenuLoad\n";
 }
 
-std::string helpFileText(const std::string& title) {
-  return "s helptitle " + title + "\ns help0title Topic\ns help0line0 A line.\ns help0line1 end\ns help1title end\n";
-}
-
+// A valid .wav file of a few silent samples.
 std::string tinyWav() {
   auto le32 = [](unsigned v) {
     return std::string{static_cast<char>(v & 0xff), static_cast<char>((v >> 8) & 0xff),
@@ -64,6 +67,12 @@ std::string tinyWav() {
   const std::string samples(8, '\0');  // four silent 16-bit samples
   return "RIFF" + le32(36 + samples.size()) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) + le32(8000) +
          le32(16000) + le16(2) + le16(16) + "data" + le32(samples.size()) + samples;
+}
+
+}  // namespace
+
+std::string helpFileText(const std::string& title) {
+  return "s helptitle " + title + "\ns help0title Topic\ns help0line0 A line.\ns help0line1 end\ns help1title end\n";
 }
 
 tf::gameWorld sampleGame() {

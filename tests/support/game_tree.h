@@ -22,50 +22,33 @@ struct LoadingFrame {
   std::string message;
   float percent = 0;
   bool gameLoaded = false;  // world.getGameLoaded() when it was shown
-  int maps = 0;             // world.getMapCount() when it was shown
 };
 
 class LifecyclePlatform : public RecordingPlatform {
  public:
   void showLoadingScreen(const std::string& message, float percent) override;
   std::vector<std::string> frameMessages() const;
-  // The index of the first frame with `message`, or -1.
-  int frameIndex(const std::string& message) const;
 
   std::vector<LoadingFrame> frames;
 };
 
-// A menu file of `count` menus; line 0 of menu m reads "<marker> menu <m>".
-std::string menuFileText(const std::string& marker, int count, int intro, int editorMain, int editor, int ingame,
-                         const std::string& extra = "");
 // A help file of one topic under `title`.
 std::string helpFileText(const std::string& title);
-// A valid .wav file of a few silent samples.
-std::string tinyWav();
 
 // A game of two maps with tiles, named objects, global and local logic and
 // phrases.
 tf::gameWorld sampleGame();
-
-// Marks of the toolkit's files, as line 0 of their menus and their help titles.
-constexpr const char* kToolkitMarker = "toolkit";
-constexpr const char* kIngameMarker = "ingame";
-constexpr const char* kToolkitHelpTitle = "Toolkit Help";
-// The toolkit's menus start on menu 1 of 3; the editor main menu is 2.
-constexpr int kToolkitIntroMenu = 1;
-// A written game's menus: 4, intro 0, editor main menu 2, editor menu 3, in-game menu 1.
-constexpr int kGameEditorMainMenu = 2;
-constexpr int kGameEditorMenu = 3;
-constexpr int kGameIngameMenu = 1;
 
 class GameTree : public ::testing::Test {
  protected:
   void SetUp() override;
   void TearDown() override;
 
-  // Writes games/<name>: map.cfg and logic.cfg of `game`, its menus (marked
-  // with the name), its help ("<name> Help"), one sound and one image in
-  // each of its image folders. `mapFileExtra` is appended to map.cfg.
+  // Writes games/<name>: map.cfg and logic.cfg of `game`, its menus (line 0
+  // of menu m reads "<name> menu <m>"), its help ("<name> Help"), one sound
+  // and one image in each of its image folders. `mapFileExtra` is appended
+  // to map.cfg. The toolkit's menus read "toolkit menu <m>" and start on
+  // menu 1; its help is "Toolkit Help".
   void writeGame(const std::string& name, const tf::gameWorld& game, const std::string& mapFileExtra = "");
   // Line 0 of the menu shown ("" when it has none).
   std::string shownMenuText() const;
