@@ -129,6 +129,37 @@ TEST_F(Lifecycle, RefusedLoadsLeaveTheCurrentGameAsItWas) {
   }
 }
 
+// Names a person types to create a game: registered, reserved, taken, bad
+// sizes, and names that are no single folder under games/. Nothing is made.
+TEST_F(Lifecycle, RefusedNewGamesCreateNothing) {
+  loadSample("alpha");
+  gameSys.setGameState(kStateMenus);
+  const std::string badSize = "Cannot create game, invalid map size specified.";
+  const struct {
+    std::string name;
+    int w, h;
+    std::string logLine;
+  } cases[] = {
+      {"mainui", 10, 10, "^rERROR:^w Cannot create game, the name: ^ymainui^w is a registered name"},
+      {"", 10, 10, "^rERROR: ^wCannot create game, no game name has been entered."},
+      {"default", 10, 10, "^rERROR:^w ^yDefault^w is a reserved name and CANNOT be used."},
+      {"alpha", 10, 10, "^rERROR:^w Cannot create game, a game named ^yalpha^w already exists"},
+      {"x", 0, 10, "^rERROR: ^w" + badSize},
+      {"x", 701, 10, "^rERROR: ^w" + badSize},
+      {"../escape", 10, 10, "^rERROR:^w Cannot create game, the name: ^y../escape^w cannot be a folder name"},
+      {"a/b", 10, 10, "^rERROR:^w Cannot create game, the name: ^ya/b^w cannot be a folder name"},
+  };
+  const std::string before = shownState();
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    tftest::MessageLog messages;
+    createGame(c.name, c.w, c.h);
+    EXPECT_TRUE(messages.contains(c.logLine));
+    EXPECT_EQ(shownState(), before);
+  }
+  EXPECT_FALSE(dir.exists("escape"));
+}
+
 TEST_F(Lifecycle, AMapFileThatCannotBeReadReturnsToTheToolkitsMenus) {
   loadSample("alpha");
   dir.write("games/broken/system/map.cfg", "f version 99\n");

@@ -212,4 +212,21 @@ TEST(MapFile, DamagedFilesAreRefusedAndLeaveTheWorldAlone) {
   EXPECT_EQ(loaded.worldGetObjectCount(0), 1024);
 }
 
+// The biggest game the editor lets a person make on one map comes back whole.
+TEST(MapFile, TheLargestMapAnd1024ObjectsComeBack) {
+  gameWorld game;
+  game.allocateMaps(1);
+  game.worldSetMap(700, 700, "Largest", 0);
+  for (int x = 0; x < 700; ++x) {
+    for (int y = 0; y < 700; ++y) game.worldSetTile(1 + (x * 7 + y) % 250, x, y, 0);
+  }
+  for (int i = 0; i < kMaxObjects; ++i) {
+    game.worldSetObject(i * 0.01f, 1, 0.1f, 0.1f, i % 300, i % 7, i, 0);
+    game.worldSetObjectName("Object number " + std::to_string(i), i, 0);
+  }
+  gameWorld loaded;
+  ASSERT_TRUE(readMaps(mapFileText(game, {}).str(), loaded));
+  EXPECT_TRUE(tftest::sameStoredWorld(game, loaded));
+}
+
 }  // namespace

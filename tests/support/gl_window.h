@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <ostream>
 #include <string>
-#include <utility>
 #include <vector>
 
 #include "temp_dir.h"
@@ -39,10 +38,6 @@ bool makeGridPicture(const std::string& path, int rows, int columns, int cellSiz
 // Colours of the test pictures.
 constexpr Rgb kQuadTopLeft{255, 0, 0}, kQuadTopRight{0, 255, 0}, kQuadBottomLeft{0, 0, 255},
     kQuadBottomRight{255, 255, 0};
-// The test animation strip: ten cells side by side, each split into four
-// quarters of their own colour (quarter 0 top left, 1 top right, 2 bottom
-// left, 3 bottom right).
-Rgb stripCellColor(int k, int quarter);
 // Font cell (column, row) of the test font picture; cells without a glyph in
 // the font's layout are transparent.
 Rgb fontCellColor(int column, int row);
@@ -65,12 +60,6 @@ class GlTest : public ::testing::Test {
   // The pixel at (x, y) of the back buffer, origin at the top left; the
   // window is 800 x 600, so overlay units are pixels.
   Rgb pixel(int x, int y) const;
-  // Puts the window above every other, so that a swap shows all of it.
-  void raiseWindow() const;
-  // Pixels (x, y) as the window shows them on screen, for drawing that swaps
-  // buffers itself. Other windows (drawing tests run side by side) may cover
-  // parts of it at the moment of a swap.
-  std::vector<Rgb> shownPixels(const std::vector<std::pair<int, int>>& points) const;
   void clearFrame(const Rgb& color = Rgb());
   // Saves the back buffer as a PNG file.
   bool saveScreenshot(const std::string& path) const;
@@ -84,7 +73,6 @@ class GlTest : public ::testing::Test {
   // Test pictures in the working folder; each returns its path.
   std::string solidPicture(const std::string& name, const Rgb& c, int size = 32);
   std::string quadrantPicture(const std::string& name = "quad.png");
-  std::string stripPicture(const std::string& name = "strip.png");
 
   // Fills the system image registry with the test set: a distinct colour per
   // image, the font grid of fontCellColor, a transparent "none" and a white

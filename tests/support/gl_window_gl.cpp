@@ -19,9 +19,6 @@
 #include "media/notice.h"
 #include "media/text.h"
 
-// Last: the X headers define names such as None.
-#include <GL/glx.h>
-
 namespace fs = boost::filesystem;
 
 namespace tftest {
@@ -183,8 +180,6 @@ bool makeGridPicture(const std::string& path, int rows, int columns, int cellSiz
   return runProgram(args);
 }
 
-Rgb stripCellColor(int k, int quarter) { return Rgb{20 * k + 30, 250 - 20 * k, 60 * quarter + 10}; }
-
 Rgb fontCellColor(int column, int row) { return Rgb{25 * column + 10, 25 * row + 10, 200}; }
 
 Rgb testSystemImageColor(int index) {
@@ -241,31 +236,6 @@ Rgb GlTest::pixel(int x, int y) const {
   return readPixel(GL_BACK, x, y);
 }
 
-void GlTest::raiseWindow() const {
-  glutPopWindow();
-  glutMainLoopEvent();
-}
-
-std::vector<Rgb> GlTest::shownPixels(const std::vector<std::pair<int, int>>& points) const {
-  // The front buffer cannot be read back here; the window as the X server
-  // shows it is read instead, all of it at once.
-  char command[160];
-  std::snprintf(command, sizeof command, "import -window 0x%lx -depth 8 rgb:- 2>/dev/null",
-                static_cast<unsigned long>(glXGetCurrentDrawable()));
-  std::vector<unsigned char> rgb(kWidth * kHeight * 3);
-  std::size_t got = 0;
-  if (std::FILE* in = popen(command, "r")) {
-    got = std::fread(rgb.data(), 1, rgb.size(), in);
-    pclose(in);
-  }
-  std::vector<Rgb> seen;
-  for (const auto& [x, y] : points) {
-    const std::size_t at = (static_cast<std::size_t>(y) * kWidth + x) * 3;
-    seen.push_back(at + 3 <= got ? Rgb{rgb[at], rgb[at + 1], rgb[at + 2]} : Rgb{-1, -1, -1});
-  }
-  return seen;
-}
-
 void GlTest::clearFrame(const Rgb& color) {
   glClearColor(color.r / 255.0f, color.g / 255.0f, color.b / 255.0f, 1);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -318,19 +288,6 @@ std::string GlTest::quadrantPicture(const std::string& name) {
   EXPECT_TRUE(makeGridPicture(path, 2, 2, 32,
                               {magickColor(kQuadTopLeft), magickColor(kQuadTopRight), magickColor(kQuadBottomLeft),
                                magickColor(kQuadBottomRight)}));
-  return path;
-}
-
-std::string GlTest::stripPicture(const std::string& name) {
-  std::string path = dir.path() + "/" + name;
-  std::vector<std::string> colors;
-  for (int half = 0; half < 2; ++half) {
-    for (int k = 0; k < 10; ++k) {
-      colors.push_back(magickColor(stripCellColor(k, 2 * half)));
-      colors.push_back(magickColor(stripCellColor(k, 2 * half + 1)));
-    }
-  }
-  EXPECT_TRUE(makeGridPicture(path, 2, 20, 16, colors));
   return path;
 }
 
