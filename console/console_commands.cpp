@@ -3,7 +3,7 @@
 #include <string>
 
 #include "console/console.h"
-#include "core/debug_overlay.h"
+#include "app/debug_overlay.h"
 #include "core/log.h"
 #include "core/numbers.h"
 #include "core/shutdown.h"

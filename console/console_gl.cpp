@@ -7,7 +7,7 @@
 #include "core/system.h"
 #include "media/images.h"
 #include "media/text.h"
-#include "menus/choice.h"
+#include "media/choice.h"
 
 namespace tf {
 namespace {

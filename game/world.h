@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "logic/collision_grid.h"
-#include "logic/sentence.h"
+#include "game/collision_grid.h"
+#include "game/sentence.h"
 
 namespace tf {
 

@@ -3,7 +3,7 @@
 #include <GL/freeglut.h>
 #include <GL/glu.h>
 
-#include "core/app.h"
+#include "core/view.h"
 #include "input/dispatch.h"
 #include "input/window_input.h"
 

@@ -1,7 +1,7 @@
 // The selection pass at the pointer and what its front-most hit selects.
 #include "input/picking.h"
 
-#include "core/app.h"
+#include "core/view.h"
 #include "core/clock.h"
 #include "core/system.h"
 #include "editor/editor.h"

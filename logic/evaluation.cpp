@@ -8,7 +8,7 @@
 #include "game/world.h"
 #include "logic/actions.h"
 #include "logic/collision.h"
-#include "logic/vocabulary.h"
+#include "game/vocabulary.h"
 
 namespace tf {
 namespace {

@@ -5,7 +5,7 @@
 // later sentences see what earlier ones changed.
 #pragma once
 
-#include "logic/sentence.h"
+#include "game/sentence.h"
 
 namespace tf {
 

@@ -14,7 +14,7 @@
 #include "media/draw.h"
 #include "media/images.h"
 #include "media/text.h"
-#include "menus/choice.h"
+#include "media/choice.h"
 #include "menus/ui.h"
 
 namespace tf {

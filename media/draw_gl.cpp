@@ -7,7 +7,7 @@
 
 #include <utility>
 
-#include "core/app.h"
+#include "core/view.h"
 #include "media/notice.h"
 
 namespace tf {

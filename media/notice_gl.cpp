@@ -3,7 +3,7 @@
 #include "media/images.h"
 #include "media/notice.h"
 #include "media/text.h"
-#include "menus/choice.h"
+#include "media/choice.h"
 
 namespace tf {
 

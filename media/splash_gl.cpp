@@ -4,7 +4,7 @@
 #include "media/draw.h"
 #include "media/images.h"
 #include "media/splash.h"
-#include "menus/choice.h"
+#include "media/choice.h"
 
 namespace tf {
 namespace {

@@ -2,7 +2,7 @@
 // the font picture and blended over what lies beneath.
 #include <GL/gl.h>
 
-#include "core/app.h"
+#include "core/view.h"
 #include "core/system.h"
 #include "media/images.h"
 #include "media/text.h"

@@ -3,7 +3,7 @@
 // and cross; in a pick pass each in its pick colour.
 #include "media/images.h"
 #include "media/text.h"
-#include "menus/choice.h"
+#include "media/choice.h"
 #include "menus/file_browser.h"
 #include "menus/menu_layout.h"
 

@@ -8,7 +8,7 @@
 #include "media/draw.h"
 #include "media/images.h"
 #include "media/text.h"
-#include "menus/choice.h"
+#include "media/choice.h"
 #include "menus/help.h"
 #include "menus/help_layout.h"
 

@@ -10,7 +10,7 @@
 #include "core/script_object.h"
 #include "game/logic_file.h"
 #include "game/world.h"
-#include "logic/vocabulary.h"
+#include "game/vocabulary.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/app.h"
+#include "core/view.h"
 #include "core/camera.h"
 #include "core/system.h"
 #include "game/lifecycle.h"

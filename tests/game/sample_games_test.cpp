@@ -17,7 +17,7 @@
 #include "game_player.h"
 #include "game_tree.h"
 #include "logic/evaluation.h"
-#include "logic/vocabulary.h"
+#include "game/vocabulary.h"
 #include "manual_clock.h"
 #include "media/images.h"
 #include "media/sound.h"

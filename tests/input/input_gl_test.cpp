@@ -2,7 +2,7 @@
 // world, and a real pick pass finding the button under a hover and a click.
 #include <gtest/gtest.h>
 
-#include "core/app.h"
+#include "core/view.h"
 #include "core/camera.h"
 #include "core/system.h"
 #include "gl_window.h"

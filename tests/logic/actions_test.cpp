@@ -12,7 +12,7 @@
 #include <string>
 
 #include "editor/editor.h"
-#include "logic/vocabulary.h"
+#include "game/vocabulary.h"
 #include "logic_world.h"
 #include "recording_audio.h"
 

@@ -6,7 +6,7 @@
 #include <cmath>
 #include <string>
 
-#include "core/app.h"
+#include "core/view.h"
 #include "core/camera.h"
 #include "core/system.h"
 #include "game/world.h"

@@ -10,9 +10,10 @@
 #include <cstdlib>
 #include <fstream>
 
-#include "core/app.h"
+#include "app/app.h"
+#include "core/view.h"
 #include "core/camera.h"
-#include "core/glut_platform.h"
+#include "app/glut_platform.h"
 #include "core/platform.h"
 #include "core/system.h"
 #include "media/images.h"

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "logic/sentence.h"
+#include "game/sentence.h"
 
 namespace tf {
 

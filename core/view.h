@@ -1,15 +1,8 @@
-// The program's skeleton: start-up, the frame callback that draws one frame
-// and advances the game one step, reshape and idle, the overlay projection on
-// which every screen-space drawing is placed, and the camera transform.
+// Where drawing happens: the virtual 800 x 600 screen on which every overlay
+// is laid out, and the camera transform that looks down onto the map.
 #pragma once
 
 namespace tf {
-
-// Runs the start-up sequence and enters the window toolkit's event loop.
-void init();
-void display();
-void changeSize(int w, int h);
-void idleFunc();
 
 // Enter and leave the virtual 800 x 600 screen (origin top left, y down). The
 // caller pushes the modelview and translates by the negated position first;

@@ -1,6 +1,6 @@
 // The debug overlay's lines and place, the debug greeting, and the volume
 // indicator's timer and text.
-#include "core/debug_overlay.h"
+#include "app/debug_overlay.h"
 
 #include <cstdio>
 

@@ -1,6 +1,5 @@
-// Start-up, the frame, reshape, idle, the overlay projection and the camera
-// transform, on freeglut and OpenGL.
-#include "core/app.h"
+// Start-up, the frame, reshape and idle, on freeglut and OpenGL.
+#include "app/app.h"
 
 #include <GL/freeglut.h>
 #include <GL/glu.h>
@@ -10,14 +9,15 @@
 
 #include "console/console.h"
 #include "core/camera.h"
+#include "core/view.h"
 #include "core/clock.h"
-#include "core/debug_overlay.h"
-#include "core/glut_platform.h"
+#include "app/debug_overlay.h"
+#include "app/glut_platform.h"
 #include "core/log.h"
 #include "core/numbers.h"
 #include "core/script_object.h"
 #include "core/shutdown.h"
-#include "core/startup.h"
+#include "app/startup.h"
 #include "core/system.h"
 #include "editor/editor.h"
 #include "editor/world_editor.h"
@@ -47,9 +47,6 @@ namespace {
 constexpr double kFieldOfView = 45.0;
 constexpr double kNearPlane = 1.0;
 constexpr double kFarPlane = 1000.0;
-// The virtual screen every overlay drawing is laid out on.
-constexpr double kScreenWidth = 800.0;
-constexpr double kScreenHeight = 600.0;
 
 // The line shown over a game being play-tested from the editor.
 constexpr const char* kPlaytestBanner = "^2Playtest Mode. Press ESCAPE to return to the editor.";
@@ -195,32 +192,5 @@ void changeSize(int w, int h) {
 }
 
 void idleFunc() { glutPostRedisplay(); }
-
-void draw2dortho() {
-  glMatrixMode(GL_PROJECTION);
-  glPushMatrix();
-  glLoadIdentity();
-  gluOrtho2D(0, kScreenWidth, kScreenHeight, 0);
-  glScalef(-1, -1, 0.5f);
-  glTranslatef(0, 0, 0);
-  glMatrixMode(GL_MODELVIEW);
-}
-
-void leave2dortho() {
-  glMatrixMode(GL_MODELVIEW);
-  glPopMatrix();
-  glMatrixMode(GL_PROJECTION);
-  glPopMatrix();
-  glMatrixMode(GL_MODELVIEW);
-}
-
-void UpdateCamera() {
-  float x, y, z, upx, upy, upz;
-  camera.GetPos(x, y, z);
-  camera.GetUp(upx, upy, upz);
-  glMatrixMode(GL_MODELVIEW);
-  glLoadIdentity();
-  gluLookAt(x, y, z + kCameraEyeHeight, x, y, z, upx, upy, upz);
-}
 
 }  // namespace tf

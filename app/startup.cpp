@@ -1,5 +1,5 @@
 // Start-up decisions, frame pacing and the frame plan.
-#include "core/startup.h"
+#include "app/startup.h"
 
 #include "console/console.h"
 #include "core/clock.h"

@@ -1,6 +1,6 @@
 // The window geometry read from the settings, and how often a frame is drawn
 // in each game state under a controlled clock.
-#include "core/startup.h"
+#include "app/startup.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // Sentences and sentence lists.
-#include "logic/sentence.h"
+#include "game/sentence.h"
 
 #include "core/log.h"
 #include "editor/editor.h"
-#include "logic/vocabulary.h"
+#include "game/vocabulary.h"
 
 namespace tf {
 namespace {

@@ -1,5 +1,5 @@
 // Clickable pictures on the overlay, drawn normally or in their pick colours.
-#include "menus/choice.h"
+#include "media/choice.h"
 
 #include <GL/gl.h>
 

@@ -1,7 +1,7 @@
 // Tessera Forge: make and play tile-based games.
 #include <GL/freeglut.h>
 
-#include "core/app.h"
+#include "app/app.h"
 
 int main(int argc, char** argv) {
   glutInit(&argc, argv);

@@ -1,11 +1,11 @@
 // Drawing the debug overlay, a half-transparent panel with its lines, and the
 // volume indicator.
-#include "core/debug_overlay.h"
+#include "app/debug_overlay.h"
 #include "core/system.h"
 #include "media/draw.h"
 #include "media/images.h"
 #include "media/text.h"
-#include "menus/choice.h"
+#include "media/choice.h"
 #include "menus/menu_layout.h"
 
 namespace tf {

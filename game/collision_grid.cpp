@@ -1,6 +1,6 @@
 // The collision grid: cells of a fixed size hashed onto a table of buckets,
 // kept up to date object by object as objects move.
-#include "logic/collision_grid.h"
+#include "game/collision_grid.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,5 +1,5 @@
 // The vocabulary table and its look-ups.
-#include "logic/vocabulary.h"
+#include "game/vocabulary.h"
 
 #include <algorithm>
 #include <iterator>

@@ -4,7 +4,7 @@
 
 #include "console/console.h"
 #include "core/camera.h"
-#include "core/debug_overlay.h"
+#include "app/debug_overlay.h"
 #include "core/system.h"
 #include "game/world.h"
 #include "gl_window.h"

@@ -1,5 +1,5 @@
 // Window, pointer and picture operations on freeglut, OpenGL and DevIL.
-#include "core/glut_platform.h"
+#include "app/glut_platform.h"
 
 #include <GL/freeglut.h>
 #define ILUT_USE_OPENGL

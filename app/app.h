@@ -1,0 +1,13 @@
+// The program's skeleton: start-up, the frame callback that draws one frame
+// and advances the game one step, reshape and idle.
+#pragma once
+
+namespace tf {
+
+// Runs the start-up sequence and enters the window toolkit's event loop.
+void init();
+void display();
+void changeSize(int w, int h);
+void idleFunc();
+
+}  // namespace tf
