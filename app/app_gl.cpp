@@ -7,23 +7,25 @@
 #include <cstdlib>
 #include <ctime>
 
-#include "console/console.h"
-#include "core/camera.h"
-#include "core/view.h"
-#include "core/clock.h"
 #include "app/debug_overlay.h"
 #include "app/glut_platform.h"
+#include "app/program.h"
+#include "app/startup.h"
+#include "console/console.h"
+#include "core/camera.h"
+#include "core/clock.h"
 #include "core/log.h"
 #include "core/numbers.h"
 #include "core/script_object.h"
 #include "core/shutdown.h"
-#include "app/startup.h"
 #include "core/system.h"
+#include "core/view.h"
 #include "editor/editor.h"
 #include "editor/world_editor.h"
 #include "game/lifecycle.h"
 #include "game/world.h"
 #include "input/input.h"
+#include "input/screens.h"
 #include "logic/evaluation.h"
 #include "logic/game_render.h"
 #include "media/images.h"
@@ -39,7 +41,6 @@
 #include "menus/system_textboxes.h"
 #include "menus/tooltip.h"
 #include "menus/ui.h"
-#include "menus/ui_render.h"
 
 namespace tf {
 namespace {
@@ -86,6 +87,15 @@ void registerCallbacks() {
   glutIdleFunc(idleFunc);
 }
 
+// Edge scrolling after a frame of the map: the camera moves while the
+// pointer rests at a window edge, faster the longer it keeps moving.
+void scrollAtEdges() {
+  const int mode = worldEditor.getEditorMode();
+  const bool logic = mode == kModeGlobalLogic || mode == kModeLocalLogic;
+  if (!edgeScrollActive(gameSys.getGameState(), logic, world.getFreeLook(), gameSys.getDebugState())) return;
+  gameRenderState.afterScroll(editorScroll(gameRenderState.scrollMultiplier));
+}
+
 void loadToolkitMenus() {
   initHelp("default");
   loadUI("default", false);
@@ -95,6 +105,7 @@ void loadToolkitMenus() {
 }  // namespace
 
 void init() {
+  connectProgram();
   setClockSource(elapsedGlutMs);
   gameLog.openLog("log.txt");
   gameLog.clearLog();
@@ -134,7 +145,7 @@ void init() {
 
   glutWarpPointer(glutGet(GLUT_WINDOW_WIDTH) / 2, glutGet(GLUT_WINDOW_HEIGHT) / 2);
   gameSys.setStartingSystemTime(elapsedMs());
-  if (scriptSys.findLineF("firstTime") <= 0) worldEditor.setWelcome(1000, 3);
+  if (scriptSys.findLineF("firstTime") <= 0) showToolkitWelcome();
   std::srand(static_cast<unsigned>(std::time(nullptr)));
   glutMainLoop();
 }
@@ -155,15 +166,20 @@ void display() {
   const bool consoleOrHelp = console.getConsoleState() || uiHelp.getHelpState();
   FramePlan plan = planFrame(state, world.getGameLoaded(),
                              gameUI.getCurrentMenu() == gameUI.getEditorMenu(), consoleOrHelp);
-  if (plan.drawGame) gameRender();
+  // The map is drawn with the camera where it was; edge scrolling moves it
+  // for the frames after.
+  if (plan.drawGame && gameRender(worldEditorMapView())) scrollAtEdges();
   // The logic runs in every state and decides itself whether it acts.
   updateLogic(false);
   if (plan.runKeyLogic) updateHeldKeyLogic();
   if (plan.drawGameBox) renderGameBox();
   UpdateCamera();
-  if (plan.drawMenus) uiRender();
+  if (plan.drawMenus) renderMenus();
   if (plan.drawDialog) dialogRender();
-  if (plan.drawSplash) splashRender();
+  if (plan.drawSplash) {
+    gameUI.setCurrentTT(-1, -1, 0);  // no tooltip over the splash
+    splashRender();
+  }
   if (plan.drawNotice) noticeRender();
   helpRender();
   if (gameSys.getDebugState()) {
@@ -173,7 +189,10 @@ void display() {
   }
   if (plan.drawPlaytestBanner) displayTextString(kPlaytestBannerX, kPlaytestBannerY, kPlaytestBanner);
   if (console.getConsoleState()) consoleRender();
-  if (plan.drawTooltip) toolTipRender();
+  if (plan.drawTooltip) {
+    toolTipRender();
+    currentScreens().draw(ScreenLayer::Panels, false);
+  }
   renderFileBrowser();
   renderVolume();
   capturePendingScreenshot();

@@ -94,14 +94,6 @@ std::vector<std::string> sectionLines() {
 
 }  // namespace
 
-void debugInit() {
-  console.echo("");
-  console.echo("^yDebug mode is ^yEnabled");
-  console.echo("^wTo ^ydisable ^wdebug mode, type '^ydebug off^w' into this console.");
-  console.echo("^wYou may also press ^yF2^w to toggle debug mode at any time.");
-  console.echo("");
-}
-
 DebugOverlay planDebugOverlay() {
   DebugOverlay overlay;
   const bool consoleOpen = console.getConsoleState();

@@ -30,9 +30,6 @@ struct DebugOverlay {
   std::vector<OverlayLine> lines;
 };
 
-// Writes the debug greeting to the console.
-void debugInit();
-
 // The overlay of this frame, from the program's state: the panel moves away
 // from the open console and from the mouse; its lines give the version, the
 // measured frame rate, the camera, the mouse on the screen and in the world,

@@ -5,6 +5,7 @@
 #include "core/clock.h"
 #include "core/log.h"
 #include "core/numbers.h"
+#include "core/run_state.h"
 #include "core/script_object.h"
 #include "core/system.h"
 #include "media/splash.h"
@@ -106,6 +107,10 @@ void resetFramePacing() {
   rateFrames = 0;
   lastRateTime = 0;
 }
+
+namespace {
+const bool registered = registerRunStateReset(resetFramePacing);
+}  // namespace
 
 void framesPerSecond() {
   int now = elapsedMs();

@@ -5,7 +5,6 @@
 
 #include <vector>
 
-#include "editor/editor.h"
 #include "game/world.h"
 #include "logic/game_render.h"
 
@@ -29,9 +28,10 @@ void fillWorld() {
 void BM_PlanObjects(benchmark::State& state) {
   fillWorld();
   const tf::MapView view = state.range(0) == 0 ? tf::MapView::Game : tf::MapView::Editor;
+  const tf::MapEditView edit;
   std::vector<tf::ObjectDraw> drawn;
   for (auto _ : state) {
-    tf::planObjects(tf::world, 0, 4.8f, 4.8f, view, tf::worldEditor, 0.7f, drawn);
+    tf::planObjects(tf::world, 0, 4.8f, 4.8f, view, edit, 0.7f, drawn);
     benchmark::DoNotOptimize(drawn.data());
   }
   state.counters["drawn"] = static_cast<double>(drawn.size());
@@ -41,13 +41,13 @@ BENCHMARK(BM_PlanObjects)->Arg(0)->Arg(1)->ArgName("editor");
 
 void BM_PlanSelectionMarks(benchmark::State& state) {
   fillWorld();
-  tf::worldEditor.setSAO(1);
+  tf::MapEditView edit;
+  edit.markAll = true;
   std::vector<tf::SelectionMark> marks;
   for (auto _ : state) {
-    tf::planSelectionMarks(tf::world, 0, 4.8f, 4.8f, tf::worldEditor, marks);
+    tf::planSelectionMarks(tf::world, 0, 4.8f, 4.8f, edit, marks);
     benchmark::DoNotOptimize(marks.data());
   }
-  tf::worldEditor = tf::editor();
   state.counters["marked"] = static_cast<double>(marks.size());
 }
 BENCHMARK(BM_PlanSelectionMarks);

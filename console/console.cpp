@@ -96,6 +96,24 @@ void debugConsole::slideStep() {
 
 std::string debugConsole::caretAt(int now) { return caret.shownAt(now) ? "_" : " "; }
 
+bool consoleOpen() { return console.isOpening(); }
+
+bool consolePick(const PickEvent& e) {
+  switch (e.code) {
+    case kPickConsoleToggle:
+      if (e.leftPress()) toggleConsole(true);
+      return true;
+    case kPickConsoleOlder:
+      if (e.leftPress()) console.scrollOlder();
+      return true;
+    case kPickConsoleNewer:
+      if (e.leftPress()) console.scrollNewer();
+      return true;
+    default:
+      return false;
+  }
+}
+
 void toggleConsole(bool withSound) {
   if (gameSys.getGameState() == kStateSplash) return;
   if (console.isOpening()) {

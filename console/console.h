@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/screen.h"
 #include "menus/menu_layout.h"
 
 namespace tf {
@@ -94,6 +95,17 @@ extern debugConsole console;
 // key repeat on, for typing) or closes it. The button plays system sound 7 on
 // opening and 8 on closing.
 void toggleConsole(bool withSound);
+
+// The console is open for typing (enabled and not sliding away).
+bool consoleOpen();
+
+// The console's colour codes, each on a left press: its close button (with
+// the sounds of opening and closing) and the two scroll arrows. True for any
+// of its codes.
+bool consolePick(const PickEvent& e);
+
+// Writes the debug greeting to the console (debug mode switched on).
+void debugInit();
 
 // Draws the console while it is enabled, in drawn frames and in colour pick
 // passes (console_gl.cpp).

@@ -3,7 +3,6 @@
 #include <string>
 
 #include "console/console.h"
-#include "app/debug_overlay.h"
 #include "core/log.h"
 #include "core/numbers.h"
 #include "core/shutdown.h"
@@ -182,6 +181,14 @@ const Command* findCommand(const std::string& word) {
 }
 
 }  // namespace
+
+void debugInit() {
+  console.echo("");
+  console.echo("^yDebug mode is ^yEnabled");
+  console.echo("^wTo ^ydisable ^wdebug mode, type '^ydebug off^w' into this console.");
+  console.echo("^wYou may also press ^yF2^w to toggle debug mode at any time.");
+  console.echo("");
+}
 
 void debugConsole::inputConsole(const std::string& line) {
   echo("^wYou have entered: ^y" + line);

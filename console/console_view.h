@@ -25,11 +25,6 @@ constexpr float kConsoleCommandX = 10, kConsoleCommandY = 149;
 // Things are shown only above this multiple of the panel's position.
 constexpr float kConsoleRevealFactor = 1.9f;
 
-// Pick codes (the red byte) of the console's buttons.
-constexpr int kPickConsoleToggle = '/';
-constexpr int kPickConsoleOlder = '3';
-constexpr int kPickConsoleNewer = '4';
-
 struct ConsoleButton {
   WholeRect rect;
   int image = 0;

@@ -2,12 +2,20 @@
 #include "core/log.h"
 
 #include <cstdio>
-
-#include "console/console.h"
+#include <utility>
 
 namespace tf {
 
 log gameLog;
+
+namespace {
+
+std::function<void(const std::string&)>& consoleOutput() {
+  static std::function<void(const std::string&)> output;
+  return output;
+}
+
+}  // namespace
 
 void log::openLog(const std::string& name) {
   file = name;
@@ -47,8 +55,14 @@ std::string stripCaretCodes(const std::string& text) {
   return plain;
 }
 
+void echoConsole(const std::string& text) {
+  if (consoleOutput()) consoleOutput()(text);
+}
+
+void setConsoleOutput(std::function<void(const std::string&)> output) { consoleOutput() = std::move(output); }
+
 void systemMsg(const std::string& text) {
-  console.echo(text);
+  echoConsole(text);
   std::string plain = stripCaretCodes(text);
   gameLog.msg(plain);
   std::fwrite(plain.data(), 1, plain.size(), stdout);

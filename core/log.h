@@ -1,9 +1,11 @@
 // The program's message channel: the log file `log.txt`, and systemMsg, which
 // reports one message to the developer console (with its colour codes), to the
-// log and to standard output (without them).
+// log and to standard output (without them). The console is reached through
+// the output it installs at start-up, so that every folder can report.
 #pragma once
 
 #include <fstream>
+#include <functional>
 #include <string>
 
 namespace tf {
@@ -33,5 +35,11 @@ std::string stripCaretCodes(const std::string& text);
 
 // Reports one message to the console, the log and standard output.
 void systemMsg(const std::string& text);
+
+// Writes one line to the console only (not to the log).
+void echoConsole(const std::string& text);
+// Where console lines go; until one is installed (or after an empty function)
+// they go nowhere.
+void setConsoleOutput(std::function<void(const std::string&)> output);
 
 }  // namespace tf

@@ -2,32 +2,35 @@
 #include "core/shutdown.h"
 
 #include <cstdlib>
+#include <utility>
 
 #include "core/log.h"
 #include "core/system.h"
-#include "game/lifecycle.h"
-#include "game/world.h"
-#include "media/images.h"
-#include "media/sound.h"
 
 namespace tf {
 namespace {
 
 bool shuttingDown = false;
 
+std::function<void()>& releaseSteps() {
+  static std::function<void()> steps;
+  return steps;
+}
+
 [[noreturn]] void shutDown(bool saveSettings, int exitCode) {
   shuttingDown = true;
-  // One of the toolkit's own menu sets open for editing: restore the toolkit's
-  // images and menus before they are freed.
-  if (checkGameName(world.getGameName())) leaveGame();
-  freeImageTables();
-  gameLog.closeLog();
-  freeSystemSounds();
+  if (releaseSteps()) {
+    releaseSteps()();
+  } else {
+    gameLog.closeLog();
+  }
   if (saveSettings && !saveSystem()) exitCode = 1;
   std::exit(exitCode);
 }
 
 }  // namespace
+
+void setShutdownSteps(std::function<void()> steps) { releaseSteps() = std::move(steps); }
 
 void quitEngine() { shutDown(true, 0); }
 

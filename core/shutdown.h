@@ -2,6 +2,8 @@
 // the settings and ends the process.
 #pragma once
 
+#include <functional>
+
 namespace tf {
 
 // Orderly end: exit code 0.
@@ -13,5 +15,11 @@ namespace tf {
 [[noreturn]] void quitEngineWithoutSaving();
 // True once a shutdown has begun.
 bool isShuttingDown();
+
+// What is released before the settings are saved: the game, images and
+// sounds of the whole program, and the log, in the order the program needs.
+// The top of the program installs it at start-up; without it only the log is
+// closed.
+void setShutdownSteps(std::function<void()> steps);
 
 }  // namespace tf

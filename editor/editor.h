@@ -2,6 +2,8 @@
 // flags the rest of the program reads (end of a play-test, the welcome window).
 #pragma once
 
+#include "game/world.h"
+
 namespace tf {
 
 // What the world editor is doing.
@@ -20,8 +22,6 @@ enum EditorMode {
 
 // At most this many objects are selected at once.
 constexpr int kObjectListSize = 50;
-// Layer visibility switches: entries 0 to 6 are the layers shown as 1 to 7.
-constexpr int kRenderLayerCount = 8;
 // The tips of the editors are numbered 0 to kLastTip.
 constexpr int kLastTip = 18;
 

@@ -4,7 +4,6 @@
 
 #include <algorithm>
 
-#include "console/console.h"
 #include "core/camera.h"
 #include "core/log.h"
 #include "core/platform.h"
@@ -15,6 +14,8 @@
 #include "game/world.h"
 #include "media/notice.h"
 #include "media/sound.h"
+#include "menus/button_actions.h"
+#include "menus/dialog.h"
 #include "menus/help.h"
 #include "menus/ui.h"
 
@@ -28,6 +29,12 @@ constexpr float kDriftStep = 0.06f;
 constexpr int kScrollMarginWindow = 5;
 constexpr int kScrollMarginFullScreen = 2;
 constexpr float kScrollStep = 0.06f;
+constexpr float kFogStep = 0.1f;
+// The toolkit's welcome window of the editors, shown as at a first start.
+constexpr int kToolkitWelcomeTimer = 1000;
+constexpr int kToolkitWelcome = 3;
+// The welcome window of a game just created.
+constexpr int kNewGameWelcome = 0;
 constexpr float kNewObjectHalfSize = 0.1f;
 constexpr int kNewObjectImage = 1;
 
@@ -70,8 +77,8 @@ void resetEditorSelection() {
 }
 
 void loadGameEditor(const std::string& game) {
-  console.echo("");
-  console.echo("^2^gWorld Editor Initializing...");
+  echoConsole("");
+  echoConsole("^2^gWorld Editor Initializing...");
   if (checkGameName(game)) {
     loadPredefinedUI(game);
     return;
@@ -82,14 +89,14 @@ void loadGameEditor(const std::string& game) {
   }
   int state = gameSys.getGameState();
   if (state == kStatePlay || state == kStateWorldEditor || state == kStatePlaytest) {
-    console.echo("^rERROR: ^wCannot load game editor, a current game is already loaded");
+    echoConsole("^rERROR: ^wCannot load game editor, a current game is already loaded");
     notice.setNotice("^yERROR", "Cannot load game editor, a current game is already loaded");
     return;
   }
   loadGame(game);
   if (!world.getGameLoaded()) return;
   gameSys.setLastGameEdited(game);
-  console.echo("^yNOTE: ^wDefault Tessera Forge help is enabled while the World Editor is in use.");
+  echoConsole("^yNOTE: ^wDefault Tessera Forge help is enabled while the World Editor is in use.");
   resetEditorSelection();
   worldEditor.setCurrentTip(0);
   centreCameraOnMap();
@@ -97,9 +104,9 @@ void loadGameEditor(const std::string& game) {
   initHelp("default");
   loadMenu(gameUI.getEditorMainMenu());
   gameSys.setGameState(kStateWorldEditor);
-  console.echo("");
-  console.echo("^2^gWorld Editor Successfully Initialized");
-  console.echo("");
+  echoConsole("");
+  echoConsole("^2^gWorld Editor Successfully Initialized");
+  echoConsole("");
 }
 
 void leaveGameEditor() {
@@ -221,5 +228,100 @@ void editorSelectTile(int column, int row) {
   worldEditor.setCurrentTile(column, row);
   worldEditor.setEditorMode(kModeTile);
 }
+
+void editorFollowLifecycle(LifecycleEvent event) {
+  switch (event) {
+    case LifecycleEvent::PreviousGameCleared:
+      worldEditor.setCurrentAnimImage(0);
+      break;
+    case LifecycleEvent::ToolkitMenusShown:
+      worldEditor.setEditorMode(kModeNothing);
+      worldEditor.setCurrentTextbox(-1);
+      worldEditor.setCurrentTextline(-1);
+      worldEditor.setCurrentButton(-1);
+      break;
+    case LifecycleEvent::GameLeft:
+      worldEditor.setPhraseMenu(-1);
+      worldEditor.setSAO(0);
+      break;
+    case LifecycleEvent::GameCreated:
+      editGame();
+      resetEditorSelection();
+      for (int layer = 0; layer < kRenderLayerCount; ++layer) worldEditor.setRenderLayer(layer, true);
+      worldEditor.setWelcome(1, kNewGameWelcome);
+      break;
+    case LifecycleEvent::MenuSetOpened:
+      resetEditorSelection();
+      break;
+    case LifecycleEvent::MapChangedInEditor:
+      worldEditor.resetObjectList();
+      worldEditor.setCurrentObject(0);
+      worldEditor.setCurrentTile(0, 0);
+      worldEditor.setEditorMode(kModeNothing);
+      worldEditor.setHelpMenu(0);
+      break;
+  }
+}
+
+MapEditView worldEditorMapView() {
+  const editor& e = worldEditor;
+  MapEditView view;
+  view.editorMenuShown = gameUI.getCurrentMenu() == gameUI.getEditorMenu();
+  view.wireframe = e.getWireframe();
+  for (int layer = 0; layer < kRenderLayerCount; ++layer) view.layerShown[layer] = e.getRenderLayer(layer);
+  view.tileRangeMarked = e.getEditorMode() == kModeTile;
+  e.getStartingTile(view.startColumn, view.startRow);
+  e.getEndingTile(view.endColumn, view.endRow);
+  view.objectsMarked = e.getEditorMode() == kModeObject;
+  view.markAll = e.getSAO() == 1;
+  view.object = e.getCurrentObject();
+  for (int slot = 0; slot < e.getObjectListAmount(); ++slot) view.listed.push_back(e.getObjectList(slot));
+  return view;
+}
+
+void editorCopyObject(int obj) {
+  const int m = world.getCurrentMap();
+  const int count = world.worldGetObjectCount(m);
+  world.worldCopyObject(obj, m, worldEditor.getCurrentObject());
+  if (world.worldGetObjectCount(m) > count) worldEditor.setCurrentObject(count);
+}
+
+void menuFunction(int function) {
+  const int m = world.getCurrentMap();
+  bool on = false;
+  float density = 0;
+  float color[3] = {0, 0, 0};
+  world.worldGetFog(on, density, color[0], color[1], color[2], m);
+  switch (function) {
+    case 21: on = !on; break;
+    case 22: density += kFogStep; break;
+    case 23: density -= kFogStep; break;
+    case 24: color[0] += kFogStep; break;
+    case 25: color[0] -= kFogStep; break;
+    case 26: color[1] += kFogStep; break;
+    case 27: color[1] -= kFogStep; break;
+    case 28: color[2] += kFogStep; break;
+    case 29: color[2] -= kFogStep; break;
+    default: return;
+  }
+  world.worldSetFog(on, density, color, m);
+}
+
+
+void toggleWireframe() { worldEditor.setWireframe(!worldEditor.getWireframe()); }
+
+void editNamedGame(int string) {
+  std::string name;
+  if (!buttonString(string, name)) return;
+  withMouseDisabled([&name] { loadGameEditor(name); });
+}
+
+void deleteCurrentMap() {
+  worldEditor.setEditorMode(kModeNothing);
+  world.worldDeleteMap(world.getCurrentMap());
+  disableDialog();
+}
+
+void showToolkitWelcome() { worldEditor.setWelcome(kToolkitWelcomeTimer, kToolkitWelcome); }
 
 }  // namespace tf

@@ -4,6 +4,9 @@
 
 #include <string>
 
+#include "game/lifecycle.h"
+#include "logic/game_render.h"
+
 namespace tf {
 
 // Opens game `game` in the world editor, on the editor main menu.
@@ -35,5 +38,30 @@ void editorSelectTile(int column, int row);
 // button, textbox and text line, the tile and its range, the object and the
 // multiple selection; mode 0 and the first block of help lines.
 void resetEditorSelection();
+
+// What the editors do as games and maps come and go (installed into the game
+// lifecycle at start-up).
+void editorFollowLifecycle(LifecycleEvent event);
+
+// What the map shows of the world editor this frame.
+MapEditView worldEditorMapView();
+
+// Copies object `obj` of the current map and selects the copy; its logic
+// aimed at the object selected before is aimed at the copy.
+void editorCopyObject(int obj);
+
+// The world editor's fog controls on the current map: 21 fog on/off, 22/23
+// density +/-0.1, 24/25 red, 26/27 green, 28/29 blue (no clamping).
+void menuFunction(int function);
+
+// F9: the map's grid on or off.
+void toggleWireframe();
+
+// Button functions of the editors: open the game named in UI string
+// `string` in the world editor; delete the current map (the confirming
+// button of its dialog); show the toolkit's welcome window.
+void editNamedGame(int string);
+void deleteCurrentMap();
+void showToolkitWelcome();
 
 }  // namespace tf

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "game/map_file.h"
+#include "menus/ui_file.h"
 
 namespace tf {
 namespace {
@@ -21,6 +22,8 @@ bool isControl(char c) {
 bool leavesTheFolder(char c) { return c == '/' || c == '\\' || c == ':'; }
 
 }  // namespace
+
+bool checkGameName(const std::string& name) { return isToolkitMenuSet(name) && name != kToolkitMenuSet; }
 
 bool isSafeGameName(const std::string& name) {
   if (name.empty() || name.size() > kMaxGameNameLength) return false;

@@ -20,6 +20,10 @@ bool isSafeGameName(const std::string& name);
 // every name that isSafeGameName refuses, whatever lies outside games/.
 bool gameMapFileOpens(const std::string& name);
 
+// True exactly for the names of the toolkit's own menu sets that can be opened
+// for editing, "mainui" and "ingameui": names that are never a game.
+bool checkGameName(const std::string& name);
+
 // The name as a message may show it: control characters replaced by '?' and
 // a long name shortened, so that a refused name cannot break a log line or
 // push a notice past its length.

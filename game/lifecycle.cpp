@@ -3,16 +3,15 @@
 #include "game/lifecycle.h"
 
 #include <cstdio>
+#include <utility>
 
-#include "console/console.h"
 #include "core/camera.h"
 #include "core/log.h"
 #include "core/numbers.h"
 #include "core/platform.h"
+#include "core/run_state.h"
 #include "core/script_object.h"
 #include "core/system.h"
-#include "editor/editor.h"
-#include "editor/world_editor.h"
 #include "game/game_names.h"
 #include "game/logic_file.h"
 #include "game/map_file.h"
@@ -21,6 +20,7 @@
 #include "media/notice.h"
 #include "media/sound.h"
 #include "media/splash.h"
+#include "menus/button_actions.h"
 #include "menus/game_list.h"
 #include "menus/help.h"
 #include "menus/ui.h"
@@ -30,12 +30,21 @@ namespace {
 
 constexpr const char* kAutoloadFile = "system/autoload.cfg";
 // The toolkit's own menus and help.
-constexpr const char* kToolkitSet = "default";
+constexpr const char* kToolkitSet = kToolkitMenuSet;
 // The name a load reports when the game's images could not be loaded.
 constexpr const char* kImageFailureName = "ERROR!";
 // Where the camera starts over a newly created game.
 constexpr float kNewGameCameraX = 1.3f;
 constexpr float kNewGameCameraY = 1.5f;
+
+std::function<void(LifecycleEvent)>& editorLifecycle() {
+  static std::function<void(LifecycleEvent)> editors;
+  return editors;
+}
+
+void tellEditors(LifecycleEvent event) {
+  if (editorLifecycle()) editorLifecycle()(event);
+}
 
 void refuse(const std::string& logLine, const std::string& title, const std::string& message) {
   systemMsg(logLine);
@@ -44,7 +53,7 @@ void refuse(const std::string& logLine, const std::string& title, const std::str
 
 void refuseWhileEditing() {
   const char* text = "Cannot load game, the editor is currently active.";
-  console.echo(text);
+  echoConsole(text);
   notice.setNotice("^yERROR", text);
 }
 
@@ -67,9 +76,9 @@ void releaseGameSounds() {
 // Drops the game held in `world`, when there is one, before another is read.
 void clearPreviousGame(bool clearLogicFile, float percent) {
   if (!world.getGameLoaded()) return;
-  console.echo("Game already loaded, clearing previous game");
+  echoConsole("Game already loaded, clearing previous game");
   world.clearMapData();
-  worldEditor.setCurrentAnimImage(0);
+  tellEditors(LifecycleEvent::PreviousGameCleared);
   scriptMap.clear();
   if (clearLogicFile) scriptLogic.clear();
   releaseGameSounds();
@@ -100,10 +109,7 @@ void readMenuSet(const std::string& name) {
 void showToolkitMenus() {
   readMenuSet(kToolkitSet);
   initHelp(kToolkitSet);
-  worldEditor.setEditorMode(kModeNothing);
-  worldEditor.setCurrentTextbox(-1);
-  worldEditor.setCurrentTextline(-1);
-  worldEditor.setCurrentButton(-1);
+  tellEditors(LifecycleEvent::ToolkitMenusShown);
   gameSys.setInputState(kInputNormal);
   gameSys.setGameState(kStateMenus);
   loadMenu(introMenu());
@@ -117,6 +123,15 @@ void abandonLoad() {
   scriptMap.clear();
   scriptLogic.clear();
   showToolkitMenus();
+}
+
+// Loads the images of the game in `world` and counts them there; false when
+// they cannot be loaded.
+bool loadWorldImages() {
+  int count = 0;
+  const bool loaded = loadGameImages(world.getGameName(), count);
+  world.setGameImageCount(count);
+  return loaded;
 }
 
 void reportImageFailure() {
@@ -169,7 +184,7 @@ bool refuseNewGameName(const std::string& name) {
 
 }  // namespace
 
-bool checkGameName(const std::string& name) { return name == "mainui" || name == "ingameui"; }
+void setEditorLifecycle(std::function<void(LifecycleEvent)> editors) { editorLifecycle() = std::move(editors); }
 
 void createGame(const std::string& name, int w, int h) {
   if (gameSys.getGameState() == kStateWorldEditor) {
@@ -190,7 +205,7 @@ void createGame(const std::string& name, int w, int h) {
   // A new game has no help of its own yet; the game played before must not
   // leave its help behind.
   initHelp(kToolkitSet);
-  if (!loadGameImages()) {
+  if (!loadWorldImages()) {
     reportImageFailure();
     abandonLoad();
     return;
@@ -201,12 +216,9 @@ void createGame(const std::string& name, int w, int h) {
   world.setGameLoaded(true);
   gameSys.setInputState(kInputNormal);
 
-  editGame();
-  resetEditorSelection();
-  for (int layer = 0; layer < kRenderLayerCount; ++layer) worldEditor.setRenderLayer(layer, true);
+  tellEditors(LifecycleEvent::GameCreated);
   camera.SetPos(kNewGameCameraX, kNewGameCameraY, 0);
   gameSys.setGameState(kStateWorldEditor);
-  worldEditor.setWelcome(1, 0);
   systemMsg("Game: " + name + " has been created successfully.");
 }
 
@@ -226,8 +238,8 @@ void loadGame(const std::string& name) {
     return;
   }
   const std::string shown = shownGameName(name);
-  console.echo("");
-  console.echo("^2^y" + shown + "^g Game World Initializing...");
+  echoConsole("");
+  echoConsole("^2^y" + shown + "^g Game World Initializing...");
   if (!gameMapFileOpens(name)) {
     refuse("^rERROR: ^wUnable to open game: ^y" + shown, "^yERROR", "Unable to open game: ^y" + shown);
     return;
@@ -240,10 +252,10 @@ void loadGame(const std::string& name) {
   initHelp(name);
 
   loadRender("Loading Game Images", 0.8f);
-  console.echo("");
-  console.echo("^2^y" + name + "^w Game Initializing...");
-  console.echo("");
-  if (!loadGameImages()) {
+  echoConsole("");
+  echoConsole("^2^y" + name + "^w Game Initializing...");
+  echoConsole("");
+  if (!loadWorldImages()) {
     reportImageFailure();
     abandonLoad();
     return;
@@ -277,8 +289,8 @@ void loadGame(const std::string& name) {
 
   systemMsg("Game: " + name + " has been loaded successfully.");
   systemMsg("");
-  console.echo("^2^y" + name + "^g Game World Initialization Successful");
-  console.echo("");
+  echoConsole("^2^y" + name + "^g Game World Initialization Successful");
+  echoConsole("");
 }
 
 void loadPredefinedUI(const std::string& name) {
@@ -288,8 +300,8 @@ void loadPredefinedUI(const std::string& name) {
     return;
   }
   loadRender("Predefined UI Initializing...", 0.0f);
-  console.echo("");
-  console.echo("^2^y" + name + "^g Predefined UI Initializing...");
+  echoConsole("");
+  echoConsole("^2^y" + name + "^g Predefined UI Initializing...");
   clearPreviousGame(false, 0.2f);
 
   startWorld(name);
@@ -302,11 +314,11 @@ void loadPredefinedUI(const std::string& name) {
 
   loadRender("Setting Editor Controls", 0.9f);
   world.setGameLoaded(true);
-  resetEditorSelection();
+  tellEditors(LifecycleEvent::MenuSetOpened);
   loadMenu(0);
   gameSys.setGameState(kStateMenuEditor);
   gameSys.setInputState(kInputNormal);
-  if (name == "mainui") {
+  if (name == kMainMenuSet) {
     // Reading the menu file may have started the music already.
     stopSystemSound(kSoundMainMenu);
     playSystemSound(kSoundMainMenu, 1);
@@ -320,27 +332,28 @@ void leaveGame() {
   world.resetGlobalScores();
   world.clearPhrases();
   if (!world.getGameLoaded()) {
-    console.echo("^rERROR: ^wUnable to leave game because it is currently not loaded");
+    echoConsole("^rERROR: ^wUnable to leave game because it is currently not loaded");
     notice.setNotice("^yERROR", "Unable to leave game because it is currently not loaded");
     return;
   }
-  console.echo("Leaving current game.");
+  echoConsole("Leaving current game.");
   world.clearMapData();
   scriptMap.clear();
-  worldEditor.setPhraseMenu(-1);
-  worldEditor.setSAO(0);
+  tellEditors(LifecycleEvent::GameLeft);
   world.setGameBox(-1, 0);
   world.setDisplayPhrase(-1, 0);
   world.clearPhrases();
   releaseGameSounds();
   showToolkitMenus();
+  // Timers, throttles, click times and anchors of the game left behind.
+  resetRunState();
 }
 
 void saveProject() {
   const std::string name = world.getGameName();
   // A game that could not be written is reported by the writer itself.
   if (!checkGameName(name) && !saveGameWorld()) return;
-  saveUI();
+  saveUI(name);
   updateGameList();
   systemMsg("The project has been successfully saved.");
   systemMsg("");
@@ -406,6 +419,36 @@ bool autoLoadGame() {
     return false;
   }
   return true;
+}
+
+void loadNamedGame(int string) {
+  std::string name;
+  if (!buttonString(string, name)) {
+    notice.setNotice("Load Game", "Enter a valid ^yGame Name^w to load a game.");
+    return;
+  }
+  withMouseDisabled([&name] { loadGame(name); });
+}
+
+void createNamedGame(int string) {
+  std::string name;
+  buttonString(string, name);
+  createGame(name, kNewGameMapTiles, kNewGameMapTiles);
+}
+
+void changeMap(int m) {
+  if (m < 0 || m >= world.getMapCount()) return;
+  if (gameSys.getGameState() == kStateWorldEditor) {
+    tellEditors(LifecycleEvent::MapChangedInEditor);
+    world.setCurrentMap(m);
+    int w = 0, h = 0;
+    std::string name;
+    world.worldGetMap(w, h, name, m);
+    camera.SetPos(w * kTileSize / 2, h * kTileSize / 2, 0);
+  } else {
+    camera.SetPos(0, 0, 0);
+    world.setCurrentMap(m);
+  }
 }
 
 }  // namespace tf

@@ -2,12 +2,23 @@
 // in-game menu, and the game loaded automatically at start-up.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace tf {
 
-// True exactly for the names of the toolkit's own menu sets, "mainui" and "ingameui".
-bool checkGameName(const std::string& name);
+// What the editors hear of games coming and going, so that they forget or
+// set up their selection and panels.
+enum class LifecycleEvent {
+  PreviousGameCleared,  // a game held before is dropped for another
+  ToolkitMenusShown,    // the toolkit's own menus are back
+  GameLeft,             // the game was left
+  GameCreated,          // a new game is open for editing
+  MenuSetOpened,        // one of the toolkit's menu sets is open for editing
+  MapChangedInEditor,   // the world editor shows another map
+};
+// The editors' part; the top of the program installs it at start-up.
+void setEditorLifecycle(std::function<void(LifecycleEvent)> editors);
 
 // Creates a new game in memory with a first map of w by h tiles and opens it
 // in the world editor; nothing is written until the game is saved.
@@ -27,5 +38,14 @@ void loadIngameMainMenu();
 
 // Loads the game named in system/autoload.cfg; true when a game was loaded.
 bool autoLoadGame();
+
+// Button functions: load or create the game named in UI string `string`.
+void loadNamedGame(int string);
+void createNamedGame(int string);
+
+// Makes m the current map; ignored unless m is a map of the game. In the
+// world editor the editor's selection is reset and the camera centred on the
+// map; elsewhere the camera goes to the origin.
+void changeMap(int m);
 
 }  // namespace tf

@@ -2,7 +2,6 @@
 #include "game/sentence.h"
 
 #include "core/log.h"
-#include "editor/editor.h"
 #include "game/vocabulary.h"
 
 namespace tf {
@@ -34,9 +33,9 @@ void sentence::setWholeSentence(int step0, int step1, int step2, int step3, int 
   for (int s = 0; s < kSentenceSteps; ++s) sentenceStep[s] = steps[s];
 }
 
-void sentence::setOwner(int ownerNum) {
-  if (checkStepType(sentenceStep[kSlotAction]) == kObjectOperand &&
-      sentenceStep[kSlotActionOperand] == worldEditor.getCurrentObject()) {
+void sentence::setOwner(int ownerNum, int aimedAt) {
+  if (aimedAt != kNoObject && checkStepType(sentenceStep[kSlotAction]) == kObjectOperand &&
+      sentenceStep[kSlotActionOperand] == aimedAt) {
     sentenceStep[kSlotActionOperand] = ownerNum;
   }
   owner = ownerNum;
@@ -84,8 +83,8 @@ sentence logicStrings::getWholeSentence(int sentenceNum) const {
   return holds(sentenceNum) ? sentences[sentenceNum] : sentence();
 }
 
-void logicStrings::sentenceSetOwner(int ownerNum, int sentenceNum) {
-  if (holds(sentenceNum)) sentences[sentenceNum].setOwner(ownerNum);
+void logicStrings::sentenceSetOwner(int ownerNum, int sentenceNum, int aimedAt) {
+  if (holds(sentenceNum)) sentences[sentenceNum].setOwner(ownerNum, aimedAt);
 }
 
 int logicStrings::sentenceGetOwner(int sentenceNum) const {

@@ -22,6 +22,8 @@ enum SentenceSlot {
 };
 
 constexpr int kSentenceSteps = 8;
+// An object operand that names no object.
+constexpr int kNoObject = -1;
 // A logic list holds at most this many sentences.
 constexpr int kMaxSentences = 15;
 
@@ -37,10 +39,11 @@ class sentence {
   void setWholeSentence(int step0, int step1, int step2, int step3, int step4, int step5,
                         int step6, int step7);
 
-  // Makes `ownerNum` the owner. An action aimed at the world editor's current
-  // object is aimed at the new owner instead, so that a copied object's logic
-  // speaks of the copy.
-  void setOwner(int ownerNum);
+  // Makes `ownerNum` the owner. An action aimed at object `aimedAt` (the one
+  // the editor has selected, whose logic is being handed on) is aimed at the
+  // new owner instead, so that a copied object's logic speaks of the copy;
+  // kNoObject re-aims nothing.
+  void setOwner(int ownerNum, int aimedAt);
   int getOwner() const { return owner; }
   // Makes `ownerNum` the owner and changes nothing else.
   void assignOwner(int ownerNum) { owner = ownerNum; }
@@ -81,7 +84,7 @@ class logicStrings {
 
   // Forward to the sentence; value first, sentence index second. Sentences
   // not in the list are ignored and read as 0.
-  void sentenceSetOwner(int ownerNum, int sentenceNum);
+  void sentenceSetOwner(int ownerNum, int sentenceNum, int aimedAt);
   int sentenceGetOwner(int sentenceNum) const;
   void setSentenceExecutionState(int state, int sentenceNum);
   int getSentenceExecutionState(int sentenceNum) const;

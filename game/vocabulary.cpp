@@ -4,7 +4,6 @@
 #include <algorithm>
 #include <iterator>
 
-#include "editor/editor.h"
 
 namespace tf {
 namespace {
@@ -546,7 +545,7 @@ bool isGlobalScoreOpener(int firstid) {
   return firstid == kOpenerWhenGlobalScore || firstid == kOpenerWhileGlobalScore;
 }
 
-bool offered(Context context, int firstid) {
+bool offered(Context context, int firstid, bool globalLogic) {
   switch (context) {
     case kAnyContext:
       return true;
@@ -555,7 +554,7 @@ bool offered(Context context, int firstid) {
     case kGlobalScoreOpenerOnly:
       return isGlobalScoreOpener(firstid);
     case kLocalLogicOnly:
-      return worldEditor.getEditorMode() != kModeGlobalLogic;
+      return !globalLogic;
     case kHidden:
       return false;
   }
@@ -564,11 +563,11 @@ bool offered(Context context, int firstid) {
 
 }  // namespace
 
-std::string stepIDToString(int id, int firstid) {
+std::string stepIDToString(int id, int firstid, bool globalLogic) {
   if (id == -1) return "";
   const StepWord* word = findWord(id);
   if (!word) return "NULL";
-  if (!offered(word->context, firstid)) return "SKIP";
+  if (!offered(word->context, firstid, globalLogic)) return "SKIP";
   return word->word;
 }
 

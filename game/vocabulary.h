@@ -38,8 +38,9 @@ constexpr int kActionAnd = 700;
 
 // The word shown for `id` in a sentence whose opener is `firstid`: "NULL" for a
 // number that is no word, "SKIP" for a word not offered in this context (and
-// for the hidden words), "" for -1.
-std::string stepIDToString(int id, int firstid);
+// for the hidden words), "" for -1. In a map's global logic
+// (`globalLogic`) the actions on "this object" are not offered.
+std::string stepIDToString(int id, int firstid, bool globalLogic = false);
 
 // The two lines of the information window for `id`; empty for numbers without
 // text; "This space intentionally left blank." for -1.

@@ -4,10 +4,9 @@
 
 #include <algorithm>
 
-#include "core/camera.h"
 #include "core/numbers.h"
 #include "core/system.h"
-#include "editor/editor.h"
+#include "game/game_names.h"
 #include "media/notice.h"
 #include "media/sound.h"
 
@@ -26,8 +25,6 @@ constexpr float kMaxFogValue = 1.0f;
 // Fog values this close outside their range are taken as the nearest end, so
 // that a value stepped by 0.1 in floats still reaches 0.1 and 1.0.
 constexpr float kFogTolerance = 1e-4f;
-
-bool isPseudoGame(const std::string& name) { return name == "mainui" || name == "ingameui"; }
 
 // Stores `value` in `target` when it lies within the fog range.
 void acceptFogValue(float value, float& target) {
@@ -147,7 +144,7 @@ void gameMap::mapGetObject(float& x, float& y, float& w, float& h, int& tex, int
   }
 }
 
-void gameMap::mapCopyObject(int index) {
+void gameMap::mapCopyObject(int index, int aimedAt) {
   if (mapGetObjectCount() >= kMaxObjects) {
     notice.setNotice("Too many objects", "You have exceeded the maximum # of objects for this map");
     return;
@@ -157,10 +154,9 @@ void gameMap::mapCopyObject(int index) {
   object.push_back(object[index]);
   objectGrid.clear();
   gameObject& copy = object.back();
-  for (int k = 0; k < copy.localGetSentenceAmount(); ++k) copy.localSetOwner(copyIndex, k);
+  for (int k = 0; k < copy.localGetSentenceAmount(); ++k) copy.localSetOwner(copyIndex, k, aimedAt);
   copy.x += kCopyOffset;
   copy.y += kCopyOffset;
-  worldEditor.setCurrentObject(copyIndex);
 }
 
 bool gameMap::mapDeleteObject(int index) {
@@ -251,7 +247,7 @@ bool gameMap::globalAddSentence() {
 bool gameMap::mapLocalAddSentence(int obj) {
   gameObject* o = objectAt(obj);
   if (!o || !o->localAddSentence()) return false;
-  o->localSetOwner(obj, o->localGetSentenceAmount() - 1);
+  o->localSetOwner(obj, o->localGetSentenceAmount() - 1, kNoObject);
   return true;
 }
 bool gameMap::mapLocalDeleteSentence(int obj, int k) {
@@ -368,8 +364,8 @@ void gameWorld::worldGetObject(float& x, float& y, float& w, float& h, int& tex,
   }
 }
 
-void gameWorld::worldCopyObject(int obj, int m) {
-  if (gameMap* p = mapAt(m)) p->mapCopyObject(obj);
+void gameWorld::worldCopyObject(int obj, int m, int aimedAt) {
+  if (gameMap* p = mapAt(m)) p->mapCopyObject(obj, aimedAt);
 }
 
 bool gameWorld::worldDeleteObject(int obj, int m) {
@@ -470,7 +466,7 @@ void gameWorld::worldGetObstructionSize(float& w, float& h, int obj, int m) cons
 bool gameWorld::mapGlobalAddSentence(int m) {
   gameMap* p = mapAt(m);
   if (!p || !p->globalAddSentence()) return false;
-  p->globalSetOwner(m, p->globalGetSentenceAmount() - 1);
+  p->globalSetOwner(m, p->globalGetSentenceAmount() - 1, kNoObject);
   return true;
 }
 bool gameWorld::mapGlobalDeleteSentence(int m, int k) {
@@ -488,8 +484,8 @@ int gameWorld::mapGlobalGetSentenceAmount(int m) const {
   const gameMap* p = mapAt(m);
   return p ? p->globalGetSentenceAmount() : 0;
 }
-void gameWorld::mapGlobalSetOwner(int m, int owner, int k) {
-  if (gameMap* p = mapAt(m)) p->globalSetOwner(owner, k);
+void gameWorld::mapGlobalSetOwner(int m, int owner, int k, int aimedAt) {
+  if (gameMap* p = mapAt(m)) p->globalSetOwner(owner, k, aimedAt);
 }
 void gameWorld::mapGlobalSetExecutionState(int m, int state, int k) {
   if (gameMap* p = mapAt(m)) p->globalSetExecutionState(state, k);
@@ -612,7 +608,7 @@ void gameWorld::takeMapsAndPhrases(gameWorld& source) {
 
 void gameWorld::clearMapData() {
   if (!gameLoaded) return;
-  if (!isPseudoGame(gameName)) map.clear();
+  if (!checkGameName(gameName)) map.clear();
   currentMap = 0;
   gameLoaded = false;
   gameName = "New Game";
@@ -628,25 +624,6 @@ void gameWorld::enterGame() {
 void gameWorld::reenterGame() { gameSys.setGameState(kStatePlay); }
 
 // ---- free functions -----------------------------------------------------------
-
-void changeMap(int m) {
-  if (m < 0 || m >= world.getMapCount()) return;
-  if (gameSys.getGameState() == kStateWorldEditor) {
-    worldEditor.resetObjectList();
-    worldEditor.setCurrentObject(0);
-    worldEditor.setCurrentTile(0, 0);
-    worldEditor.setEditorMode(kModeNothing);
-    worldEditor.setHelpMenu(0);
-    world.setCurrentMap(m);
-    int w = 0, h = 0;
-    std::string name;
-    world.worldGetMap(w, h, name, m);
-    camera.SetPos(w * kTileSize / 2, h * kTileSize / 2, 0);
-  } else {
-    camera.SetPos(0, 0, 0);
-    world.setCurrentMap(m);
-  }
-}
 
 void resetGame() {
   if (!world.getGameLoaded()) return;

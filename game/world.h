@@ -26,6 +26,8 @@ constexpr long long kMaxWorldTiles = 16LL * 1024 * 1024;
 constexpr int kGlobalScoreCount = 50;
 constexpr int kPhraseCount = 1024;
 constexpr int kDefaultLayerCount = 7;
+// The object layers the editor can show or hide, 0 to 7 (shown as 1 to 8).
+constexpr int kRenderLayerCount = 8;
 // World units per tile.
 constexpr float kTileSize = 0.3f;
 
@@ -65,7 +67,7 @@ class gameObject {
   void localChangeSentence(int k, int step, int id) { localLogic.changeSentence(k, step, id); }
   sentence localGetWholeSentence(int k) const { return localLogic.getWholeSentence(k); }
   int localGetSentenceAmount() const { return localLogic.getSentenceAmount(); }
-  void localSetOwner(int owner, int k) { localLogic.sentenceSetOwner(owner, k); }
+  void localSetOwner(int owner, int k, int aimedAt) { localLogic.sentenceSetOwner(owner, k, aimedAt); }
   void localSetExecutionState(int state, int k) { localLogic.setSentenceExecutionState(state, k); }
   int localGetExecutionState(int k) const { return localLogic.getSentenceExecutionState(k); }
   void localSetTimer(int time, int k) { localLogic.setSentenceTimer(time, k); }
@@ -106,9 +108,10 @@ class gameMap {
   // or negative index is ignored.
   void mapSetObject(float x, float y, float w, float h, int tex, int layer, int index);
   void mapGetObject(float& x, float& y, float& w, float& h, int& tex, int& layer, int index) const;
-  // Appends a copy of object `index`, moved by 0.1 in x and y, and makes it
-  // the editor's current object; refused with a notice at 1024 objects.
-  void mapCopyObject(int index);
+  // Appends a copy of object `index`, moved by 0.1 in x and y, its logic
+  // owned by the copy (actions aimed at `aimedAt`, the editor's selection, are
+  // aimed at the copy); refused with a notice at 1024 objects.
+  void mapCopyObject(int index, int aimedAt);
   // Removes object `index`; later objects move down and every object operand
   // of the map's logic is renumbered to match. False for a missing object.
   bool mapDeleteObject(int index);
@@ -148,7 +151,7 @@ class gameMap {
   void globalChangeSentence(int k, int step, int id) { globalLogic.changeSentence(k, step, id); }
   sentence globalGetWholeSentence(int k) const { return globalLogic.getWholeSentence(k); }
   int globalGetSentenceAmount() const { return globalLogic.getSentenceAmount(); }
-  void globalSetOwner(int owner, int k) { globalLogic.sentenceSetOwner(owner, k); }
+  void globalSetOwner(int owner, int k, int aimedAt) { globalLogic.sentenceSetOwner(owner, k, aimedAt); }
   void globalSetExecutionState(int state, int k) { globalLogic.setSentenceExecutionState(state, k); }
   int globalGetExecutionState(int k) const { return globalLogic.getSentenceExecutionState(k); }
   void globalSetSentenceTimer(int time, int k) { globalLogic.setSentenceTimer(time, k); }
@@ -214,7 +217,7 @@ class gameWorld {
   void worldSetObject(float x, float y, float w, float h, int tex, int layer, int obj, int m);
   void worldGetObject(float& x, float& y, float& w, float& h, int& tex, int& layer, int obj,
                       int m) const;
-  void worldCopyObject(int obj, int m);
+  void worldCopyObject(int obj, int m, int aimedAt);
   bool worldDeleteObject(int obj, int m);
   int worldGetObjectCount(int m) const;
   void worldSetMapLayerCount(int count, int m);
@@ -245,7 +248,7 @@ class gameWorld {
   void mapGlobalChangeSentence(int m, int k, int step, int id);
   sentence mapGlobalGetWholeSentence(int m, int k) const;
   int mapGlobalGetSentenceAmount(int m) const;
-  void mapGlobalSetOwner(int m, int owner, int k);
+  void mapGlobalSetOwner(int m, int owner, int k, int aimedAt);
   void mapGlobalSetExecutionState(int m, int state, int k);
   int mapGlobalGetExecutionState(int m, int k) const;
   void mapGlobalSetSentenceTimer(int m, int time, int k);
@@ -349,9 +352,6 @@ class gameWorld {
 extern gameWorld world;
 extern gameWorld worldBackup;
 
-// Makes m the current map. In the world editor the selection is reset and the
-// camera centred on the map; elsewhere the camera goes to the origin.
-void changeMap(int m);
 // With a game loaded: the world restored from worldBackup, keys released and
 // the game sounds stopped.
 void resetGame();

@@ -3,11 +3,11 @@
 #include "console/console.h"
 #include "core/system.h"
 #include "input/color_pick.h"
+#include "input/screens.h"
 #include "media/notice.h"
 #include "menus/dialog.h"
 #include "menus/file_browser.h"
 #include "menus/help.h"
-#include "menus/ui_render.h"
 
 namespace tf {
 
@@ -15,11 +15,11 @@ void drawColorPickScene() {
   const PickPassPlan plan =
       planPickPass(gameSys.getGameState(), gameSys.getInputState(), console.getConsoleState());
   if (plan.help) helpRender();
-  if (plan.menus) uiRender();
+  if (plan.menus) renderMenus();
   if (plan.dialog) dialogRender();
   if (plan.console) consoleRender();
   noticeRender();
-  // The editors' welcome window is drawn here (renderEditorWelcome).
+  currentScreens().draw(ScreenLayer::Panels, true);
   renderFileBrowser();
 }
 

@@ -3,7 +3,6 @@
 
 #include <climits>
 
-#include "core/system.h"
 #include "logic/game_render.h"
 
 namespace tf {
@@ -36,28 +35,22 @@ bool chooseHit(const unsigned* buffer, int size, int hits, PickHit& hit) {
   return found;
 }
 
-PickAction decidePick(const PickHit& hit, int gameState, bool editorOverlayOpen, bool dragging,
-                      int objectCount) {
-  PickAction action;
-  const bool playing = gameState == kStatePlay || gameState == kStatePlaytest;
-  const bool editing = gameState == kStateWorldEditor;
-  if (!playing && !editing) return action;
-  if (editing && editorOverlayOpen) return action;
-  action.recordPickTime = editing;
+MapHit mapHitOf(const PickHit& hit, int objectCount) {
+  MapHit result;
   if (hit.nameCount == 1) {
     const unsigned name = hit.names[0];
-    if (name < static_cast<unsigned>(kObjectPickBase)) return action;
+    if (name < static_cast<unsigned>(kObjectPickBase)) return result;
     const unsigned index = name - kObjectPickBase;
-    if (objectCount <= 0 || index >= static_cast<unsigned>(objectCount)) return action;
-    action.kind = playing ? PickActionKind::SelectInPlay : PickActionKind::EditorObject;
-    action.object = static_cast<int>(index);
-  } else if (hit.nameCount == 2 && editing && !dragging) {
-    if (!fitsInt(hit.names[0]) || !fitsInt(hit.names[1])) return action;
-    action.kind = PickActionKind::EditorTile;
-    action.column = static_cast<int>(hit.names[0]);
-    action.row = static_cast<int>(hit.names[1]);
+    if (objectCount <= 0 || index >= static_cast<unsigned>(objectCount)) return result;
+    result.kind = MapHit::Object;
+    result.object = static_cast<int>(index);
+  } else if (hit.nameCount == 2) {
+    if (!fitsInt(hit.names[0]) || !fitsInt(hit.names[1])) return result;
+    result.kind = MapHit::Tile;
+    result.column = static_cast<int>(hit.names[0]);
+    result.row = static_cast<int>(hit.names[1]);
   }
-  return action;
+  return result;
 }
 
 }  // namespace tf

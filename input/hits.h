@@ -1,7 +1,9 @@
 // Reading the records of a selection pass: which one lies in front, and what
-// a hit on an object or a tile does in the current game state. The pass
-// itself and the dispatch are in picking_gl.cpp and selection_pass_gl.cpp.
+// it names on the map. The pass itself is in picking_gl.cpp and
+// selection_pass_gl.cpp; what a hit does is up to the screen of the state.
 #pragma once
+
+#include "core/screen.h"
 
 namespace tf {
 
@@ -21,25 +23,9 @@ struct PickHit {
 // record that runs past the buffer's end (it and the ones after are ignored).
 bool chooseHit(const unsigned* buffer, int size, int hits, PickHit& hit);
 
-enum class PickActionKind {
-  None,
-  SelectInPlay,   // the world's selected object, then the mouse logic
-  EditorObject,   // the world editor's object selection
-  EditorTile,     // the world editor's tile selection
-};
-
-struct PickAction {
-  PickActionKind kind = PickActionKind::None;
-  int object = -1;
-  int column = 0, row = 0;
-  bool recordPickTime = false;  // the editor remembers when it was picked
-};
-
-// What the front-most hit does. One name is an object (its index plus 100),
-// valid below `objectCount`; two names are a tile (column, row), picked in the
-// world editor when not dragging. In the world editor nothing happens while
-// the image chooser or the macro menu is open (`editorOverlayOpen`).
-PickAction decidePick(const PickHit& hit, int gameState, bool editorOverlayOpen, bool dragging,
-                      int objectCount);
+// What the front-most hit names. One name is an object (its index plus 100),
+// valid below `objectCount`; two names are a tile (column, row); anything
+// else names nothing.
+MapHit mapHitOf(const PickHit& hit, int objectCount);
 
 }  // namespace tf

@@ -1,22 +1,20 @@
-// The keyboard callbacks: typed characters and special keys routed by game
-// state and input state to the game's key logic, the console, help, the
-// textboxes, the menus and the editors.
+// The keyboard callbacks: the game's keys held and released, the keys every
+// state shares (console, help, the game browser, the function keys), and the
+// rest routed by input state to the console, the textboxes and help, and to
+// the screens of the current game state.
 #include <string>
 
 #include "console/console.h"
-#include "core/camera.h"
 #include "core/platform.h"
 #include "core/system.h"
-#include "editor/editor.h"
 #include "editor/menu_editor.h"
+#include "editor/phrase_windows.h"
 #include "editor/world_editor.h"
-#include "game/lifecycle.h"
-#include "game/world.h"
 #include "input/dispatch.h"
 #include "input/input.h"
+#include "input/screens.h"
 #include "logic/evaluation.h"
 #include "media/notice.h"
-#include "media/sound.h"
 #include "media/text.h"
 #include "menus/button_actions.h"
 #include "menus/dialog.h"
@@ -28,19 +26,14 @@
 namespace tf {
 namespace {
 
-// A closed phrase window, and a closed game browser.
+// A closed game browser.
 constexpr int kClosed = -1;
-// A shown image or phrase whose timer has come down to this may be dismissed.
-constexpr int kDismissableTimer = 1;
 // The dialog that Tab and F11 open: leaving the toolkit.
 constexpr int kLeaveDialog = 0;
 // Textbox entry: room kept free at the right end of the field.
 constexpr float kTextRoom = 13;
 constexpr float kBlankRoom = 7;
 constexpr int kBlankWidth = 8;
-// Render switches 0 to 6 are the layers shown to the user as 1 to 7.
-constexpr unsigned char kFirstLayerKey = '1';
-constexpr unsigned char kLastLayerKey = '7';
 
 const char* const kScreenshotTitle = "Screenshot";
 const char* const kScreenshotSaved = "A screenshot has been saved to the root of the Tessera Forge directory.";
@@ -59,6 +52,8 @@ bool isDigit(unsigned char key) { return key >= '0' && key <= '9'; }
 // Capitals are the same game keys as small letters: shift or caps lock held
 // across a press and its release must not leave the key held.
 int letterIndex(unsigned char key) { return key >= 'a' ? key - 'a' : key - 'A'; }
+
+int modifiers() { return platform().shiftHeld() ? kModShift : kModNone; }
 
 // ---- game keys --------------------------------------------------------------------
 
@@ -117,21 +112,6 @@ void toggleHelpByKey() {
   }
 }
 
-void worldEditorKeys(unsigned char key) {
-  if (key >= kFirstLayerKey && key <= kLastLayerKey) {
-    const int layer = key - kFirstLayerKey;
-    worldEditor.setRenderLayer(layer, !worldEditor.getRenderLayer(layer));
-  }
-  if ((key == kCharEnter || key == kCharEscape) && wordListOpen()) {
-    int timer, sentence, step;
-    worldEditor.getGLTimer(timer, sentence, step);
-    worldEditor.setGLTimer(0, sentence, step);
-  }
-  if (key == kCharDelete && worldEditor.getEditorMode() == kModeObject) {
-    // The world editor deletes the current object or the listed ones here, with system sound 3.
-  }
-}
-
 // ---- textboxes ----------------------------------------------------------------------
 
 // The textbox being typed into: its UI string and its field's width, and the
@@ -168,6 +148,16 @@ void runLinkedButton(int button) {
   buttonAction(func, func2);
 }
 
+// Enter in a system textbox hands its linked control's code to the screens
+// of the state, as the pick (linked, 144, 144) of a left press.
+void runLinkedControl(int code) {
+  PickEvent e;
+  e.code = code;
+  e.green = e.blue = kPickMenuMark;
+  e.left = kMousePress;
+  currentScreens().pick(e);
+}
+
 void enterTextbox(const EditedTextbox& box) {
   uiScriptString.setString(uiScriptString.getString(box.text), box.text);
   if (box.linked < 0) return;
@@ -176,7 +166,7 @@ void enterTextbox(const EditedTextbox& box) {
   if (state == kInputMenuTextbox) {
     runLinkedButton(box.linked);
   } else {
-    // The menu editor's picking takes the linked control's code here, as the pick (linked, 144, 144).
+    runLinkedControl(box.linked);
   }
 }
 
@@ -201,10 +191,7 @@ void functionKeys(int key) {
     case kSpecialF2: gameSys.setDebugState(!gameSys.getDebugState(), false); break;
     case kSpecialF3: toggleHelpByF3(); break;
     case kSpecialF5: enterTest(); break;
-    case kSpecialF9: worldEditor.setWireframe(!worldEditor.getWireframe()); break;
-    case kSpecialF10:
-      if (gameSys.getGameState() == kStateWorldEditor) worldEditor.setSAO(worldEditor.getSAO() ? 0 : 1);
-      break;
+    case kSpecialF9: toggleWireframe(); break;
     case kSpecialF11: enableDialog(kLeaveDialog); break;
     case kSpecialF12: saveScreenshot(); break;
     default: break;
@@ -221,141 +208,19 @@ void consoleScrollKeys(int key) {
   }
 }
 
-// Shown images and phrases that have had their time go at any special key.
-void dismissShownImageAndPhrase() {
-  int timer, index;
-  world.getGameBox(timer, index);
-  if (timer == kDismissableTimer) world.setGameBox(0, 0);
-  world.getDisplayPhrase(timer, index);
-  if (timer == kDismissableTimer) world.setDisplayPhrase(0, 0);
-}
-
-void arrowOffset(int key, float step, float& dx, float& dy) {
-  dx = dy = 0;
-  switch (key) {
-    case kSpecialUp: dy = -step; break;
-    case kSpecialDown: dy = step; break;
-    case kSpecialLeft: dx = -step; break;
-    case kSpecialRight: dx = step; break;
-    default: break;
-  }
-}
-
-// The menu editor's arrows move its selected button, textbox or text line.
-void nudgeMenuItem(int key) {
-  float dx, dy;
-  arrowOffset(key, kMenuItemNudge, dx, dy);
-  const int menu = gameUI.getCurrentMenu();
-  float x, y, w, h, r, g, b;
-  int tex, func, func2, text;
-  std::string line;
-  switch (worldEditor.getEditorMode()) {
-    case kMenuModeButton: {
-      const int i = worldEditor.getCurrentButton();
-      if (i < 0 || i >= gameUI.menuGetButtonCount(menu)) return;
-      gameUI.uiGetButton(x, y, w, h, tex, func, func2, menu, i);
-      gameUI.uiModifyButton(x + dx, y + dy, w, h, tex, func, func2, menu, i);
-      break;
-    }
-    case kMenuModeTextbox: {
-      const int i = worldEditor.getCurrentTextbox();
-      if (i < 0 || i >= gameUI.menuGetTextboxCount(menu)) return;
-      gameUI.uiGetTextbox(x, y, w, h, text, menu, i);
-      gameUI.uiModifyTextbox(x + dx, y + dy, w, h, text, menu, i);
-      break;
-    }
-    case kMenuModeTextline: {
-      const int i = worldEditor.getCurrentTextline();
-      if (i < 0 || i >= gameUI.menuGetTextlineCount(menu)) return;
-      gameUI.uiGetText(x, y, r, g, b, line, menu, i);
-      gameUI.uiModifyText(x + dx, y + dy, r, g, b, line, menu, i);
-      break;
-    }
-    default: break;
-  }
-}
-
-bool stepsBack(int key) { return key == kSpecialLeft || key == kSpecialDown; }
-bool stepsForward(int key) { return key == kSpecialRight || key == kSpecialUp; }
-
-// The phrase windows of the logic editor step through the 1024 phrases.
-void phraseWindowKeys(int key) {
-  if (!stepsBack(key) && !stepsForward(key)) return;
-  const int step = stepsForward(key) ? 1 : -1;
-  if (worldEditor.getPhraseSelector() != kClosed) {
-    worldEditor.setPhraseSelectorChoice(worldEditor.getPhraseSelectorChoice() + step);
-    playSystemSound(kSoundSelect, 0);
-    // The logic editor writes the choice into slot 7 of its current sentence here.
-  }
-  if (worldEditor.getPhraseMenu() != kClosed) {
-    int page = worldEditor.getPhraseMenu() + step;
-    if (page < 0) page = kPhraseCount - 1;
-    worldEditor.setPhraseMenu(page);  // past the last phrase it wraps to 0
-    playSystemSound(kSoundSelect, 0);
-  }
-}
-
-// Shift with an arrow resizes the current object of the world editor.
-void resizeCurrentObject(int key) {
-  const int m = world.getCurrentMap();
-  const int obj = worldEditor.getCurrentObject();
-  if (obj < 0 || obj >= world.worldGetObjectCount(m)) return;
-  float dw, dh;
-  arrowOffset(key, kObjectResizeStep, dw, dh);
-  float x, y, w, h;
-  int tex, layer;
-  world.worldGetObject(x, y, w, h, tex, layer, obj, m);
-  world.worldSetObject(x, y, w + dw, h + dh, tex, layer, obj, m);
-}
-
-void worldEditorArrows(int key, bool shift) {
-  if (arrowKeyId(key) < 0) return;
-  const int mode = worldEditor.getEditorMode();
-  if (mode == kModeGlobalLogic || mode == kModeLocalLogic) {
-    // The logic editor steps the word of its open list, or the word under the pointer, here
-    // (gameLogicColorPick with the left button and key 3 for back or key 2 for forward set).
-    return;
-  }
-  if (gameSys.getInputState() != kInputNormal) return;
-  if (mode == kModeTile && worldEditor.getImageMenuTimer() <= 0) {
-    // The world editor moves its current tile here, or with shift the end corner of its range.
-  } else if (mode == kModeObject) {
-    if (shift) {
-      resizeCurrentObject(key);
-    } else {
-      // The world editor moves the selected objects by 0.05 within the map here.
-    }
-  }
-}
-
 }  // namespace
-
-bool consoleOpen() { return console.isOpening(); }
-
-bool wordListOpen() {
-  int timer, sentence, step;
-  worldEditor.getGLTimer(timer, sentence, step);
-  return timer > 0;
-}
 
 // ---- the callbacks ------------------------------------------------------------------
 
 void keyboard(unsigned char key, int, int) {
-  const int state = gameSys.getGameState();
   if (key == kCharBackquote) toggleConsole(false);
   if ((key == 'h' || key == 'H') &&
       (helpShown() || (!playing() && gameSys.getInputState() == kInputNormal))) {
     toggleHelpByKey();
   }
-  if (state == kStateWorldEditor && gameSys.getInputState() == kInputNormal) worldEditorKeys(key);
-  if (state == kStateMenuEditor && key == kCharEnter && !consoleOpen() && !helpShown()) {
-    gameSys.setInputState(kInputNormal);
-    worldEditor.setEditorMode(kMenuModeMenu);
-  }
   if (key == kCharEnter && browserOpen()) browserTakeSelection();
   if (key == kCharEscape) {
-    worldEditor.setPhraseMenu(kClosed);
-    worldEditor.setPhraseSelector(kClosed);
+    closePhraseWindows();
     gameSys.setDirTextbox(kClosed);
   }
   switch (gameSys.getInputState()) {
@@ -372,36 +237,15 @@ void keyboard(unsigned char key, int, int) {
 }
 
 void inputState0Keyboard(unsigned char key) {
-  const int state = gameSys.getGameState();
   if (gameTakesKeys()) {
     if (isLetter(key)) pressLetter(letterIndex(key));
     if (key == kCharEnter) pressKey(kKeyEnter);
     if (key == kCharSpace) pressKey(kKeySpace);
   }
-  if (state == kStateWorldEditor && gameUI.getCurrentMenu() == gameUI.getEditorMenu() && key == kCharEnter &&
-      worldEditor.getEditorMode() == kModeObject) {
-    const int obj = worldEditor.getCurrentObject();
-    const int m = world.getCurrentMap();
-    if (obj >= 0 && obj < world.worldGetObjectCount(m)) {
-      float x, y, w, h, camX, camY, camZ;
-      int tex, layer;
-      world.worldGetObject(x, y, w, h, tex, layer, obj, m);
-      camera.GetPos(camX, camY, camZ);
-      camera.SetPos(x, y, camZ);
-    }
-  }
+  if (currentScreens().key(key, modifiers())) return;
   if (key == kCharTab) {
     if (playing()) platform().setCursor(CursorShape::Arrow);
     enableDialog(kLeaveDialog);
-  }
-  if (key == kCharEscape) {
-    if (state == kStateIngameMenu && gameUI.getCurrentMenu() == gameUI.getIngameMenu()) {
-      leaveIngameMenu();
-    } else if (state == kStatePlay) {
-      loadIngameMenu();
-    } else if (state == kStatePlaytest) {
-      worldEditor.setEndTest(1);
-    }
   }
 }
 
@@ -441,27 +285,6 @@ void inputState2Keyboard(unsigned char key) {
   uiScriptString.setString(text, box.text);
 }
 
-void inputState3Keyboard(unsigned char key) {
-  if (key == kCharEscape || key == kCharEnter) {
-    gameSys.setInputState(kInputNormal);
-    worldEditor.setEditorMode(kMenuModeMenu);
-    return;
-  }
-  const int menu = gameUI.getCurrentMenu();
-  const int l = worldEditor.getCurrentTextline();
-  if (l < 0 || l >= gameUI.menuGetTextlineCount(menu)) return;
-  float x, y, r, g, b;
-  std::string text;
-  gameUI.uiGetText(x, y, r, g, b, text, menu, l);
-  if (key == kCharBackspace) {
-    if (text.empty()) return;
-    text.pop_back();
-  } else {
-    text += static_cast<char>(key);
-  }
-  gameUI.uiModifyText(x, y, r, g, b, text, menu, l);
-}
-
 void inputState4Keyboard(unsigned char key) {
   if (key == kCharEscape) disableHelp();
 }
@@ -474,23 +297,16 @@ void keyboardUp(unsigned char key, int, int) {
 }
 
 void processSpecialKeys(int key, int, int) {
-  const int state = gameSys.getGameState();
   if (helpShown()) {
     if (key == kSpecialLeft || key == kSpecialUp) helpPreviousTopic();
     if (key == kSpecialRight || key == kSpecialDown) helpNextTopic();
   }
-  if (gameTakesKeys()) {
-    dismissShownImageAndPhrase();
-    const int id = arrowKeyId(key);
-    if (id >= 0) pressKey(id);
-  }
+  const bool gameKeys = gameTakesKeys();
+  if (currentScreens().specialKey(key, modifiers())) return;
+  const int id = arrowKeyId(key);
+  if (gameKeys && id >= 0) pressKey(id);
   functionKeys(key);
   if (consoleOpen()) consoleScrollKeys(key);
-  if (state == kStateMenuEditor && !consoleOpen() && arrowKeyId(key) >= 0) nudgeMenuItem(key);
-  if (state == kStateWorldEditor && !consoleOpen()) {
-    if (gameSys.getInputState() != kInputSystemTextbox) phraseWindowKeys(key);
-    worldEditorArrows(key, platform().shiftHeld());
-  }
 }
 
 void specialKeysUp(int key, int, int) {

@@ -1,22 +1,19 @@
-// The mouse callbacks: button events routed by game state to the selection
-// pass, the game's mouse logic and the colour pick of the menus and editors;
-// motion without a button runs hover passes, motion with a button drag passes,
-// each throttled.
-#include "console/console.h"
+// The mouse callbacks: button events go to the screens of the state, then to
+// the colour pick and the selection pass; motion without a button runs hover
+// passes, motion with a button drag passes, each throttled.
 #include "core/clock.h"
 #include "core/numbers.h"
 #include "core/platform.h"
+#include "core/run_state.h"
 #include "core/system.h"
-#include "editor/editor.h"
-#include "editor/menu_editor.h"
-#include "editor/world_editor.h"
-#include "game/world.h"
 #include "input/color_pick.h"
 #include "input/dispatch.h"
 #include "input/input.h"
-#include "logic/evaluation.h"
-#include "media/sound.h"
+#include "input/screens.h"
+#include "editor/editor.h"
+#include "editor/menu_editor.h"
 #include "menus/help.h"
+#include "menus/menu_picking.h"
 #include "menus/ui_model.h"
 
 namespace tf {
@@ -42,72 +39,39 @@ class Throttle {
 
 Throttle hoverThrottle;
 Throttle dragThrottle;
-// The time of the last mouse event that reached the picking, for the logic
-// editor's double click.
-bool clickSeen = false;
-int lastClick = 0;
-// Where the open word list of the logic editor last stepped by a drag.
-bool wordListAnchored = false;
-int wordListAnchorY = 0;
+
+void resetThrottles() {
+  hoverThrottle.reset();
+  dragThrottle.reset();
+}
+const bool registered = registerRunStateReset(resetThrottles);
 
 // Far below a unit of the overlay, far above the unprojection's rounding.
 constexpr double kUnprojectionSlack = 1e-3;
 
-bool isWheel(int button) { return button == kButtonWheelUp || button == kButtonWheelDown; }
-
-bool inLogicEditor() {
-  const int mode = worldEditor.getEditorMode();
-  return mode == kModeGlobalLogic || mode == kModeLocalLogic;
-}
-
-// The world editor's own rules for a button event before any picking; true
-// when the event ends there.
-bool worldEditorButton(int button, bool pressed) {
-  const bool logic = inLogicEditor();
-  if (isWheel(button)) {
-    if (logic && pressed && wordListOpen()) {
-      // The logic editor steps its open word list here: the wheel down forward, up back.
-    }
-    return true;
+// The colour pick of a button event, by the state the event began in: in
+// the editors on every event (with a selection pass after a press nothing
+// took), in the menus, dialog and play on the left button. True when a code
+// took the event.
+bool pickForButton(int gameState, int button, bool pressed) {
+  switch (gameState) {
+    case kStateWorldEditor:
+    case kStateMenuEditor:
+      if (colorPickRender()) return true;
+      if (pressed) platform().selectionPass();
+      return false;
+    case kStatePlay:
+    case kStatePlaytest:
+    case kStateMenus:
+    case kStateIngameMenu:
+    case kStateDialog:
+      return button == kButtonLeft && colorPickRender();
+    default:
+      return false;
   }
-  if (button == kButtonMiddle) {
-    if (pressed) return true;
-    if (!logic && gameUI.getCurrentMenu() == gameUI.getEditorMenu() && worldEditor.getImageMenuTimer() <= 0 &&
-        worldEditor.getTemplateSelectState() == 0) {
-      addObject();
-    }
-  }
-  int timer, sentence, step;
-  worldEditor.getGLTimer(timer, sentence, step);
-  const int now = elapsedMs();
-  if (logic && pressed && timer >= 0 && clickSeen && now >= lastClick && now - lastClick < kWordListDoubleClickMs) {
-    worldEditor.setGLTimer(-1, 0, 0);
-    lastClick = now;
-    return true;
-  }
-  return false;
-}
-
-// Play: a press takes down the shown image and phrase; every press and
-// release runs the selection pass (the mouse logic with the object under the
-// pointer) and the mouse logic once more with no object selected.
-void playButton(bool pressed) {
-  if (pressed) {
-    world.setGameBox(0, 0);
-    world.setDisplayPhrase(-1, -1);
-  }
-  platform().selectionPass();
-  world.setSelectedObject(-1);
-  updateMouseLogic();
 }
 
 }  // namespace
-
-void clearMenuMarks() {
-  gameUI.setHoverButton(-1);
-  gameUI.setPressedButton(-1);
-  gameUI.setHoverTextbox(-1);
-}
 
 void updateMousePos(int x, int y) {
   double worldX = 0, worldY = 0, overlayX = 0, overlayY = 0;
@@ -134,44 +98,12 @@ void mouse(int button, int state, int x, int y) {
   if (helpShown() && button == kButtonLeft && !pressed) return;
 
   const int gameState = gameSys.getGameState();
-  if (gameState == kStateWorldEditor && worldEditorButton(button, pressed)) return;
-  clickSeen = true;
-  lastClick = elapsedMs();
-  if (gameState == kStateMenuEditor && !helpShown()) gameSys.setInputState(kInputNormal);
-
-  switch (gameState) {
-    case kStateWorldEditor:
-    case kStateMenuEditor:
-      if (colorPickRender()) return;
-      if (pressed) platform().selectionPass();
-      break;
-    case kStatePlay:
-    case kStatePlaytest:
-      playButton(pressed);
-      [[fallthrough]];
-    case kStateMenus:
-    case kStateIngameMenu:
-    case kStateDialog:
-      if (button == kButtonLeft && colorPickRender()) return;
-      break;
-    case kStateSplash:
-      gameState3Mouse(button, state);
-      break;
-    default:
-      break;
-  }
+  const ScreenRow screens = currentScreens();
+  const ButtonEvent e{button, pressed, elapsedMs()};
+  if (screens.button(e)) return;
+  if (pickForButton(gameState, button, pressed)) return;
   if (!pressed) clearMenuMarks();
-  if (gameSys.getGameState() == kStateMenuEditor && worldEditor.getEditorMode() == kMenuModeTextline &&
-      button == kButtonLeft && !pressed) {
-    worldEditor.setEditorMode(kMenuModeMenu);
-  }
-}
-
-void gameState3Mouse(int, int state) {
-  if (state != kButtonUp) return;
-  stopSystemSound(kSoundMelody);
-  gameSys.setStartingSystemTime(elapsedMs());
-  gameSys.setGameState(kStateMenus);
+  screens.buttonMissed(e);
 }
 
 void mousePassive(int x, int y) {
@@ -200,10 +132,6 @@ void gameState0MousePassive() {
 void gameState4MousePassive() { colorPickRender(); }
 
 void mouseDrag(int x, int y) {
-  if (!wordListAnchored) {
-    wordListAnchored = true;
-    wordListAnchorY = y;
-  }
   if (gameSys.getDisableMouseState()) return;
   if (gameSys.getDragDelay() > 0) {
     gameSys.setDragDelay(gameSys.getDragDelay() - 1);
@@ -212,31 +140,20 @@ void mouseDrag(int x, int y) {
   if (helpShown()) return;
   updateMousePos(x, y);
 
-  const int state = gameSys.getGameState();
-  if (state == kStateWorldEditor && inLogicEditor() && wordListOpen() &&
-      (y > wordListAnchorY + kWordListDragStep || y < wordListAnchorY - kWordListDragStep)) {
-    // The logic editor steps its open word list here: forward when dragged down, back when up.
-    wordListAnchorY = y;
-  }
-  if (state == kStateWorldEditor && worldEditor.getEditorMode() == kModeObject) {
-    // The world editor moves the selected objects with the pointer's world position here.
-  }
+  DragEvent e;
+  e.x = x;
+  e.y = y;
+  gameSys.getOrthoPos(e.overlayX, e.overlayY);
+  gameSys.getNormalPos(e.worldX, e.worldY);
+  currentScreens().drag(e);
 
+  const int state = gameSys.getGameState();
   const int mode = worldEditor.getEditorMode();
   const bool draggingMenuItem = state == kStateMenuEditor && mode != kMenuModeMenu && mode != kMenuModeNothing;
   if (!dragThrottle.due(elapsedMs(), draggingMenuItem ? kMenuEditorDragThrottleMs : kDragThrottleMs)) return;
   gameSys.setDragState(true);
   colorPickRender();
   gameSys.setDragState(false);
-}
-
-void resetInputDispatch() {
-  hoverThrottle.reset();
-  dragThrottle.reset();
-  clickSeen = false;
-  lastClick = 0;
-  wordListAnchored = false;
-  wordListAnchorY = 0;
 }
 
 }  // namespace tf

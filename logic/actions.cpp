@@ -12,10 +12,10 @@
 #include "core/platform.h"
 #include "core/shutdown.h"
 #include "core/system.h"
-#include "editor/editor.h"
 #include "game/lifecycle.h"
 #include "game/world.h"
 #include "logic/collision.h"
+#include "logic/play_screen.h"
 #include "media/sound.h"
 
 namespace tf {
@@ -294,7 +294,7 @@ void endGame() {
   if (state == kStatePlay) {
     loadIngameMainMenu();
   } else if (state == kStatePlaytest) {
-    worldEditor.setEndTest(1);
+    endPlaytest();
   }
 }
 

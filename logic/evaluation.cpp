@@ -4,7 +4,9 @@
 
 #include "core/clock.h"
 #include "core/numbers.h"
+#include "core/run_state.h"
 #include "core/system.h"
+#include "game/lifecycle.h"
 #include "game/world.h"
 #include "logic/actions.h"
 #include "logic/collision.h"
@@ -432,5 +434,9 @@ void resetLogicState() {
   lastSentenceTimerCheck = 0;
   lastSentenceMilTimerCheck = 0;
 }
+
+namespace {
+const bool registered = registerRunStateReset(resetLogicState);
+}  // namespace
 
 }  // namespace tf

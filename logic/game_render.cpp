@@ -6,9 +6,9 @@
 #include <cmath>
 
 #include "core/numbers.h"
+#include "core/run_state.h"
 #include "core/system.h"
-#include "editor/editor.h"
-#include "game/lifecycle.h"
+#include "game/game_names.h"
 #include "game/world.h"
 #include "media/images.h"
 #include "media/text.h"
@@ -45,6 +45,11 @@ float clampedBound(float value, int limit) {
 }  // namespace
 
 GameRenderState gameRenderState;
+
+namespace {
+void restartPulseAndScroll() { gameRenderState = GameRenderState(); }
+const bool registered = registerRunStateReset(restartPulseAndScroll);
+}  // namespace
 
 MapView chooseMapView(int gameState, bool editorMenuShown, const gameWorld& w) {
   if (!w.getGameLoaded() || checkGameName(w.getGameName())) return MapView::None;
@@ -84,7 +89,7 @@ GameImage resolveGameImage(int index) {
 }
 
 void planObjects(const gameWorld& w, int m, float cameraX, float cameraY, MapView view,
-                 const editor& ed, float imageFlash, std::vector<ObjectDraw>& out) {
+                 const MapEditView& edit, float imageFlash, std::vector<ObjectDraw>& out) {
   out.clear();
   if (view == MapView::None) return;
   const int layerCount = w.worldGetMapLayerCount(m);
@@ -96,7 +101,7 @@ void planObjects(const gameWorld& w, int m, float cameraX, float cameraY, MapVie
     if (!withinDrawDistance(d.x, d.y, cameraX, cameraY)) continue;
     if (view == MapView::Game && !w.worldGetObjectVisible(i, m)) continue;
     if (view == MapView::Editor) {
-      if (!ed.getRenderLayer(d.layer)) continue;
+      if (d.layer >= kRenderLayerCount || !edit.layerShown[d.layer]) continue;
       if (w.mapLocalGetSentenceAmount(i, m) > 0) d.shade = imageFlash;
     }
     d.index = i;
@@ -111,26 +116,25 @@ void planObjects(const gameWorld& w, int m, float cameraX, float cameraY, MapVie
   }
 }
 
-bool tileHighlight(const editor& ed, int column, int row, float& shade) {
-  if (ed.getEditorMode() != kModeTile) return false;
-  int startX, startY, endX, endY;
-  ed.getStartingTile(startX, startY);
-  ed.getEndingTile(endX, endY);
+bool tileHighlight(const MapEditView& edit, int column, int row, float& shade) {
+  if (!edit.tileRangeMarked) return false;
+  const int startX = edit.startColumn, startY = edit.startRow, endX = edit.endColumn, endY = edit.endRow;
   if (column < std::min(startX, endX) || column > std::max(startX, endX)) return false;
   if (row < std::min(startY, endY) || row > std::max(startY, endY)) return false;
   shade = column == startX && row == startY ? 1.0f : kTileRangeShade;
   return true;
 }
 
-void planSelectionMarks(const gameWorld& w, int m, float cameraX, float cameraY, const editor& ed,
+void planSelectionMarks(const gameWorld& w, int m, float cameraX, float cameraY, const MapEditView& edit,
                         std::vector<SelectionMark>& out) {
   out.clear();
-  const bool all = ed.getSAO() == 1;
-  if (ed.getEditorMode() != kModeObject && !all) return;
-  const bool single = ed.getObjectListAmount() == 0 && !all;
+  const bool all = edit.markAll;
+  if (!edit.objectsMarked && !all) return;
+  const bool single = edit.listed.empty() && !all;
   const int count = w.worldGetObjectCount(m);
   for (int i = 0; i < count; ++i) {
-    const bool marked = all || (single ? i == ed.getCurrentObject() : ed.notInObjectList(i));
+    const bool listed = std::find(edit.listed.begin(), edit.listed.end(), i) != edit.listed.end();
+    const bool marked = all || (single ? i == edit.object : listed);
     if (!marked) continue;
     SelectionMark mark;
     int image, layer;
@@ -154,8 +158,8 @@ PhraseBox phraseBoxFor(const std::string& text) {
   return box;
 }
 
-bool edgeScrollActive(int gameState, int editorMode, bool freeLook, bool debugOn) {
-  if (gameState == kStateWorldEditor) return editorMode != kModeGlobalLogic && editorMode != kModeLocalLogic;
+bool edgeScrollActive(int gameState, bool inLogicEditor, bool freeLook, bool debugOn) {
+  if (gameState == kStateWorldEditor) return !inLogicEditor;
   if (gameState == kStatePlay || gameState == kStatePlaytest) return freeLook || debugOn;
   return false;
 }

@@ -8,10 +8,9 @@
 #include <string>
 #include <vector>
 
-namespace tf {
+#include "game/world.h"
 
-class gameWorld;
-class editor;
+namespace tf {
 
 // World depths: tiles and marks lie on the map's plane, objects just above it,
 // each drawn object a little above the one before.
@@ -30,6 +29,21 @@ constexpr int kDisplayTimerRest = 1;
 
 // What a frame shows of the map.
 enum class MapView { None, Game, Editor };
+
+// What the world editor shows over the map, filled in by the editor for each
+// frame (and each selection pass): plain values, so the drawing reads no
+// editor.
+struct MapEditView {
+  bool editorMenuShown = false;  // the editing screen is the current menu
+  bool wireframe = true;         // tiles are drawn with a gap, so a grid shows
+  bool layerShown[kRenderLayerCount] = {true, true, true, true, true, true, true, true};
+  bool tileRangeMarked = false;  // a tile range is selected and highlighted
+  int startColumn = 0, startRow = 0, endColumn = 0, endRow = 0;
+  bool objectsMarked = false;    // objects are selected and marked
+  bool markAll = false;          // every object of the map is marked
+  int object = 0;                // the single selection
+  std::vector<int> listed;       // the multiple selection; empty for a single one
+};
 
 // Play and play-test show the game; the world editor shows its own view while
 // the editor menu is shown. Nothing without a game, or for one of the
@@ -77,12 +91,12 @@ struct ObjectDraw {
 // editor view draws them, leaves out the layers switched off and shades the
 // objects that carry local logic with `imageFlash`. `out` is reused.
 void planObjects(const gameWorld& w, int m, float cameraX, float cameraY, MapView view,
-                 const editor& ed, float imageFlash, std::vector<ObjectDraw>& out);
+                 const MapEditView& edit, float imageFlash, std::vector<ObjectDraw>& out);
 
-// The editor's highlight of the selected tile range (tile mode only): true for
-// tile (column, row) inside it, with the shade to draw it in (white for the
-// starting tile, grey for the others).
-bool tileHighlight(const editor& ed, int column, int row, float& shade);
+// The editor's highlight of the selected tile range: true for tile (column,
+// row) inside it, with the shade to draw it in (white for the starting tile,
+// grey for the others).
+bool tileHighlight(const MapEditView& edit, int column, int row, float& shade);
 
 // An object's selection mark: its box and its solid box around its centre.
 struct SelectionMark {
@@ -90,11 +104,11 @@ struct SelectionMark {
   float solidW = 0, solidH = 0;
 };
 constexpr float kMarkOuterShade = 0.7f;
-// The marks the editor view draws: in object mode or with every object
+// The marks the editor view draws: with objects selected or with every object
 // highlighted; the current object alone when nothing is listed, else the
 // listed ones, or all of them with every object highlighted. Only objects of
 // map `m` within the draw distance are marked. `out` is reused.
-void planSelectionMarks(const gameWorld& w, int m, float cameraX, float cameraY, const editor& ed,
+void planSelectionMarks(const gameWorld& w, int m, float cameraX, float cameraY, const MapEditView& edit,
                         std::vector<SelectionMark>& out);
 
 // A phrase or display image timer after one more frame: above the resting
@@ -111,7 +125,7 @@ PhraseBox phraseBoxFor(const std::string& text);
 
 // Edge scrolling runs in the world editor outside the logic editors, and in
 // play and play-test with free look or the debug overlay on.
-bool edgeScrollActive(int gameState, int editorMode, bool freeLook, bool debugOn);
+bool edgeScrollActive(int gameState, bool inLogicEditor, bool freeLook, bool debugOn);
 
 // The renderer's own state between frames.
 struct GameRenderState {
@@ -128,9 +142,10 @@ extern GameRenderState gameRenderState;
 
 // Drawing (game_render_gl.cpp).
 // One frame of the current map around the camera: tiles, objects by layer,
-// fog, and in play the phrase box; in the world editor its highlights. In a
-// selection pass only what can be picked is drawn, and nothing advances.
-void gameRender();
+// fog, and in play the phrase box; in the world editor what `edit` shows. In
+// a selection pass only what can be picked is drawn, and nothing advances.
+// True when a map was shown.
+bool gameRender(const MapEditView& edit);
 // The full-screen image of the logic's "display image", if one is shown.
 void renderGameBox();
 

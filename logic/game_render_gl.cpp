@@ -7,15 +7,12 @@
 
 #include "core/camera.h"
 #include "core/system.h"
-#include "editor/editor.h"
-#include "editor/world_editor.h"
 #include "game/world.h"
 #include "logic/game_render.h"
 #include "media/draw.h"
 #include "media/images.h"
 #include "media/text.h"
 #include "media/choice.h"
-#include "menus/ui.h"
 
 namespace tf {
 namespace {
@@ -99,14 +96,14 @@ void drawShader(float x, float y, float w, float h, float shade) {
 }
 
 // Each column is one selection name and each tile's row another inside it.
-void drawEditorTiles(int m, const TileRange& range, bool decorate) {
-  const float half = worldEditor.getWireframe() ? kWireframeTileHalfSize : kTileHalfSize;
+void drawEditorTiles(int m, const TileRange& range, const MapEditView& edit, bool decorate) {
+  const float half = edit.wireframe ? kWireframeTileHalfSize : kTileHalfSize;
   for (int column = range.firstColumn; column < range.endColumn; ++column) {
     glPushName(static_cast<GLuint>(column));
     for (int row = range.firstRow; row < range.endRow; ++row) {
       drawTile(column, row, m, half, row);
       float shade = 1;
-      if (decorate && tileHighlight(worldEditor, column, row, shade)) {
+      if (decorate && tileHighlight(edit, column, row, shade)) {
         drawShader(tileCentre(column), tileCentre(row), half, half, shade);
       }
     }
@@ -114,8 +111,8 @@ void drawEditorTiles(int m, const TileRange& range, bool decorate) {
   }
 }
 
-void drawSelectionMarks(int m, float cameraX, float cameraY) {
-  planSelectionMarks(world, m, cameraX, cameraY, worldEditor, marksToDraw);
+void drawSelectionMarks(int m, float cameraX, float cameraY, const MapEditView& edit) {
+  planSelectionMarks(world, m, cameraX, cameraY, edit, marksToDraw);
   for (const SelectionMark& mark : marksToDraw) {
     drawShader(mark.x, mark.y, mark.w, mark.h, kMarkOuterShade);
     drawShader(mark.x, mark.y, mark.solidW, mark.solidH, 1);
@@ -134,19 +131,14 @@ void drawPhraseBox() {
   displayTextString(box.textX, box.textY, text);
 }
 
-void scrollAtEdges(int state) {
-  if (!edgeScrollActive(state, worldEditor.getEditorMode(), world.getFreeLook(), gameSys.getDebugState())) return;
-  gameRenderState.afterScroll(editorScroll(gameRenderState.scrollMultiplier));
-}
-
 }  // namespace
 
-void gameRender() {
+bool gameRender(const MapEditView& edit) {
   const bool selecting = selectionPass();
   const int state = gameSys.getGameState();
   if (state == kStateWorldEditor && !selecting) gameRenderState.advancePulse();
-  const MapView view = chooseMapView(state, gameUI.getCurrentMenu() == gameUI.getEditorMenu(), world);
-  if (view == MapView::None) return;
+  const MapView view = chooseMapView(state, edit.editorMenuShown, world);
+  if (view == MapView::None) return false;
 
   float cameraX, cameraY, cameraZ;
   camera.GetPos(cameraX, cameraY, cameraZ);
@@ -154,10 +146,7 @@ void gameRender() {
   int width = 0, height = 0;
   std::string name;
   world.worldGetMap(width, height, name, m);
-  if (!selecting) {
-    scrollAtEdges(state);
-    beginFog(m);
-  }
+  if (!selecting) beginFog(m);
 
   const TileRange range = visibleTileRange(cameraX, cameraY, width, height);
   const bool stretched = world.worldGetTileStretch(m);
@@ -172,15 +161,16 @@ void gameRender() {
     drawStretchedTile(m, width, height, 0);
     glPopName();
   } else {
-    drawEditorTiles(m, range, !selecting);
+    drawEditorTiles(m, range, edit, !selecting);
   }
 
-  planObjects(world, m, cameraX, cameraY, view, worldEditor, gameRenderState.imageFlash, objectsToDraw);
+  planObjects(world, m, cameraX, cameraY, view, edit, gameRenderState.imageFlash, objectsToDraw);
   drawObjects();
-  if (selecting) return;
-  if (view == MapView::Editor) drawSelectionMarks(m, cameraX, cameraY);
+  if (selecting) return true;
+  if (view == MapView::Editor) drawSelectionMarks(m, cameraX, cameraY, edit);
   glDisable(GL_FOG);
   if (view == MapView::Game) drawPhraseBox();
+  return true;
 }
 
 void renderGameBox() {

@@ -9,10 +9,8 @@
 #include "core/log.h"
 #include "core/platform.h"
 #include "core/system.h"
-#include "game/world.h"
 #include "media/folder_numbering.h"
 #include "media/splash.h"
-#include "menus/ui.h"
 
 namespace tf {
 
@@ -122,27 +120,23 @@ bool generateGameImage(const std::string& path, int index) {
   return true;
 }
 
-void loadUIImages(const std::string& name) {
+int loadUIImages(const std::string& name, bool gameImages) {
   systemMsg("Reading and Loading UI Images. Please wait...");
   freeTable(uiImage);
   int count = loadFolder("ui", uiImage, 0, generateImage, INT_MAX);
-  if (name != "ingameui" && name != "mainui") {
-    count = loadFolder("games/" + name + "/ui", uiImage, count, generateImage, INT_MAX);
-  }
+  if (gameImages) count = loadFolder("games/" + name + "/ui", uiImage, count, generateImage, INT_MAX);
   findSplashImages(name, count);
-  gameUI.setUIImageCount(count);
   systemMsg("UI Images successfully loaded.");
+  return count;
 }
 
-bool loadGameImages() {
+bool loadGameImages(const std::string& game, int& count) {
   freeTable(gameImg);
   int defaults = loadFolder("map", gameImg, 0, generateGameImage, kFirstOwnGameImage);
   gameImg.resize(kFirstOwnGameImage);
   for (int i = defaults; i < kFirstOwnGameImage; ++i) gameImg[i].SetPointer(-1);
-  int count = loadFolder("games/" + world.getGameName() + "/map", gameImg, kFirstOwnGameImage,
-                         generateGameImage, INT_MAX);
-  world.setGameImageCount(count);
-  systemMsg("Images loaded for^y " + world.getGameName());
+  count = loadFolder("games/" + game + "/map", gameImg, kFirstOwnGameImage, generateGameImage, INT_MAX);
+  systemMsg("Images loaded for^y " + game);
   return true;
 }
 

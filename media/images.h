@@ -67,12 +67,14 @@ int systemTexture(int index);
 void loadSysImages();
 // Loads uireq/<name>.jpg, or .png when there is no .jpg, as system image `index`.
 bool generateSysImage(const std::string& name, int index);
-// Loads the menu images of the menu set `name` ("default" or a game) and
-// prepares the splash sequence with the splash pictures found.
-void loadUIImages(const std::string& name);
-// Loads the game images: the default images of map/ from index 0, the game's
-// own from index 200. Always true.
-bool loadGameImages();
+// Loads the menu images of the menu set `name` ("default" or a game): those
+// of ui/, then with `gameImages` the game's own, and prepares the splash
+// sequence with the splash pictures found. Returns the number of menu images.
+int loadUIImages(const std::string& name, bool gameImages);
+// Loads the images of game `game`: the default images of map/ from index 0,
+// the game's own from index 200; `count` is the registry's size then. Always
+// true.
+bool loadGameImages(const std::string& game, int& count);
 // Load one picture into a registry slot; they report success even when the
 // picture cannot be decoded (it then draws untextured).
 bool generateImage(const std::string& path, int index);

@@ -80,4 +80,10 @@ bool prepareNotice(NoticeLayout& layout) {
   return true;
 }
 
+bool noticePick(const PickEvent& e) {
+  if (e.code != kPickNotice || !e.leftPress()) return false;
+  notice.leaveNotice();
+  return true;
+}
+
 }  // namespace tf

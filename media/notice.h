@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "core/screen.h"
 #include "media/line_break.h"
 
 namespace tf {
@@ -31,8 +32,6 @@ constexpr std::size_t kMaxNoticeTitle = 30;
 constexpr std::size_t kMaxNoticeMessage = 100;
 // The line that ends every notice.
 constexpr const char* kNoticeDismissLine = "^d(Click to dismiss)";
-// The notice box's pick colour: clicking it dismisses the notice.
-constexpr int kNoticePick[3] = {91, 144, 144};
 
 // Where one frame draws the notice, in screen units.
 struct NoticeLayout {
@@ -54,5 +53,8 @@ bool prepareNotice(NoticeLayout& layout);
 
 // Draws the notice box (notice_gl.cpp); in a pick pass only its pick colour.
 void noticeRender();
+
+// A left press on the notice box closes it; true for its code.
+bool noticePick(const PickEvent& e);
 
 }  // namespace tf

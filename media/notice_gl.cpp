@@ -11,7 +11,7 @@ void noticeRender() {
   NoticeLayout layout;
   if (!prepareNotice(layout)) return;
   displaySingleChoice(layout.boxX, layout.boxY, layout.boxHalfWidth, layout.boxHalfHeight,
-                      kImgGameEditorBackground, kNoticePick[0], kNoticePick[1], kNoticePick[2]);
+                      kImgGameEditorBackground, kPickNotice, kPickMenuMark, kPickMenuMark);
   displayTextString(layout.textX, layout.titleY, layout.title);
   for (int j = 0; j <= layout.lastLine; ++j) {
     displayTextString(layout.textX, layout.firstLineY + layout.lineSpacing * j, layout.lines[j]);

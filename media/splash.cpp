@@ -4,8 +4,9 @@
 
 #include "core/clock.h"
 #include "core/log.h"
+#include "core/run_state.h"
 #include "core/system.h"
-#include "menus/ui.h"
+#include "media/sound.h"
 
 namespace tf {
 
@@ -35,12 +36,31 @@ struct SplashTiming {
   bool firstPass = true;
 } timing;
 
+// A button released over the splash stops its melody and shows the menus.
+class SplashScreen : public Screen {
+ public:
+  bool onButton(const ButtonEvent& e) override {
+    if (e.pressed) return false;
+    stopSystemSound(kSoundMelody);
+    gameSys.setStartingSystemTime(elapsedMs());
+    gameSys.setGameState(kStateMenus);
+    return false;
+  }
+};
+
 }  // namespace
 
 void resetSplashTiming() { timing = SplashTiming(); }
+namespace {
+const bool registered = registerRunStateReset(resetSplashTiming);
+}  // namespace
+
+Screen& splashScreen() {
+  static SplashScreen screen;
+  return screen;
+}
 
 SplashFrame advanceSplash() {
-  gameUI.setCurrentTT(-1, -1, 0);
   if (splash.getResetSplash()) {
     splash.setCurrentSplash(0);
     timing.brightness = 0;

@@ -1,6 +1,9 @@
 // The splash sequence: the splash pictures of the toolkit or of a game, shown
-// one after another before the menus appear.
+// one after another before the menus appear, and the splash as a screen: a
+// mouse button released over it ends it.
 #pragma once
+
+#include "core/screen.h"
 
 namespace tf {
 
@@ -45,6 +48,9 @@ SplashFrame advanceSplash();
 
 // Forgets the fade timing, as at start-up.
 void resetSplashTiming();
+
+// Game state 3.
+Screen& splashScreen();
 
 // One frame of the splash sequence: advances it and draws the current picture
 // (splash_gl.cpp).

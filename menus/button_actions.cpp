@@ -2,16 +2,13 @@
 #include "menus/button_actions.h"
 
 #include <iterator>
+#include <utility>
 
 #include "core/clock.h"
 #include "core/log.h"
 #include "core/shutdown.h"
+#include "core/run_state.h"
 #include "core/system.h"
-#include "editor/editor.h"
-#include "editor/menu_editor.h"
-#include "editor/world_editor.h"
-#include "game/lifecycle.h"
-#include "game/world.h"
 #include "media/notice.h"
 #include "media/sound.h"
 #include "menus/dialog.h"
@@ -22,10 +19,6 @@ namespace tf {
 namespace {
 
 constexpr float kVolumeStep = 0.1f;
-constexpr float kFogStep = 0.1f;
-// The toolkit's welcome window of the editors, shown as at a first start.
-constexpr int kWelcomeTimer = 1000;
-constexpr int kToolkitWelcome = 3;
 
 // The time of the last accepted action; none before the first.
 bool anyActionYet = false;
@@ -41,13 +34,11 @@ bool acceptAction(int now) {
   return true;
 }
 
-// Runs a loader with the mouse switched off, so that no click lands while it works.
-template <typename Load>
-void withMouseDisabled(Load load) {
-  gameSys.setDisableMouseState(true);
-  load();
-  gameSys.setDisableMouseState(false);
+void forgetActions() {
+  anyActionYet = false;
+  lastActionTime = 0;
 }
+const bool registered = registerRunStateReset(forgetActions);
 
 void quit(int) { quitEngine(); }
 
@@ -67,30 +58,6 @@ void openDialog(int dialog) { enableDialog(dialog); }
 void closeDialog(int) { disableDialog(); }
 void setDebugMode(int on) { gameSys.setDebugState(on != 0, true); }
 
-void loadNamedGame(int string) {
-  if (string > uiScriptString.getStringCount()) {
-    notice.setNotice("Load Game", "Enter a valid ^yGame Name^w to load a game.");
-    return;
-  }
-  withMouseDisabled([string] { loadGame(uiScriptString.getString(string)); });
-}
-
-void editNamedGame(int string) {
-  if (string > uiScriptString.getStringCount()) return;
-  withMouseDisabled([string] { loadGameEditor(uiScriptString.getString(string)); });
-}
-
-void leaveEditor(int) { leaveGameEditor(); }
-void editWorld(int) { editGame(); }
-void editorMainMenu(int) { editMenu(); }
-void pause(int) { loadIngameMenu(); }
-void resume(int) { leaveIngameMenu(); }
-void createNamedGame(int string) {
-  createGame(uiScriptString.getString(string), kNewGameMapTiles, kNewGameMapTiles);
-}
-void startGame(int) { world.enterGame(); }
-void menuEditor(int) { loadUIEditor(); }
-
 // Back from a paused game to the game's first menu; the next start begins the
 // game afresh.
 void gameMainMenu(int) {
@@ -101,14 +68,6 @@ void gameMainMenu(int) {
 
 void fullScreen(int) { setFullScreen(true, false); }
 void window(int) { setFullScreen(false, false); }
-
-void deleteCurrentMap(int) {
-  worldEditor.setEditorMode(kModeNothing);
-  world.worldDeleteMap(world.getCurrentMap());
-  disableDialog();
-}
-
-void reenter(int) { world.reenterGame(); }
 
 void soundOn(int) {
   // The menu music starts only when sound was off: started again it would
@@ -133,20 +92,26 @@ void volumeUp(int) { changeVolume(kVolumeStep); }
 void volumeDown(int) { changeVolume(-kVolumeStep); }
 
 void nothing(int) {}
-void welcome(int) { worldEditor.setWelcome(kWelcomeTimer, kToolkitWelcome); }
 void browse(int string) { gameSys.setDirTextbox(string); }
 void help(int) { enableHelp(); }
 
 using Action = void (*)(int func2);
 
+// The menus' own actions; the ones left empty are installed by the game and
+// the editors (setButtonAction).
 const Action kActions[] = {
-    quit,           showMenu,       setGameState, setInputState, openDialog,    closeDialog,     setDebugMode,
-    loadNamedGame,  quit,           editNamedGame, leaveEditor,  editWorld,     editorMainMenu,  pause,
-    resume,         createNamedGame, startGame,   menuEditor,    gameMainMenu,  fullScreen,      window,
-    deleteCurrentMap, reenter,      soundOn,      soundOff,      volumeUp,      volumeDown,      nothing,
-    nothing,        welcome,        browse,       help,
+    quit,     showMenu, setGameState, setInputState, openDialog,   closeDialog, setDebugMode,
+    nullptr,  quit,     nullptr,      nullptr,       nullptr,      nullptr,     nullptr,
+    nullptr,  nullptr,  nullptr,      nullptr,       gameMainMenu, fullScreen,  window,
+    nullptr,  nullptr,  soundOn,      soundOff,      volumeUp,     volumeDown,  nothing,
+    nothing,  nullptr,  browse,       help,
 };
 static_assert(std::size(kActions) == kButtonFunctionCount, "one action for every button function");
+
+std::function<void(int)>& installed(int func) {
+  static std::function<void(int)> actions[kButtonFunctionCount];
+  return actions[func];
+}
 
 // The words of each function that does not depend on its argument: for the
 // menu editor, and for a tooltip on a live menu. Ids described by their
@@ -201,7 +166,28 @@ bool isButtonFunction(int func) { return func >= 0 && func < kButtonFunctionCoun
 void buttonAction(int func, int func2) {
   if (!acceptAction(elapsedMs())) return;
   playSystemSound(kSoundClick, 0);
-  if (isButtonFunction(func)) kActions[func](func2);
+  if (!isButtonFunction(func)) return;
+  if (kActions[func]) {
+    kActions[func](func2);
+  } else if (installed(func)) {
+    installed(func)(func2);
+  }
+}
+
+void setButtonAction(int func, std::function<void(int func2)> action) {
+  if (isButtonFunction(func)) installed(func) = std::move(action);
+}
+
+bool buttonString(int string, std::string& text) {
+  if (string > uiScriptString.getStringCount()) return false;
+  text = uiScriptString.getString(string);
+  return true;
+}
+
+void withMouseDisabled(const std::function<void()>& load) {
+  gameSys.setDisableMouseState(true);
+  load();
+  gameSys.setDisableMouseState(false);
 }
 
 std::string buttonEditorDescription(int func, int func2) {
@@ -223,27 +209,6 @@ std::string buttonTooltipDescription(int func, int func2) {
     case kFuncDebugMode: return func2 == 0 ? "Disable Debug Mode" : "Enable Debug Mode";
     default: return isButtonFunction(func) ? kWords[func].tooltip : kNoTooltip;
   }
-}
-
-void menuFunction(int function) {
-  const int m = world.getCurrentMap();
-  bool on = false;
-  float density = 0;
-  float color[3] = {0, 0, 0};
-  world.worldGetFog(on, density, color[0], color[1], color[2], m);
-  switch (function) {
-    case 21: on = !on; break;
-    case 22: density += kFogStep; break;
-    case 23: density -= kFogStep; break;
-    case 24: color[0] += kFogStep; break;
-    case 25: color[0] -= kFogStep; break;
-    case 26: color[1] += kFogStep; break;
-    case 27: color[1] -= kFogStep; break;
-    case 28: color[2] += kFogStep; break;
-    case 29: color[2] -= kFogStep; break;
-    default: return;
-  }
-  world.worldSetFog(on, density, color, m);
 }
 
 }  // namespace tf

@@ -5,6 +5,7 @@
 // use to describe them. Also the fog controls of the world editor.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace tf {
@@ -60,9 +61,16 @@ constexpr const char* kNoTooltip = "Hide";
 // click, and an id outside the table does nothing more.
 void buttonAction(int func, int func2);
 
-// The world editor's fog controls on the current map: 21 fog on/off, 22/23
-// density +/-0.1, 24/25 red, 26/27 green, 28/29 blue (no clamping).
-void menuFunction(int function);
+// The functions that load, create and edit games are the game's and the
+// editors': they install their actions here at start-up. A function without
+// an action plays the click and does nothing more.
+void setButtonAction(int func, std::function<void(int func2)> action);
+
+// Helpers for the installed actions: UI string `string` as a loader reads it
+// (false, with nothing read, for a string beyond the table), and a loader run
+// with the mouse switched off so that no click lands while it works.
+bool buttonString(int string, std::string& text);
+void withMouseDisabled(const std::function<void()>& load);
 
 // True for the ids of the table.
 bool isButtonFunction(int func);

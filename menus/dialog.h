@@ -32,9 +32,6 @@ std::vector<std::string> dialogTextLines(int d);
 // not drawn.
 bool namesSystemImage(int index);
 
-// Pick codes of the two dialog buttons (green and blue are 144).
-constexpr int kPickDialogLeft = 35;
-constexpr int kPickDialogRight = 36;
 // The pressed-button marks of the two dialog buttons.
 constexpr int kPressedDialogLeft = -2;
 constexpr int kPressedDialogRight = -3;

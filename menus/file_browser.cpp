@@ -3,6 +3,7 @@
 
 #include "core/clock.h"
 #include "core/numbers.h"
+#include "core/run_state.h"
 #include "core/system.h"
 #include "media/sound.h"
 #include "media/text.h"
@@ -20,6 +21,12 @@ bool rowClicked = false;
 int lastRowClick = 0;
 
 void close() { gameSys.setDirTextbox(-1); }
+
+void forgetRowClick() {
+  rowClicked = false;
+  lastRowClick = 0;
+}
+const bool registered = registerRunStateReset(forgetRowClick);
 
 }  // namespace
 
@@ -85,6 +92,26 @@ void browserScrollUp() {
   if (gameSys.getLastDir() <= 0) return;
   playSystemSound(kSoundSelect, 0);
   gameSys.setLastDir(gameSys.getLastDir() - 1);
+}
+
+bool browserPick(const PickEvent& e) {
+  switch (e.code) {
+    case kPickBrowserChoice:
+      if (e.leftPress() && e.blue == 1) browserConfirm();
+      if (e.leftPress() && e.blue == 0) browserCancel();
+      return true;
+    case kPickBrowserRow:
+      if (e.leftPress()) browserClickRow(e.blue);
+      return true;
+    case kPickBrowserDown:
+      if (e.leftPress()) browserScrollDown();
+      return true;
+    case kPickBrowserUp:
+      if (e.leftPress()) browserScrollUp();
+      return true;
+    default:
+      return false;
+  }
 }
 
 }  // namespace tf

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "core/screen.h"
+
 namespace tf {
 
 // At most this many rows show at once; the down arrow shows from 13 rows on.
@@ -14,13 +16,6 @@ constexpr int kBrowserRowsShown = 14;
 constexpr int kBrowserRowsBeforeArrow = 12;
 // A second click on the selected row within this time takes it.
 constexpr int kBrowserDoubleClickMs = 500;
-
-// Pick codes of the browser: the check mark (blue 1) and the cross (blue 0),
-// a row (blue = its index), and the two scroll arrows.
-constexpr int kPickBrowserChoice = 110;
-constexpr int kPickBrowserRow = 111;
-constexpr int kPickBrowserDown = 112;
-constexpr int kPickBrowserUp = 113;
 
 struct BrowserRow {
   int index = 0;       // into the list of game folders
@@ -54,6 +49,10 @@ void browserClickRow(int index);
 // The arrows: one row further down or up the list, while there is room.
 void browserScrollDown();
 void browserScrollUp();
+
+// The browser's colour codes, each on a left press: the check mark and the
+// cross, a row, the two arrows. True for any of its codes.
+bool browserPick(const PickEvent& e);
 
 // Draws the browser when it is open (file_browser_gl.cpp).
 void renderFileBrowser();

@@ -6,6 +6,7 @@
 #include "core/script_object.h"
 #include "core/shutdown.h"
 #include "core/system.h"
+#include "media/sound.h"
 
 namespace tf {
 
@@ -146,6 +147,31 @@ void helpPreviousTopic() {
 
 void helpNextTopic() {
   if (uiHelp.getHelp() + 1 < uiHelp.getMenuCount()) uiHelp.setHelp(uiHelp.getHelp() + 1);
+}
+
+bool helpTopicPick(const PickEvent& e) {
+  if (e.code != kPickHelpTopic || !e.leftPress()) return false;
+  if (e.blue < uiHelp.getMenuCount()) {
+    playSystemSound(kSoundSelect, 0);
+    uiHelp.setHelp(e.blue);
+  }
+  return true;
+}
+
+bool helpButtonPick(const PickEvent& e) {
+  switch (e.code) {
+    case kPickHelpClose:
+      if (!e.hover) {
+        playSystemSound(kSoundSelect, 0);
+        disableHelp();
+      }
+      return true;
+    case kPickHelpOpen:
+      if (e.leftPress()) enableHelp();
+      return true;
+    default:
+      return false;
+  }
 }
 
 }  // namespace tf

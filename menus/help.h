@@ -5,6 +5,8 @@
 #include <string>
 #include <vector>
 
+#include "core/screen.h"
+
 namespace tf {
 
 class helpMenu {
@@ -62,6 +64,12 @@ bool helpShown();
 // there is one.
 void helpPreviousTopic();
 void helpNextTopic();
+
+// The help window's colour codes: a topic title on a left press shows the
+// topic (when there is one), the close icon closes help outside hover passes,
+// the help icons open it on a left press. True when the code is one of them.
+bool helpTopicPick(const PickEvent& e);
+bool helpButtonPick(const PickEvent& e);
 
 // Draws the help window while it is shown (help_gl.cpp), in normal and pick
 // passes.

@@ -9,10 +9,6 @@
 
 namespace tf {
 
-// Pick codes of a help topic (blue = the topic) and of the close button.
-constexpr int kPickHelpTopic = 39;
-constexpr int kPickHelpClose = 56;
-
 // Topic `t`'s title: where it is written and the rectangle that selects it
 // (and, for the shown topic, is highlighted).
 struct HelpTopicRow {

@@ -3,10 +3,11 @@
 #include "menus/menu_layout.h"
 
 #include "core/clock.h"
+#include "core/keys.h"
 #include "core/numbers.h"
+#include "core/run_state.h"
 #include "core/script_object.h"
 #include "core/system.h"
-#include "editor/editor.h"
 #include "media/text.h"
 #include "menus/system_textboxes.h"
 #include "menus/ui_keys.h"
@@ -15,8 +16,6 @@
 namespace tf {
 namespace {
 
-// The left button's event while it is held down.
-constexpr int kMousePressed = 1;
 constexpr float kHoverGrowth = 1.1f;
 constexpr float kFieldHoverWidthGrowth = 31.0f / 30.0f;
 // A textbox's field begins this far above its text's baseline region.
@@ -43,6 +42,12 @@ constexpr const char* kMissingText = "NULL";
 // textboxes have their own, shown at first.
 Blink menuCaret(kMenuCaretMs, false);
 Blink systemCaret(kSystemCaretMs, true);
+
+void restartCarets() {
+  menuCaret = Blink(kMenuCaretMs, false);
+  systemCaret = Blink(kSystemCaretMs, true);
+}
+const bool registered = registerRunStateReset(restartCarets);
 
 }  // namespace
 
@@ -99,12 +104,12 @@ ScreenRect textlinePickRect(float x, float y, const std::string& shown) {
   return {x + width / 2, y, width / 2 + kTextlinePickMargin, kTextlinePickHalfHeight};
 }
 
-bool menuEditorDragging(int mode, int i) {
-  if (worldEditor.getEditorMode() != mode || gameSys.getLeftMouse() != kMousePressed) return false;
+bool menuEditorDragging(const MenuEditMarks& marks, int mode, int i) {
+  if (marks.mode != mode || gameSys.getLeftMouse() != kMousePress) return false;
   switch (mode) {
-    case kEditButtons: return worldEditor.getCurrentButton() == i;
-    case kEditTextboxes: return worldEditor.getCurrentTextbox() == i;
-    case kEditTextlines: return worldEditor.getCurrentTextline() == i;
+    case kEditButtons: return marks.button == i;
+    case kEditTextboxes: return marks.textbox == i;
+    case kEditTextlines: return marks.textline == i;
     default: return false;
   }
 }
@@ -125,9 +130,9 @@ std::string menuTextboxText(int i, int stringIndex) {
   return text;
 }
 
-std::string menuTextlineText(int l, const std::string& text, int gameState) {
+std::string menuTextlineText(int l, const std::string& text, int gameState, int typedLine) {
   std::string shown = text;
-  const bool typing = gameSys.getInputState() == kInputMenuEditorText && l == worldEditor.getCurrentTextline();
+  const bool typing = gameSys.getInputState() == kInputMenuEditorText && l == typedLine;
   if (typing && menuCaret.shownAt(elapsedMs())) shown += kTextlineCaret;
   if (gameState == kStateMenuEditor && shown.empty()) shown = kTextlineCaret;
   return shown;

@@ -8,25 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "core/pick_codes.h"
+
 namespace tf {
-
-// Red, green and blue bytes of a pick colour.
-struct PickColor {
-  int r = 0, g = 0, b = 0;
-  bool operator==(const PickColor& o) const { return r == o.r && g == o.g && b == o.b; }
-};
-
-// Pick codes (the red byte) of menu elements; green is the menu mark.
-constexpr int kPickMenuMark = 144;
-constexpr int kPickButton = 37;
-constexpr int kPickEditorButton = 22;
-constexpr int kPickTextbox = 38;
-constexpr int kPickEditorTextbox = 23;
-constexpr int kPickEditorTextline = 24;
-constexpr int kPickSystemTextbox = 48;
-// A surface that absorbs clicks, and the empty background behind a menu.
-constexpr PickColor kPickBlocking{144, 144, 144};
-constexpr PickColor kPickEmpty{254, 254, 254};
 
 // Pick colour of button, textbox or text line `i` of the current menu; in the
 // menu editor (game state 6) buttons and textboxes carry the editor's codes.
@@ -76,11 +60,19 @@ void textboxTextPosition(float x, float y, float& textX, float& textY);
 // The pick rectangle of a text line in the menu editor, around the text shown.
 ScreenRect textlinePickRect(float x, float y, const std::string& shown);
 
-// True while the menu editor drags item `i` of the kind it edits in `mode`
-// (1 buttons, 2 textboxes, 3 text lines): the item is selected and the left
-// button is held. The item then lies under the mouse wherever it goes.
-bool menuEditorDragging(int mode, int i);
+// What the menu editor has selected in the menu it edits: its mode (1
+// buttons, 2 textboxes, 3 text lines) and the selected button, textbox and
+// text line. The menu editor fills it in for every pass.
+struct MenuEditMarks {
+  int mode = -1;
+  int button = -1, textbox = -1, textline = -1;
+};
 constexpr int kEditButtons = 1, kEditTextboxes = 2, kEditTextlines = 3;
+
+// True while the menu editor drags item `i` of the kind it edits in `mode`:
+// the item is selected and the left button is held. The item then lies under
+// the mouse wherever it goes.
+bool menuEditorDragging(const MenuEditMarks& marks, int mode, int i);
 
 // A caret that shows and hides by turns: it switches when more than its
 // interval has passed since its last switch.
@@ -103,8 +95,9 @@ constexpr int kSystemCaretMs = 1000;
 // blinking "|" while textbox `i` of the current menu is being typed into.
 std::string menuTextboxText(int i, int stringIndex);
 // The text of text line `l`: a blinking "_" while the menu editor types into
-// it; in the menu editor an empty line shows "_" so that it can be found.
-std::string menuTextlineText(int l, const std::string& text, int gameState);
+// it (`typedLine`); in the menu editor an empty line shows "_" so that it can
+// be found.
+std::string menuTextlineText(int l, const std::string& text, int gameState, int typedLine);
 
 // A string of the UI string table shown on a menu where its file says.
 struct ShownString {

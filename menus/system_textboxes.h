@@ -2,6 +2,7 @@
 // UI string, and most name the editor control that takes their text on Enter.
 #pragma once
 
+#include "core/screen.h"
 #include "menus/ui_model.h"
 
 namespace tf {
@@ -12,5 +13,9 @@ extern Textbox sysTextbox[kSystemTextboxCount];
 
 // Creates the seven system textboxes with their strings and linked controls.
 void loadSysTextboxes();
+
+// A left press on system textbox B starts typing into it (input state 5);
+// true when it names one.
+bool systemTextboxPick(const PickEvent& e);
 
 }  // namespace tf

@@ -6,13 +6,11 @@
 
 #include <algorithm>
 
-#include "console/console.h"
 #include "core/log.h"
 #include "core/numbers.h"
 #include "core/platform.h"
 #include "core/script_object.h"
 #include "core/system.h"
-#include "game/world.h"
 #include "media/images.h"
 #include "media/sound.h"
 #include "menus/ui_keys.h"
@@ -28,6 +26,9 @@ using uikeys::menuKey;
 
 constexpr const char* kToolkitMenus = "system/ui.cfg";
 constexpr const char* kIngameMenus = "system/ingameui.cfg";
+// The loading screen's bar once the menus are read; the game's own steps
+// fill the rest.
+constexpr float kMenusLoadedProgress = 0.75f;
 
 // A menu image whose "anim" value is this is animated.
 constexpr int kAnimationOn = 1;
@@ -215,8 +216,8 @@ struct MenuSource {
 };
 
 MenuSource readMenuFile(const std::string& name) {
-  if (name == "default" || name == "mainui") return {kToolkitMenus, "default", scriptUI.readFile(kToolkitMenus)};
-  if (name == "ingameui") return {kIngameMenus, "default", scriptUI.readFile(kIngameMenus)};
+  const std::string toolkitFile = toolkitMenuFile(name);
+  if (!toolkitFile.empty()) return {toolkitFile, kToolkitMenuSet, scriptUI.readFile(toolkitFile)};
   const std::string own = "games/" + name + "/system/ui.cfg";
   const int entriesBefore = scriptUI.getLineAmount();
   bool read = scriptUI.readFile(own);
@@ -225,7 +226,7 @@ MenuSource readMenuFile(const std::string& name) {
   // Whatever was read of it must not shadow the in-game menus read instead.
   if (scriptUI.getLineAmount() != entriesBefore) scriptUI.clear();
   systemMsg("^rERROR: ^wUnable to load specific game UI, using default instead.");
-  return {kIngameMenus, "default", scriptUI.readFile(kIngameMenus)};
+  return {kIngameMenus, kToolkitMenuSet, scriptUI.readFile(kIngameMenus)};
 }
 
 void readMenuIds() {
@@ -266,10 +267,20 @@ void readImageAnimations() {
 
 }  // namespace
 
+bool isToolkitMenuSet(const std::string& name) {
+  return name == kToolkitMenuSet || name == kMainMenuSet || name == kIngameMenuSet;
+}
+
+std::string toolkitMenuFile(const std::string& name) {
+  if (name == kToolkitMenuSet || name == kMainMenuSet) return kToolkitMenus;
+  if (name == kIngameMenuSet) return kIngameMenus;
+  return "";
+}
+
 void loadUI(const std::string& name, bool clear) {
-  console.echo("");
-  console.echo("^2^y" + name + "^wUser Interface Initializing...");
-  console.echo("");
+  echoConsole("");
+  echoConsole("^2^y" + name + "^wUser Interface Initializing...");
+  echoConsole("");
   if (clear) {
     scriptUI.clear();
     loadRender("Initializing User Interface", 0.01f);
@@ -278,7 +289,7 @@ void loadUI(const std::string& name, bool clear) {
   const MenuSource source = readMenuFile(name);
 
   if (clear) loadRender("Loading User Interface Images", 0.35f);
-  loadUIImages(source.name);
+  gameUI.setUIImageCount(loadUIImages(source.name, !isToolkitMenuSet(source.name)));
 
   if (clear) loadRender("Setting Menu Pointers", 0.5f);
   readMenuIds();
@@ -289,17 +300,18 @@ void loadUI(const std::string& name, bool clear) {
   loadMenu(intro);
 
   // The toolkit's menus start with the last edited game in the editor's textbox.
-  if (source.name == "default") uiScriptString.setString(gameSys.getLastGameEdited(), 1);
+  if (source.name == kToolkitMenuSet) uiScriptString.setString(gameSys.getLastGameEdited(), 1);
 
   systemMsg("The User Interface has been Successfully Built.");
-  console.echo("");
-  if (clear) loadRender("User Interface Loaded Successfully", world.getGameLoaded() ? 1.0f : 0.75f);
+  echoConsole("");
+  // Every loader empties the world before it reads a menu set.
+  if (clear) loadRender("User Interface Loaded Successfully", kMenusLoadedProgress);
 
   readImageAnimations();
   platform().warpPointer(platform().windowWidth() / 2, platform().windowHeight() / 2);
   gameUI.setCurrentTT(-1, -1, 0);
   // Every toolkit set ("mainui" and "ingameui" included) is named "default" by now.
-  if (source.name == "default") playSystemSound(kSoundMainMenu, 1);
+  if (source.name == kToolkitMenuSet) playSystemSound(kSoundMainMenu, 1);
 }
 
 }  // namespace tf

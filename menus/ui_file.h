@@ -6,6 +6,18 @@
 
 namespace tf {
 
+// The toolkit's own menu sets: its menus as shown, the same file opened for
+// editing, and the in-game menus of games without menus of their own.
+constexpr const char* kToolkitMenuSet = "default";
+constexpr const char* kMainMenuSet = "mainui";
+constexpr const char* kIngameMenuSet = "ingameui";
+
+// True for the names of the toolkit's own menu sets.
+bool isToolkitMenuSet(const std::string& name);
+// The file a toolkit menu set is kept in (system/ui.cfg, system/ingameui.cfg);
+// "" for any other name.
+std::string toolkitMenuFile(const std::string& name);
+
 // Loads a menu set: "default" (the toolkit's menus), "mainui" (the same file
 // opened for editing), "ingameui" (the in-game menus) or a game's name. With
 // `clear` the previous file's entries are dropped first and loading-screen
@@ -14,9 +26,9 @@ namespace tf {
 // that offers Quit is shown instead.
 void loadUI(const std::string& name, bool clear);
 
-// Writes the menus to the file of the world's game: system/ui.cfg for
-// "mainui", system/ingameui.cfg for "ingameui", else games/<game>/system/ui.cfg.
-// A file that cannot be written ends the program.
-void saveUI();
+// Writes the menus to the file of menu set `name`: system/ui.cfg for "mainui",
+// system/ingameui.cfg for "ingameui", else games/<name>/system/ui.cfg. A file
+// that cannot be written ends the program.
+void saveUI(const std::string& name);
 
 }  // namespace tf

@@ -5,10 +5,25 @@
 // menu_layout.h.
 #pragma once
 
+#include <functional>
+
+#include "menus/menu_layout.h"
+
 namespace tf {
 
-// Draws the current menu; in a pick pass its elements in their pick colours.
-void uiRender();
+// What the editors add to the menu they are drawn with: the menu editor's
+// selection, and their own drawing under the menu's elements (the world
+// editor's screen over the editor menu) and over them (the menu editor's
+// panels).
+struct MenuOverlay {
+  MenuEditMarks marks;
+  std::function<void()> underElements;
+  std::function<void()> overElements;
+};
+
+// Draws the current menu with `overlay`; in a pick pass its elements in their
+// pick colours.
+void uiRender(const MenuOverlay& overlay = MenuOverlay());
 // Draws system textbox `textbox` with its field to the left of (x, y) and w
 // wide, and records where it is; h is not used.
 void displayTextbox(int x, int y, int w, int h, int textbox);

@@ -67,7 +67,7 @@ void drawPickBackdrop() {
   drawChoice({w / 2, h / 2, w, h}, kImgNone, kPickEmpty);
 }
 
-void drawButtons(int menu, int state, bool pick, bool editor) {
+void drawButtons(int menu, int state, bool pick, const MenuEditMarks* editor) {
   for (int i = 0; i < gameUI.menuGetButtonCount(menu); ++i) {
     float x, y, w, h;
     int tex, func, func2;
@@ -79,20 +79,20 @@ void drawButtons(int menu, int state, bool pick, bool editor) {
       continue;
     }
     const PickColor color = menuButtonPick(i, state);
-    if (editor && menuEditorDragging(kEditButtons, i)) drawDragLayer(color);
+    if (editor && menuEditorDragging(*editor, kEditButtons, i)) drawDragLayer(color);
     setPickColor(color);
     displayTexture(look.rect.x, look.rect.y, kButtonDepth, look.rect.w, look.rect.h, 1, 1, 1, 0, true, false, 1,
                    kPickFlat);
   }
 }
 
-void drawTextboxes(int menu, int state, bool pick, bool editor) {
+void drawTextboxes(int menu, int state, bool pick, const MenuEditMarks* editor) {
   for (int i = 0; i < gameUI.menuGetTextboxCount(menu); ++i) {
     float x, y, w, h;
     int text;
     gameUI.uiGetTextbox(x, y, w, h, text, menu, i);
     const PickColor color = menuTextboxPick(i, state);
-    if (pick && editor && menuEditorDragging(kEditTextboxes, i)) drawDragLayer(color);
+    if (pick && editor && menuEditorDragging(*editor, kEditTextboxes, i)) drawDragLayer(color);
     drawChoice(textboxField(x, y, w, h, i == gameUI.getHoverTextbox()), kImgBlur, color);
   }
   if (pick) return;
@@ -105,16 +105,16 @@ void drawTextboxes(int menu, int state, bool pick, bool editor) {
   }
 }
 
-void drawTextlines(int menu, int state, bool pick, bool editor) {
+void drawTextlines(int menu, int state, bool pick, const MenuEditMarks& marks, const MenuEditMarks* editor) {
   for (int l = 0; l < gameUI.menuGetTextlineCount(menu); ++l) {
     float x, y, r, g, b;
     std::string text;
     gameUI.uiGetText(x, y, r, g, b, text, menu, l);
-    const std::string shown = menuTextlineText(l, text, state);
+    const std::string shown = menuTextlineText(l, text, state, marks.textline);
     if (!pick) {
       displayTextString(x, y, shown);
     } else if (editor) {
-      if (menuEditorDragging(kEditTextlines, l)) drawDragLayer(menuTextlinePick(l));
+      if (menuEditorDragging(*editor, kEditTextlines, l)) drawDragLayer(menuTextlinePick(l));
       drawPickRect(textlinePickRect(x, y, shown), menuTextlinePick(l));
     }
   }
@@ -126,7 +126,7 @@ void drawShownStrings(int menu) {
 
 }  // namespace
 
-void uiRender() {
+void uiRender(const MenuOverlay& overlay) {
   const int menu = gameUI.getCurrentMenu();
   const int state = gameSys.getGameState();
   const bool pick = gameSys.getColorPick();
@@ -134,19 +134,14 @@ void uiRender() {
       planMenuDraw(state, pick, menu == gameUI.getEditorMenu(), gameUI.getMenuBackgroundTex(menu));
   if (plan.background) drawBackground(menu);
   drawPickBackdrop();
-  if (plan.worldEditor) {
-    // Hook point of the world editor: its screen (renderGameEditor) is drawn
-    // here, over the editor menu and under the menu's own elements.
-  }
+  if (plan.worldEditor && overlay.underElements) overlay.underElements();
   if (!plan.elements) return;
-  drawButtons(menu, state, pick, plan.menuEditor);
-  drawTextboxes(menu, state, pick, plan.menuEditor);
-  drawTextlines(menu, state, pick, plan.menuEditor);
+  const MenuEditMarks* editor = plan.menuEditor ? &overlay.marks : nullptr;
+  drawButtons(menu, state, pick, editor);
+  drawTextboxes(menu, state, pick, editor);
+  drawTextlines(menu, state, pick, overlay.marks, editor);
   if (!pick) drawShownStrings(menu);
-  if (plan.menuEditor) {
-    // Hook point of the menu editor: its panel (renderUIGameEditor) and its
-    // image chooser (renderUIEditorImageMenu) are drawn here, over the menu.
-  }
+  if (plan.menuEditor && overlay.overElements) overlay.overElements();
 }
 
 void displayTextbox(int x, int y, int w, int h, int textbox) {

@@ -9,8 +9,6 @@
 #include "core/numbers.h"
 #include "core/script_object.h"
 #include "core/shutdown.h"
-#include "game/lifecycle.h"
-#include "game/world.h"
 #include "media/images.h"
 #include "media/notice.h"
 #include "menus/ui_file.h"
@@ -25,9 +23,8 @@ using uikeys::imageKey;
 using uikeys::menuKey;
 
 std::string menuFileOf(const std::string& name) {
-  if (name == "mainui") return "system/ui.cfg";
-  if (name == "ingameui") return "system/ingameui.cfg";
-  return "games/" + name + "/system/ui.cfg";
+  const std::string toolkitFile = toolkitMenuFile(name);
+  return toolkitFile.empty() ? "games/" + name + "/system/ui.cfg" : toolkitFile;
 }
 
 // A text value runs to the end of its line, so a line break inside one would
@@ -153,14 +150,13 @@ void writeMenuFile(std::ostream& out) {
 
 }  // namespace
 
-void saveUI() {
+void saveUI(const std::string& name) {
   systemMsg("");
   systemMsg("Beginning to save user interface...");
   systemMsg("Creating directory paths for the save data...");
-  const std::string name = world.getGameName();
   const std::string path = menuFileOf(name);
   boost::system::error_code ignored;
-  if (!checkGameName(name)) boost::filesystem::create_directories("games/" + name + "/ui", ignored);
+  if (!isToolkitMenuSet(name)) boost::filesystem::create_directories("games/" + name + "/ui", ignored);
   boost::filesystem::create_directories(boost::filesystem::path(path).parent_path(), ignored);
 
   systemMsg("Outputting UI data");

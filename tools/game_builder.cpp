@@ -178,7 +178,7 @@ void MenuBuilder::titleMenu(int background, const std::string& pitch, const std:
 
 void MenuBuilder::pauseMenu(const std::string& controls) { centredText(kPauseMenu, kPauseControlsY, "^w" + controls); }
 
-void MenuBuilder::save() const { tf::saveUI(); }
+void MenuBuilder::save() const { tf::saveUI(tf::world.getGameName()); }
 
 int firstOwnMenuPicture() { return static_cast<int>(tf::numberFolder("ui").size()); }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/run_state.h"
 #include "core/script_object.h"
 #include "core/system.h"
 #include "manual_clock.h"
@@ -19,7 +20,7 @@ class StartupPlan : public ::testing::Test {
  protected:
   void SetUp() override {
     tf::gameSys = tf::System();
-    tf::resetFramePacing();
+    tf::resetRunState();
   }
   // Frames drawn in the next `span` ms, asked for every millisecond.
   int framesOver(int span) {

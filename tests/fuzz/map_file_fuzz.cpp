@@ -28,7 +28,7 @@ bool read(const std::string& text, tf::gameWorld& game, std::vector<tf::img>& im
 
 void edit(tf::gameWorld game) {
   for (int m = 0; m < game.getMapCount(); ++m) {
-    game.worldCopyObject(0, m);
+    game.worldCopyObject(0, m, 0);
     game.worldDeleteObject(0, m);
     game.worldDeleteObject(game.worldGetObjectCount(m) - 1, m);
   }

@@ -44,7 +44,6 @@ class SampleGameGl : public tftest::GlTest {
     for (const char* folder : {"system", "map", "ui"}) dir.copyIn(kData + folder, folder);
     dir.copyIn(kData + "games/" + name, "games/" + name);
     tftest::resetLifecycleGlobals();
-    tf::resetLogicState();
     tf::gameSys.setMousePos(400, 300);  // away from the edges that scroll
     tf::loadGame(name);
     ASSERT_TRUE(tf::world.getGameLoaded());
@@ -56,7 +55,7 @@ class SampleGameGl : public tftest::GlTest {
   void drawFrame() {
     clearFrame();
     tf::UpdateCamera();
-    tf::gameRender();
+    tf::gameRender(tf::MapEditView());
     tf::updateLogic(false);
     tf::renderGameBox();
   }

@@ -50,7 +50,6 @@ class SampleGame : public ::testing::Test {
     for (const char* folder : {"system", "map", "ui"}) dir.copyIn(kData + folder, folder);
     dir.copyIn(kData + "games/" + name, "games/" + name);
     tftest::resetLifecycleGlobals();
-    resetLogicState();
     setAudioDevice(&audio);
     loadSystemSounds();
     gameSys.setSoundState(true);

@@ -52,7 +52,7 @@ TEST_F(ColorPick, EachCodeActsOnItsEventOnly) {
        [this] { return uiHelp.getHelp() == 2 && timesPlayed("select") == 1; }},
       {"a system textbox pressed", [] {}, kPress, kPickSystemTextbox, 144, 5, true,
        [] { return gameUI.getTextboxEdit() == 5 && gameSys.getInputState() == kInputSystemTextbox; }},
-      {"the notice pressed", [] { notice.setNotice("T", "M"); }, kPress, kNoticePick[0], 144, 144, true, [] {
+      {"the notice pressed", [] { notice.setNotice("T", "M"); }, kPress, kPickNotice, 144, 144, true, [] {
          std::string title, message;
          int time = 0;
          notice.getNotice(title, message, time);

@@ -37,19 +37,17 @@ class InputTest : public ::testing::Test {
     resetLifecycleGlobals();
     tf::console = tf::debugConsole();
     tf::scriptSys.clear();
-    tf::resetInputDispatch();
-    tf::resetLogicState();
   }
-  // Fresh globals, nothing recorded, and a time long after the last button
-  // click (clicks within 200 ms of the last are ignored).
+  // Fresh globals and run state (the button debounce among it), nothing
+  // recorded, and the clock at its start.
   void fresh() {
     resetGlobals();
     platform.calls.clear();
     audio.played.clear();
     tf::gameSys.setSoundState(true);
-    static int start = 0;
-    clock.set(start += 10000000);
+    clock.set(kStartMs);
   }
+  static constexpr int kStartMs = 1000000;
 
   // `count` empty menus; menu 0 shown, in game state 0.
   static void makeMenus(int count) {

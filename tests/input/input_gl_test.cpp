@@ -2,6 +2,7 @@
 // world, and a real pick pass finding the button under a hover and a click.
 #include <gtest/gtest.h>
 
+#include "core/run_state.h"
 #include "core/view.h"
 #include "core/camera.h"
 #include "core/system.h"
@@ -61,7 +62,7 @@ TEST_F(InputOnScreen, ThePointerIsUnprojectedWhereverTheCameraIsAndAPickPassFind
   tf::gameSys.setGameState(tf::kStateMenus);
   tf::gameSys.setInputState(tf::kInputNormal);
   tf::gameSys.setDirTextbox(-1);
-  tf::resetInputDispatch();
+  tf::resetRunState();
   tf::mousePassive(400, 330);  // just below it
   EXPECT_EQ(tf::gameUI.getHoverButton(), -1);
   clock.advance(tf::kHoverThrottleMs);

@@ -11,7 +11,6 @@
 #include <map>
 #include <string>
 
-#include "editor/editor.h"
 #include "game/vocabulary.h"
 #include "logic_world.h"
 #include "recording_audio.h"
@@ -117,7 +116,6 @@ TEST_F(Actions, VocabularyOperandKindsWordsContextsAndInformationLines) {
                           {745, kGlobalScoreOperand}, {700, kNoOperand},        {788, kNoOperand}};
   for (const auto& k : kinds) EXPECT_EQ(checkStepType(k[0]), k[1]) << "id " << k[0];
 
-  worldEditor.setEditorMode(kModeLocalLogic);
   const struct {
     int id, opener;
     const char* word;
@@ -126,8 +124,8 @@ TEST_F(Actions, VocabularyOperandKindsWordsContextsAndInformationLines) {
                {120, 100, "SKIP"},                    // hidden
                {426, 100, "SKIP"}, {400, 126, "SKIP"}};  // score conditions after score openers only
   for (const auto& w : words) EXPECT_EQ(stepIDToString(w.id, w.opener), w.word) << "id " << w.id;
-  worldEditor.setEditorMode(kModeGlobalLogic);
-  EXPECT_EQ(stepIDToString(737, 100), "SKIP") << "no self in global logic";
+  EXPECT_EQ(stepIDToString(737, 100, true), "SKIP") << "no self in global logic";
+  EXPECT_EQ(stepIDToString(745, 100, true), "add 1 to global score") << "the rest is offered there";
 
   std::string a, b;
   stepIDToDescription(-1, a, b);

@@ -132,7 +132,7 @@ class SearchDifferential : public tftest::LogicWorld {
     switch (pick(rng, 0, 40)) {
       case 0: place(obj, latticeSpot(rng), latticeSpot(rng), false); break;
       case 1: world.worldSetObstructionSize(halfSize(rng), halfSize(rng), obj, 0); break;
-      case 2: if (count < kMaxObjects) world.worldCopyObject(obj, 0); break;
+      case 2: if (count < kMaxObjects) world.worldCopyObject(obj, 0, 0); break;
       case 3: if (count > 20) world.worldDeleteObject(obj, 0); break;
       case 4: worldBackup = world; break;
       case 5: world = worldBackup; break;

@@ -6,9 +6,9 @@
 #include <cmath>
 #include <string>
 
-#include "core/view.h"
 #include "core/camera.h"
 #include "core/system.h"
+#include "core/view.h"
 #include "game/world.h"
 #include "gl_window.h"
 #include "logic/game_render.h"
@@ -62,7 +62,7 @@ class GameRenderGl : public tftest::GlTest {
   void drawFrame(const Rgb& background = Rgb()) {
     clearFrame(background);
     tf::UpdateCamera();
-    tf::gameRender();
+    tf::gameRender(tf::MapEditView());
   }
 };
 

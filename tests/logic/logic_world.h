@@ -11,6 +11,7 @@
 #include <string>
 
 #include "core/camera.h"
+#include "core/run_state.h"
 #include "core/system.h"
 #include "editor/editor.h"
 #include "game/world.h"
@@ -76,7 +77,7 @@ class LogicWorld : public ::testing::Test {
     tf::gameSys.setLeftMouse(0);
     tf::gameSys.setRightMouse(0);
     tf::gameSys.setGameState(tf::kStateMenus);
-    tf::resetLogicState();
+    tf::resetRunState();
     tf::setCollisionSearch(tf::CollisionSearch::Grid);
   }
   // A loaded game of `maps` maps, in play on map 0.

@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/run_state.h"
 #include "core/system.h"
 #include "manual_clock.h"
 
@@ -21,7 +22,7 @@ class Splash : public ::testing::Test {
   }
   static void restart() {
     tf::splash = tf::uiSplash();
-    tf::resetSplashTiming();
+    tf::resetRunState();
   }
   tf::System saved = tf::gameSys;
   tftest::ManualClock clock{0};

@@ -54,7 +54,7 @@ TEST_F(ShippedFiles, TheMenuSetsLoadCleanlyLayOutCleanlyAndSaveUnchanged) {
     expectCleanMenuLayout();
     std::remove(set.file);  // the toolkit's own sets are saved to their system files
     tf::world.setGameName(set.set);
-    tf::saveUI();
+    tf::saveUI(tf::world.getGameName());
     EXPECT_EQ(dir.read(set.file), original);
   }
 }

@@ -60,7 +60,7 @@ TEST_F(MenuFiles, AGameIsSavedToItsFolderInTheExactLayoutAndReadsBackAsWrittenBy
   buildExampleModel();
   tf::world.setGameName("maze");
   MessageLog messages;
-  tf::saveUI();
+  tf::saveUI(tf::world.getGameName());
   EXPECT_EQ(dir.read("games/maze/system/ui.cfg"), kExpectedFile);
   EXPECT_TRUE(dir.exists("games/maze/ui"));
   EXPECT_TRUE(messages.contains("^wUI has been successfully saved!"));
@@ -70,7 +70,7 @@ TEST_F(MenuFiles, AGameIsSavedToItsFolderInTheExactLayoutAndReadsBackAsWrittenBy
   tf::uiImage.clear();
   tf::loadUI("maze", true);
   EXPECT_EQ(ints({tf::gameUI.getMenuCount(), tf::gameUI.getCurrentMenu(), int(tf::uiImage.size())}), "2 1 5");
-  tf::saveUI();
+  tf::saveUI(tf::world.getGameName());
   EXPECT_EQ(dir.read("games/maze/system/ui.cfg"), kExpectedFile);
 }
 
@@ -78,7 +78,7 @@ TEST_F(MenuFiles, AMenuFileThatCannotBeWrittenEndsTheProgramWithAFailure) {
   buildExampleModel();
   tf::world.setGameName("maze");
   dir.write("games/maze/system/ui.cfg/blocked", "");  // a folder where the file belongs
-  EXPECT_EXIT(tf::saveUI(), ::testing::ExitedWithCode(1), "");
+  EXPECT_EXIT(tf::saveUI(tf::world.getGameName()), ::testing::ExitedWithCode(1), "");
   EXPECT_TRUE(dir.exists("games/maze/system/ui.cfg/blocked"));
 }
 

@@ -2,8 +2,9 @@
 #include "game_tree.h"
 
 #include "console/console.h"
-#include "core/numbers.h"
 #include "core/camera.h"
+#include "core/numbers.h"
+#include "core/run_state.h"
 #include "core/script_object.h"
 #include "core/system.h"
 #include "editor/editor.h"
@@ -112,6 +113,7 @@ void resetLifecycleGlobals() {
   tf::camera = tf::Camera();
   tf::notice = tf::uiNotice();
   for (tf::scriptObject* table : {&tf::scriptUI, &tf::scriptMap, &tf::scriptLogic, &tf::scriptHelp}) table->clear();
+  tf::resetRunState();
 }
 
 std::string shownNotice() {
