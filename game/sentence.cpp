@@ -8,7 +8,8 @@ namespace tf {
 namespace {
 
 // "When object 0 is touching 0 then and 0".
-constexpr std::int32_t kDefaultSteps[kSentenceSteps] = {100, 0, 300, 400, 0, 600, 700, 0};
+constexpr std::int32_t kDefaultSteps[kSentenceSteps] = {
+    kOpenerWhenObject, 0, kPolarityIs, kConditionTouching, 0, kConnectiveThen, kActionAnd, 0};
 
 // Each word slot and the operand slot after it.
 constexpr int kWordSlots[] = {kSlotOpener, kSlotCondition, kSlotAction};

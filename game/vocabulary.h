@@ -6,6 +6,7 @@
 #include <string>
 
 #include "game/sentence.h"
+#include "game/step_ids.h"
 
 namespace tf {
 
@@ -25,16 +26,10 @@ enum OperandKind {
 };
 
 // First and last ids of the word groups.
-constexpr int kFirstOpener = 100, kLastOpener = 137;
-constexpr int kFirstPolarity = 300, kLastPolarity = 301;
-constexpr int kFirstCondition = 400, kLastCondition = 438;
-constexpr int kConnectiveThen = 600;
-constexpr int kFirstAction = 700, kLastAction = 787;
-
-// Words used by name elsewhere.
-constexpr int kOpenerWhenGlobalScore = 126;
-constexpr int kOpenerWhileGlobalScore = 127;
-constexpr int kActionAnd = 700;
+constexpr int kFirstOpener = kOpenerWhenObject, kLastOpener = kOpenerRightClickReleased;
+constexpr int kFirstPolarity = kPolarityIs, kLastPolarity = kPolarityIsNot;
+constexpr int kFirstCondition = kConditionTouching, kLastCondition = kConditionRReleased;
+constexpr int kFirstAction = kActionAnd, kLastAction = kActionRemovePhrase;
 
 // The word shown for `id` in a sentence whose opener is `firstid`: "NULL" for a
 // number that is no word, "SKIP" for a word not offered in this context (and

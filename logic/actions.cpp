@@ -13,6 +13,7 @@
 #include "core/shutdown.h"
 #include "core/system.h"
 #include "game/lifecycle.h"
+#include "game/step_ids.h"
 #include "game/world.h"
 #include "logic/collision.h"
 #include "logic/play_screen.h"
@@ -131,24 +132,24 @@ void cameraOn(int target) {
 bool objectAction(int action, int target, int self) {
   const int m = currentMap();
   switch (action) {
-    case 708: setLife(false, target); break;
-    case 709: setLife(true, target); break;
-    case 710: moveObject(0, kMoveStep, target, m); break;
-    case 711: moveObject(0, -kMoveStep, target, m); break;
-    case 712: moveObject(-kMoveStep, 0, target, m); break;
-    case 713: moveObject(kMoveStep, 0, target, m); break;
-    case 714: world.worldSetObjectVisible(false, target, m); break;
-    case 715: world.worldSetObjectVisible(true, target, m); break;
-    case 716: world.worldSetObjectObstructionState(true, target, m); break;
-    case 717: world.worldSetObjectObstructionState(false, target, m); break;
-    case 718: spawn(target, self, Side::Up); break;
-    case 719: spawn(target, self, Side::Down); break;
-    case 720: spawn(target, self, Side::Left); break;
-    case 721: spawn(target, self, Side::Right); break;
-    case 722: changeImage(target, self); break;
-    case 723: seek(self, target); break;
-    case 724: if (objectExists(target)) resetExecutionStates(target); break;
-    case 725: cameraOn(target); break;
+    case kActionKillObject: setLife(false, target); break;
+    case kActionReviveObject: setLife(true, target); break;
+    case kActionMoveObjectUp: moveObject(0, kMoveStep, target, m); break;
+    case kActionMoveObjectDown: moveObject(0, -kMoveStep, target, m); break;
+    case kActionMoveObjectLeft: moveObject(-kMoveStep, 0, target, m); break;
+    case kActionMoveObjectRight: moveObject(kMoveStep, 0, target, m); break;
+    case kActionHideObject: world.worldSetObjectVisible(false, target, m); break;
+    case kActionShowObject: world.worldSetObjectVisible(true, target, m); break;
+    case kActionObjectSolid: world.worldSetObjectObstructionState(true, target, m); break;
+    case kActionObjectUnsolid: world.worldSetObjectObstructionState(false, target, m); break;
+    case kActionSpawnObjectUp: spawn(target, self, Side::Up); break;
+    case kActionSpawnObjectDown: spawn(target, self, Side::Down); break;
+    case kActionSpawnObjectLeft: spawn(target, self, Side::Left); break;
+    case kActionSpawnObjectRight: spawn(target, self, Side::Right); break;
+    case kActionChangeObjectImage: changeImage(target, self); break;
+    case kActionSeekObject: seek(self, target); break;
+    case kActionResetLogic: if (objectExists(target)) resetExecutionStates(target); break;
+    case kActionCameraOnObject: cameraOn(target); break;
     default: return false;
   }
   return true;
@@ -163,20 +164,20 @@ void addToGlobalScore(int id, int amount) {
 bool objectScoreAction(int action, int n, int self) {
   const long long own = scoreOf(self);
   switch (action) {
-    case 736: writeScore(own + n, self); break;
-    case 737: writeScore(own - n, self); break;
-    case 738: writeScore(n, self); break;
-    case 739: if (objectExists(n)) writeScore(own + scoreOf(n), self); break;
-    case 740: if (objectExists(n)) writeScore(own - scoreOf(n), self); break;
-    case 741: if (objectExists(n)) writeScore(scoreOf(n), self); break;
-    case 742: writeScore(static_cast<long long>(scoreOf(n)) + 1, n); break;
-    case 743: writeScore(static_cast<long long>(scoreOf(n)) - 1, n); break;
-    case 744: writeScore(0, n); break;
-    case 781: if (objectExists(self)) writeScore(own, n); break;
-    case 782: if (globalScoreExists(n)) writeScore(world.getGlobalScore(n), self); break;
-    case 783: if (objectExists(self)) writeScore(own + randomUpTo(n), self); break;
-    case 784: if (objectExists(self)) writeScore(own - randomUpTo(n), self); break;
-    case 785: if (objectExists(self)) writeScore(randomUpTo(n), self); break;
+    case kActionAddToSelfScoreBy: writeScore(own + n, self); break;
+    case kActionSubFromSelfScoreBy: writeScore(own - n, self); break;
+    case kActionSetSelfScoreTo: writeScore(n, self); break;
+    case kActionAddSelfScoreByObj: if (objectExists(n)) writeScore(own + scoreOf(n), self); break;
+    case kActionSubSelfScoreByObj: if (objectExists(n)) writeScore(own - scoreOf(n), self); break;
+    case kActionSetSelfScoreByObj: if (objectExists(n)) writeScore(scoreOf(n), self); break;
+    case kActionAddObjectScoreByOne: writeScore(static_cast<long long>(scoreOf(n)) + 1, n); break;
+    case kActionSubObjectScoreByOne: writeScore(static_cast<long long>(scoreOf(n)) - 1, n); break;
+    case kActionSetObjectScoreToZero: writeScore(0, n); break;
+    case kActionObjToObjScore: if (objectExists(self)) writeScore(own, n); break;
+    case kActionGblToObjScore: if (globalScoreExists(n)) writeScore(world.getGlobalScore(n), self); break;
+    case kActionAddObjRand: if (objectExists(self)) writeScore(own + randomUpTo(n), self); break;
+    case kActionSubObjRand: if (objectExists(self)) writeScore(own - randomUpTo(n), self); break;
+    case kActionSetObjRand: if (objectExists(self)) writeScore(randomUpTo(n), self); break;
     default: return false;
   }
   return true;
@@ -184,14 +185,14 @@ bool objectScoreAction(int action, int n, int self) {
 
 bool gameScoreAction(int action, int n, int self) {
   switch (action) {
-    case 732: world.setGameScore(n); break;
-    case 733: world.addGameScore(n); break;
-    case 734: world.subGameScore(n); break;
-    case 735: world.setGameScore(0); break;
-    case 745: addToGlobalScore(n, 1); break;
-    case 746: addToGlobalScore(n, -1); break;
-    case 747: if (globalScoreExists(n)) world.setGlobalScore(n, 0); break;
-    case 780: if (objectExists(self)) world.setGlobalScore(n, scoreOf(self)); break;
+    case kActionSetGameScore: world.setGameScore(n); break;
+    case kActionAddGameScore: world.addGameScore(n); break;
+    case kActionSubGameScore: world.subGameScore(n); break;
+    case kActionHideGameScore: world.setGameScore(0); break;
+    case kActionAddOneToGlobalScore: addToGlobalScore(n, 1); break;
+    case kActionSubOneFromGlobalScore: addToGlobalScore(n, -1); break;
+    case kActionResetGlobalScore: if (globalScoreExists(n)) world.setGlobalScore(n, 0); break;
+    case kActionObjToGblScore: if (objectExists(self)) world.setGlobalScore(n, scoreOf(self)); break;
     default: return false;
   }
   return true;
@@ -218,26 +219,26 @@ void gotoMap(int m) {
 
 bool displayAction(int action, int operand, int self) {
   switch (action) {
-    case 703: if (imageExists(operand)) world.setGameBox(kDisplayTime, operand); break;
-    case 704: if (phraseExists(operand)) world.setDisplayPhrase(kDisplayTime, operand); break;
-    case 705:
+    case kActionDisplayImage: if (imageExists(operand)) world.setGameBox(kDisplayTime, operand); break;
+    case kActionDisplayPhrase: if (phraseExists(operand)) world.setDisplayPhrase(kDisplayTime, operand); break;
+    case kActionPhraseAboveObj:
       if (phraseExists(operand) && objectExists(self)) drawAbove(self, world.getPhrase(operand));
       break;
-    case 706:
+    case kActionDisplayObjectScore:
       if (objectExists(operand) && objectExists(self)) {
         drawAbove(self, world.worldGetObjectName(operand, currentMap()) + " " + std::to_string(scoreOf(operand)));
       }
       break;
-    case 707:
+    case kActionDisplayGlobalScore:
       if (globalScoreExists(operand) && objectExists(self)) {
         drawAbove(self, std::to_string(world.getGlobalScore(operand)));
       }
       break;
-    case 748: gotoMap(operand); break;
-    case 749: if (objectExists(operand)) gotoMap(scoreOf(operand)); break;
-    case 750: if (globalScoreExists(operand)) gotoMap(world.getGlobalScore(operand)); break;
-    case 786: world.setGameBox(0, 0); break;
-    case 787: world.setDisplayPhrase(-1, -1); break;
+    case kActionGotoMap: gotoMap(operand); break;
+    case kActionGotoMapObjScore: if (objectExists(operand)) gotoMap(scoreOf(operand)); break;
+    case kActionGotoMapGblScore: if (globalScoreExists(operand)) gotoMap(world.getGlobalScore(operand)); break;
+    case kActionRemoveImg: world.setGameBox(0, 0); break;
+    case kActionRemovePhrase: world.setDisplayPhrase(-1, -1); break;
     default: return false;
   }
   return true;
@@ -262,26 +263,26 @@ void setLetter(int letter, int state) {
 
 bool inputAction(int action, int letter) {
   switch (action) {
-    case 760: world.setIngameInputDisallow(false); break;
-    case 761: world.setIngameInputDisallow(true); break;
-    case 762: enableUnlessHeld(kKeyUp); break;
-    case 763: enableUnlessHeld(kKeyDown); break;
-    case 764: enableUnlessHeld(kKeyLeft); break;
-    case 765: enableUnlessHeld(kKeyRight); break;
-    case 766: setArrows(kKeyIdle); break;
-    case 767: gameSys.setKeyState(kKeySpace, kKeyIdle); break;
-    case 768: gameSys.setKeyState(kKeyEnter, kKeyIdle); break;
-    case 769: setLetter(letter, kKeyIdle); break;
-    case 770: gameSys.setKeyState(kKeyUp, kKeyBlocked); break;
-    case 771: gameSys.setKeyState(kKeyDown, kKeyBlocked); break;
-    case 772: gameSys.setKeyState(kKeyLeft, kKeyBlocked); break;
-    case 773: gameSys.setKeyState(kKeyRight, kKeyBlocked); break;
-    case 774: setArrows(kKeyBlocked); break;
-    case 775: gameSys.setKeyState(kKeySpace, kKeyBlocked); break;
-    case 776: gameSys.setKeyState(kKeyEnter, kKeyBlocked); break;
-    case 777: setLetter(letter, kKeyBlocked); break;
-    case 778: platform().setCursor(CursorShape::Arrow); break;
-    case 779: platform().setCursor(CursorShape::None); break;
+    case kActionAllowInput: world.setIngameInputDisallow(false); break;
+    case kActionDisallowInput: world.setIngameInputDisallow(true); break;
+    case kActionEnableUpArrow: enableUnlessHeld(kKeyUp); break;
+    case kActionEnableDownArrow: enableUnlessHeld(kKeyDown); break;
+    case kActionEnableLeftArrow: enableUnlessHeld(kKeyLeft); break;
+    case kActionEnableRightArrow: enableUnlessHeld(kKeyRight); break;
+    case kActionEnableAllArrowKeys: setArrows(kKeyIdle); break;
+    case kActionEnableSpaceBar: gameSys.setKeyState(kKeySpace, kKeyIdle); break;
+    case kActionEnableEnter: gameSys.setKeyState(kKeyEnter, kKeyIdle); break;
+    case kActionEnableKey: setLetter(letter, kKeyIdle); break;
+    case kActionDisableUpArrow: gameSys.setKeyState(kKeyUp, kKeyBlocked); break;
+    case kActionDisableDownArrow: gameSys.setKeyState(kKeyDown, kKeyBlocked); break;
+    case kActionDisableLeftArrow: gameSys.setKeyState(kKeyLeft, kKeyBlocked); break;
+    case kActionDisableRightArrow: gameSys.setKeyState(kKeyRight, kKeyBlocked); break;
+    case kActionDisableAllArrowKeys: setArrows(kKeyBlocked); break;
+    case kActionDisableSpaceBar: gameSys.setKeyState(kKeySpace, kKeyBlocked); break;
+    case kActionDisableEnter: gameSys.setKeyState(kKeyEnter, kKeyBlocked); break;
+    case kActionDisableKey: setLetter(letter, kKeyBlocked); break;
+    case kActionShowMousePointer: platform().setCursor(CursorShape::Arrow); break;
+    case kActionHideMousePointer: platform().setCursor(CursorShape::None); break;
     default: return false;
   }
   return true;
@@ -300,20 +301,20 @@ void endGame() {
 
 bool gameStateAction(int action, int sound) {
   switch (action) {
-    case 700: break;
-    case 701: world.setGameCondition(1); break;
-    case 702: world.setGameCondition(2); break;
-    case 726:
+    case kActionAnd: break;
+    case kActionGameWin: world.setGameCondition(1); break;
+    case kActionGameLose: world.setGameCondition(2); break;
+    case kActionEnableFreelook:
       world.setFreeLook(true);
       platform().setCursor(CursorShape::Arrow);
       break;
-    case 727: world.setFreeLook(false); break;
-    case 728: playGameSound(sound, 0); break;
-    case 729: playGameSound(sound, 1); break;
-    case 730: stopGameSound(sound); break;
-    case 731: stopGameSounds(); break;
-    case 751: endGame(); break;
-    case 752: quitEngine();
+    case kActionDisableFreelook: world.setFreeLook(false); break;
+    case kActionPlaySound: playGameSound(sound, 0); break;
+    case kActionPlayLoopSound: playGameSound(sound, 1); break;
+    case kActionStopSound: stopGameSound(sound); break;
+    case kActionStopAllSounds: stopGameSounds(); break;
+    case kActionEndGame: endGame(); break;
+    case kActionQuitGame: quitEngine();
     default: return false;
   }
   return true;
@@ -322,7 +323,7 @@ bool gameStateAction(int action, int sound) {
 }  // namespace
 
 bool gameAction(int action, int addInfo, int addInfo2) {
-  if (action >= 753 && action <= 759) return true;  // reserved: no effect
+  if (action >= kActionReserved753 && action <= kActionReserved759) return true;  // reserved: no effect
   return gameStateAction(action, addInfo) || objectAction(action, addInfo, addInfo2) ||
          objectScoreAction(action, addInfo, addInfo2) || gameScoreAction(action, addInfo, addInfo2) ||
          displayAction(action, addInfo, addInfo2) || inputAction(action, addInfo);

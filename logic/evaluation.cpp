@@ -3,14 +3,15 @@
 #include "logic/evaluation.h"
 
 #include "core/clock.h"
+#include "core/keys.h"
 #include "core/numbers.h"
 #include "core/run_state.h"
 #include "core/system.h"
 #include "game/lifecycle.h"
+#include "game/vocabulary.h"
 #include "game/world.h"
 #include "logic/actions.h"
 #include "logic/collision.h"
-#include "game/vocabulary.h"
 
 namespace tf {
 namespace {
@@ -21,9 +22,6 @@ int lastSentenceTimerCheck = 0;
 int lastSentenceMilTimerCheck = 0;
 
 constexpr int kSecondMs = 1000;
-constexpr int kOpenerEverySeconds = 132;
-constexpr int kOpenerEveryMilliseconds = 133;
-constexpr int kPolarityIs = 300;
 
 // The timer ticks of one frame.
 struct frameTicks {
@@ -118,12 +116,12 @@ int selfOf(const sentence& s, bool global, int owner) {
   return global ? s.getSentenceStep(kSlotOpenerOperand) : owner;
 }
 
-// The game score openers: 120 and 123 equal, 121 and 124 less, 122 and 125 more.
+// The hidden game score openers: equal, less or more than the value.
 bool gameScoreCompare(int opener, int value) {
   const int score = world.getGameScore();
   switch (opener) {
-    case 120: case 123: return score == value;
-    case 121: case 124: return score < value;
+    case kOpenerWhenGameScoreEqual: case kOpenerWhileGameScoreEqual: return score == value;
+    case kOpenerWhenGameScoreLess: case kOpenerWhileGameScoreLess: return score < value;
     default: return score > value;
   }
 }
@@ -138,26 +136,30 @@ Firing openerFiring(const sentence& s, bool& holds) {
   const int condition = s.getSentenceStep(kSlotCondition);
   const int conditionOperand = s.getSentenceStep(kSlotConditionOperand);
   switch (opener) {
-    case 100:
-    case 101:
+    case kOpenerWhenObject:
+    case kOpenerWhileObject:
       holds = compareObjects(operand, condition, conditionOperand) == positive;
-      return opener == 100 ? Firing::Once : Firing::EveryFrame;
-    case 102: holds = world.getGameCondition() == 1; return Firing::EveryFrame;
-    case 103: holds = world.getGameCondition() == 2; return Firing::EveryFrame;
-    case 120: case 121: case 122:
+      return opener == kOpenerWhenObject ? Firing::Once : Firing::EveryFrame;
+    case kOpenerWhenWin: holds = world.getGameCondition() == 1; return Firing::EveryFrame;
+    case kOpenerWhenLose: holds = world.getGameCondition() == 2; return Firing::EveryFrame;
+    case kOpenerWhenGameScoreEqual:
+    case kOpenerWhenGameScoreLess:
+    case kOpenerWhenGameScoreMore:
       holds = gameScoreCompare(opener, operand);
       return Firing::Once;
-    case 123: case 124: case 125:
+    case kOpenerWhileGameScoreEqual:
+    case kOpenerWhileGameScoreLess:
+    case kOpenerWhileGameScoreMore:
       holds = gameScoreCompare(opener, operand);
       return Firing::EveryFrame;
-    case 126:
-    case 127:
+    case kOpenerWhenGlobalScore:
+    case kOpenerWhileGlobalScore:
       holds = compareGlobalScore(operand, condition, conditionOperand) == positive;
-      return opener == 126 ? Firing::Once : Firing::EveryFrame;
-    case 128: holds = true; return Firing::Once;
-    case 129: holds = true; return Firing::EveryFrame;
-    case 130:
-    case 131:
+      return opener == kOpenerWhenGlobalScore ? Firing::Once : Firing::EveryFrame;
+    case kOpenerDoOnce: holds = true; return Firing::Once;
+    case kOpenerRepeatedlyDo: holds = true; return Firing::EveryFrame;
+    case kOpenerReserved130:
+    case kOpenerReserved131:
       holds = positive ? compareLabel(operand, condition, conditionOperand) : true;
       return Firing::EveryFrame;
     case kOpenerEverySeconds:
@@ -182,42 +184,42 @@ bool anyArrow(int state) {
 
 bool keyOpenerHolds(int opener, int letter) {
   switch (opener) {
-    case 104: return keyState(kKeyUp, kKeyHeld);
-    case 105: return keyState(kKeyDown, kKeyHeld);
-    case 106: return keyState(kKeyLeft, kKeyHeld);
-    case 107: return keyState(kKeyRight, kKeyHeld);
-    case 108: return keyState(kKeySpace, kKeyHeld);
-    case 109: return keyState(kKeyEnter, kKeyHeld);
-    case 110: return anyArrow(kKeyHeld);
-    case 111: return gameSys.getCurrentAlphabetKey() == letter;
-    case 112: return keyState(kKeyUp, kKeyReleased);
-    case 113: return keyState(kKeyDown, kKeyReleased);
-    case 114: return keyState(kKeyLeft, kKeyReleased);
-    case 115: return keyState(kKeyRight, kKeyReleased);
-    case 116: return keyState(kKeySpace, kKeyReleased);
-    case 117: return keyState(kKeyEnter, kKeyReleased);
-    case 118: return anyArrow(kKeyReleased);
-    case 119: return gameSys.getAlphabetKeyState(letter) == kKeyReleased;
+    case kOpenerUpPressed: return keyState(kKeyUp, kKeyHeld);
+    case kOpenerDownPressed: return keyState(kKeyDown, kKeyHeld);
+    case kOpenerLeftPressed: return keyState(kKeyLeft, kKeyHeld);
+    case kOpenerRightPressed: return keyState(kKeyRight, kKeyHeld);
+    case kOpenerSpacebarPressed: return keyState(kKeySpace, kKeyHeld);
+    case kOpenerEnterPressed: return keyState(kKeyEnter, kKeyHeld);
+    case kOpenerArrowPressed: return anyArrow(kKeyHeld);
+    case kOpenerKeyPressed: return gameSys.getCurrentAlphabetKey() == letter;
+    case kOpenerUpReleased: return keyState(kKeyUp, kKeyReleased);
+    case kOpenerDownReleased: return keyState(kKeyDown, kKeyReleased);
+    case kOpenerLeftReleased: return keyState(kKeyLeft, kKeyReleased);
+    case kOpenerRightReleased: return keyState(kKeyRight, kKeyReleased);
+    case kOpenerSpaceReleased: return keyState(kKeySpace, kKeyReleased);
+    case kOpenerEnterReleased: return keyState(kKeyEnter, kKeyReleased);
+    case kOpenerArrowsReleased: return anyArrow(kKeyReleased);
+    case kOpenerKeyReleased: return gameSys.getAlphabetKeyState(letter) == kKeyReleased;
     default: return false;
   }
 }
 
 bool mouseOpenerHolds(int opener) {
   switch (opener) {
-    case 134: return gameSys.getLeftMouse() == 1;
-    case 135: return gameSys.getRightMouse() == 1;
-    case 136: return gameSys.getLeftMouse() == 2;
-    case 137: return gameSys.getRightMouse() == 2;
+    case kOpenerLeftClick: return gameSys.getLeftMouse() == kMousePress;
+    case kOpenerRightClick: return gameSys.getRightMouse() == kMousePress;
+    case kOpenerLeftClickReleased: return gameSys.getLeftMouse() == kMouseRelease;
+    case kOpenerRightClickReleased: return gameSys.getRightMouse() == kMouseRelease;
     default: return false;
   }
 }
 
 bool clickConditionHolds(int condition) {
   switch (condition) {
-    case 435: return gameSys.getLeftMouse() == 1;
-    case 436: return gameSys.getRightMouse() == 1;
-    case 437: return gameSys.getLeftMouse() == 2;
-    case 438: return gameSys.getRightMouse() == 2;
+    case kConditionLClicked: return gameSys.getLeftMouse() == kMousePress;
+    case kConditionRClicked: return gameSys.getRightMouse() == kMousePress;
+    case kConditionLReleased: return gameSys.getLeftMouse() == kMouseRelease;
+    case kConditionRReleased: return gameSys.getRightMouse() == kMouseRelease;
     default: return false;
   }
 }
@@ -266,13 +268,14 @@ bool touchesAtAll(int objectNum, float d, int other) {
 }
 
 bool touchCondition(int objectNum, int toCompare, int other) {
+  if (!sameLayer(objectNum, other)) return false;
   switch (toCompare) {
-    case 400: return sameLayer(objectNum, other) && touchesAtAll(objectNum, kTouchDistance, other);
-    case 401: return sameLayer(objectNum, other) && checkObjectCollide(objectNum, 0, kTouchDistance, other);
-    case 402: return sameLayer(objectNum, other) && checkObjectCollide(objectNum, 0, -kTouchDistance, other);
-    case 403: return sameLayer(objectNum, other) && checkObjectCollide(objectNum, -kTouchDistance, 0, other);
-    case 404: return sameLayer(objectNum, other) && checkObjectCollide(objectNum, kTouchDistance, 0, other);
-    default: return sameLayer(objectNum, other) && !touchesAtAll(objectNum, kNearTouchDistance, other);  // 410
+    case kConditionTouching: return touchesAtAll(objectNum, kTouchDistance, other);
+    case kConditionTouchingTop: return checkObjectCollide(objectNum, 0, kTouchDistance, other);
+    case kConditionTouchingBottom: return checkObjectCollide(objectNum, 0, -kTouchDistance, other);
+    case kConditionTouchingLeft: return checkObjectCollide(objectNum, -kTouchDistance, 0, other);
+    case kConditionTouchingRight: return checkObjectCollide(objectNum, kTouchDistance, 0, other);
+    default: return !touchesAtAll(objectNum, kNearTouchDistance, other);  // kConditionNotTouching
   }
 }
 
@@ -280,11 +283,11 @@ bool anyTouchCondition(int objectNum, int toCompare) {
   touchProbe probes[5];
   fiveProbes(kTouchDistance, probes);
   switch (toCompare) {
-    case 405: return touchesAnotherOnLayer(objectNum, probes, 5);
-    case 406: return touchesAnotherOnLayer(objectNum, &probes[3], 1);
-    case 407: return touchesAnotherOnLayer(objectNum, &probes[4], 1);
-    case 408: return touchesAnotherOnLayer(objectNum, &probes[2], 1);
-    default: return touchesAnotherOnLayer(objectNum, &probes[1], 1);  // 409
+    case kConditionAnyTouch: return touchesAnotherOnLayer(objectNum, probes, 5);
+    case kConditionTopAnyTouch: return touchesAnotherOnLayer(objectNum, &probes[3], 1);
+    case kConditionBottomAnyTouch: return touchesAnotherOnLayer(objectNum, &probes[4], 1);
+    case kConditionLeftAnyTouch: return touchesAnotherOnLayer(objectNum, &probes[2], 1);
+    default: return touchesAnotherOnLayer(objectNum, &probes[1], 1);  // kConditionRightAnyTouch
   }
 }
 
@@ -292,15 +295,15 @@ bool scoreCondition(int objectNum, int toCompare, int addInfo) {
   const int m = world.getCurrentMap();
   const int score = world.worldGetObjectScore(objectNum, m);
   switch (toCompare) {
-    case 417: return score > addInfo;
-    case 418: return score < addInfo;
-    case 419: return score == addInfo;
-    case 420: return score > world.worldGetObjectScore(addInfo, m);
-    case 421: return score < world.worldGetObjectScore(addInfo, m);
-    case 422: return score == world.worldGetObjectScore(addInfo, m);
-    case 423: return score > world.getGlobalScore(addInfo);
-    case 424: return score < world.getGlobalScore(addInfo);
-    default: return score == world.getGlobalScore(addInfo);  // 425
+    case kConditionScoreMoreThan: return score > addInfo;
+    case kConditionScoreLessThan: return score < addInfo;
+    case kConditionScoreEqualTo: return score == addInfo;
+    case kConditionScoreGreaterThanObj: return score > world.worldGetObjectScore(addInfo, m);
+    case kConditionScoreLessThanObj: return score < world.worldGetObjectScore(addInfo, m);
+    case kConditionScoreEqualToObj: return score == world.worldGetObjectScore(addInfo, m);
+    case kConditionScoreGreaterThanGbl: return score > world.getGlobalScore(addInfo);
+    case kConditionScoreLessThanGbl: return score < world.getGlobalScore(addInfo);
+    default: return score == world.getGlobalScore(addInfo);  // kConditionScoreEqualToGbl
   }
 }
 
@@ -386,7 +389,7 @@ bool sentenceActionKeyboard(sentence curSentence, bool global, int addInfo, int 
 bool sentenceActionMouse(sentence curSentence, bool global, int addInfo, int sentenceNum) {
   const int self = selfOf(curSentence, global, curSentence.getOwner());
   const int opener = curSentence.getSentenceStep(kSlotOpener);
-  const bool holds = opener == 100 || opener == 101
+  const bool holds = opener == kOpenerWhenObject || opener == kOpenerWhileObject
                          ? clickConditionHolds(curSentence.getSentenceStep(kSlotCondition)) &&
                                world.getSelectedObject() == self
                          : mouseOpenerHolds(opener);
@@ -396,15 +399,32 @@ bool sentenceActionMouse(sentence curSentence, bool global, int addInfo, int sen
 bool compareObjects(int objectNum, int toCompare, int addInfo) {
   const int m = world.getCurrentMap();
   switch (toCompare) {
-    case 400: case 401: case 402: case 403: case 404: case 410:
+    case kConditionTouching:
+    case kConditionTouchingTop:
+    case kConditionTouchingBottom:
+    case kConditionTouchingLeft:
+    case kConditionTouchingRight:
+    case kConditionNotTouching:
       return touchCondition(objectNum, toCompare, addInfo);
-    case 405: case 406: case 407: case 408: case 409:
+    case kConditionAnyTouch:
+    case kConditionTopAnyTouch:
+    case kConditionBottomAnyTouch:
+    case kConditionLeftAnyTouch:
+    case kConditionRightAnyTouch:
       return anyTouchCondition(objectNum, toCompare);
-    case 411: return world.worldGetObjectLife(objectNum, m);
-    case 412: return !world.worldGetObjectLife(objectNum, m);
-    case 413: return world.worldGetObjectVisible(objectNum, m);
-    case 414: return !world.worldGetObjectVisible(objectNum, m);
-    case 417: case 418: case 419: case 420: case 421: case 422: case 423: case 424: case 425:
+    case kConditionAlive: return world.worldGetObjectLife(objectNum, m);
+    case kConditionDead: return !world.worldGetObjectLife(objectNum, m);
+    case kConditionVisible: return world.worldGetObjectVisible(objectNum, m);
+    case kConditionInvisible: return !world.worldGetObjectVisible(objectNum, m);
+    case kConditionScoreMoreThan:
+    case kConditionScoreLessThan:
+    case kConditionScoreEqualTo:
+    case kConditionScoreGreaterThanObj:
+    case kConditionScoreLessThanObj:
+    case kConditionScoreEqualToObj:
+    case kConditionScoreGreaterThanGbl:
+    case kConditionScoreLessThanGbl:
+    case kConditionScoreEqualToGbl:
       return scoreCondition(objectNum, toCompare, addInfo);
     default: return false;
   }
@@ -414,15 +434,15 @@ bool compareGlobalScore(int firstValue, int compareType, int compareValue) {
   const int score = world.getGlobalScore(firstValue);
   const int objectScore = world.worldGetObjectScore(compareValue, world.getCurrentMap());
   switch (compareType) {
-    case 426: return score > compareValue;
-    case 427: return score < compareValue;
-    case 428: return score == compareValue;
-    case 429: return score > world.getGlobalScore(compareValue);
-    case 430: return score < world.getGlobalScore(compareValue);
-    case 431: return score == world.getGlobalScore(compareValue);
-    case 432: return score > objectScore;
-    case 433: return score < objectScore;
-    case 434: return score == objectScore;
+    case kConditionGreaterThan: return score > compareValue;
+    case kConditionLessThan: return score < compareValue;
+    case kConditionEqualTo: return score == compareValue;
+    case kConditionGreaterThanGbl: return score > world.getGlobalScore(compareValue);
+    case kConditionLessThanGbl: return score < world.getGlobalScore(compareValue);
+    case kConditionEqualToGbl: return score == world.getGlobalScore(compareValue);
+    case kConditionGreaterThanObj: return score > objectScore;
+    case kConditionLessThanObj: return score < objectScore;
+    case kConditionEqualToObj: return score == objectScore;
     default: return false;
   }
 }

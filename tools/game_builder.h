@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "logic_words.h"
+#include "rules.h"
 
 namespace tfgames {
 

@@ -13,6 +13,9 @@
 namespace tfgames {
 namespace {
 
+// The words of the rules, by the names the vocabulary gives their step ids.
+using namespace tf;
+
 const char* const kName = "maze";
 
 // Sounds (games/maze/sound/1000.wav ...).
@@ -84,36 +87,36 @@ Thing player(const Grid& grid) { return at(grid, 'P', "Player", 0.12f, kPlayerIm
 // The arrow keys move `who`; space shows the map's hint again, enter puts any
 // message away and Q gives up. The coins gathered float above the player's head.
 void playerControls(GameBuilder& game, int m, int who, int hint) {
-  game.local(m, who, rule(UpPressed).then(MoveObjectUp, who));
-  game.local(m, who, rule(DownPressed).then(MoveObjectDown, who));
-  game.local(m, who, rule(LeftPressed).then(MoveObjectLeft, who));
-  game.local(m, who, rule(RightPressed).then(MoveObjectRight, who));
-  game.local(m, who, rule(SpacebarPressed).then(DisplayPhrase, hint));
-  game.local(m, who, rule(EnterPressed).then(RemovePhrase));
-  game.local(m, who, rule(KeyPressed, kGiveUpLetter).then(RemovePhrase));
-  game.local(m, who, rule(KeyPressed, kGiveUpLetter).then(EndGame));
-  game.local(m, who, rule(RepeatedlyDo).then(DisplayGlobalScore, kCoins));
+  game.local(m, who, rule(kOpenerUpPressed).then(kActionMoveObjectUp, who));
+  game.local(m, who, rule(kOpenerDownPressed).then(kActionMoveObjectDown, who));
+  game.local(m, who, rule(kOpenerLeftPressed).then(kActionMoveObjectLeft, who));
+  game.local(m, who, rule(kOpenerRightPressed).then(kActionMoveObjectRight, who));
+  game.local(m, who, rule(kOpenerSpacebarPressed).then(kActionDisplayPhrase, hint));
+  game.local(m, who, rule(kOpenerEnterPressed).then(kActionRemovePhrase));
+  game.local(m, who, rule(kOpenerKeyPressed, kGiveUpLetter).then(kActionRemovePhrase));
+  game.local(m, who, rule(kOpenerKeyPressed, kGiveUpLetter).then(kActionEndGame));
+  game.local(m, who, rule(kOpenerRepeatedlyDo).then(kActionDisplayGlobalScore, kCoins));
 }
 
 // The camera follows the player; when the game is won or lost the arrows stop
 // and, once the picture or message has been put away, the game returns to
 // its first menu.
 void mapRules(GameBuilder& game, int m, int who, int intro) {
-  game.global(m, rule(RepeatedlyDo).then(CameraOnObject, who));
-  game.global(m, rule(DoOnce).then(DisplayPhrase, intro));
-  game.global(m, rule(WhenWin).then(DisableAllArrowKeys));
-  game.global(m, rule(WhenWin).then(EndGame));
-  game.global(m, rule(WhenLose).then(DisableAllArrowKeys));
-  game.global(m, rule(WhenLose).then(EndGame));
+  game.global(m, rule(kOpenerRepeatedlyDo).then(kActionCameraOnObject, who));
+  game.global(m, rule(kOpenerDoOnce).then(kActionDisplayPhrase, intro));
+  game.global(m, rule(kOpenerWhenWin).then(kActionDisableAllArrowKeys));
+  game.global(m, rule(kOpenerWhenWin).then(kActionEndGame));
+  game.global(m, rule(kOpenerWhenLose).then(kActionDisableAllArrowKeys));
+  game.global(m, rule(kOpenerWhenLose).then(kActionEndGame));
 }
 
-// Touching `who` loses the game: every sound stops, the caught sound plays
+// kConditionTouching `who` loses the game: every sound stops, the caught sound plays
 // and a message says what happened.
 void deadly(GameBuilder& game, int m, int self, int who, int message) {
-  game.local(m, self, rule(WhenObject, self).is(Touching, who).then(StopAllSounds));
-  game.local(m, self, rule(WhenObject, self).is(Touching, who).then(PlaySound, kSoundCaught));
-  game.local(m, self, rule(WhenObject, self).is(Touching, who).then(DisplayPhrase, message));
-  game.local(m, self, rule(WhenObject, self).is(Touching, who).then(GameLose));
+  game.local(m, self, rule(kOpenerWhenObject, self).is(kConditionTouching, who).then(kActionStopAllSounds));
+  game.local(m, self, rule(kOpenerWhenObject, self).is(kConditionTouching, who).then(kActionPlaySound, kSoundCaught));
+  game.local(m, self, rule(kOpenerWhenObject, self).is(kConditionTouching, who).then(kActionDisplayPhrase, message));
+  game.local(m, self, rule(kOpenerWhenObject, self).is(kConditionTouching, who).then(kActionGameLose));
 }
 
 void makeGarden(GameBuilder& game) {
@@ -127,32 +130,39 @@ void makeGarden(GameBuilder& game) {
   const int bat = game.addObject(m, at(kGarden, 'B', "Bat", 0.12f, kBatImage, false, 0.09f));
 
   mapRules(game, m, hero, kIntro);
-  game.global(m, rule(DoOnce).then(HideMousePointer));
-  game.global(m, rule(WhenGlobalScore, kCoins).is(EqualTo, 1).then(DisplayPhrase, kBatWakes));
-  game.global(m, rule(WhenGlobalScore, kCoins).is(EqualTo, kCoinsToOpen).then(DisplayPhrase, kGardenGateOpen));
-  game.global(m, rule(WhenGlobalScore, kCoins).is(EqualTo, kCoinsToOpen).then(PlaySound, kSoundGate));
+  game.global(m, rule(kOpenerDoOnce).then(kActionHideMousePointer));
+  game.global(m, rule(kOpenerWhenGlobalScore, kCoins).is(kConditionEqualTo, 1).then(kActionDisplayPhrase, kBatWakes));
+  game.global(m, rule(kOpenerWhenGlobalScore, kCoins).is(kConditionEqualTo, kCoinsToOpen)
+      .then(kActionDisplayPhrase, kGardenGateOpen));
+  game.global(m, rule(kOpenerWhenGlobalScore, kCoins).is(kConditionEqualTo, kCoinsToOpen)
+      .then(kActionPlaySound, kSoundGate));
 
   playerControls(game, m, hero, kGardenHint);
 
   // A coin counts before it hides: a hidden coin touches nothing.
   for (int coin : coins) {
-    game.local(m, coin, rule(WhenObject, coin).is(Touching, hero).then(Add1ToGlobalScore, kCoins));
-    game.local(m, coin, rule(WhenObject, coin).is(Touching, hero).then(PlaySound, kSoundCoin));
-    game.local(m, coin, rule(WhenObject, coin).is(Touching, hero).then(HideObject, coin));
+    game.local(m, coin, rule(kOpenerWhenObject, coin).is(kConditionTouching, hero)
+        .then(kActionAddOneToGlobalScore, kCoins));
+    game.local(m, coin, rule(kOpenerWhenObject, coin).is(kConditionTouching, hero).then(kActionPlaySound, kSoundCoin));
+    game.local(m, coin, rule(kOpenerWhenObject, coin).is(kConditionTouching, hero).then(kActionHideObject, coin));
   }
 
   // The gate opens for five coins; until then it says so when touched.
   // Walking into the open gate leads to the crypt.
-  game.local(m, gate, rule(WhenGlobalScore, kCoins).is(EqualTo, kCoinsToOpen).then(ChangeObjectImage, kDoorOpen));
-  game.local(m, gate, rule(WhenGlobalScore, kCoins).is(EqualTo, kCoinsToOpen).then(ObjectUnsolid, gate));
-  game.local(m, gate, rule(WhileObject, gate).is(Touching, hero).then(And));
-  game.local(m, gate, rule(WhileGlobalScore, kCoins).is(LessThan, kCoinsToOpen).then(PhraseAboveObj, kGateLocked));
-  game.local(m, gate, rule(WhileObject, gate).is(Touching, hero).then(And));
-  game.local(m, gate, rule(WhileGlobalScore, kCoins).is(EqualTo, kCoinsToOpen).then(GotoMap, 1));
+  game.local(m, gate, rule(kOpenerWhenGlobalScore, kCoins).is(kConditionEqualTo, kCoinsToOpen)
+      .then(kActionChangeObjectImage, kDoorOpen));
+  game.local(m, gate, rule(kOpenerWhenGlobalScore, kCoins).is(kConditionEqualTo, kCoinsToOpen)
+      .then(kActionObjectUnsolid, gate));
+  game.local(m, gate, rule(kOpenerWhileObject, gate).is(kConditionTouching, hero).then(kActionAnd));
+  game.local(m, gate, rule(kOpenerWhileGlobalScore, kCoins).is(kConditionLessThan, kCoinsToOpen)
+      .then(kActionPhraseAboveObj, kGateLocked));
+  game.local(m, gate, rule(kOpenerWhileObject, gate).is(kConditionTouching, hero).then(kActionAnd));
+  game.local(m, gate, rule(kOpenerWhileGlobalScore, kCoins).is(kConditionEqualTo, kCoinsToOpen)
+      .then(kActionGotoMap, 1));
 
   // The bat sleeps until the first coin, then flies over the hedges.
-  game.local(m, bat, rule(WhileGlobalScore, kCoins).is(GreaterThan, 0).then(And));
-  game.local(m, bat, rule(EveryMilliseconds, kBatStepMs).then(SeekObject, hero));
+  game.local(m, bat, rule(kOpenerWhileGlobalScore, kCoins).is(kConditionGreaterThan, 0).then(kActionAnd));
+  game.local(m, bat, rule(kOpenerEveryMilliseconds, kBatStepMs).then(kActionSeekObject, hero));
   deadly(game, m, bat, hero, kCaughtByBat);
 }
 
@@ -172,24 +182,27 @@ void makeCrypt(GameBuilder& game) {
 
   mapRules(game, m, hero, kCryptIntro);
   // Once the flag is reached the slime is gone: a hidden object touches nothing.
-  game.global(m, rule(WhenWin).then(HideObject, slime));
+  game.global(m, rule(kOpenerWhenWin).then(kActionHideObject, slime));
 
   playerControls(game, m, hero, kCryptHint);
 
-  game.local(m, lever, rule(WhenObject, lever).is(Touching, hero).then(ChangeObjectImage, kSwitchOn));
-  game.local(m, lever, rule(WhenObject, lever).is(Touching, hero).then(PlaySound, kSoundLever));
-  game.local(m, lever, rule(WhenObject, lever).is(Touching, hero).then(HideObject, gate));
-  game.local(m, lever, rule(WhenObject, lever).is(Touching, hero).then(DisplayPhrase, kCryptGateOpen));
+  game.local(m, lever, rule(kOpenerWhenObject, lever).is(kConditionTouching, hero)
+      .then(kActionChangeObjectImage, kSwitchOn));
+  game.local(m, lever, rule(kOpenerWhenObject, lever).is(kConditionTouching, hero).then(kActionPlaySound, kSoundLever));
+  game.local(m, lever, rule(kOpenerWhenObject, lever).is(kConditionTouching, hero).then(kActionHideObject, gate));
+  game.local(m, lever, rule(kOpenerWhenObject, lever).is(kConditionTouching, hero)
+      .then(kActionDisplayPhrase, kCryptGateOpen));
 
   for (int spike : spikes) deadly(game, m, spike, hero, kSpiked);
 
-  game.local(m, slime, rule(EveryMilliseconds, kSlimeStepMs).then(SeekObject, hero));
+  game.local(m, slime, rule(kOpenerEveryMilliseconds, kSlimeStepMs).then(kActionSeekObject, hero));
   deadly(game, m, slime, hero, kSlimed);
 
-  game.local(m, flag, rule(WhenObject, flag).is(Touching, hero).then(StopAllSounds));
-  game.local(m, flag, rule(WhenObject, flag).is(Touching, hero).then(PlaySound, kSoundWin));
-  game.local(m, flag, rule(WhenObject, flag).is(Touching, hero).then(DisplayImage, kWinPicture));
-  game.local(m, flag, rule(WhenObject, flag).is(Touching, hero).then(GameWin));
+  game.local(m, flag, rule(kOpenerWhenObject, flag).is(kConditionTouching, hero).then(kActionStopAllSounds));
+  game.local(m, flag, rule(kOpenerWhenObject, flag).is(kConditionTouching, hero).then(kActionPlaySound, kSoundWin));
+  game.local(m, flag, rule(kOpenerWhenObject, flag).is(kConditionTouching, hero)
+      .then(kActionDisplayImage, kWinPicture));
+  game.local(m, flag, rule(kOpenerWhenObject, flag).is(kConditionTouching, hero).then(kActionGameWin));
 }
 
 void phrases(GameBuilder& game) {

@@ -12,6 +12,9 @@
 namespace tfgames {
 namespace {
 
+// The words of the rules, by the names the vocabulary gives their step ids.
+using namespace tf;
+
 const char* const kName = "whack";
 
 // Sounds (games/whack/sound/1000.wav ...).
@@ -56,74 +59,78 @@ const Grid kField({
 // An object that only marks a place: hidden from the first frame.
 Thing marker(const std::string& name, float x, float y) { return {name, x, y, 0.1f, kGrass, 3, false, 0.1f}; }
 
-void hideAtStart(GameBuilder& game, int m, int self) { game.local(m, self, rule(DoOnce).then(HideObject, self)); }
+void hideAtStart(GameBuilder& game, int m, int self) {
+  game.local(m, self, rule(kOpenerDoOnce).then(kActionHideObject, self));
+}
 
 // Shows `self` while it is alive and hides it while it is dead.
 void showWhileAlive(GameBuilder& game, int m, int self) {
-  game.local(m, self, rule(WhileObject, self).is(Alive).then(ShowObject, self));
-  game.local(m, self, rule(WhileObject, self).is(Dead).then(HideObject, self));
+  game.local(m, self, rule(kOpenerWhileObject, self).is(kConditionAlive).then(kActionShowObject, self));
+  game.local(m, self, rule(kOpenerWhileObject, self).is(kConditionDead).then(kActionHideObject, self));
 }
 
-Rule clicked(int self) { return rule(WhenObject, self).is(LClicked); }
+Rule clicked(int self) { return rule(kOpenerWhenObject, self).is(kConditionLClicked); }
 
 void slime(GameBuilder& game, int m, int self, int score) {
   hideAtStart(game, m, self);
-  game.local(m, self, rule(EverySeconds, 1).then(SetObjRand, kDieSides));
-  game.local(m, self, rule(WhileObject, self).is(ScoreEqualTo, kDieSides).then(ShowObject, self));
-  game.local(m, self, rule(WhileObject, self).is(ScoreLessThan, kDieSides).then(HideObject, self));
+  game.local(m, self, rule(kOpenerEverySeconds, 1).then(kActionSetObjRand, kDieSides));
+  game.local(m, self, rule(kOpenerWhileObject, self).is(kConditionScoreEqualTo, kDieSides)
+      .then(kActionShowObject, self));
+  game.local(m, self, rule(kOpenerWhileObject, self).is(kConditionScoreLessThan, kDieSides)
+      .then(kActionHideObject, self));
   // Hidden at once: a hidden slime cannot be clicked twice.
-  game.local(m, self, clicked(self).then(HideObject, self));
-  game.local(m, self, clicked(self).then(SetSelfScoreTo, 0));
-  game.local(m, self, clicked(self).then(AddObjectScoreBy1, score));
-  game.local(m, self, clicked(self).then(Add1ToGlobalScore, kWhacks));
-  game.local(m, self, clicked(self).then(PlaySound, kSoundWhack));
+  game.local(m, self, clicked(self).then(kActionHideObject, self));
+  game.local(m, self, clicked(self).then(kActionSetSelfScoreTo, 0));
+  game.local(m, self, clicked(self).then(kActionAddObjectScoreByOne, score));
+  game.local(m, self, clicked(self).then(kActionAddOneToGlobalScore, kWhacks));
+  game.local(m, self, clicked(self).then(kActionPlaySound, kSoundWhack));
 }
 
 void gem(GameBuilder& game, int m, int self) {
-  game.local(m, self, rule(DoOnce).then(KillObject, self));
+  game.local(m, self, rule(kOpenerDoOnce).then(kActionKillObject, self));
   showWhileAlive(game, m, self);
-  game.local(m, self, rule(EverySeconds, kGemStays).then(KillObject, self));
-  game.local(m, self, clicked(self).then(KillObject, self));
-  game.local(m, self, clicked(self).then(AddToSelfScoreBy, 1));
-  game.local(m, self, clicked(self).then(AddObjRand, kGemExtra));
-  game.local(m, self, clicked(self).then(PlaySound, kSoundBonus));
+  game.local(m, self, rule(kOpenerEverySeconds, kGemStays).then(kActionKillObject, self));
+  game.local(m, self, clicked(self).then(kActionKillObject, self));
+  game.local(m, self, clicked(self).then(kActionAddToSelfScoreBy, 1));
+  game.local(m, self, clicked(self).then(kActionAddObjRand, kGemExtra));
+  game.local(m, self, clicked(self).then(kActionPlaySound, kSoundBonus));
 }
 
 void bat(GameBuilder& game, int m, int self, int score) {
-  game.local(m, self, rule(EveryMilliseconds, kBatStepMs).then(MoveObjectRight, self));
+  game.local(m, self, rule(kOpenerEveryMilliseconds, kBatStepMs).then(kActionMoveObjectRight, self));
   showWhileAlive(game, m, self);
-  game.local(m, self, clicked(self).then(KillObject, self));
-  game.local(m, self, clicked(self).then(SubObjectScoreBy1, score));
-  game.local(m, self, clicked(self).then(SubObjectScoreBy1, score));
-  game.local(m, self, clicked(self).then(PlaySound, kSoundBite));
-  game.local(m, self, clicked(self).then(DisplayPhrase, kBitten));
+  game.local(m, self, clicked(self).then(kActionKillObject, self));
+  game.local(m, self, clicked(self).then(kActionSubObjectScoreByOne, score));
+  game.local(m, self, clicked(self).then(kActionSubObjectScoreByOne, score));
+  game.local(m, self, clicked(self).then(kActionPlaySound, kSoundBite));
+  game.local(m, self, clicked(self).then(kActionDisplayPhrase, kBitten));
 }
 
 // The score sign shows the points, takes in a clicked gem's points and
 // declares the win.
 void scoreSign(GameBuilder& game, int m, int self, int gemObject) {
-  game.local(m, self, rule(RepeatedlyDo).then(DisplayObjectScore, self));
-  game.local(m, self, rule(RepeatedlyDo).then(AddSelfScoreByObj, gemObject));
-  game.local(m, self, rule(RepeatedlyDo).then(SetObjectScoreTo0, gemObject));
-  const Rule won = rule(WhenObject, self).is(ScoreMoreThan, kPointsToWin - 1);
-  game.local(m, self, Rule(won).then(Add1ToGlobalScore, kOver));
-  game.local(m, self, Rule(won).then(PlaySound, kSoundWin));
-  game.local(m, self, Rule(won).then(DisplayImage, kWinPicture));
-  game.local(m, self, Rule(won).then(GameWin));
+  game.local(m, self, rule(kOpenerRepeatedlyDo).then(kActionDisplayObjectScore, self));
+  game.local(m, self, rule(kOpenerRepeatedlyDo).then(kActionAddSelfScoreByObj, gemObject));
+  game.local(m, self, rule(kOpenerRepeatedlyDo).then(kActionSetObjectScoreToZero, gemObject));
+  const Rule won = rule(kOpenerWhenObject, self).is(kConditionScoreMoreThan, kPointsToWin - 1);
+  game.local(m, self, Rule(won).then(kActionAddOneToGlobalScore, kOver));
+  game.local(m, self, Rule(won).then(kActionPlaySound, kSoundWin));
+  game.local(m, self, Rule(won).then(kActionDisplayImage, kWinPicture));
+  game.local(m, self, Rule(won).then(kActionGameWin));
 }
 
 // The clock counts down from thirty, one a second, until the game is over;
 // at zero the game is lost.
 void clock(GameBuilder& game, int m, int self) {
-  game.local(m, self, rule(DoOnce).then(SetSelfScoreTo, kSeconds));
-  game.local(m, self, rule(RepeatedlyDo).then(DisplayObjectScore, self));
-  game.local(m, self, rule(EverySeconds, 1).then(And));
-  game.local(m, self, rule(WhileGlobalScore, kOver).is(EqualTo, 0).then(SubFromSelfScoreBy, 1));
-  const Rule timeUp = rule(WhenObject, self).is(ScoreEqualTo, 0);
-  game.local(m, self, Rule(timeUp).then(Add1ToGlobalScore, kOver));
-  game.local(m, self, Rule(timeUp).then(PlaySound, kSoundTimeUp));
-  game.local(m, self, Rule(timeUp).then(DisplayImage, kTimeUpPicture));
-  game.local(m, self, Rule(timeUp).then(GameLose));
+  game.local(m, self, rule(kOpenerDoOnce).then(kActionSetSelfScoreTo, kSeconds));
+  game.local(m, self, rule(kOpenerRepeatedlyDo).then(kActionDisplayObjectScore, self));
+  game.local(m, self, rule(kOpenerEverySeconds, 1).then(kActionAnd));
+  game.local(m, self, rule(kOpenerWhileGlobalScore, kOver).is(kConditionEqualTo, 0).then(kActionSubFromSelfScoreBy, 1));
+  const Rule timeUp = rule(kOpenerWhenObject, self).is(kConditionScoreEqualTo, 0);
+  game.local(m, self, Rule(timeUp).then(kActionAddOneToGlobalScore, kOver));
+  game.local(m, self, Rule(timeUp).then(kActionPlaySound, kSoundTimeUp));
+  game.local(m, self, Rule(timeUp).then(kActionDisplayImage, kTimeUpPicture));
+  game.local(m, self, Rule(timeUp).then(kActionGameLose));
 }
 
 void makeField(GameBuilder& game) {
@@ -146,28 +153,28 @@ void makeField(GameBuilder& game) {
   const int whacks = game.addObject(m, {"Whacks", kCentreX, kSignsY, 0.08f, kSlimeImage, 1, false, 0.08f});
   const int time = game.addObject(m, {"Time", 1.75f, kSignsY, 0.1f, kTorch, 1, false, 0.1f});
 
-  game.global(m, rule(DoOnce).then(CameraOnObject, centre));
-  game.global(m, rule(DoOnce).then(DisplayPhrase, kRules));
-  game.global(m, rule(DoOnce).then(PlayLoopSound, kSoundMusic));
-  game.global(m, rule(RightClick).then(DisplayPhrase, kRules));
-  game.global(m, rule(LeftClick).then(PlaySound, kSoundSwish));
-  game.global(m, rule(KeyPressed, kGiveUpLetter).then(RemovePhrase));
-  game.global(m, rule(KeyPressed, kGiveUpLetter).then(EndGame));
-  for (int opener : {WhenWin, WhenLose}) {
-    game.global(m, rule(opener).then(DisallowInput));
-    game.global(m, rule(opener).then(StopSound, kSoundMusic));
-    game.global(m, rule(opener).then(EndGame));
+  game.global(m, rule(kOpenerDoOnce).then(kActionCameraOnObject, centre));
+  game.global(m, rule(kOpenerDoOnce).then(kActionDisplayPhrase, kRules));
+  game.global(m, rule(kOpenerDoOnce).then(kActionPlayLoopSound, kSoundMusic));
+  game.global(m, rule(kOpenerRightClick).then(kActionDisplayPhrase, kRules));
+  game.global(m, rule(kOpenerLeftClick).then(kActionPlaySound, kSoundSwish));
+  game.global(m, rule(kOpenerKeyPressed, kGiveUpLetter).then(kActionRemovePhrase));
+  game.global(m, rule(kOpenerKeyPressed, kGiveUpLetter).then(kActionEndGame));
+  for (int opener : {kOpenerWhenWin, kOpenerWhenLose}) {
+    game.global(m, rule(opener).then(kActionDisallowInput));
+    game.global(m, rule(opener).then(kActionStopSound, kSoundMusic));
+    game.global(m, rule(opener).then(kActionEndGame));
   }
 
   for (int s : slimes) slime(game, m, s, score);
   hideAtStart(game, m, centre);
-  game.local(m, centre, rule(EverySeconds, kGemEvery).then(SpawnObjectUp, gemObject));
+  game.local(m, centre, rule(kOpenerEverySeconds, kGemEvery).then(kActionSpawnObjectUp, gemObject));
   gem(game, m, gemObject);
   hideAtStart(game, m, roost);
-  game.local(m, roost, rule(EverySeconds, kBatEvery).then(SpawnObjectRight, batObject));
+  game.local(m, roost, rule(kOpenerEverySeconds, kBatEvery).then(kActionSpawnObjectRight, batObject));
   bat(game, m, batObject, score);
   scoreSign(game, m, score, gemObject);
-  game.local(m, whacks, rule(RepeatedlyDo).then(DisplayGlobalScore, kWhacks));
+  game.local(m, whacks, rule(kOpenerRepeatedlyDo).then(kActionDisplayGlobalScore, kWhacks));
   clock(game, m, time);
 }
 
