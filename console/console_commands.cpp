@@ -45,11 +45,6 @@ void echoHeading(debugConsole& c, const std::string& heading) {
   c.echo("");
 }
 
-void refuse(const std::string& logLine, const std::string& title, const std::string& message) {
-  systemMsg(logLine);
-  notice.setNotice(title, message);
-}
-
 void help(debugConsole& c, const std::string&) {
   echoHeading(c, "^w^3Help");
   c.echo("^wType '^ycommands^w' for a list of commands");
@@ -86,7 +81,7 @@ void debug(debugConsole& c, const std::string& argument) {
 
 void loadgame(debugConsole& c, const std::string& argument) {
   if (gameSys.getGameState() == kStateWorldEditor) {
-    refuse("^rERROR:^w Cannot load game, Editor is active", "^yERROR", "Cannot load game. Editor is active");
+    refuseWithNotice("^rERROR:^w Cannot load game, Editor is active", "^yERROR", "Cannot load game. Editor is active");
     return;
   }
   // The loader refuses, with its message and notice, every name that is not
@@ -97,8 +92,7 @@ void loadgame(debugConsole& c, const std::string& argument) {
 
 void loadmap(debugConsole& c, const std::string& argument) {
   if (!world.getGameLoaded()) {
-    refuse("^rERROR: ^wThere is no game loaded, unable to change map.", "^yERROR",
-           "There is no game loaded, unable to change map.");
+    refuseWithNotice("There is no game loaded, unable to change map.");
     return;
   }
   const int m = parseIntOrZero(argument);
@@ -114,14 +108,14 @@ void loadmap(debugConsole& c, const std::string& argument) {
 // there, as every game name must.
 void loadhelp(debugConsole&, const std::string& argument) {
   if (argument.empty()) {
-    refuse("^rERROR:^w Cannot load help, no game name has been entered.", "^yERROR",
-           "Cannot load help, no game name has been entered.");
+    refuseWithNotice("^rERROR:^w Cannot load help, no game name has been entered.", "^yERROR",
+                     "Cannot load help, no game name has been entered.");
     return;
   }
   if (!isSafeGameName(argument)) {
     const std::string shown = shownGameName(argument);
-    refuse("^rERROR:^w Cannot load help, the name: ^y" + shown + "^w cannot be a folder name", "^yERROR",
-           "Cannot load help, the name: ^y" + shown + "^w cannot be a folder name");
+    refuseWithNotice("^rERROR:^w Cannot load help, the name: ^y" + shown + "^w cannot be a folder name", "^yERROR",
+                     "Cannot load help, the name: ^y" + shown + "^w cannot be a folder name");
     return;
   }
   initHelp(argument);

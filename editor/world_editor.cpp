@@ -112,8 +112,7 @@ void loadGameEditor(const std::string& game) {
 void leaveGameEditor() {
   int state = gameSys.getGameState();
   if (state != kStateDialog && state != kStateWorldEditor) {
-    systemMsg("^rERROR: ^wGame editor is not active, cannot exit editor");
-    notice.setNotice("^yERROR", "Game editor is not active, cannot exit editor");
+    refuseWithNotice("Game editor is not active, cannot exit editor");
     return;
   }
   worldEditor.setImageMenuRow(0);

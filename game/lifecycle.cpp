@@ -46,11 +46,6 @@ void tellEditors(LifecycleEvent event) {
   if (editorLifecycle()) editorLifecycle()(event);
 }
 
-void refuse(const std::string& logLine, const std::string& title, const std::string& message) {
-  systemMsg(logLine);
-  notice.setNotice(title, message);
-}
-
 void refuseWhileEditing() {
   const char* text = "Cannot load game, the editor is currently active.";
   echoConsole(text);
@@ -135,8 +130,8 @@ bool loadWorldImages() {
 }
 
 void reportImageFailure() {
-  refuse(std::string("Error loading Game: ") + kImageFailureName + ". Image loading error!", "Load Game",
-         "^rERROR:^w Cannot load game because images were not found.");
+  refuseWithNotice(std::string("Error loading Game: ") + kImageFailureName + ". Image loading error!", "Load Game",
+                   "^rERROR:^w Cannot load game because images were not found.");
 }
 
 // The game's splash pictures, or in debug mode its menus at once.
@@ -153,30 +148,29 @@ void openLoadedGame() {
 
 bool refuseNewGameName(const std::string& name) {
   if (checkGameName(name)) {
-    refuse("^rERROR:^w Cannot create game, the name: ^y" + name + "^w is a registered name", "^yERROR",
-           "Cannot create game, the name: ^y" + name + "^w is a registered name");
+    refuseWithNotice("^rERROR:^w Cannot create game, the name: ^y" + name + "^w is a registered name", "^yERROR",
+                     "Cannot create game, the name: ^y" + name + "^w is a registered name");
     return true;
   }
   if (name.empty()) {
-    refuse("^rERROR: ^wCannot create game, no game name has been entered.", "^yERROR",
-           "Cannot create game, no game name has been entered.");
+    refuseWithNotice("Cannot create game, no game name has been entered.");
     return true;
   }
   if (name == kToolkitSet) {
-    refuse("^rERROR:^w ^yDefault^w is a reserved name and CANNOT be used.", "Game Load",
-           "^yDefault^w is a reserved name and CANNOT be used.");
+    refuseWithNotice("^rERROR:^w ^yDefault^w is a reserved name and CANNOT be used.", "Game Load",
+                     "^yDefault^w is a reserved name and CANNOT be used.");
     return true;
   }
   const std::string shown = shownGameName(name);
   if (!isSafeGameName(name)) {
-    refuse("^rERROR:^w Cannot create game, the name: ^y" + shown + "^w cannot be a folder name", "^yERROR",
-           "Cannot create game, the name: ^y" + shown + "^w cannot be a folder name");
+    refuseWithNotice("^rERROR:^w Cannot create game, the name: ^y" + shown + "^w cannot be a folder name", "^yERROR",
+                     "Cannot create game, the name: ^y" + shown + "^w cannot be a folder name");
     return true;
   }
   // Saving the new game would replace the existing game's files.
   if (gameMapFileOpens(name)) {
-    refuse("^rERROR:^w Cannot create game, a game named ^y" + shown + "^w already exists", "^yERROR",
-           "Cannot create game, a game named ^y" + shown + "^w already exists");
+    refuseWithNotice("^rERROR:^w Cannot create game, a game named ^y" + shown + "^w already exists", "^yERROR",
+                     "Cannot create game, a game named ^y" + shown + "^w already exists");
     return true;
   }
   return false;
@@ -188,14 +182,12 @@ void setEditorLifecycle(std::function<void(LifecycleEvent)> editors) { editorLif
 
 void createGame(const std::string& name, int w, int h) {
   if (gameSys.getGameState() == kStateWorldEditor) {
-    refuse("^rERROR: ^wCannot create game, the editor is currently active.", "^yERROR",
-           "Cannot create game, the editor is currently active.");
+    refuseWithNotice("Cannot create game, the editor is currently active.");
     return;
   }
   if (refuseNewGameName(name)) return;
   if (w < 1 || h < 1 || w > kMaxMapSide || h > kMaxMapSide) {
-    refuse("^rERROR: ^wCannot create game, invalid map size specified.", "^yERROR",
-           "Cannot create game, invalid map size specified.");
+    refuseWithNotice("Cannot create game, invalid map size specified.");
     return;
   }
   clearPreviousGame(true, 0.0f);
@@ -228,20 +220,20 @@ void loadGame(const std::string& name) {
     return;
   }
   if (name.empty()) {
-    refuse("^rERROR:^w Enter a valid game name for a game to be loaded.", "Game Load",
-           "Enter a valid game name for a game to be loaded.");
+    refuseWithNotice("^rERROR:^w Enter a valid game name for a game to be loaded.", "Game Load",
+                     "Enter a valid game name for a game to be loaded.");
     return;
   }
   if (checkGameName(name)) {
-    refuse("^rERROR:^w You cannot load ^ymainui ^wor ^yingameui^w as a game!", "Game Load",
-           "You cannot load ^ymainui ^wor ^yingameui^w as a game!");
+    refuseWithNotice("^rERROR:^w You cannot load ^ymainui ^wor ^yingameui^w as a game!", "Game Load",
+                     "You cannot load ^ymainui ^wor ^yingameui^w as a game!");
     return;
   }
   const std::string shown = shownGameName(name);
   echoConsole("");
   echoConsole("^2^y" + shown + "^g Game World Initializing...");
   if (!gameMapFileOpens(name)) {
-    refuse("^rERROR: ^wUnable to open game: ^y" + shown, "^yERROR", "Unable to open game: ^y" + shown);
+    refuseWithNotice("Unable to open game: ^y" + shown);
     return;
   }
 
@@ -263,8 +255,8 @@ void loadGame(const std::string& name) {
 
   loadRender("Loading Game Maps", 0.85f);
   if (!loadGameMaps()) {
-    refuse("Error loading Game: " + name + ". Map Loading Error!", "Load Game",
-           "^rERROR:^w Cannot load game because the map file is missing!");
+    refuseWithNotice("Error loading Game: " + name + ". Map Loading Error!", "Load Game",
+                     "^rERROR:^w Cannot load game because the map file is missing!");
     abandonLoad();
     return;
   }

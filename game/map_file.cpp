@@ -114,8 +114,7 @@ void createGameFolders(const std::string& game) {
 }
 
 [[noreturn]] void failSave(const std::string& game) {
-  systemMsg("^rERROR: ^wError opening: " + game + ". Aborting.");
-  notice.setNotice("^yERROR", "Error opening: " + game + ". Aborting.");
+  refuseWithNotice("Error opening: " + game + ". Aborting.");
   quitEngineOnError();
 }
 

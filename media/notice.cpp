@@ -1,6 +1,7 @@
 // Notice state and layout.
 #include "media/notice.h"
 
+#include "core/log.h"
 #include "core/numbers.h"
 #include "core/system.h"
 #include "media/text.h"
@@ -78,6 +79,13 @@ bool prepareNotice(NoticeLayout& layout) {
   layout.firstLineY = kFirstLineY - shift;
   layout.lineSpacing = kLineSpacing;
   return true;
+}
+
+void refuseWithNotice(const std::string& text) { refuseWithNotice("^rERROR: ^w" + text, "^yERROR", text); }
+
+void refuseWithNotice(const std::string& message, const std::string& title, const std::string& noticeText) {
+  systemMsg(message);
+  notice.setNotice(title, noticeText);
 }
 
 bool noticePick(const PickEvent& e) {

@@ -57,4 +57,10 @@ void noticeRender();
 // A left press on the notice box closes it; true for its code.
 bool noticePick(const PickEvent& e);
 
+// A refused operation reported the common way, from one text: the message
+// "^rERROR: ^w" + text and a notice titled "^yERROR" with the text.
+void refuseWithNotice(const std::string& text);
+// The same where the message and the notice are worded apart.
+void refuseWithNotice(const std::string& message, const std::string& title, const std::string& noticeText);
+
 }  // namespace tf

@@ -161,8 +161,7 @@ void saveUI(const std::string& name) {
 
   systemMsg("Outputting UI data");
   if (!writeFileAtomically(path, writeMenuFile)) {
-    systemMsg("^rERROR: ^wError opening: " + name + ". Aborting.");
-    notice.setNotice("^yERROR", "Error opening: " + name + ". Aborting.");
+    refuseWithNotice("Error opening: " + name + ". Aborting.");
     quitEngineOnError();
   }
   systemMsg("^wUI has been successfully saved!");
