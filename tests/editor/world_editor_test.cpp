@@ -1,6 +1,7 @@
 // The world editor on a game of the data tree: opening it, games that cannot
-// be opened, a play-test that leaves the edited game as it was, and scrolling
-// the camera at the window's edges within the map.
+// be opened, a play-test that leaves the edited game as it was, scrolling the
+// camera at the window's edges within the map, copying an object, changing
+// the map, and what the map shows of the editor's selection.
 #include "editor/world_editor.h"
 
 #include <gtest/gtest.h>
@@ -9,12 +10,15 @@
 #include <vector>
 
 #include "core/camera.h"
+#include "core/numbers.h"
 #include "core/system.h"
 #include "editor/editor.h"
 #include "game/game_names.h"
 #include "game/lifecycle.h"
+#include "game/step_ids.h"
 #include "game/world.h"
 #include "game_tree.h"
+#include "logic/game_render.h"
 #include "media/notice.h"
 #include "media/sound.h"
 #include "messages.h"
@@ -112,6 +116,91 @@ TEST_F(WorldEditor, ThePointerAtAWindowEdgeMovesTheCameraThatWayWithinTheMap) {
     EXPECT_EQ(editorScroll(c.speed), before != c.camera);  // true when it moved
     EXPECT_EQ(cameraAt(), c.camera);
   }
+}
+
+TEST_F(WorldEditor, ACopyIsSelectedAndItsActionsOnTheOriginalSpeakOfTheCopy) {
+  world = tftest::sampleGame();
+  const int original = 0, other = 1, copy = 2;
+  world.mapLocalAddSentence(original, 0);
+  world.mapLocalChangeSentence(original, 0, 1, kSlotAction, kActionKillObject);
+  world.mapLocalChangeSentence(original, 0, 1, kSlotActionOperand, original);
+  world.mapLocalAddSentence(original, 0);
+  world.mapLocalChangeSentence(original, 0, 2, kSlotAction, kActionKillObject);
+  world.mapLocalChangeSentence(original, 0, 2, kSlotActionOperand, other);
+  const auto aimedAt = [](int obj, int k) {
+    return world.mapLocalGetWholeSentence(obj, 0, k).getSentenceStep(kSlotActionOperand);
+  };
+  const auto owner = [](int obj, int k) { return world.mapLocalGetWholeSentence(obj, 0, k).getOwner(); };
+
+  worldEditor.setCurrentObject(original);
+  editorCopyObject(original);
+  EXPECT_EQ(worldEditor.getCurrentObject(), copy);
+  EXPECT_EQ(tftest::joined({aimedAt(copy, 1), aimedAt(copy, 2), owner(copy, 1), owner(copy, 2)}), "2 1 2 2");
+  EXPECT_EQ(tftest::joined({aimedAt(original, 1), owner(original, 1)}), "0 0");
+
+  world.worldCopyObject(original, 0, kNoObject);  // re-aims nothing
+  EXPECT_EQ(tftest::joined({aimedAt(3, 1), owner(3, 1)}), "0 3");
+}
+
+TEST_F(WorldEditor, AnotherMapClearsTheEditorsSelectionAndCentresTheCameraOnIt) {
+  world = tftest::sampleGame();  // map 0 is 4 x 3 tiles, map 1 2 x 2
+  world.setGameLoaded(true);
+  const struct {
+    int state, map;
+    std::string camera, editor;
+  } cases[] = {
+      {kStateWorldEditor, 1, "0.3 0.3 0", "mode 0 tiles 0,0 0,0 0,0 object 0 list 0:-1"},
+      {kStateWorldEditor, 2, "9 9 9", "mode 8 tiles 3,2 3,2 3,2 object 1 list 1:1"},  // no such map
+      {kStatePlay, 1, "0 0 0", "mode 8 tiles 3,2 3,2 3,2 object 1 list 1:1"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.state) + " " + std::to_string(c.map));
+    world.setCurrentMap(0);
+    camera.SetPos(9, 9, 9);
+    tftest::dirtyEditor();
+    gameSys.setGameState(c.state);
+    changeMap(c.map);
+    EXPECT_EQ(world.getCurrentMap(), c.map < world.getMapCount() ? c.map : 0);
+    EXPECT_EQ(cameraAt(), c.camera);
+    EXPECT_EQ(tftest::editorState().substr(0, c.editor.size()), c.editor);
+  }
+}
+
+TEST_F(WorldEditor, TheMapMarksWhatTheEditorHasSelected) {
+  world = tftest::sampleGame();
+  world.worldSetObject(0.3f, 0.3f, 0.1f, 0.1f, 1, 2, 2, 0);  // a third object, on layer 3
+  const auto marked = [] {
+    std::vector<SelectionMark> marks;
+    planSelectionMarks(world, 0, 0.5f, 0.5f, worldEditorMapView(), marks);
+    std::string xs;
+    for (const SelectionMark& m : marks) xs += formatFloat(m.x) + " ";
+    return xs;
+  };
+  worldEditor.setEditorMode(kModeObject);
+  worldEditor.setCurrentObject(1);
+  EXPECT_EQ(marked(), "0.9 ");
+  worldEditor.setObjectList(0, 0);
+  worldEditor.setObjectList(1, 2);
+  worldEditor.setObjectListAmount(2);
+  EXPECT_EQ(marked(), "0.6 0.3 ");
+  worldEditor.setEditorMode(kModeTile);
+  EXPECT_EQ(marked(), "");
+  worldEditor.setSAO(1);
+  EXPECT_EQ(marked(), "0.6 0.9 0.3 ");
+
+  worldEditor.setStartingTile(1, 1);
+  worldEditor.setEndingTile(2, 3);
+  float shade = 0;
+  EXPECT_TRUE(tileHighlight(worldEditorMapView(), 2, 2, shade));
+  EXPECT_LT(shade, 1.0f);
+  EXPECT_TRUE(tileHighlight(worldEditorMapView(), 1, 1, shade));
+  EXPECT_EQ(shade, 1.0f);
+  EXPECT_FALSE(tileHighlight(worldEditorMapView(), 0, 1, shade));
+
+  worldEditor.setRenderLayer(2, false);  // layer 3 hidden in the editor's view
+  std::vector<ObjectDraw> drawn;
+  planObjects(world, 0, 0.5f, 0.5f, MapView::Editor, worldEditorMapView(), 1, drawn);
+  EXPECT_EQ(drawn.size(), 2u);
 }
 
 }  // namespace

@@ -15,10 +15,12 @@
 #include "game/game_names.h"
 #include "game/world.h"
 #include "game_tree.h"
+#include "manual_clock.h"
 #include "media/images.h"
 #include "media/notice.h"
 #include "media/sound.h"
 #include "media/splash.h"
+#include "menus/button_actions.h"
 #include "menus/help.h"
 #include "menus/ui.h"
 #include "messages.h"
@@ -221,6 +223,16 @@ TEST_F(Lifecycle, LeavingAGameReturnsToTheToolkitsIntroMenuAndReleasesItsSoundsA
   EXPECT_EQ(audio.freedFiles, Lines{"games/alpha/sound/1000.wav"});
   EXPECT_EQ(shownState(), toolkitMenus());
   EXPECT_EQ(audio.playingCount(kMenuMusic), 1);
+}
+
+TEST_F(Lifecycle, LeavingAGameForgetsTheModulesRunState) {
+  tftest::ManualClock clock(5000);
+  loadSample("alpha");
+  buttonAction(kFuncGameState, kStatePlay);
+  ASSERT_EQ(gameSys.getGameState(), kStatePlay);
+  leaveGame();
+  buttonAction(kFuncGameState, kStateDialog);  // at the same moment as the action before
+  EXPECT_EQ(gameSys.getGameState(), kStateDialog);
 }
 
 }  // namespace

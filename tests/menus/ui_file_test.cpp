@@ -1,5 +1,7 @@
 // Menu files: the exact text the writer produces, the round trip from model to
-// file and back to the same bytes, and a file that cannot be written.
+// file and back to the same bytes, a file that cannot be written, and where the
+// toolkit's own menu sets are kept.
+#include "game/game_names.h"
 #include "menu_files.h"
 
 namespace {
@@ -58,9 +60,8 @@ void buildExampleModel() {
 TEST_F(MenuFiles, AGameIsSavedToItsFolderInTheExactLayoutAndReadsBackAsWrittenByteForByte) {
   for (int i = 0; i < 5; ++i) dir.write("ui/" + std::to_string(i) + ".png", "");  // no pictures loaded
   buildExampleModel();
-  tf::world.setGameName("maze");
   MessageLog messages;
-  tf::saveUI(tf::world.getGameName());
+  tf::saveUI("maze");
   EXPECT_EQ(dir.read("games/maze/system/ui.cfg"), kExpectedFile);
   EXPECT_TRUE(dir.exists("games/maze/ui"));
   EXPECT_TRUE(messages.contains("^wUI has been successfully saved!"));
@@ -70,16 +71,41 @@ TEST_F(MenuFiles, AGameIsSavedToItsFolderInTheExactLayoutAndReadsBackAsWrittenBy
   tf::uiImage.clear();
   tf::loadUI("maze", true);
   EXPECT_EQ(ints({tf::gameUI.getMenuCount(), tf::gameUI.getCurrentMenu(), int(tf::uiImage.size())}), "2 1 5");
-  tf::saveUI(tf::world.getGameName());
+  tf::saveUI("maze");
   EXPECT_EQ(dir.read("games/maze/system/ui.cfg"), kExpectedFile);
 }
 
 TEST_F(MenuFiles, AMenuFileThatCannotBeWrittenEndsTheProgramWithAFailure) {
   buildExampleModel();
-  tf::world.setGameName("maze");
   dir.write("games/maze/system/ui.cfg/blocked", "");  // a folder where the file belongs
-  EXPECT_EXIT(tf::saveUI(tf::world.getGameName()), ::testing::ExitedWithCode(1), "");
+  EXPECT_EXIT(tf::saveUI("maze"), ::testing::ExitedWithCode(1), "");
   EXPECT_TRUE(dir.exists("games/maze/system/ui.cfg/blocked"));
+}
+
+TEST_F(MenuFiles, TheToolkitsOwnMenuSetsAreSavedToItsFilesAndNeverToAGameFolder) {
+  const struct {
+    const char* name;
+    bool toolkit;   // isToolkitMenuSet
+    bool editable;  // checkGameName: opened for editing, never a game
+    const char* file;
+  } sets[] = {
+      {"default", true, false, "system/ui.cfg"},
+      {"mainui", true, true, "system/ui.cfg"},
+      {"ingameui", true, true, "system/ingameui.cfg"},
+      {"Mainui", false, false, "games/Mainui/system/ui.cfg"},
+      {"maze", false, false, "games/maze/system/ui.cfg"},
+  };
+  buildExampleModel();
+  for (const auto& set : sets) {
+    SCOPED_TRACE(set.name);
+    EXPECT_EQ(tf::isToolkitMenuSet(set.name), set.toolkit);
+    EXPECT_EQ(tf::checkGameName(set.name), set.editable);
+    EXPECT_EQ(tf::toolkitMenuFile(set.name), set.toolkit ? set.file : "");
+    if (std::string(set.name) == "default") continue;  // the reserved name is never saved
+    tf::saveUI(set.name);
+    EXPECT_EQ(dir.read(set.file), kExpectedFile);
+    EXPECT_EQ(dir.exists("games/" + std::string(set.name) + "/ui"), !set.toolkit);
+  }
 }
 
 }  // namespace

@@ -29,6 +29,7 @@ class RecordingPlatform : public tf::Platform {
   void ignoreKeyRepeat(bool ignore) override {
     calls.push_back(ignore ? "repeat off" : "repeat on");
   }
+  bool shiftHeld() const override { return shift; }
   unsigned loadTexture(const std::string& path) override {
     loaded.push_back(path);
     return nextTexture++;
@@ -62,6 +63,7 @@ class RecordingPlatform : public tf::Platform {
   }
 
   std::vector<std::string> calls;
+  bool shift = false;  // held during the key events that follow
   unsigned char pickPixel[3] = {254, 254, 254};
   std::vector<std::string> loaded;
   std::vector<unsigned> freed;
