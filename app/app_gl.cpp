@@ -90,9 +90,9 @@ void registerCallbacks() {
 // Edge scrolling after a frame of the map: the camera moves while the
 // pointer rests at a window edge, faster the longer it keeps moving.
 void scrollAtEdges() {
-  const int mode = worldEditor.getEditorMode();
-  const bool logic = mode == kModeGlobalLogic || mode == kModeLocalLogic;
-  if (!edgeScrollActive(gameSys.getGameState(), logic, world.getFreeLook(), gameSys.getDebugState())) return;
+  if (!edgeScrollActive(gameSys.getGameState(), inLogicEditor(), world.getFreeLook(), gameSys.getDebugState())) {
+    return;
+  }
   gameRenderState.afterScroll(editorScroll(gameRenderState.scrollMultiplier));
 }
 

@@ -2,10 +2,10 @@
 // volume indicator.
 #include "app/debug_overlay.h"
 #include "core/system.h"
+#include "media/choice.h"
 #include "media/draw.h"
 #include "media/images.h"
 #include "media/text.h"
-#include "media/choice.h"
 #include "menus/menu_layout.h"
 
 namespace tf {

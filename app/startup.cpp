@@ -25,6 +25,14 @@ int lastFrameTime = 0;
 int rateFrames = 0;
 int lastRateTime = 0;
 
+// Forgets the time of the last frame and of the last rate measurement.
+void resetFramePacing() {
+  lastFrameTime = 0;
+  rateFrames = 0;
+  lastRateTime = 0;
+}
+const bool registered = registerRunStateReset(resetFramePacing);
+
 }  // namespace
 
 void reportBanner() {
@@ -101,16 +109,6 @@ bool renderScene() {
   lastFrameTime = now;
   return true;
 }
-
-void resetFramePacing() {
-  lastFrameTime = 0;
-  rateFrames = 0;
-  lastRateTime = 0;
-}
-
-namespace {
-const bool registered = registerRunStateReset(resetFramePacing);
-}  // namespace
 
 void framesPerSecond() {
   int now = elapsedMs();

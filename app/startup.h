@@ -33,8 +33,6 @@ void echoWelcome();
 // Frame pacing: true when a new frame is due (more than 16 ms after the last
 // in play and play-test, more than 1000 / cap ms in every other state).
 bool renderScene();
-// Forgets the time of the last frame (a new run, or a test).
-void resetFramePacing();
 // Counts a frame and updates the measured frame rate once a second.
 void framesPerSecond();
 

@@ -11,6 +11,7 @@
 #include <random>
 #include <utility>
 
+#include "core/run_state.h"
 #include "core/system.h"
 #include "game/world.h"
 #include "logic/collision.h"
@@ -69,7 +70,7 @@ const gameWorld& startingWorld() {
   static const gameWorld start = [] {
     world = heaviestWorld();
     gameSys.setGameState(kStatePlay);
-    resetLogicState();
+    resetRunState();
     setCollisionSearch(CollisionSearch::Grid);
     for (int f = 0; f < kWarmUpFrames; ++f) updateLogic(false);
     return world;

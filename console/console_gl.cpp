@@ -5,9 +5,9 @@
 #include "console/console_view.h"
 #include "core/clock.h"
 #include "core/system.h"
+#include "media/choice.h"
 #include "media/images.h"
 #include "media/text.h"
-#include "media/choice.h"
 
 namespace tf {
 namespace {

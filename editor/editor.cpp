@@ -10,6 +10,11 @@ namespace tf {
 
 editor worldEditor;
 
+bool inLogicEditor() {
+  const int mode = worldEditor.getEditorMode();
+  return mode == kModeGlobalLogic || mode == kModeLocalLogic;
+}
+
 editor::editor() { std::fill(std::begin(objectList), std::end(objectList), -1); }
 
 void editor::setCurrentTile(int x, int y) {

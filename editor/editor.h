@@ -160,4 +160,7 @@ class editor {
 
 extern editor worldEditor;
 
+// The world editor's mode is one of the logic editors (6 or 7).
+bool inLogicEditor();
+
 }  // namespace tf

@@ -51,9 +51,7 @@ void centreCameraOnMap() {
 
 // The editor shows something over the map that takes the pointer.
 bool editorBusy() {
-  const int mode = worldEditor.getEditorMode();
-  return worldEditor.getImageMenuTimer() > 0 || worldEditor.getTemplateSelectState() != 0 ||
-         mode == kModeGlobalLogic || mode == kModeLocalLogic;
+  return worldEditor.getImageMenuTimer() > 0 || worldEditor.getTemplateSelectState() != 0 || inLogicEditor();
 }
 
 void refuseUnopenedGame(const std::string& game) {

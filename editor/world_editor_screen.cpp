@@ -19,11 +19,6 @@ constexpr unsigned char kLastLayerKey = '7';
 // Shift and an arrow key resize the current object this much.
 constexpr float kObjectResizeStep = 0.01f;
 
-bool inLogicEditor() {
-  const int mode = worldEditor.getEditorMode();
-  return mode == kModeGlobalLogic || mode == kModeLocalLogic;
-}
-
 bool editingScreenShown() { return gameUI.getCurrentMenu() == gameUI.getEditorMenu(); }
 
 // The image chooser or the macro menu lies over the map.

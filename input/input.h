@@ -1,6 +1,6 @@
 // Keyboard and mouse: the seven callbacks the window toolkit calls, turning
 // events into the key and mouse state and routing them by game and input
-// state. Their arguments are the toolkit's plain codes (dispatch.h), so they
+// state. Their arguments are the toolkit's plain codes (core/keys.h), so they
 // run the same without a window; what needs the window (the pointer's
 // unprojection, pick passes, the shift key) is asked of the platform.
 #pragma once

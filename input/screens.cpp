@@ -3,13 +3,10 @@
 
 #include "core/system.h"
 #include "editor/editor.h"
-#include "editor/image_chooser.h"
+#include "editor/editor_panels.h"
 #include "editor/logic_editor.h"
-#include "editor/macro_menu.h"
 #include "editor/menu_editor.h"
 #include "editor/phrase_windows.h"
-#include "editor/tips_bar.h"
-#include "editor/welcome_window.h"
 #include "editor/world_editor_screen.h"
 #include "logic/play_screen.h"
 #include "media/splash.h"
@@ -17,28 +14,32 @@
 namespace tf {
 namespace {
 
-constexpr int kAnyMode = -100;
+// The editor modes a row covers, first to last.
+struct Modes {
+  int first, last;
+};
+constexpr Modes kAnyMode{-100, 100};
+constexpr Modes kLogicModes{kModeGlobalLogic, kModeLocalLogic};
 
-// One row: a game state, the editor modes it covers (from, to) and its
-// screens. The first row that matches is the one used.
+// One row: a game state, the editor modes it covers and its screens, in the
+// order they are asked. The first row that matches is the one used.
 struct Route {
   int gameState;
-  int firstMode, lastMode;
+  Modes modes;
   Screen& (*screens[ScreenRow::kMaxScreens])();
 };
 
 const Route kRoutes[] = {
-    {kStateMenus, kAnyMode, -kAnyMode, {welcomeWindow}},
-    {kStateIngameMenu, kAnyMode, -kAnyMode, {pausedGameScreen, welcomeWindow}},
-    {kStatePlay, kAnyMode, -kAnyMode, {playScreen, welcomeWindow}},
-    {kStateSplash, kAnyMode, -kAnyMode, {splashScreen}},
-    {kStateDialog, kAnyMode, -kAnyMode, {welcomeWindow}},
-    {kStateWorldEditor, kModeGlobalLogic, kModeLocalLogic,
+    {kStateMenus, kAnyMode, {welcomeWindow}},
+    {kStateIngameMenu, kAnyMode, {pausedGameScreen, welcomeWindow}},
+    {kStatePlay, kAnyMode, {playScreen, welcomeWindow}},
+    {kStateSplash, kAnyMode, {splashScreen}},
+    {kStateDialog, kAnyMode, {welcomeWindow}},
+    {kStateWorldEditor, kLogicModes,
      {phraseWindows, imageChooser, welcomeWindow, tipsBar, worldEditorScreen, logicEditorScreen}},
-    {kStateWorldEditor, kAnyMode, -kAnyMode,
-     {phraseWindows, imageChooser, macroMenu, welcomeWindow, tipsBar, worldEditorScreen}},
-    {kStateMenuEditor, kAnyMode, -kAnyMode, {imageChooser, welcomeWindow, tipsBar, menuEditorScreen}},
-    {kStatePlaytest, kAnyMode, -kAnyMode, {playScreen, welcomeWindow}},
+    {kStateWorldEditor, kAnyMode, {phraseWindows, imageChooser, macroMenu, welcomeWindow, tipsBar, worldEditorScreen}},
+    {kStateMenuEditor, kAnyMode, {imageChooser, welcomeWindow, tipsBar, menuEditorScreen}},
+    {kStatePlaytest, kAnyMode, {playScreen, welcomeWindow}},
 };
 
 }  // namespace
@@ -47,56 +48,23 @@ void ScreenRow::add(Screen& screen) {
   if (count_ < kMaxScreens) screens_[count_++] = &screen;
 }
 
-bool ScreenRow::key(unsigned char key, int modifiers) const {
-  for (Screen* s : *this) {
-    if (s->onKey(key, modifiers)) return true;
-  }
-  return false;
-}
+bool ScreenRow::key(unsigned char key, int modifiers) const { return ask(&Screen::onKey, key, modifiers); }
 
-bool ScreenRow::specialKey(int key, int modifiers) const {
-  for (Screen* s : *this) {
-    if (s->onSpecialKey(key, modifiers)) return true;
-  }
-  return false;
-}
+bool ScreenRow::specialKey(int key, int modifiers) const { return ask(&Screen::onSpecialKey, key, modifiers); }
 
-bool ScreenRow::button(const ButtonEvent& e) const {
-  for (Screen* s : *this) {
-    if (s->onButton(e)) return true;
-  }
-  return false;
-}
+bool ScreenRow::button(const ButtonEvent& e) const { return ask(&Screen::onButton, e); }
 
-bool ScreenRow::pick(const PickEvent& e) const {
-  for (Screen* s : *this) {
-    if (s->onPick(e)) return true;
-  }
-  return false;
-}
+bool ScreenRow::pick(const PickEvent& e) const { return ask(&Screen::onPick, e); }
 
-bool ScreenRow::pickAfterMenus(const PickEvent& e) const {
-  for (Screen* s : *this) {
-    if (s->onPickAfterMenus(e)) return true;
-  }
-  return false;
-}
+bool ScreenRow::pickAfterMenus(const PickEvent& e) const { return ask(&Screen::onPickAfterMenus, e); }
 
-void ScreenRow::buttonMissed(const ButtonEvent& e) const {
-  for (Screen* s : *this) s->onButtonMissed(e);
-}
+void ScreenRow::buttonMissed(const ButtonEvent& e) const { tell(&Screen::onButtonMissed, e); }
 
-void ScreenRow::drag(const DragEvent& e) const {
-  for (Screen* s : *this) s->onDrag(e);
-}
+void ScreenRow::drag(const DragEvent& e) const { tell(&Screen::onDrag, e); }
 
-void ScreenRow::mapHit(const MapHit& hit) const {
-  for (Screen* s : *this) s->onMapHit(hit);
-}
+void ScreenRow::mapHit(const MapHit& hit) const { tell(&Screen::onMapHit, hit); }
 
-void ScreenRow::draw(ScreenLayer layer, bool picking) const {
-  for (Screen* s : *this) s->draw(layer, picking);
-}
+void ScreenRow::draw(ScreenLayer layer, bool picking) const { tell(&Screen::draw, layer, picking); }
 
 std::vector<PickList> ScreenRow::picks() const {
   std::vector<PickList> lists;
@@ -109,7 +77,7 @@ std::vector<PickList> ScreenRow::picks() const {
 ScreenRow screensFor(int gameState, int editorMode) {
   ScreenRow row;
   for (const Route& route : kRoutes) {
-    if (route.gameState != gameState || editorMode < route.firstMode || editorMode > route.lastMode) continue;
+    if (route.gameState != gameState || editorMode < route.modes.first || editorMode > route.modes.last) continue;
     for (Screen& (*screen)() : route.screens) {
       if (screen) row.add(screen());
     }

@@ -35,6 +35,20 @@ class ScreenRow {
   std::vector<PickList> picks() const;
 
  private:
+  // Asks each screen in order until one returns true.
+  template <typename... Params, typename... Args>
+  bool ask(bool (Screen::*entry)(Params...), const Args&... args) const {
+    for (Screen* s : *this) {
+      if ((s->*entry)(args...)) return true;
+    }
+    return false;
+  }
+  // Tells every screen.
+  template <typename... Params, typename... Args>
+  void tell(void (Screen::*entry)(Params...), const Args&... args) const {
+    for (Screen* s : *this) (s->*entry)(args...);
+  }
+
   Screen* screens_[kMaxScreens] = {};
   int count_ = 0;
 };

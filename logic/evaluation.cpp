@@ -21,6 +21,14 @@ bool andBlock = false;
 int lastSentenceTimerCheck = 0;
 int lastSentenceMilTimerCheck = 0;
 
+// Forgets the "and" chain in progress and the times of the last timer ticks.
+void resetLogicState() {
+  andBlock = false;
+  lastSentenceTimerCheck = 0;
+  lastSentenceMilTimerCheck = 0;
+}
+const bool registered = registerRunStateReset(resetLogicState);
+
 constexpr int kSecondMs = 1000;
 
 // The timer ticks of one frame.
@@ -448,15 +456,5 @@ bool compareGlobalScore(int firstValue, int compareType, int compareValue) {
 }
 
 bool compareLabel(int labelNum, int toCompare, int addInfo) { return false; }
-
-void resetLogicState() {
-  andBlock = false;
-  lastSentenceTimerCheck = 0;
-  lastSentenceMilTimerCheck = 0;
-}
-
-namespace {
-const bool registered = registerRunStateReset(resetLogicState);
-}  // namespace
 
 }  // namespace tf

@@ -40,8 +40,4 @@ bool compareGlobalScore(int firstValue, int compareType, int compareValue);
 // The label comparison of the reserved openers: never true.
 bool compareLabel(int labelNum, int toCompare, int addInfo);
 
-// Forgets the "and" chain in progress and the times of the last timer ticks,
-// as at start-up.
-void resetLogicState();
-
 }  // namespace tf

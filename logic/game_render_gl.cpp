@@ -9,10 +9,10 @@
 #include "core/system.h"
 #include "game/world.h"
 #include "logic/game_render.h"
+#include "media/choice.h"
 #include "media/draw.h"
 #include "media/images.h"
 #include "media/text.h"
-#include "media/choice.h"
 
 namespace tf {
 namespace {

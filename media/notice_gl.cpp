@@ -1,9 +1,9 @@
 // Drawing the notice box: its background, which is also its pick rectangle,
 // the title and the lines of the message.
+#include "media/choice.h"
 #include "media/images.h"
 #include "media/notice.h"
 #include "media/text.h"
-#include "media/choice.h"
 
 namespace tf {
 

@@ -36,6 +36,9 @@ struct SplashTiming {
   bool firstPass = true;
 } timing;
 
+void resetSplashTiming() { timing = SplashTiming(); }
+const bool registered = registerRunStateReset(resetSplashTiming);
+
 // A button released over the splash stops its melody and shows the menus.
 class SplashScreen : public Screen {
  public:
@@ -48,11 +51,6 @@ class SplashScreen : public Screen {
   }
 };
 
-}  // namespace
-
-void resetSplashTiming() { timing = SplashTiming(); }
-namespace {
-const bool registered = registerRunStateReset(resetSplashTiming);
 }  // namespace
 
 Screen& splashScreen() {

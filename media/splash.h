@@ -46,9 +46,6 @@ struct SplashFrame {
 // this frame shows.
 SplashFrame advanceSplash();
 
-// Forgets the fade timing, as at start-up.
-void resetSplashTiming();
-
 // Game state 3.
 Screen& splashScreen();
 

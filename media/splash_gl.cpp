@@ -1,10 +1,10 @@
 // Drawing one frame of the splash sequence: the current picture over the
 // whole screen at the sequence's brightness, under a veil that clicks cannot
 // pass.
+#include "media/choice.h"
 #include "media/draw.h"
 #include "media/images.h"
 #include "media/splash.h"
-#include "media/choice.h"
 
 namespace tf {
 namespace {

@@ -2,8 +2,8 @@
 // the font picture and blended over what lies beneath.
 #include <GL/gl.h>
 
-#include "core/view.h"
 #include "core/system.h"
+#include "core/view.h"
 #include "media/images.h"
 #include "media/text.h"
 

@@ -6,8 +6,8 @@
 
 #include "core/clock.h"
 #include "core/log.h"
-#include "core/shutdown.h"
 #include "core/run_state.h"
+#include "core/shutdown.h"
 #include "core/system.h"
 #include "media/notice.h"
 #include "media/sound.h"

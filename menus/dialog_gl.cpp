@@ -4,10 +4,10 @@
 #include <GL/gl.h>
 
 #include "core/system.h"
+#include "media/choice.h"
 #include "media/draw.h"
 #include "media/images.h"
 #include "media/text.h"
-#include "media/choice.h"
 #include "menus/dialog.h"
 #include "menus/menu_layout.h"
 #include "menus/ui_model.h"

@@ -1,9 +1,9 @@
 // Drawing the game browser: a window over a veil, its title, the rows of game
 // names (the selected one underlined), the scroll arrows and the check mark
 // and cross; in a pick pass each in its pick colour.
+#include "media/choice.h"
 #include "media/images.h"
 #include "media/text.h"
-#include "media/choice.h"
 #include "menus/file_browser.h"
 #include "menus/menu_layout.h"
 

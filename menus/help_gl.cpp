@@ -5,10 +5,10 @@
 #include <GL/gl.h>
 
 #include "core/system.h"
+#include "media/choice.h"
 #include "media/draw.h"
 #include "media/images.h"
 #include "media/text.h"
-#include "media/choice.h"
 #include "menus/help.h"
 #include "menus/help_layout.h"
 

@@ -5,10 +5,10 @@
 
 #include "core/platform.h"
 #include "core/system.h"
+#include "media/choice.h"
 #include "media/draw.h"
 #include "media/images.h"
 #include "media/text.h"
-#include "media/choice.h"
 #include "menus/menu_layout.h"
 #include "menus/ui_model.h"
 

@@ -2,9 +2,9 @@
 // mouse), the panel drawn on a real window, and a screenshot for the README.
 #include <gtest/gtest.h>
 
+#include "app/debug_overlay.h"
 #include "console/console.h"
 #include "core/camera.h"
-#include "app/debug_overlay.h"
 #include "core/system.h"
 #include "game/world.h"
 #include "gl_window.h"

@@ -9,8 +9,8 @@
 #include "console/console.h"
 #include "core/script_object.h"
 #include "game/logic_file.h"
-#include "game/world.h"
 #include "game/vocabulary.h"
+#include "game/world.h"
 
 namespace {
 

@@ -9,9 +9,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "core/view.h"
 #include "core/camera.h"
 #include "core/system.h"
+#include "core/view.h"
 #include "game/lifecycle.h"
 #include "game/world.h"
 #include "game_player.h"

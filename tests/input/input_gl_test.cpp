@@ -2,10 +2,10 @@
 // world, and a real pick pass finding the button under a hover and a click.
 #include <gtest/gtest.h>
 
-#include "core/run_state.h"
-#include "core/view.h"
 #include "core/camera.h"
+#include "core/run_state.h"
 #include "core/system.h"
+#include "core/view.h"
 #include "gl_window.h"
 #include "input/dispatch.h"
 #include "input/input.h"

@@ -11,11 +11,11 @@
 #include <fstream>
 
 #include "app/app.h"
-#include "core/view.h"
-#include "core/camera.h"
 #include "app/glut_platform.h"
+#include "core/camera.h"
 #include "core/platform.h"
 #include "core/system.h"
+#include "core/view.h"
 #include "media/images.h"
 #include "media/notice.h"
 #include "media/text.h"
