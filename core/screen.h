@@ -80,7 +80,8 @@ class Screen {
   virtual void onDrag(const DragEvent& e) {}
   // What the selection pass found under a press.
   virtual void onMapHit(const MapHit& hit) {}
-  // Draws the screen's part at `layer`; in pick colours when `picking`.
+  // Draws the screen's part at `layer`; in pick colours when `picking`. A
+  // screen that draws does so in its module's *_gl.cpp.
   virtual void draw(ScreenLayer layer, bool picking) {}
   // The colour codes the screen reads, list by list.
   virtual std::vector<PickList> picks() const { return {}; }
