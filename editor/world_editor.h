@@ -1,5 +1,7 @@
 // Entering and leaving the world editor and its screens, play-testing from it,
-// and the editor's camera rules (edge scrolling, bounds) and object adding.
+// the editor's camera rules (edge scrolling, bounds), adding, copying and
+// selecting objects, the fog controls, what the map shows of the editor, and
+// the editors' part as games and maps come and go.
 #pragma once
 
 #include <string>
