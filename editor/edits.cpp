@@ -13,27 +13,33 @@ namespace {
 
 // ---- tiles kept in a fixed order ------------------------------------------------
 
-// Tile images packed as runs of one image, or kept one by one where runs would
-// take more room (a map of mixed tiles).
+// Tile images kept one by one, or packed as runs of one image where that
+// takes less room (a map painted in few images). Only what is kept is
+// allocated: the images are gone through once to measure, once to keep.
 class tileRuns {
  public:
-  void push(int tex) {
-    if (!runs.empty() && runs.back().tex == tex) {
-      ++runs.back().count;
+  // `visit(keep)` calls keep(image) for every tile, in the same order each time.
+  template <typename Visit>
+  explicit tileRuns(Visit visit) {
+    std::size_t count = 0, changes = 0;
+    int last = 0;
+    visit([&](int tex) {
+      changes += count == 0 || tex != last;
+      last = tex;
+      ++count;
+    });
+    packed = changes * sizeof(run) < count * sizeof(int);
+    if (packed) {
+      runs.reserve(changes);
     } else {
-      runs.push_back({tex, 1});
+      plain.reserve(count);
     }
-    ++total;
+    visit([&](int tex) { push(tex); });
   }
-  // Packs what was pushed as tightly as it allows.
-  void finish() {
-    if (runs.size() * sizeof(run) > total * sizeof(int)) {
-      plain.reserve(total);
-      for (const run& r : runs) plain.insert(plain.end(), r.count, r.tex);
-      runs = std::vector<run>();
-    } else {
-      runs.shrink_to_fit();
-    }
+  bool allAre(int tex) const {
+    auto isTex = [tex](int each) { return each == tex; };
+    return packed ? std::all_of(runs.begin(), runs.end(), [tex](const run& r) { return r.tex == tex; })
+                  : std::all_of(plain.begin(), plain.end(), isTex);
   }
   std::size_t bytes() const { return runs.capacity() * sizeof(run) + plain.capacity() * sizeof(int); }
 
@@ -42,7 +48,7 @@ class tileRuns {
    public:
     explicit cursor(const tileRuns& tiles) : tiles(tiles) {}
     int next() {
-      if (!tiles.plain.empty()) return tiles.plain[read++];
+      if (!tiles.packed) return tiles.plain[read++];
       if (used == tiles.runs[read].count) {
         ++read;
         used = 0;
@@ -62,9 +68,19 @@ class tileRuns {
     int tex;
     int count;
   };
-  std::vector<run> runs;
+  void push(int tex) {
+    if (!packed) {
+      plain.push_back(tex);
+    } else if (!runs.empty() && runs.back().tex == tex) {
+      ++runs.back().count;
+    } else {
+      runs.push_back({tex, 1});
+    }
+  }
+
+  bool packed = false;
   std::vector<int> plain;
-  std::size_t total = 0;
+  std::vector<run> runs;
 };
 
 // A tile range of one map, corners inclusive, x0 <= x1 and y0 <= y1.
@@ -97,6 +113,12 @@ bool mapSize(int m, int& w, int& h) {
 bool tileOnMap(int m, int x, int y) {
   int w = 0, h = 0;
   return mapSize(m, w, h) && x >= 0 && x < w && y >= 0 && y < h;
+}
+
+int tileAt(int m, int x, int y) {
+  int tex = 0;
+  world.worldGetTile(tex, x, y, m);
+  return tex;
 }
 
 void paint(const tileRect& r, int image) {
@@ -218,16 +240,8 @@ editPlace existingPlace(editPlace place) {
 bool editPaintTiles(int m, int x0, int y0, int x1, int y1, int image) {
   if (image < 0 || !tileOnMap(m, x0, y0) || !tileOnMap(m, x1, y1)) return false;
   const tileRect rect{m, std::min(x0, x1), std::min(y0, y1), std::max(x0, x1), std::max(y0, y1)};
-  tileRuns old;
-  bool changes = false;
-  forEachTile(rect, [&](int x, int y) {
-    int tex = 0;
-    world.worldGetTile(tex, x, y, m);
-    old.push(tex);
-    changes = changes || tex != image;
-  });
-  if (!changes) return false;
-  old.finish();
+  tileRuns old([&](auto keep) { forEachTile(rect, [&](int x, int y) { keep(tileAt(m, x, y)); }); });
+  if (old.allAre(image)) return false;
   paint(rect, image);
   editHistoryLog.record(std::make_unique<tilePaint>(rect, image, std::move(old)), placeOf(kViewMap, m));
   return true;
@@ -259,14 +273,9 @@ int editCopyMap(int from) {
 
 bool editResizeMap(int m, int w, int h) {
   int oldW = 0, oldH = 0;
-  if (!mapSize(m, oldW, oldH) || (w == oldW && h == oldH)) return false;
-  tileRuns dropped;
-  forEachDroppedTile(oldW, oldH, w, h, [&](int x, int y) {
-    int tex = 0;
-    world.worldGetTile(tex, x, y, m);
-    dropped.push(tex);
-  });
-  dropped.finish();
+  const bool sizeTaken = w >= 0 && w <= kMaxMapSide && h >= 0 && h <= kMaxMapSide;
+  if (!sizeTaken || !mapSize(m, oldW, oldH) || (w == oldW && h == oldH)) return false;
+  tileRuns dropped([&](auto keep) { forEachDroppedTile(oldW, oldH, w, h, [&](int x, int y) { keep(tileAt(m, x, y)); }); });
   if (!world.worldSetMap(w, h, readMapName(m), m)) return false;
   editHistoryLog.record(std::make_unique<mapResize>(m, oldW, oldH, w, h, std::move(dropped)), placeOf(kViewMap, m));
   return true;

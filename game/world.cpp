@@ -170,9 +170,10 @@ int gameMap::mapDeleteObjects(const std::vector<int>& indexes, std::vector<sente
   for (int index : indexes) {
     if (objectAt(index)) present.push_back(index);
   }
-  const objectRenumbering numbers(std::move(present));
+  if (present.empty()) return 0;
+  const objectRenumbering numbers(std::move(present), mapGetObjectCount());
   const std::vector<int>& deleted = numbers.deletedObjects();
-  if (deleted.empty()) return 0;
+  if (changes) changes->reserve(changes->size() + fieldsRenumberedAtMost());
   // One pass moves every kept object to its new place.
   auto next = object.begin() + deleted.front();
   auto gone = deleted.begin();
@@ -189,6 +190,13 @@ int gameMap::mapDeleteObjects(const std::vector<int>& indexes, std::vector<sente
   for (int i = 0; i < mapGetObjectCount(); ++i) object[i].localLogic.renumberObjects(numbers, i, changes);
   globalLogic.renumberObjects(numbers, kGlobalLogicList, changes);
   return static_cast<int>(deleted.size());
+}
+
+std::size_t gameMap::fieldsRenumberedAtMost() const {
+  // Three operands and the owner of each local sentence, three operands of each global one.
+  std::size_t fields = static_cast<std::size_t>(globalLogic.getSentenceAmount()) * 3;
+  for (const gameObject& o : object) fields += static_cast<std::size_t>(o.localGetSentenceAmount()) * 4;
+  return fields;
 }
 
 void gameMap::mapRestoreLogicFields(const std::vector<sentenceFieldChange>& changes) {

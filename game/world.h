@@ -194,6 +194,8 @@ class gameMap {
   gameObject* objectAt(int index);
   const gameObject* objectAt(int index) const;
   bool holdsTile(int x, int y) const { return x >= 0 && x < mapw && y >= 0 && y < maph; }
+  // How many sentence fields an object deletion could renumber at most.
+  std::size_t fieldsRenumberedAtMost() const;
   // Tells the collision grid that object `index` may have moved or changed size.
   void collisionBoxChanged(int index);
 

@@ -18,6 +18,10 @@ constexpr int kWordSlots[] = {kSlotOpener, kSlotCondition, kSlotAction};
 
 bool isStep(int step) { return step >= 0 && step < kSentenceSteps; }
 
+sentenceFieldChange fieldChange(int list, int sentenceNum, int field, std::int32_t old) {
+  return {static_cast<std::int16_t>(list), static_cast<std::int8_t>(sentenceNum), static_cast<std::int8_t>(field), old};
+}
+
 }  // namespace
 
 sentence::sentence() {
@@ -44,12 +48,19 @@ void sentence::setOwner(int ownerNum) {
   owner = ownerNum;
 }
 
-objectRenumbering::objectRenumbering(std::vector<int> objects) : deleted(std::move(objects)) {
+objectRenumbering::objectRenumbering(std::vector<int> objects, int objectCount) : deleted(std::move(objects)) {
   std::sort(deleted.begin(), deleted.end());
   deleted.erase(std::unique(deleted.begin(), deleted.end()), deleted.end());
+  table.reserve(std::max(objectCount, 0));
+  for (int number = 0; number < objectCount; ++number) table.push_back(counted(number));
 }
 
 int objectRenumbering::renumbered(int number) const {
+  if (number >= 0 && number < static_cast<int>(table.size())) return table[number];
+  return counted(number);
+}
+
+int objectRenumbering::counted(int number) const {
   if (number < 0) return number;
   auto later = std::lower_bound(deleted.begin(), deleted.end(), number);
   if (later != deleted.end() && *later == number) return 0;
@@ -120,7 +131,7 @@ void logicStrings::assignOwnerToAll(int ownerNum, int list, std::vector<sentence
   for (int k = 0; k < getSentenceAmount(); ++k) {
     sentence& s = sentences[k];
     if (s.getOwner() == ownerNum) continue;
-    if (changes) changes->push_back({list, k, kOwnerField, s.getOwner()});
+    if (changes) changes->push_back(fieldChange(list, k, kOwnerField, s.getOwner()));
     s.assignOwner(ownerNum);
   }
 }
@@ -134,7 +145,7 @@ void logicStrings::renumberObjects(const objectRenumbering& numbers, int list,
       const int old = s.getSentenceStep(word + 1);
       const int now = numbers.renumbered(old);
       if (now == old) continue;
-      if (changes) changes->push_back({list, k, word + 1, old});
+      if (changes) changes->push_back(fieldChange(list, k, word + 1, old));
       s.setSentenceStep(word + 1, now);
     }
   }

@@ -34,9 +34,9 @@ constexpr int kGlobalLogicList = -1;
 // One field of one sentence of a map's logic as it was before the deletion of
 // objects renumbered it, so that the deletion can be undone.
 struct sentenceFieldChange {
-  int list;         // the object whose local logic holds it, or kGlobalLogicList
-  int sentenceNum;
-  int field;        // slot 0..7, or kOwnerField
+  std::int16_t list;        // the object whose local logic holds it, or kGlobalLogicList
+  std::int8_t sentenceNum;  // below kMaxSentences
+  std::int8_t field;        // slot 0..7, or kOwnerField
   std::int32_t old;
 };
 
@@ -46,13 +46,17 @@ struct sentenceFieldChange {
 // objects one after the other renumbers the same way.
 class objectRenumbering {
  public:
-  // `deleted` need not be sorted; repeats count once.
-  explicit objectRenumbering(std::vector<int> deleted);
+  // `deleted` need not be sorted; repeats count once. The numbers below
+  // `objectCount` are looked up in a table made here.
+  explicit objectRenumbering(std::vector<int> deleted, int objectCount = 0);
   int renumbered(int number) const;
   const std::vector<int>& deletedObjects() const { return deleted; }
 
  private:
+  int counted(int number) const;
+
   std::vector<int> deleted;  // sorted, without repeats
+  std::vector<int> table;    // the new number of each number below objectCount
 };
 
 class sentence {
