@@ -113,6 +113,19 @@ constexpr valueAccess<int, int> kBackgroundAccess{readBackground, writeBackgroun
 
 bool inList(int i, int count) { return i >= 0 && i < count; }
 
+// Element i of a menu whose list of that kind holds `count` elements.
+bool inMenu(int menu, int i, int count) { return gameUI.menuExists(menu) && inList(i, count); }
+
+// A button or textbox record moved and sized, the rest of it kept.
+template <typename Record>
+Record placed(Record r, float x, float y, float w, float h) {
+  r.x = x;
+  r.y = y;
+  r.w = w;
+  r.h = h;
+  return r;
+}
+
 // A place on the screen and a size that a menu element can take.
 bool acceptablePlacement(float x, float y, float w, float h) { return allFinite({x, y, w, h}) && w >= 0 && h >= 0; }
 
@@ -131,36 +144,21 @@ bool editSetAnimation(ImageRegistry registry, int image, int frames, int speed, 
 }
 
 bool editModifyButton(int menu, int i, float x, float y, float w, float h, int image) {
-  if (!gameUI.menuExists(menu) || !inList(i, gameUI.menuGetButtonCount(menu)) ||
-      !acceptablePlacement(x, y, w, h) || image < 0) {
-    return false;
-  }
+  if (!inMenu(menu, i, gameUI.menuGetButtonCount(menu)) || !acceptablePlacement(x, y, w, h) || image < 0) return false;
   const elementKey key{menu, i};
-  buttonRecord b = readButton(key);
-  b.x = x;
-  b.y = y;
-  b.w = w;
-  b.h = h;
+  buttonRecord b = placed(readButton(key), x, y, w, h);
   b.tex = image;
   return recordValueWrite(key, kButtonAccess, b, menuPlace(menu));
 }
 
 bool editModifyTextbox(int menu, int i, float x, float y, float w, float h) {
-  if (!gameUI.menuExists(menu) || !inList(i, gameUI.menuGetTextboxCount(menu)) ||
-      !acceptablePlacement(x, y, w, h)) {
-    return false;
-  }
+  if (!inMenu(menu, i, gameUI.menuGetTextboxCount(menu)) || !acceptablePlacement(x, y, w, h)) return false;
   const elementKey key{menu, i};
-  textboxRecord t = readTextbox(key);
-  t.x = x;
-  t.y = y;
-  t.w = w;
-  t.h = h;
-  return recordValueWrite(key, kTextboxAccess, t, menuPlace(menu));
+  return recordValueWrite(key, kTextboxAccess, placed(readTextbox(key), x, y, w, h), menuPlace(menu));
 }
 
 bool editModifyText(int menu, int i, float x, float y, const std::string& text) {
-  if (!gameUI.menuExists(menu) || !inList(i, gameUI.menuGetTextlineCount(menu)) || !allFinite({x, y})) return false;
+  if (!inMenu(menu, i, gameUI.menuGetTextlineCount(menu)) || !allFinite({x, y})) return false;
   const elementKey key{menu, i};
   textRecord t = readText(key);
   t.x = x;
@@ -180,7 +178,7 @@ int editAddText(int menu, float x, float y, float r, float g, float b, const std
 }
 
 bool editDeleteText(int menu, int i) {
-  if (!gameUI.menuExists(menu) || !inList(i, gameUI.menuGetTextlineCount(menu))) return false;
+  if (!inMenu(menu, i, gameUI.menuGetTextlineCount(menu))) return false;
   const elementKey key{menu, i};
   textRecord line = readText(key);
   removeText(key);
