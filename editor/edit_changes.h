@@ -4,6 +4,7 @@
 // with exact comparison and the memory each holds.
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstring>
@@ -50,18 +51,12 @@ auto same(const Record& a, const Record& b) -> decltype(tieFields(a), bool()) {
 }
 template <typename T, std::size_t N>
 bool same(const std::array<T, N>& a, const std::array<T, N>& b) {
-  for (std::size_t i = 0; i < N; ++i) {
-    if (!same(a[i], b[i])) return false;
-  }
-  return true;
+  return std::equal(a.begin(), a.end(), b.begin(), [](const T& x, const T& y) { return same(x, y); });
 }
 template <typename T>
 bool same(const std::vector<T>& a, const std::vector<T>& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (!same(a[i], b[i])) return false;
-  }
-  return true;
+  return a.size() == b.size() &&
+         std::equal(a.begin(), a.end(), b.begin(), [](const T& x, const T& y) { return same(x, y); });
 }
 
 // ---- memory held beyond the value itself ------------------------------------------
