@@ -37,9 +37,8 @@ class tileRuns {
     visit([&](int tex) { push(tex); });
   }
   bool allAre(int tex) const {
-    auto isTex = [tex](int each) { return each == tex; };
     return packed ? std::all_of(runs.begin(), runs.end(), [tex](const run& r) { return r.tex == tex; })
-                  : std::all_of(plain.begin(), plain.end(), isTex);
+                  : std::all_of(plain.begin(), plain.end(), [tex](int each) { return each == tex; });
   }
   std::size_t bytes() const { return runs.capacity() * sizeof(run) + plain.capacity() * sizeof(int); }
 
