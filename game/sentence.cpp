@@ -1,6 +1,8 @@
 // Sentences and sentence lists.
 #include "game/sentence.h"
 
+#include <algorithm>
+
 #include "core/log.h"
 #include "game/vocabulary.h"
 
@@ -15,6 +17,10 @@ constexpr std::int32_t kDefaultSteps[kSentenceSteps] = {
 constexpr int kWordSlots[] = {kSlotOpener, kSlotCondition, kSlotAction};
 
 bool isStep(int step) { return step >= 0 && step < kSentenceSteps; }
+
+sentenceFieldChange fieldChange(int list, int sentenceNum, int field, std::int32_t old) {
+  return {static_cast<std::int16_t>(list), static_cast<std::int8_t>(sentenceNum), static_cast<std::int8_t>(field), old};
+}
 
 }  // namespace
 
@@ -42,16 +48,23 @@ void sentence::setOwner(int ownerNum, int aimedAt) {
   owner = ownerNum;
 }
 
-void sentence::renumberAfterObjectDeletion(int deleted) {
-  for (int word : kWordSlots) {
-    if (checkStepType(sentenceStep[word]) != kObjectOperand) continue;
-    std::int32_t& operand = sentenceStep[word + 1];
-    if (operand == deleted) {
-      operand = 0;
-    } else if (operand > deleted) {
-      --operand;
-    }
-  }
+objectRenumbering::objectRenumbering(std::vector<int> objects, int objectCount) : deleted(std::move(objects)) {
+  std::sort(deleted.begin(), deleted.end());
+  deleted.erase(std::unique(deleted.begin(), deleted.end()), deleted.end());
+  table.reserve(std::max(objectCount, 0));
+  for (int number = 0; number < objectCount; ++number) table.push_back(counted(number));
+}
+
+int objectRenumbering::renumbered(int number) const {
+  if (number >= 0 && number < static_cast<int>(table.size())) return table[number];
+  return counted(number);
+}
+
+int objectRenumbering::counted(int number) const {
+  if (number < 0) return number;
+  auto later = std::lower_bound(deleted.begin(), deleted.end(), number);
+  if (later != deleted.end() && *later == number) return 0;
+  return number - static_cast<int>(later - deleted.begin());
 }
 
 bool logicStrings::addSentence() { return appendSentence(sentence()); }
@@ -59,6 +72,12 @@ bool logicStrings::addSentence() { return appendSentence(sentence()); }
 bool logicStrings::appendSentence(const sentence& s) {
   if (getSentenceAmount() >= kMaxSentences) return false;
   sentences.push_back(s);
+  return true;
+}
+
+bool logicStrings::insertSentence(const sentence& s, int sentenceNum) {
+  if (getSentenceAmount() >= kMaxSentences || sentenceNum < 0 || sentenceNum > getSentenceAmount()) return false;
+  sentences.insert(sentences.begin() + sentenceNum, s);
   return true;
 }
 
@@ -108,12 +127,37 @@ int logicStrings::getSentenceTimer(int sentenceNum) const {
   return holds(sentenceNum) ? sentences[sentenceNum].getTimer() : 0;
 }
 
-void logicStrings::assignOwnerToAll(int ownerNum) {
-  for (sentence& s : sentences) s.assignOwner(ownerNum);
+void logicStrings::assignOwnerToAll(int ownerNum, int list, std::vector<sentenceFieldChange>* changes) {
+  for (int k = 0; k < getSentenceAmount(); ++k) {
+    sentence& s = sentences[k];
+    if (s.getOwner() == ownerNum) continue;
+    if (changes) changes->push_back(fieldChange(list, k, kOwnerField, s.getOwner()));
+    s.assignOwner(ownerNum);
+  }
 }
 
-void logicStrings::renumberAfterObjectDeletion(int deleted) {
-  for (sentence& s : sentences) s.renumberAfterObjectDeletion(deleted);
+void logicStrings::renumberObjects(const objectRenumbering& numbers, int list,
+                                   std::vector<sentenceFieldChange>* changes) {
+  for (int k = 0; k < getSentenceAmount(); ++k) {
+    sentence& s = sentences[k];
+    for (int word : kWordSlots) {
+      if (checkStepType(s.getSentenceStep(word)) != kObjectOperand) continue;
+      const int old = s.getSentenceStep(word + 1);
+      const int now = numbers.renumbered(old);
+      if (now == old) continue;
+      if (changes) changes->push_back(fieldChange(list, k, word + 1, old));
+      s.setSentenceStep(word + 1, now);
+    }
+  }
+}
+
+void logicStrings::restoreField(int sentenceNum, int field, int value) {
+  if (!holds(sentenceNum)) return;
+  if (field == kOwnerField) {
+    sentences[sentenceNum].assignOwner(value);
+  } else {
+    sentences[sentenceNum].setSentenceStep(field, value);
+  }
 }
 
 }  // namespace tf

@@ -26,6 +26,40 @@ constexpr int kSentenceSteps = 8;
 constexpr int kNoObject = -1;
 // A logic list holds at most this many sentences.
 constexpr int kMaxSentences = 15;
+// The owner, where a slot number is expected: the one recorded field of a
+// sentence that is not a slot.
+constexpr int kOwnerField = kSentenceSteps;
+// Names a map's global logic where an object's local logic is named by the
+// object's number.
+constexpr int kGlobalLogicList = -1;
+
+// One field of one sentence of a map's logic as it was before the deletion of
+// objects renumbered it, so that the deletion can be undone.
+struct sentenceFieldChange {
+  std::int16_t list;        // the object whose local logic holds it, or kGlobalLogicList
+  std::int8_t sentenceNum;  // below kMaxSentences
+  std::int8_t field;        // slot 0..7, or kOwnerField
+  std::int32_t old;
+};
+
+// The numbers a map's objects take when several of them are deleted at once:
+// a deleted object's number becomes 0, a later number moves down by the number
+// of deleted objects before it, and negative numbers stay. Deleting the
+// objects one after the other renumbers the same way.
+class objectRenumbering {
+ public:
+  // `deleted` need not be sorted; repeats count once. The numbers below
+  // `objectCount` are looked up in a table made here.
+  explicit objectRenumbering(std::vector<int> deleted, int objectCount = 0);
+  int renumbered(int number) const;
+  const std::vector<int>& deletedObjects() const { return deleted; }
+
+ private:
+  int counted(int number) const;
+
+  std::vector<int> deleted;  // sorted, without repeats
+  std::vector<int> table;    // the new number of each number below objectCount
+};
 
 class sentence {
  public:
@@ -53,11 +87,6 @@ class sentence {
   void setTimer(int time) { timer = time; }
   int getTimer() const { return timer; }
 
-  // Keeps the object operands right after object `deleted` was removed from
-  // the map: a reference to it becomes 0, a reference to a later object moves
-  // down by one.
-  void renumberAfterObjectDeletion(int deleted);
-
  private:
   std::int32_t sentenceStep[kSentenceSteps];
   std::int32_t owner = 0;
@@ -71,6 +100,9 @@ class logicStrings {
   bool addSentence();
   // Appends `s` as it is; false when the list is full.
   bool appendSentence(const sentence& s);
+  // Puts `s` as it is at `sentenceNum` (0 to the amount), moving the later
+  // ones down; false when the list is full or the place is outside it.
+  bool insertSentence(const sentence& s, int sentenceNum);
   // Removes sentence `sentenceNum`; later ones move up. False (and nothing
   // changes) when there is no such sentence.
   bool deleteSentence(int sentenceNum);
@@ -92,9 +124,17 @@ class logicStrings {
   int getSentenceTimer(int sentenceNum) const;
 
   // Every sentence gets `ownerNum` as its owner, without touching any slot.
-  void assignOwnerToAll(int ownerNum);
-  // Applies sentence::renumberAfterObjectDeletion to every sentence.
-  void renumberAfterObjectDeletion(int deleted);
+  // With `changes`, each owner that changed is recorded there as of list `list`.
+  void assignOwnerToAll(int ownerNum, int list = kGlobalLogicList,
+                        std::vector<sentenceFieldChange>* changes = nullptr);
+  // Renumbers the object operands (after openers, conditions and actions that
+  // take an object) as `numbers` says; with `changes`, each operand that
+  // changed is recorded there as of list `list`.
+  void renumberObjects(const objectRenumbering& numbers, int list,
+                       std::vector<sentenceFieldChange>* changes);
+  // Writes one field (slot or kOwnerField) of a sentence as it is, owner
+  // included without any other effect; ignored for a sentence not in the list.
+  void restoreField(int sentenceNum, int field, int value);
 
  private:
   bool holds(int sentenceNum) const {

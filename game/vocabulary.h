@@ -1,6 +1,6 @@
 // The logic vocabulary: every step id with the word the logic editor shows for
 // it, the kind of operand that follows it, the contexts in which it is offered
-// and its two lines of explanation. Sentences and lists are in logic/sentence.h.
+// and its two lines of explanation. Sentences and lists are in game/sentence.h.
 #pragma once
 
 #include <string>

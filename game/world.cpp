@@ -159,13 +159,63 @@ void gameMap::mapCopyObject(int index, int aimedAt) {
   copy.y += kCopyOffset;
 }
 
-bool gameMap::mapDeleteObject(int index) {
+bool gameMap::mapDeleteObject(int index) { return mapDeleteObjects({index}) == 1; }
+
+int gameMap::mapDeleteObjects(const std::vector<int>& indexes, std::vector<sentenceFieldChange>* changes) {
+  std::vector<int> present;
+  for (int index : indexes) {
+    if (objectAt(index)) present.push_back(index);
+  }
+  if (present.empty()) return 0;
+  const objectRenumbering numbers(std::move(present), mapGetObjectCount());
+  const std::vector<int>& deleted = numbers.deletedObjects();
+  if (changes) changes->reserve(changes->size() + fieldsRenumberedAtMost());
+  // One pass moves every kept object to its new place.
+  auto next = object.begin() + deleted.front();
+  auto gone = deleted.begin();
+  for (int i = deleted.front(); i < mapGetObjectCount(); ++i) {
+    if (gone != deleted.end() && *gone == i) {
+      ++gone;
+    } else {
+      *next++ = std::move(object[i]);
+    }
+  }
+  object.erase(next, object.end());
+  objectGrid.clear();
+  for (int i = deleted.front(); i < mapGetObjectCount(); ++i) object[i].localLogic.assignOwnerToAll(i, i, changes);
+  for (int i = 0; i < mapGetObjectCount(); ++i) object[i].localLogic.renumberObjects(numbers, i, changes);
+  globalLogic.renumberObjects(numbers, kGlobalLogicList, changes);
+  return static_cast<int>(deleted.size());
+}
+
+std::size_t gameMap::fieldsRenumberedAtMost() const {
+  // Three operands and the owner of each local sentence, three operands of each global one.
+  std::size_t fields = static_cast<std::size_t>(globalLogic.getSentenceAmount()) * 3;
+  for (const gameObject& o : object) fields += static_cast<std::size_t>(o.localGetSentenceAmount()) * 4;
+  return fields;
+}
+
+void gameMap::mapRestoreLogicFields(const std::vector<sentenceFieldChange>& changes) {
+  for (auto change = changes.rbegin(); change != changes.rend(); ++change) {
+    if (change->list == kGlobalLogicList) {
+      globalLogic.restoreField(change->sentenceNum, change->field, change->old);
+    } else if (gameObject* o = objectAt(change->list)) {
+      o->localLogic.restoreField(change->sentenceNum, change->field, change->old);
+    }
+  }
+}
+
+bool gameMap::mapInsertObject(const gameObject& o, int index) {
+  if (index < 0 || index > mapGetObjectCount() || mapGetObjectCount() >= kMaxObjects) return false;
+  object.insert(object.begin() + index, o);
+  objectGrid.clear();
+  return true;
+}
+
+bool gameMap::mapRemoveObject(int index) {
   if (!objectAt(index)) return false;
   object.erase(object.begin() + index);
   objectGrid.clear();
-  for (int i = index; i < mapGetObjectCount(); ++i) object[i].localLogic.assignOwnerToAll(i);
-  for (gameObject& o : object) o.localLogic.renumberAfterObjectDeletion(index);
-  globalLogic.renumberAfterObjectDeletion(index);
   return true;
 }
 
@@ -173,6 +223,12 @@ void gameMap::mapSetFog(bool fogOn, float density, const float color[3]) {
   fog = fogOn;
   acceptFogValue(density, fogDens);
   for (int c = 0; c < 3; ++c) acceptFogValue(color[c], fogColor[c]);
+}
+
+void gameMap::mapRestoreFog(bool fogOn, float density, const float color[3]) {
+  fog = fogOn;
+  fogDens = density;
+  std::copy_n(color, 3, fogColor);
 }
 
 void gameMap::mapGetFog(bool& fogOn, float& density, float& r, float& g, float& b) const {
@@ -283,6 +339,10 @@ bool gameMap::mapLocalAppendSentence(int obj, const sentence& s) {
   gameObject* o = objectAt(obj);
   return o && o->localAppendSentence(s);
 }
+bool gameMap::mapLocalInsertSentence(int obj, const sentence& s, int k) {
+  gameObject* o = objectAt(obj);
+  return o && o->localInsertSentence(s, k);
+}
 
 // ---- gameWorld --------------------------------------------------------------
 
@@ -330,6 +390,13 @@ void gameWorld::worldDeleteMap(int m) {
   map.erase(map.begin() + m);
 }
 
+bool gameWorld::worldInsertMap(const gameMap& newMap, int m) {
+  if (m < 0 || m > getMapCount() || getMapCount() >= kMaxMaps) return false;
+  if (getTileTotal() + newMap.getTileCount() > kMaxWorldTiles) return false;
+  map.insert(map.begin() + m, newMap);
+  return true;
+}
+
 bool gameWorld::copyMap(int from, int to) {
   if (!mapAt(from) || !mapAt(to)) return false;
   if (getTileTotal() - map[to].getTileCount() + map[from].getTileCount() > kMaxWorldTiles) return false;
@@ -373,6 +440,26 @@ bool gameWorld::worldDeleteObject(int obj, int m) {
   return p && p->mapDeleteObject(obj);
 }
 
+int gameWorld::worldDeleteObjects(const std::vector<int>& objects, std::vector<sentenceFieldChange>* changes,
+                                  int m) {
+  gameMap* p = mapAt(m);
+  return p ? p->mapDeleteObjects(objects, changes) : 0;
+}
+
+void gameWorld::worldRestoreLogicFields(const std::vector<sentenceFieldChange>& changes, int m) {
+  if (gameMap* p = mapAt(m)) p->mapRestoreLogicFields(changes);
+}
+
+bool gameWorld::worldInsertObject(const gameObject& o, int obj, int m) {
+  gameMap* p = mapAt(m);
+  return p && p->mapInsertObject(o, obj);
+}
+
+bool gameWorld::worldRemoveObject(int obj, int m) {
+  gameMap* p = mapAt(m);
+  return p && p->mapRemoveObject(obj);
+}
+
 int gameWorld::worldGetObjectCount(int m) const {
   const gameMap* p = mapAt(m);
   return p ? p->mapGetObjectCount() : 0;
@@ -399,6 +486,10 @@ void gameWorld::worldGetFog(bool& fogOn, float& density, float& r, float& g, flo
     fogOn = false;
     density = r = g = b = 0;
   }
+}
+
+void gameWorld::worldRestoreFog(bool fogOn, float density, const float color[3], int m) {
+  if (gameMap* p = mapAt(m)) p->mapRestoreFog(fogOn, density, color);
 }
 
 void gameWorld::worldSetTileStretch(bool stretch, int m) {
@@ -505,6 +596,10 @@ bool gameWorld::mapGlobalAppendSentence(int m, const sentence& s) {
   gameMap* p = mapAt(m);
   return p && p->globalAppendSentence(s);
 }
+bool gameWorld::mapGlobalInsertSentence(int m, const sentence& s, int k) {
+  gameMap* p = mapAt(m);
+  return p && p->globalInsertSentence(s, k);
+}
 
 bool gameWorld::mapLocalAddSentence(int obj, int m) {
   gameMap* p = mapAt(m);
@@ -542,6 +637,10 @@ int gameWorld::mapLocalGetSentenceTimer(int obj, int m, int k) const {
 bool gameWorld::mapLocalAppendSentence(int obj, int m, const sentence& s) {
   gameMap* p = mapAt(m);
   return p && p->mapLocalAppendSentence(obj, s);
+}
+bool gameWorld::mapLocalInsertSentence(int obj, int m, const sentence& s, int k) {
+  gameMap* p = mapAt(m);
+  return p && p->mapLocalInsertSentence(obj, s, k);
 }
 
 void gameWorld::setCurrentMap(int m) {

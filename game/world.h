@@ -74,6 +74,8 @@ class gameObject {
   int localGetTimer(int k) const { return localLogic.getSentenceTimer(k); }
   // Appends a sentence as it is (the logic file reader); false when full.
   bool localAppendSentence(const sentence& s) { return localLogic.appendSentence(s); }
+  // Puts a sentence as it is at place k; false when full or k is outside the list.
+  bool localInsertSentence(const sentence& s, int k) { return localLogic.insertSentence(s, k); }
 
  private:
   friend class gameMap;
@@ -115,6 +117,21 @@ class gameMap {
   // Removes object `index`; later objects move down and every object operand
   // of the map's logic is renumbered to match. False for a missing object.
   bool mapDeleteObject(int index);
+  // Removes the listed objects at once (indexes that name no object, and
+  // repeats, are ignored), renumbering the logic as deleting them one by one
+  // would. With `changes`, every sentence field the renumbering changed is
+  // recorded there with its old value. Returns how many objects went.
+  int mapDeleteObjects(const std::vector<int>& indexes, std::vector<sentenceFieldChange>* changes = nullptr);
+  // Puts the fields recorded by mapDeleteObjects back (on the map as the
+  // deletion left it).
+  void mapRestoreLogicFields(const std::vector<sentenceFieldChange>& changes);
+  // Puts `o` as it is at `index` (0 to the object count), moving the later
+  // objects up; no logic is renumbered. False at 1024 objects or for an index
+  // outside the list.
+  bool mapInsertObject(const gameObject& o, int index);
+  // Takes object `index` out as it is, moving the later objects down; no logic
+  // is renumbered (the inverse of mapInsertObject). False for a missing object.
+  bool mapRemoveObject(int index);
   int mapGetObjectCount() const { return static_cast<int>(object.size()); }
   // Read access to one object; nullptr for a missing one.
   const gameObject* mapObjectAt(int index) const { return objectAt(index); }
@@ -127,6 +144,9 @@ class gameMap {
   // Density and each colour part are kept only within 0.1 to 1.0.
   void mapSetFog(bool fogOn, float density, const float color[3]);
   void mapGetFog(bool& fogOn, float& density, float& r, float& g, float& b) const;
+  // Puts back fog values the map held, as they are (even those mapSetFog
+  // would not take, such as the density 0 of a new map).
+  void mapRestoreFog(bool fogOn, float density, const float color[3]);
   void mapSetTileStretch(bool stretch) { tileStretch = stretch; }
   bool mapGetTileStretch() const { return tileStretch; }
 
@@ -158,6 +178,7 @@ class gameMap {
   int globalGetSentenceTimer(int k) const { return globalLogic.getSentenceTimer(k); }
   // Appends a sentence as it is, objects or not (the logic file reader).
   bool globalAppendSentence(const sentence& s) { return globalLogic.appendSentence(s); }
+  bool globalInsertSentence(const sentence& s, int k) { return globalLogic.insertSentence(s, k); }
 
   // Local logic of object `obj`; the added sentence is owned by `obj`.
   bool mapLocalAddSentence(int obj);
@@ -170,11 +191,14 @@ class gameMap {
   void mapLocalSetSentenceTimer(int obj, int time, int k);
   int mapLocalGetSentenceTimer(int obj, int k) const;
   bool mapLocalAppendSentence(int obj, const sentence& s);
+  bool mapLocalInsertSentence(int obj, const sentence& s, int k);
 
  private:
   gameObject* objectAt(int index);
   const gameObject* objectAt(int index) const;
   bool holdsTile(int x, int y) const { return x >= 0 && x < mapw && y >= 0 && y < maph; }
+  // How many sentence fields an object deletion could renumber at most.
+  std::size_t fieldsRenumberedAtMost() const;
   // Tells the collision grid that object `index` may have moved or changed size.
   void collisionBoxChanged(int index);
 
@@ -206,6 +230,9 @@ class gameWorld {
   void worldGetMap(int& w, int& h, std::string& name, int m) const;
   // Removes map m when at least two maps remain; the current map becomes 0.
   void worldDeleteMap(int m);
+  // Puts `newMap` at m (0 to the map count), moving the later maps up; false
+  // beyond kMaxMaps or kMaxWorldTiles, or for a place outside the list.
+  bool worldInsertMap(const gameMap& newMap, int m);
   // Map `to` becomes a copy of map `from`; false when refused (a missing map,
   // or beyond kMaxWorldTiles).
   bool copyMap(int from, int to);
@@ -219,11 +246,16 @@ class gameWorld {
                       int m) const;
   void worldCopyObject(int obj, int m, int aimedAt);
   bool worldDeleteObject(int obj, int m);
+  int worldDeleteObjects(const std::vector<int>& objects, std::vector<sentenceFieldChange>* changes, int m);
+  void worldRestoreLogicFields(const std::vector<sentenceFieldChange>& changes, int m);
+  bool worldInsertObject(const gameObject& o, int obj, int m);
+  bool worldRemoveObject(int obj, int m);
   int worldGetObjectCount(int m) const;
   void worldSetMapLayerCount(int count, int m);
   int worldGetMapLayerCount(int m) const;
   void worldSetFog(bool fogOn, float density, const float color[3], int m);
   void worldGetFog(bool& fogOn, float& density, float& r, float& g, float& b, int m) const;
+  void worldRestoreFog(bool fogOn, float density, const float color[3], int m);
   void worldSetTileStretch(bool stretch, int m);
   bool worldGetTileStretch(int m) const;
 
@@ -254,6 +286,7 @@ class gameWorld {
   void mapGlobalSetSentenceTimer(int m, int time, int k);
   int mapGlobalGetSentenceTimer(int m, int k) const;
   bool mapGlobalAppendSentence(int m, const sentence& s);
+  bool mapGlobalInsertSentence(int m, const sentence& s, int k);
 
   // Local logic of object obj on map m.
   bool mapLocalAddSentence(int obj, int m);
@@ -266,6 +299,7 @@ class gameWorld {
   void mapLocalSetSentenceTimer(int obj, int m, int time, int k);
   int mapLocalGetSentenceTimer(int obj, int m, int k) const;
   bool mapLocalAppendSentence(int obj, int m, const sentence& s);
+  bool mapLocalInsertSentence(int obj, int m, const sentence& s, int k);
 
   // Ignored unless 0 <= m < map count.
   void setCurrentMap(int m);

@@ -15,15 +15,12 @@
 namespace tf {
 
 namespace {
-constexpr int kMaxAnimFrame = 9;
 constexpr int kDefaultAnimFrame = 1;
-constexpr int kMinAnimSpeed = 100;
-constexpr int kMaxAnimSpeed = 1000;
 }  // namespace
 
 void img::startAnimation(int frames, int speedMs) {
   animState = true;
-  frameCount = frames < 0 || frames > kMaxAnimFrame ? kDefaultAnimFrame : frames;
+  frameCount = frames < kMinAnimFrame || frames > kMaxAnimFrame ? kDefaultAnimFrame : frames;
   animSpeed = speedMs < kMinAnimSpeed || speedMs > kMaxAnimSpeed ? kMaxAnimSpeed : speedMs;
 }
 

@@ -8,6 +8,13 @@
 
 namespace tf {
 
+// What an animation may be set to: frames 0 to 9 (the number of the last
+// frame shown), 100 to 1000 milliseconds a frame.
+constexpr int kMinAnimFrame = 0;
+constexpr int kMaxAnimFrame = 9;
+constexpr int kMinAnimSpeed = 100;
+constexpr int kMaxAnimSpeed = 1000;
+
 class img {
  public:
   void SetTex(int tex) { texNum = tex; }

@@ -169,6 +169,15 @@ bool Menu::menuDeleteTextline(int i) {
   return true;
 }
 
+bool Menu::menuInsertTextline(float x, float y, float r, float g, float b, const std::string& text, int i) {
+  if (i < 0 || i > textCount || textCount > kMaxModelIndex) return false;
+  UIText.resize(std::max(static_cast<int>(UIText.size()), textCount));
+  UIText.insert(UIText.begin() + i, Text());
+  UIText[i].modifyText(x, y, r, g, b, text);
+  ++textCount;
+  return true;
+}
+
 void Menu::setButtonCount(int n) { setElementCount(UIButtons, buttonCount, n); }
 void Menu::setTextboxCount(int n) { setElementCount(UITextboxes, textboxCount, n); }
 void Menu::setTextlineCount(int n) { setElementCount(UIText, textCount, n); }
@@ -244,6 +253,12 @@ void UI::uiGetText(float& x, float& y, float& r, float& g, float& b, std::string
 bool UI::uiDeleteTextline(int line, int menu) {
   if (Menu* m = menuAt(menu, true)) m->menuDeleteTextline(line);
   return true;
+}
+
+bool UI::uiInsertTextline(float x, float y, float r, float g, float b, const std::string& text, int menu,
+                          int line) {
+  Menu* m = menuAt(menu, true);
+  return m && m->menuInsertTextline(x, y, r, g, b, text, line);
 }
 
 void UI::setMenuBackgroundTex(int menu, int tex) {

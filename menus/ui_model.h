@@ -74,6 +74,9 @@ class Menu {
   // Removes text line i, moving the later ones down. Always true; an index
   // that names no line changes nothing.
   bool menuDeleteTextline(int i);
+  // Puts a text line at i (0 to the line count), moving the later ones up;
+  // false for a place outside the list.
+  bool menuInsertTextline(float x, float y, float r, float g, float b, const std::string& text, int i);
 
   void setBackgroundTex(int tex) { backgroundTex = tex; }
   int getBackgroundTex() const { return backgroundTex; }
@@ -116,6 +119,9 @@ class UI {
   void uiModifyText(float x, float y, float r, float g, float b, const std::string& text, int menu, int line);
   void uiGetText(float& x, float& y, float& r, float& g, float& b, std::string& text, int menu, int line) const;
   bool uiDeleteTextline(int line, int menu);
+  bool uiInsertTextline(float x, float y, float r, float g, float b, const std::string& text, int menu, int line);
+  // True when `menu` is one of the menus in use (below the menu count).
+  bool menuExists(int menu) const { return menu < menuCount && menuAt(menu, false) != nullptr; }
 
   void setMenuBackgroundTex(int menu, int tex);
   // -1 (no background) for a menu that is not there.
