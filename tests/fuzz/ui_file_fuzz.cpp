@@ -1,0 +1,123 @@
+// The menu file reader on arbitrary text, read as a game's own ui.cfg (and the
+// in-game menus instead when it holds no menu). Every list must stay within
+// what a menu may hold, what the menus show and their tooltips must be worked
+// out without fault, and what was read must be saved and read back to the
+// same file.
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "console/console.h"
+#include "core/system.h"
+#include "fuzz_folder.h"
+#include "game/world.h"
+#include "media/line_break.h"
+#include "media/text.h"
+#include "menus/button_actions.h"
+#include "menus/menu_layout.h"
+#include "menus/tooltip.h"
+#include "menus/ui.h"
+#include "menus/ui_model.h"
+
+namespace {
+
+constexpr const char* kGame = "fuzz";
+constexpr const char* kGameMenus = "games/fuzz/system/ui.cfg";
+// Menu pictures of the folder (empty files: the windowless platform loads no
+// picture but registers every one), so that animated images are read too.
+constexpr int kMenuPictures = 4;
+
+void prepareFolder() {
+  // The shipped in-game menus, read instead of a file that holds no menu.
+  const std::string ingame = tffuzz::readFile(TF_SOURCE_DIR "/data/system/ingameui.cfg");
+  tffuzz::writeFile("system/ingameui.cfg", ingame);
+  for (int i = 0; i < kMenuPictures; ++i) tffuzz::writeFile("ui/" + std::to_string(i) + ".png", "");
+  tf::world.setGameName(kGame);
+}
+
+// What the drawing relies on: at least one menu, the shown one among them,
+// and every list within a menu's limit.
+void checkModel() {
+  const tf::UI& ui = tf::gameUI;
+  const int menus = ui.getMenuCount();
+  if (menus < 1 || menus > tf::kMaxMenus) __builtin_trap();
+  if (ui.getCurrentMenu() < 0 || ui.getCurrentMenu() >= menus) __builtin_trap();
+  for (int m = 0; m < menus; ++m) {
+    for (int count : {ui.menuGetButtonCount(m), ui.menuGetTextboxCount(m), ui.menuGetTextlineCount(m)}) {
+      if (count < 0 || count > tf::kMaxMenuElements) __builtin_trap();
+    }
+  }
+}
+
+void showButtons(int m, int state) {
+  for (int i = 0; i < tf::gameUI.menuGetButtonCount(m); ++i) {
+    float x, y, w, h;
+    int tex, func, func2;
+    tf::gameUI.uiGetButton(x, y, w, h, tex, func, func2, m, i);
+    tf::buttonLook(x, y, w, h, true, false);
+    tf::menuButtonPick(i, state);
+    tf::buttonEditorDescription(func, func2);
+    const std::string tip = tf::toolTipText(tf::kTipMenuButton, i);
+    const tf::BrokenText lines = tf::breakIntoLines(tip);
+    tf::getDisplayTextSize(lines.lines[tf::longestLine(lines)]);
+  }
+}
+
+void showTextboxes(int m, int state) {
+  for (int i = 0; i < tf::gameUI.menuGetTextboxCount(m); ++i) {
+    float x, y, w, h, textX, textY;
+    int text;
+    tf::gameUI.uiGetTextbox(x, y, w, h, text, m, i);
+    tf::textboxField(x, y, w, h, true);
+    tf::textboxTextPosition(x, y, textX, textY);
+    tf::menuTextboxPick(i, state);
+    tf::getDisplayTextSize(tf::menuTextboxText(i, text));
+    tf::toolTipText(tf::kTipEditorTextbox, i);
+  }
+}
+
+void showTextlines(int m, int state) {
+  for (int l = 0; l < tf::gameUI.menuGetTextlineCount(m); ++l) {
+    float x, y, r, g, b;
+    std::string text;
+    tf::gameUI.uiGetText(x, y, r, g, b, text, m, l);
+    const std::string shown = tf::menuTextlineText(l, text, state);
+    tf::getDisplayTextSize(shown);
+    tf::textlinePickRect(x, y, shown);
+  }
+}
+
+// Works out every menu as the menus and the menu editor draw it.
+void showEveryMenu() {
+  for (int state : {tf::kStateMenus, tf::kStateMenuEditor}) {
+    for (int m = 0; m < tf::gameUI.getMenuCount(); ++m) {
+      tf::loadMenu(m);
+      tf::planMenuDraw(state, false, m == tf::gameUI.getEditorMenu(), tf::gameUI.getMenuBackgroundTex(m));
+      showButtons(m, state);
+      showTextboxes(m, state);
+      showTextlines(m, state);
+      for (const tf::ShownString& s : tf::shownStrings(m)) tf::getDisplayTextSize(s.text);
+    }
+  }
+}
+
+// Loads the game's menus (working out every menu when `show`) and saves
+// them; the file as saved.
+std::string loadAndSave(bool show) {
+  tf::loadUI(kGame, true);
+  checkModel();
+  if (show) showEveryMenu();
+  tf::saveUI();
+  return tffuzz::readFile(kGameMenus);
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const tffuzz::InFuzzFolder inFolder(prepareFolder);
+  tf::console = tf::debugConsole();  // keep the echoed messages from piling up
+  tffuzz::writeInput(kGameMenus, data, size);
+  const std::string saved = loadAndSave(true);
+  if (loadAndSave(false) != saved) __builtin_trap();
+  return 0;
+}
