@@ -221,15 +221,12 @@ TEST(PlayingAGame, AHoveredButtonGrowsAndShowsItsTooltip) {
   // pointer starts in the middle of the window, away from it.
   constexpr int kBesidePlayX = 505;
   EXPECT_FALSE(greenish(s.pixel(kBesidePlayX, kPlayY)));
-  s.moveMouse(kPlayX, kPlayY);
-  EXPECT_TRUE(s.waitForPixel(kBesidePlayX, kPlayY, greenish));
-  s.moveMouse(700, 300);
-  EXPECT_TRUE(s.waitForPixel(kBesidePlayX, kPlayY, notGreenish));
+  EXPECT_TRUE(s.hoverUntil(kPlayX, kPlayY, kBesidePlayX, kPlayY, greenish));
+  EXPECT_TRUE(s.hoverUntil(700, 300, kBesidePlayX, kPlayY, notGreenish));
 
   // The Quit button (at y 510) grows red beyond its right end, and in a
   // while tells what it does in a blue box beside the pointer, over its face.
-  s.moveMouse(400, 505);
-  EXPECT_TRUE(s.waitForPixel(505, 510, tfe2e::reddish));
+  EXPECT_TRUE(s.hoverUntil(400, 505, 505, 510, tfe2e::reddish));
   EXPECT_TRUE(s.waitForPixel(440, 494, bluish)) << "no tooltip";
   s.closeWindow();
   EXPECT_EQ(s.waitForExit(), 0);

@@ -41,6 +41,8 @@ constexpr int kKeystrokeGapMs = 60;
 // after the last one it looked at goes unseen. A little more for the rounding
 // of its millisecond clock.
 constexpr int kPointerPauseMs = tf::kHoverThrottleMs + 20;
+// How long a hover look may take to show before the pointer is moved again.
+constexpr int kHoverLookMs = 1000;
 // The pause before a button click: the program's debounce, and a little more.
 constexpr int kButtonPauseMs = tf::kButtonDebounceMs + 50;
 // The right-hand strip of an 800 x 600 window, where the debug panel stands
@@ -277,6 +279,16 @@ void Session::type(const std::string& text) {
 void Session::moveMouse(int x, int y) {
   pause(kPointerPauseMs);
   runXdotool({"mousemove", std::to_string(x), std::to_string(y)});
+}
+
+bool Session::hoverUntil(int x, int y, int px, int py, const PixelTest& test) {
+  return waitUntil([&] {
+    for (int aside : {0, 1}) {
+      moveMouse(x + aside, y);
+      if (waitForPixel(px, py, test, kHoverLookMs)) return true;
+    }
+    return false;
+  });
 }
 
 void Session::click(int x, int y, int button) {

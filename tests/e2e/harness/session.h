@@ -78,6 +78,12 @@ class Session {
   // looks where the pointer has gone at most that often. Callers wait for
   // the last move's effect to show before, which puts the pause after it.
   void moveMouse(int x, int y);
+  // Moves the pointer onto (x, y) until the screen pixel at (px, py) passes
+  // `test`. A move that reaches the program too soon after another goes
+  // unseen, as above, when the program was held up and takes both at once;
+  // so while the pixel has not changed the move is made again, one pixel
+  // aside and back. For looks that a hover alone brings.
+  bool hoverUntil(int x, int y, int px, int py, const PixelTest& test);
   // Moves the pointer onto (x, y) and clicks there; the pointer always
   // moves, so the program hovers over what lies there before the click.
   void click(int x, int y, int button = 1);
