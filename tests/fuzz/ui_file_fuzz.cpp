@@ -5,6 +5,7 @@
 // same menus (numbers to the six digits they are saved with) and the same
 // file. Shown strings are left out: they are written by hand only, and saving
 // does not keep them.
+#include <algorithm>
 #include <cstddef>
 #include <cstdint>
 #include <string>
@@ -110,7 +111,12 @@ class MenuDump {
  public:
   MenuDump& operator<<(float value) { return word(tf::formatFloat(value)); }
   MenuDump& operator<<(int value) { return word(std::to_string(value)); }
-  MenuDump& operator<<(const std::string& text) { return word("[" + text + "]"); }
+  // A carriage return in a text is saved as a space, as every writer saves
+  // line breaks inside a value.
+  MenuDump& operator<<(std::string text) {
+    std::replace(text.begin(), text.end(), '\r', ' ');
+    return word("[" + text + "]");
+  }
   const std::string& str() const { return text_; }
 
  private:
