@@ -5,9 +5,11 @@
 // since libFuzzer opens its corpus and writes its findings by relative paths.
 #pragma once
 
+#include <signal.h>
 #include <unistd.h>
 
 #include <boost/filesystem.hpp>
+#include <cerrno>
 #include <climits>
 #include <cstddef>
 #include <cstdint>
@@ -18,13 +20,17 @@
 
 namespace tffuzz {
 
+// The folder is named after the process. A process that ends on a finding
+// cannot remove its folder; the next one removes the folders of processes
+// that are gone.
 class FuzzFolder {
  public:
   FuzzFolder() {
-    std::string pattern = (boost::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp");
-    pattern += "/tf-fuzz-XXXXXX";
-    if (!mkdtemp(pattern.data())) std::abort();
-    path_ = pattern;
+    const boost::filesystem::path base = boost::filesystem::is_directory("/dev/shm") ? "/dev/shm" : "/tmp";
+    removeFoldersOfEndedProcesses(base);
+    path_ = (base / (kPrefix + std::to_string(getpid()))).string();
+    boost::filesystem::remove_all(path_);
+    boost::filesystem::create_directories(path_);
   }
   ~FuzzFolder() {
     boost::system::error_code ignored;
@@ -35,6 +41,22 @@ class FuzzFolder {
   const std::string& path() const { return path_; }
 
  private:
+  static constexpr const char* kPrefix = "tf-fuzz-";
+
+  static void removeFoldersOfEndedProcesses(const boost::filesystem::path& base) {
+    boost::system::error_code ignored;
+    const std::string prefix = kPrefix;
+    for (boost::filesystem::directory_iterator it(base, ignored), end; it != end; it.increment(ignored)) {
+      const std::string name = it->path().filename().string();
+      if (name.compare(0, prefix.size(), prefix) != 0) continue;
+      char* rest = nullptr;
+      const long pid = std::strtol(name.c_str() + prefix.size(), &rest, 10);
+      if (pid > 0 && *rest == '\0' && kill(static_cast<pid_t>(pid), 0) != 0 && errno == ESRCH) {
+        boost::filesystem::remove_all(it->path(), ignored);
+      }
+    }
+  }
+
   std::string path_;
 };
 
