@@ -55,7 +55,13 @@ TEST(Autoload, TheNamedGameOpensOnItsOwnMenus) {
                                  "\nsystem/ui.cfg has been successfully loaded"}) {
     EXPECT_EQ(log.find(unexpected), std::string::npos) << unexpected;
   }
-  tfe2e::sleepMs(tfe2e::kSettleMs);
+  // The game's own first menu is drawn: its white title on a plain screen.
+  EXPECT_TRUE(s.waitUntil([&] {
+    for (const Pixel& p : s.area(300, 290, 390, 310, 1)) {
+      if (tfe2e::whitish(p)) return true;
+    }
+    return false;
+  }));
   EXPECT_TRUE(s.running());
   s.closeWindow();
   EXPECT_EQ(s.waitForExit(), 0);
@@ -85,9 +91,9 @@ TEST(Autoload, NamesThatReachOutOfTheGamesFolderAreRefused) {
     EXPECT_EQ(log.find("has been loaded successfully"), std::string::npos);
     EXPECT_EQ(log.find("Tiny game"), std::string::npos);
 
-    // The notice stays in the top-left corner over the toolkit's main menu:
+    // The notice stands in the top-left corner over the toolkit's main menu:
     // its frame covers what the menu's picture shows there.
-    tfe2e::sleepMs(500);
+    ASSERT_TRUE(tfe2e::waitForMainMenu(s));
     EXPECT_FALSE(s.pixel(112, 43) == s.pixel(600, 400));
     EXPECT_TRUE(s.running());
     s.closeWindow();

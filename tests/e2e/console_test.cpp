@@ -35,10 +35,8 @@ void writeTour(Session& s) {
 // Opens the console, types `command` and runs it.
 void runCommand(Session& s, const std::string& command) {
   s.key("grave");
-  tfe2e::sleepMs(tfe2e::kSettleMs);
   s.type(command);
   s.key("Return");
-  tfe2e::sleepMs(tfe2e::kSettleMs);
 }
 
 TEST(ConsoleKeys, TypedCommandsLoadAGameLogAndQuit) {
@@ -48,20 +46,19 @@ TEST(ConsoleKeys, TypedCommandsLoadAGameLogAndQuit) {
   writeTour(s);
   s.start();
   ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
-  tfe2e::sleepMs(tfe2e::kSettleMs);
+  ASSERT_TRUE(tfe2e::waitForMainMenu(s));
 
   // loadgame and loadmap close the console behind them; the others leave it
-  // open, so it is opened once more for them only.
+  // open, so it is opened once more for them only. The program takes the
+  // keys in the order they are typed, each command run to its end before the
+  // next key.
   runCommand(s, "loadgame tour");
   ASSERT_TRUE(s.waitForLog("Game: tour has been loaded successfully."));
-  tfe2e::sleepMs(tfe2e::kSettleMs);
   runCommand(s, "loadmap 1");
   s.key("grave");
-  tfe2e::sleepMs(tfe2e::kSettleMs);
   for (const char* command : {"debug off", "debug on", "log hello console", "quit"}) {
     s.type(command);
     s.key("Return");
-    tfe2e::sleepMs(tfe2e::kSettleMs);
   }
   EXPECT_EQ(s.waitForExit(), 0);
 

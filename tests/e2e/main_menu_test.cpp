@@ -26,12 +26,10 @@ TEST(MainMenu, TheToolkitOpensOnItsMainMenu) {
   EXPECT_TRUE(s.waitForLog("The User Interface has been Successfully Built."));
   EXPECT_TRUE(s.waitForLog("Tessera Forge help file loaded successfully."));
   EXPECT_EQ(s.log().find("ERROR"), std::string::npos) << s.log();
-  tfe2e::sleepMs(800);
 
   // The Play button (green) at the top of the column, Quit (red) at its foot,
   // and the background picture between the buttons.
-  const Pixel play = s.pixel(320, 210);
-  EXPECT_TRUE(greenish(play)) << play.r << "," << play.g << "," << play.b;
+  ASSERT_TRUE(tfe2e::waitForMainMenu(s));
   const Pixel quit = s.pixel(320, 515);
   EXPECT_TRUE(reddish(quit)) << quit.r << "," << quit.g << "," << quit.b;
   const Pixel between = s.pixel(320, 249);

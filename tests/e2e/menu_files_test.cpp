@@ -13,7 +13,8 @@ namespace {
 void expectRunningUntilClosed(Session& s) {
   ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
   EXPECT_TRUE(s.waitForLog("The User Interface has been Successfully Built."));
-  tfe2e::sleepMs(tfe2e::kSettleMs);
+  // Frames of those menus are drawn (the debug panel's figures change).
+  EXPECT_TRUE(s.waitForLaterFrame());
   EXPECT_TRUE(s.running());
   s.closeWindow();
   EXPECT_EQ(s.waitForExit(), 0);

@@ -24,21 +24,21 @@ TEST(NoticeOnScreen, AGameThatCannotBeOpenedIsReportedInTheCorner) {
   s.start();
   ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
   EXPECT_NE(s.log().find("ERROR: Unable to open game: nowhere\n"), std::string::npos);
-  tfe2e::sleepMs(500);
 
   // "Unable to open game: nowhere" is 28 glyphs, 252 wide: the box spans x
   // 110 to 381 and y 41 to 108, whatever its picture looks like.
-  const Pixel background = s.pixel(600, 400);
+  const auto background = [&] { return s.pixel(600, 400); };
+  ASSERT_TRUE(s.waitForPixel(112, 43, [&](const Pixel& p) { return !(p == background()); }));
   const Pixel box = s.pixel(112, 43);
-  EXPECT_FALSE(box == background);
   EXPECT_TRUE(s.pixel(379, 106) == box);
-  EXPECT_TRUE(s.pixel(108, 75) == background);
-  EXPECT_TRUE(s.pixel(383, 75) == background);
-  EXPECT_TRUE(s.pixel(246, 39) == background);
-  EXPECT_TRUE(s.pixel(246, 110) == background);
+  EXPECT_TRUE(s.pixel(108, 75) == background());
+  EXPECT_TRUE(s.pixel(383, 75) == background());
+  EXPECT_TRUE(s.pixel(246, 39) == background());
+  EXPECT_TRUE(s.pixel(246, 110) == background());
 
-  tfe2e::sleepMs(300);
-  EXPECT_TRUE(s.pixel(112, 43) == box);  // still shown: a notice has no duration
+  // Still shown in later frames: a notice has no duration.
+  ASSERT_TRUE(s.waitForLaterFrame());
+  EXPECT_TRUE(s.pixel(112, 43) == box);
   s.closeWindow();
   EXPECT_EQ(s.waitForExit(), 0);
 }

@@ -25,7 +25,8 @@ constexpr int kPlayX = 400, kPlayY = 220;
 constexpr int kBrowseX = 290, kLoadX = 510, kBrowseLoadY = 300;
 constexpr int kGameFieldX = 400, kGameFieldY = 227;
 constexpr int kFirstRowX = 125, kFirstRowY = 150;
-constexpr int kCheckMarkX = 660, kCheckMarkY = 500;
+// The browser's check mark, and a green pixel of its disc.
+constexpr int kCheckMarkX = 660, kCheckMarkY = 500, kCheckMarkGreenY = 512;
 // Where the buttons show their colour beside their labels.
 constexpr int kStartSideX = 320, kResumeSideX = 320, kLoadSideX = 425;
 // Places on the game's menus and screen.
@@ -78,47 +79,21 @@ void writeRaceGame(Session& s, const std::string& folder) {
                   "s menu2 endMenuLoad\n");
 }
 
-// Waits up to `timeoutMs` for the pixel at (x, y) to satisfy `test`.
-template <typename Test>
-bool waitForPixel(Session& s, int x, int y, Test test, int timeoutMs = 5000) {
-  for (int waited = 0; waited <= timeoutMs; waited += 100) {
-    if (test(s.pixel(x, y))) return true;
-    tfe2e::sleepMs(100);
-  }
-  return false;
-}
-
-// A button ignores a click that comes within 200 ms of the last button's
-// action, so every click waits as long as a person would.
-void clickAndSettle(Session& s, int x, int y) {
-  tfe2e::sleepMs(tfe2e::kSettleMs);
-  s.click(x, y);
-  tfe2e::sleepMs(tfe2e::kSettleMs);
-}
-
-// From the main menu: Play, Browse..., the first row, the check mark, Load.
+// From the main menu: Play, Browse..., the first row, the check mark, Load;
+// each click once the last one shows its effect.
 void loadFirstGameOfTheBrowser(Session& s) {
-  for (const auto& at : {std::make_pair(kPlayX, kPlayY), std::make_pair(kBrowseX, kBrowseLoadY),
-                         std::make_pair(kFirstRowX, kFirstRowY), std::make_pair(kCheckMarkX, kCheckMarkY)}) {
-    clickAndSettle(s, at.first, at.second);
-  }
-  s.click(kLoadX, kBrowseLoadY);
+  s.clickButton(kPlayX, kPlayY);
+  ASSERT_TRUE(s.waitForPixel(kLoadSideX, kBrowseLoadY, greenish)) << "no Play menu";
+  s.clickButton(kBrowseX, kBrowseLoadY);
+  ASSERT_TRUE(s.waitForPixel(kCheckMarkX, kCheckMarkGreenY, greenish)) << "no game browser";
+  s.click(kFirstRowX, kFirstRowY);
+  s.click(kCheckMarkX, kCheckMarkY);
+  ASSERT_TRUE(s.waitForPixel(kLoadSideX, kBrowseLoadY, greenish)) << "the game browser stayed open";
+  s.clickButton(kLoadX, kBrowseLoadY);
 }
 
-// The pixels of a rectangle, every `step` pixels.
-std::vector<Pixel> area(Session& s, int x0, int y0, int x1, int y1, int step) {
-  std::vector<Pixel> pixels;
-  for (int y = y0; y <= y1; y += step) {
-    for (int x = x0; x <= x1; x += step) pixels.push_back(s.pixel(x, y));
-  }
-  return pixels;
-}
-
-int differing(const std::vector<Pixel>& a, const std::vector<Pixel>& b) {
-  int n = 0;
-  for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) n += !(a[i] == b[i]);
-  return n;
-}
+const auto notGreenish = [](const Pixel& p) { return !greenish(p); };
+const auto notBluish = [](const Pixel& p) { return !bluish(p); };
 
 void expectOrderlyEnd(Session& s) {
   EXPECT_EQ(s.waitForExit(), 0);
@@ -128,40 +103,46 @@ void expectOrderlyEnd(Session& s) {
   EXPECT_NE(s.readFile("system/system.cfg").find("f debugMode 1\n"), std::string::npos);
 }
 
-TEST(PlayingAGame, APersonPicksItInTheBrowserPlaysItToTheEndAndQuits) {
-  Session s;
+// Starts the program in debug mode and waits for its main menu.
+void startOnTheMainMenu(Session& s) {
   s.writeFile("system/system.cfg", tfe2e::windowSettings());
-  // Named to sort before the shipped games, so it is the browser's first row.
-  writeRaceGame(s, "games/dash");
   s.start();
   ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
-  tfe2e::sleepMs(tfe2e::kSettleMs);
+  ASSERT_TRUE(tfe2e::waitForMainMenu(s));
+}
+
+TEST(PlayingAGame, APersonPicksItInTheBrowserPlaysItToTheEndAndQuits) {
+  Session s;
+  // Named to sort before the shipped games, so it is the browser's first row.
+  writeRaceGame(s, "games/dash");
+  startOnTheMainMenu(s);
 
   loadFirstGameOfTheBrowser(s);
   ASSERT_TRUE(s.waitForLog("Game: dash has been loaded successfully.")) << s.log();
   // The game's own first menu, with its Start button.
-  ASSERT_TRUE(waitForPixel(s, kStartSideX, kStartY, greenish));
-  clickAndSettle(s, kStartX, kStartY);
+  ASSERT_TRUE(s.waitForPixel(kStartSideX, kStartY, greenish));
+  s.clickButton(kStartX, kStartY);
   // Playing: the map, no phrase yet.
+  ASSERT_TRUE(s.waitForPixel(kStartSideX, kStartY, notGreenish)) << "the game did not start";
   const Pixel field = s.pixel(kPhraseBoxX, kPhraseBoxY);
   EXPECT_FALSE(bluish(field)) << field.r << "," << field.g << "," << field.b;
 
   s.keyDown("Right");
-  const bool won = waitForPixel(s, kPhraseBoxX, kPhraseBoxY, bluish);
+  const bool won = s.waitForPixel(kPhraseBoxX, kPhraseBoxY, bluish);
   s.keyUp("Right");
   ASSERT_TRUE(won) << "the phrase of the won game did not show";
   s.screenshot(s.path("won.png"));
 
   // Escape pauses on the game's pause menu; Resume returns to the game.
   s.key("Escape");
-  ASSERT_TRUE(waitForPixel(s, kResumeSideX, kResumeY, greenish));
-  clickAndSettle(s, kResumeX, kResumeY);
-  EXPECT_TRUE(waitForPixel(s, kPhraseBoxX, kPhraseBoxY, bluish));
-  EXPECT_FALSE(greenish(s.pixel(kResumeSideX, kResumeY)));
+  ASSERT_TRUE(s.waitForPixel(kResumeSideX, kResumeY, greenish));
+  s.clickButton(kResumeX, kResumeY);
+  EXPECT_TRUE(s.waitForPixel(kResumeSideX, kResumeY, notGreenish));
+  EXPECT_TRUE(bluish(s.pixel(kPhraseBoxX, kPhraseBoxY)));
 
   s.key("Escape");
-  ASSERT_TRUE(waitForPixel(s, kResumeSideX, kResumeY, greenish));
-  s.click(kQuitX, kQuitY);
+  ASSERT_TRUE(s.waitForPixel(kResumeSideX, kResumeY, greenish));
+  s.clickButton(kQuitX, kQuitY);
   expectOrderlyEnd(s);
   EXPECT_EQ(s.log().find("ERROR"), std::string::npos) << s.log();
 }
@@ -171,30 +152,28 @@ TEST(PlayingAGame, APersonPicksItInTheBrowserPlaysItToTheEndAndQuits) {
 // that follows); Q gives up and returns to the game's title menu.
 TEST(PlayingAGame, TheShippedCoinMazeIsPickedInTheBrowserAndPlayedWithTheKeys) {
   Session s;
-  s.writeFile("system/system.cfg", tfe2e::windowSettings());
-  s.start();
-  ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
-  tfe2e::sleepMs(tfe2e::kSettleMs);
+  startOnTheMainMenu(s);
   loadFirstGameOfTheBrowser(s);
   ASSERT_TRUE(s.waitForLog("Game: maze has been loaded successfully.")) << s.log();
   // The title menu's Start button (the games' menus put it at y 265).
   constexpr int kMazeStartY = 265;
-  ASSERT_TRUE(waitForPixel(s, kStartSideX, kMazeStartY, greenish));
-  clickAndSettle(s, kStartX, kMazeStartY);
+  ASSERT_TRUE(s.waitForPixel(kStartSideX, kMazeStartY, greenish));
+  s.clickButton(kStartX, kMazeStartY);
 
-  ASSERT_TRUE(waitForPixel(s, kPhraseBoxX, kPhraseBoxY, bluish)) << "no greeting";
+  ASSERT_TRUE(s.waitForPixel(kPhraseBoxX, kPhraseBoxY, bluish)) << "no greeting";
   s.key("Return");
-  EXPECT_TRUE(waitForPixel(s, kPhraseBoxX, kPhraseBoxY, [](const Pixel& p) { return !bluish(p); }));
+  EXPECT_TRUE(s.waitForPixel(kPhraseBoxX, kPhraseBoxY, notBluish));
 
-  const std::vector<Pixel> before = area(s, 100, 100, 700, 500, 20);
+  // Held until the garden has moved well away under the camera.
+  auto garden = [&] { return s.area(100, 100, 700, 500, 20); };
+  const std::vector<Pixel> before = garden();
   s.keyDown("Left");
-  tfe2e::sleepMs(600);
+  const bool scrolled = s.waitUntil([&] { return tfe2e::countDiffering(before, garden()) > 100; });
   s.keyUp("Left");
-  tfe2e::sleepMs(tfe2e::kSettleMs);
-  EXPECT_GT(differing(before, area(s, 100, 100, 700, 500, 20)), 100) << "the garden did not scroll";
+  EXPECT_TRUE(scrolled) << "the garden did not scroll";
 
   s.key("q");
-  EXPECT_TRUE(waitForPixel(s, kStartSideX, kMazeStartY, greenish)) << "not back on the title menu";
+  EXPECT_TRUE(s.waitForPixel(kStartSideX, kMazeStartY, greenish)) << "not back on the title menu";
   s.closeWindow();
   expectOrderlyEnd(s);
   EXPECT_EQ(s.log().find("ERROR"), std::string::npos) << s.log();
@@ -202,28 +181,25 @@ TEST(PlayingAGame, TheShippedCoinMazeIsPickedInTheBrowserAndPlayedWithTheKeys) {
 
 TEST(PlayingAGame, TypingIntoThePlayTextboxShowsTheTextAndANameOutsideTheGamesFolderIsRefused) {
   Session s;
-  s.writeFile("system/system.cfg", tfe2e::windowSettings());
   // Were "../system" taken as typed, it would name this game beside games/.
   writeRaceGame(s, "system");
-  s.start();
-  ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
-  tfe2e::sleepMs(tfe2e::kSettleMs);
-  clickAndSettle(s, kPlayX, kPlayY);
+  startOnTheMainMenu(s);
+  s.clickButton(kPlayX, kPlayY);
+  ASSERT_TRUE(s.waitForPixel(kLoadSideX, kBrowseLoadY, greenish)) << "no Play menu";
 
-  // The field's text row, before and after typing.
-  const std::vector<Pixel> empty = area(s, 252, 220, 330, 234, 2);
-  clickAndSettle(s, kGameFieldX, kGameFieldY);
+  // The field's text row, before and after typing (a blinking caret alone
+  // changes a few of these pixels, the typed name many).
+  auto fieldRow = [&] { return s.area(252, 220, 330, 234, 2); };
+  const std::vector<Pixel> empty = fieldRow();
+  s.click(kGameFieldX, kGameFieldY);
   s.type("../system");
-  tfe2e::sleepMs(tfe2e::kSettleMs);
-  const std::vector<Pixel> typed = area(s, 252, 220, 330, 234, 2);
-  EXPECT_GT(differing(empty, typed), 20);
+  EXPECT_TRUE(s.waitUntil([&] { return tfe2e::countDiffering(empty, fieldRow()) > 20; }));
 
   // Enter runs the Load button linked to the textbox. The textbox takes
   // letters and digits only, so the loader is handed "system", which names
   // no game in games/.
   s.key("Return");
   ASSERT_TRUE(s.waitForLog("Unable to open game: system"));
-  tfe2e::sleepMs(tfe2e::kSettleMs);
   EXPECT_EQ(s.log().find("has been loaded successfully"), std::string::npos);
   EXPECT_EQ(s.log().find("Game World Initializing"), std::string::npos);
   EXPECT_TRUE(s.running());
@@ -232,35 +208,26 @@ TEST(PlayingAGame, TypingIntoThePlayTextboxShowsTheTextAndANameOutsideTheGamesFo
 
   // F12 writes the frame to a picture in the working folder.
   s.key("F12");
-  for (int waited = 0; waited < 3000 && !s.exists("screen0.tga"); waited += 100) tfe2e::sleepMs(100);
-  EXPECT_TRUE(s.exists("screen0.tga"));
+  EXPECT_TRUE(s.waitForFile("screen0.tga"));
 
   s.closeWindow();
   expectOrderlyEnd(s);
 }
 
-TEST(PlayingAGame, AHoveredButtonGrowsAndAfterAWhileShowsItsTooltip) {
+TEST(PlayingAGame, AHoveredButtonGrowsAndShowsItsTooltip) {
   Session s;
-  s.writeFile("system/system.cfg", tfe2e::windowSettings());
-  s.start();
-  ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
-  s.moveMouse(700, 300);
-  tfe2e::sleepMs(tfe2e::kSettleMs);
-  // Just right of the Play button: it reaches there only when it grows.
-  const Pixel beside = s.pixel(505, kPlayY);
-  EXPECT_FALSE(greenish(beside));
-  s.moveMouse(kPlayX, kPlayY);
-  EXPECT_TRUE(waitForPixel(s, 505, kPlayY, greenish, 2000));
-  s.moveMouse(700, 300);
-  EXPECT_TRUE(waitForPixel(s, 505, kPlayY, [](const Pixel& p) { return !greenish(p); }, 2000));
+  startOnTheMainMenu(s);
+  // Just right of the Play button: it reaches there only when it grows. The
+  // pointer starts in the middle of the window, away from it.
+  constexpr int kBesidePlayX = 505;
+  EXPECT_FALSE(greenish(s.pixel(kBesidePlayX, kPlayY)));
+  EXPECT_TRUE(s.hoverUntil(kPlayX, kPlayY, kBesidePlayX, kPlayY, greenish));
+  EXPECT_TRUE(s.hoverUntil(700, 300, kBesidePlayX, kPlayY, notGreenish));
 
-  // The Quit button (at y 510) tells what it does beside the pointer.
-  s.moveMouse(400, 505);
-  tfe2e::sleepMs(400);
-  const std::vector<Pixel> early = area(s, 380, 470, 560, 530, 4);
-  tfe2e::sleepMs(1800);
-  const std::vector<Pixel> later = area(s, 380, 470, 560, 530, 4);
-  EXPECT_GT(differing(early, later), 40);
+  // The Quit button (at y 510) grows red beyond its right end, and in a
+  // while tells what it does in a blue box beside the pointer, over its face.
+  EXPECT_TRUE(s.hoverUntil(400, 505, 505, 510, tfe2e::reddish));
+  EXPECT_TRUE(s.waitForPixel(440, 494, bluish)) << "no tooltip";
   s.closeWindow();
   EXPECT_EQ(s.waitForExit(), 0);
 }
@@ -271,11 +238,11 @@ TEST(Splash, AClickEndsTheSplash) {
               tfe2e::windowSettings(false));
   s.start();
   ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
-  tfe2e::sleepMs(600);
   // A splash picture lasts seven seconds at least; the menu is not up yet.
-  EXPECT_FALSE(greenish(s.pixel(320, 210)));
+  ASSERT_TRUE(tfe2e::waitForSplash(s));
+  EXPECT_FALSE(greenish(s.pixel(tfe2e::kMainMenuPlay.x, tfe2e::kMainMenuPlay.y)));
   s.click(400, 300);
-  EXPECT_TRUE(waitForPixel(s, 320, 210, greenish, 2000));
+  EXPECT_TRUE(tfe2e::waitForMainMenu(s));
   s.closeWindow();
   EXPECT_EQ(s.waitForExit(), 0);
 }

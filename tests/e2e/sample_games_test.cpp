@@ -35,9 +35,7 @@ TEST_P(SampleGames, EachLoadsCleanlyAndOpensOnItsTitleMenu) {
   }
   EXPECT_EQ(log.find("ERROR"), std::string::npos) << log;
   // Start, the first button, is green; Quit, the last, red.
-  tfe2e::sleepMs(tfe2e::kSettleMs);
-  const Pixel start = s.pixel(320, 265);
-  EXPECT_TRUE(greenish(start)) << start.r << "," << start.g << "," << start.b;
+  ASSERT_TRUE(s.waitForPixel(320, 265, greenish));
   const Pixel quit = s.pixel(320, 460);
   EXPECT_TRUE(reddish(quit)) << quit.r << "," << quit.g << "," << quit.b;
   // Set TF_SCREENSHOT_DIR to keep the picture (<game>-menu.png).

@@ -125,7 +125,8 @@ TEST(Startup, RunsSilentlyWithoutASoundDevice) {
   s.writeFile("system/system.cfg", settingsFile(800, 600));
   s.start({}, /*chooseSilentSound=*/false);
   ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
-  tfe2e::sleepMs(500);
+  // Frames are drawn: the splash picture is up, and its melody would play.
+  EXPECT_TRUE(tfe2e::waitForSplash(s));
   EXPECT_TRUE(s.running());
   closeAndExpectOrderlyEnd(s);
 }

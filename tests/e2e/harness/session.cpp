@@ -22,13 +22,34 @@
 #include <stdexcept>
 #include <thread>
 
+#include "input/dispatch.h"
+#include "menus/button_actions.h"
+
 namespace fs = boost::filesystem;
 
 namespace tfe2e {
 namespace {
 
-constexpr int kServerStartMs = 10000;
+// How often a wait looks at its condition again.
 constexpr int kPollMs = 50;
+// The pause between the keystrokes of one key or type command, a person's
+// typing pace: freeglut takes a key released while the server already holds
+// it pressed again for the keyboard's own repeat, and drops both events.
+constexpr int kKeystrokeGapMs = 60;
+// The pause before the pointer moves: the program looks where the pointer
+// has gone at most once per hover throttle, so a move that reaches it sooner
+// after the last one it looked at goes unseen. A little more for the rounding
+// of its millisecond clock.
+constexpr int kPointerPauseMs = tf::kHoverThrottleMs + 20;
+// How long a hover look may take to show before the pointer is moved again.
+constexpr int kHoverLookMs = 1000;
+// The pause before a button click: the program's debounce, and a little more.
+constexpr int kButtonPauseMs = tf::kButtonDebounceMs + 50;
+// The right-hand strip of an 800 x 600 window, where the debug panel stands
+// (at the top, or lowered when the console or the pointer is there).
+constexpr int kPanelStripLeft = 600, kPanelStripRight = 799, kPanelStripBottom = 599, kPanelStripStep = 2;
+
+void pause(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
 
 std::string slurp(const std::string& file) {
   std::ifstream in(file, std::ios::binary);
@@ -91,9 +112,22 @@ Window mappedTopLevel(Display* x) {
   return found;
 }
 
-}  // namespace
+// Reads the display number Xvfb writes to `fd` when it accepts connections:
+// empty when it exits first or stays silent for kWaitMs.
+std::string readDisplayNumber(int fd) {
+  std::string number;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(kWaitMs);
+  pollfd ready{fd, POLLIN, 0};
+  for (char c = 0; c != '\n';) {
+    const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+    if (left.count() <= 0 || poll(&ready, 1, static_cast<int>(left.count())) <= 0) return "";
+    if (read(fd, &c, 1) != 1) return "";
+    if (c != '\n') number += c;
+  }
+  return number;
+}
 
-void sleepMs(int ms) { std::this_thread::sleep_for(std::chrono::milliseconds(ms)); }
+}  // namespace
 
 Session::Session() {
   char pattern[] = "/tmp/tf-e2e-XXXXXX";
@@ -146,16 +180,15 @@ void Session::startServer() {
     close(ready[0]);
     redirect(STDOUT_FILENO, root_ + "/xvfb.txt");
     redirect(STDERR_FILENO, root_ + "/xvfb.txt");
+    // -noreset: a server that resets when its last client leaves drops the
+    // clients still connecting at that moment.
     execOrDie({"Xvfb", "-displayfd", std::to_string(ready[1]), "-screen", "0", "1024x768x24",
                "-nolisten", "tcp", "-noreset"});
   }
   close(ready[1]);
-  std::string number;
-  pollfd wait{ready[0], POLLIN, 0};
-  char c;
-  while (poll(&wait, 1, kServerStartMs) > 0 && read(ready[0], &c, 1) == 1 && c != '\n') number += c;
+  const std::string number = readDisplayNumber(ready[0]);
   close(ready[0]);
-  if (number.empty()) throw std::runtime_error("Xvfb did not start; see " + root_ + "/xvfb.txt");
+  if (number.empty()) throw std::runtime_error("Xvfb did not start: " + slurp(root_ + "/xvfb.txt"));
   display_ = ":" + number;
 }
 
@@ -177,10 +210,7 @@ void Session::start(const std::vector<std::string>& environment, bool chooseSile
     redirect(STDERR_FILENO, root_ + "/stderr.txt");
     execOrDie({TF_PROGRAM});
   }
-  for (int waited = 0; waited < kServerStartMs && running(); waited += kPollMs) {
-    if (findWindow()) return;
-    sleepMs(kPollMs);
-  }
+  waitUntil([this] { return !running() || findWindow() != 0; });
 }
 
 bool Session::running() {
@@ -195,20 +225,35 @@ bool Session::running() {
   return true;
 }
 
-bool Session::waitForLog(const std::string& text, int timeoutMs) {
-  for (int waited = 0; waited <= timeoutMs; waited += kPollMs) {
-    if (lineContains(log(), text)) return true;
-    sleepMs(kPollMs);
+bool Session::waitUntil(const std::function<bool()>& condition, int timeoutMs) {
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  while (!condition()) {
+    if (std::chrono::steady_clock::now() >= deadline) return false;
+    pause(kPollMs);
   }
-  return false;
+  return true;
+}
+
+bool Session::waitForLog(const std::string& text, int timeoutMs) {
+  return waitUntil([&] { return lineContains(log(), text); }, timeoutMs);
+}
+
+bool Session::waitForFile(const std::string& relative, int timeoutMs) {
+  return waitUntil([&] { return exists(relative); }, timeoutMs);
+}
+
+bool Session::waitForPixel(int x, int y, const PixelTest& test, int timeoutMs) {
+  return waitUntil([&] { return test(pixel(x, y)); }, timeoutMs);
+}
+
+bool Session::waitForLaterFrame(int timeoutMs) {
+  auto strip = [this] { return area(kPanelStripLeft, 0, kPanelStripRight, kPanelStripBottom, kPanelStripStep); };
+  const std::vector<Pixel> now = strip();
+  return waitUntil([&] { return strip() != now; }, timeoutMs);
 }
 
 int Session::waitForExit(int timeoutMs) {
-  for (int waited = 0; waited <= timeoutMs; waited += kPollMs) {
-    if (!running()) return exitCode_;
-    sleepMs(kPollMs);
-  }
-  return -1;
+  return waitUntil([this] { return !running(); }, timeoutMs) ? exitCode_ : -1;
 }
 
 void Session::runXdotool(const std::vector<std::string>& args) {
@@ -222,19 +267,41 @@ void Session::runXdotool(const std::vector<std::string>& args) {
   waitpid(child, nullptr, 0);
 }
 
-void Session::key(const std::string& keyName) { runXdotool({"key", "--delay", "60", keyName}); }
+void Session::key(const std::string& keyName) {
+  runXdotool({"key", "--delay", std::to_string(kKeystrokeGapMs), keyName});
+}
 void Session::keyDown(const std::string& keyName) { runXdotool({"keydown", keyName}); }
 void Session::keyUp(const std::string& keyName) { runXdotool({"keyup", keyName}); }
-void Session::type(const std::string& text) { runXdotool({"type", "--delay", "60", text}); }
+void Session::type(const std::string& text) {
+  runXdotool({"type", "--delay", std::to_string(kKeystrokeGapMs), text});
+}
 
 void Session::moveMouse(int x, int y) {
+  pause(kPointerPauseMs);
   runXdotool({"mousemove", std::to_string(x), std::to_string(y)});
 }
 
+bool Session::hoverUntil(int x, int y, int px, int py, const PixelTest& test) {
+  return waitUntil([&] {
+    for (int aside : {0, 1}) {
+      moveMouse(x + aside, y);
+      if (waitForPixel(px, py, test, kHoverLookMs)) return true;
+    }
+    return false;
+  });
+}
+
 void Session::click(int x, int y, int button) {
-  moveMouse(x, y);
-  sleepMs(kSettleMs / 3);
-  runXdotool({"click", std::to_string(button)});
+  pause(kPointerPauseMs);
+  // A move to where the pointer already is sends no motion: one pixel aside
+  // first, so the program always sees the pointer arrive.
+  runXdotool({"mousemove", std::to_string(x + 1), std::to_string(y), "mousemove", std::to_string(x),
+              std::to_string(y), "click", std::to_string(button)});
+}
+
+void Session::clickButton(int x, int y) {
+  pause(kButtonPauseMs - kPointerPauseMs);
+  click(x, y);
 }
 
 unsigned long Session::findWindow() {
@@ -279,20 +346,38 @@ bool Session::windowSize(int& width, int& height) {
   return found;
 }
 
-Pixel Session::pixel(int px, int py) {
+namespace {
+
+Pixel pixelOf(XImage* image, int x, int y) {
+  const unsigned long v = XGetPixel(image, x, y);
   Pixel p;
+  p.r = static_cast<int>((v & image->red_mask) >> 16);
+  p.g = static_cast<int>((v & image->green_mask) >> 8);
+  p.b = static_cast<int>(v & image->blue_mask);
+  return p;
+}
+
+}  // namespace
+
+std::vector<Pixel> Session::area(int x0, int y0, int x1, int y1, int step) {
+  std::vector<Pixel> pixels;
   Display* x = XOpenDisplay(display_.c_str());
-  if (!x) return p;
-  XImage* image = XGetImage(x, DefaultRootWindow(x), px, py, 1, 1, AllPlanes, ZPixmap);
+  if (!x) return pixels;
+  XImage* image = XGetImage(x, DefaultRootWindow(x), x0, y0, static_cast<unsigned>(x1 - x0 + 1),
+                            static_cast<unsigned>(y1 - y0 + 1), AllPlanes, ZPixmap);
   if (image) {
-    unsigned long v = XGetPixel(image, 0, 0);
-    p.r = static_cast<int>((v & image->red_mask) >> 16);
-    p.g = static_cast<int>((v & image->green_mask) >> 8);
-    p.b = static_cast<int>(v & image->blue_mask);
+    for (int y = 0; y <= y1 - y0; y += step) {
+      for (int px = 0; px <= x1 - x0; px += step) pixels.push_back(pixelOf(image, px, y));
+    }
     XDestroyImage(image);
   }
   XCloseDisplay(x);
-  return p;
+  return pixels;
+}
+
+Pixel Session::pixel(int px, int py) {
+  const std::vector<Pixel> one = area(px, py, px, py, 1);
+  return one.empty() ? Pixel() : one.front();
 }
 
 void Session::screenshot(const std::string& file, int width, int height) {
@@ -314,5 +399,15 @@ std::string windowSettings(bool debugMode, bool sound) {
 bool greenish(const Pixel& p) { return p.g > p.r + 40 && p.g > p.b + 40; }
 bool reddish(const Pixel& p) { return p.r > p.g + 60 && p.r > p.b + 60; }
 bool bluish(const Pixel& p) { return p.b > p.r + 20 && p.b > p.g; }
+bool whitish(const Pixel& p) { return p.r > 200 && p.g > 200 && p.b > 200; }
+
+bool waitForMainMenu(Session& s) { return s.waitForPixel(kMainMenuPlay.x, kMainMenuPlay.y, greenish); }
+bool waitForSplash(Session& s) { return s.waitForPixel(kSplashBlueTile.x, kSplashBlueTile.y, bluish); }
+
+int countDiffering(const std::vector<Pixel>& a, const std::vector<Pixel>& b) {
+  int n = 0;
+  for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) n += !(a[i] == b[i]);
+  return n;
+}
 
 }  // namespace tfe2e

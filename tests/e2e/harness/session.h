@@ -6,6 +6,7 @@
 
 #include <sys/types.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -15,6 +16,12 @@ struct Pixel {
   int r = -1, g = -1, b = -1;
   bool operator==(const Pixel& o) const { return r == o.r && g == o.g && b == o.b; }
 };
+using PixelTest = std::function<bool(const Pixel&)>;
+
+// The longest any wait for a condition may take before the test gives up:
+// far beyond what any step takes, even on a slow machine that is busy with
+// other work. A condition that holds ends its wait at once.
+constexpr int kWaitMs = 30000;
 
 class Session {
  public:
@@ -33,35 +40,67 @@ class Session {
   bool exists(const std::string& relative) const;
   void removeFile(const std::string& relative) const;
 
-  // Starts the X server and the program. `environment` entries (NAME=value)
-  // are added to the program's environment. Sound goes to OpenAL Soft's null
-  // output unless an entry chooses a driver, or `chooseSilentSound` is false,
-  // in which case the program finds its own way (as on a machine with no
-  // sound card).
+  // Starts the X server and the program, and waits until the program's
+  // window is up or the program has ended. `environment` entries
+  // (NAME=value) are added to the program's environment. Sound goes to OpenAL
+  // Soft's null output unless an entry chooses a driver, or
+  // `chooseSilentSound` is false, in which case the program finds its own way
+  // (as on a machine with no sound card).
   void start(const std::vector<std::string>& environment = {}, bool chooseSilentSound = true);
   bool running();
 
+  // Waits until `condition` holds; false when it did not within `timeoutMs`.
+  bool waitUntil(const std::function<bool()>& condition, int timeoutMs = kWaitMs);
   // Waits for a line of log.txt that contains `text`.
-  bool waitForLog(const std::string& text, int timeoutMs = 15000);
+  bool waitForLog(const std::string& text, int timeoutMs = kWaitMs);
+  // Waits for a file of the data tree to exist.
+  bool waitForFile(const std::string& relative, int timeoutMs = kWaitMs);
+  // Waits for the screen pixel at (x, y) to pass `test`.
+  bool waitForPixel(int x, int y, const PixelTest& test, int timeoutMs = kWaitMs);
+  // Waits until the right-hand strip of the window, where the debug panel
+  // stands in debug mode, shows other figures (frame rate, seconds, pointer)
+  // than when called: the program has drawn a later frame since.
+  bool waitForLaterFrame(int timeoutMs = kWaitMs);
   std::string log() const { return readFile("log.txt"); }
   std::string standardOutput() const;
   // Waits for the program to end; its exit code, or -1 when it did not end
   // (or was killed by a signal).
-  int waitForExit(int timeoutMs = 15000);
+  int waitForExit(int timeoutMs = kWaitMs);
 
-  // Input through the X server, as a person's keyboard and mouse would send it.
+  // Input through the X server, as a person's keyboard and mouse would send
+  // it. The program reads its input events in the order they are sent, so
+  // a key typed or a click made after another is handled after it.
   void key(const std::string& keyName);
   void keyDown(const std::string& keyName);
   void keyUp(const std::string& keyName);
   void type(const std::string& text);
+  // Pointer moves first pause for the program's hover throttle: the program
+  // looks where the pointer has gone at most that often. Callers wait for
+  // the last move's effect to show before, which puts the pause after it.
   void moveMouse(int x, int y);
+  // Moves the pointer onto (x, y) until the screen pixel at (px, py) passes
+  // `test`. A move that reaches the program too soon after another goes
+  // unseen, as above, when the program was held up and takes both at once;
+  // so while the pixel has not changed the move is made again, one pixel
+  // aside and back. For looks that a hover alone brings.
+  bool hoverUntil(int x, int y, int px, int py, const PixelTest& test);
+  // Moves the pointer onto (x, y) and clicks there; the pointer always
+  // moves, so the program hovers over what lies there before the click.
   void click(int x, int y, int button = 1);
+  // Clicks a menu or dialog button. The program ignores a button clicked
+  // within its debounce time of the last button it ran, so this first pauses
+  // for that long: callers wait for the last click's effect to show before,
+  // which puts the pause after the program ran it.
+  void clickButton(int x, int y);
   // Asks the window to close, as a window manager's close button does.
   void closeWindow();
 
   // The program's window: its size (0 when there is none).
   bool windowSize(int& width, int& height);
   Pixel pixel(int x, int y);
+  // The pixels of the rectangle from (x0, y0) to (x1, y1), every `step`
+  // pixels, row by row (empty when the screen cannot be read).
+  std::vector<Pixel> area(int x0, int y0, int x1, int y1, int step);
   void screenshot(const std::string& file, int width = 800, int height = 600);
 
  private:
@@ -90,9 +129,23 @@ std::string windowSettings(bool debugMode = true, bool sound = false);
 bool greenish(const Pixel& p);
 bool reddish(const Pixel& p);
 bool bluish(const Pixel& p);
+// True for a pixel of white text.
+bool whitish(const Pixel& p);
 
-// Milliseconds to wait for the program to react to one input event.
-constexpr int kSettleMs = 300;
-void sleepMs(int ms);
+// Places on the toolkit's own screens (the window is 800 x 600 at 0, 0, so
+// screen pixels are overlay units): the Play button's green face on the
+// main menu, and the blue tile of the splash picture (where the main menu
+// shows the Play button's green).
+struct Place {
+  int x, y;
+};
+constexpr Place kMainMenuPlay{320, 210};
+constexpr Place kSplashBlueTile{450, 235};
+// Waits for the main menu or the splash picture to be on the screen.
+bool waitForMainMenu(Session& s);
+bool waitForSplash(Session& s);
+
+// How many pixels of two equal areas differ.
+int countDiffering(const std::vector<Pixel>& a, const std::vector<Pixel>& b);
 
 }  // namespace tfe2e
