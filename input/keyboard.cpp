@@ -79,8 +79,15 @@ void pressKey(int id) {
 }
 
 // A release: the key logic runs once with the key released, then it is idle.
+// While the console or help takes the keys, a release reaches no sentence,
+// but a key held since before they opened still comes back to idle: it is
+// up, and the frame loop must not run it as held once they close.
 void releaseLetter(int letter) {
   if (gameSys.getAlphabetKeyState(letter) == kKeyBlocked) return;
+  if (!gameTakesKeys()) {
+    gameSys.setAlphabetKeyState(letter, kKeyIdle);
+    return;
+  }
   gameSys.setAlphabetKeyState(letter, kKeyReleased);
   updateKeyLogic();
   platform().ignoreKeyRepeat(false);
@@ -89,6 +96,10 @@ void releaseLetter(int letter) {
 
 void releaseKey(int id) {
   if (gameSys.getKeyState(id) == kKeyBlocked) return;
+  if (!gameTakesKeys()) {
+    gameSys.setKeyState(id, kKeyIdle);
+    return;
+  }
   gameSys.setKeyState(id, kKeyReleased);
   updateKeyLogic();
   platform().ignoreKeyRepeat(false);
