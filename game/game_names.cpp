@@ -32,6 +32,10 @@ bool isSafeGameName(const std::string& name) {
   return !onlyDotsAndSpaces;
 }
 
+bool isToolkitMenuSet(const std::string& name) {
+  return name == "default" || name == "mainui" || name == "ingameui";
+}
+
 bool gameMapFileOpens(const std::string& name) {
   if (!isSafeGameName(name)) return false;
   const std::string path = mapFilePath(name);

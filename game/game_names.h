@@ -16,6 +16,12 @@ constexpr std::size_t kMaxGameNameLength = 255;
 // spaces alone ("." and ".." among them).
 bool isSafeGameName(const std::string& name);
 
+// True for the names of the toolkit's own menu sets: "default" (its menus and
+// help), "mainui" and "ingameui" (its two menu files). A game folder of such a
+// name would read, and on saving overwrite, the toolkit's files, so none of
+// them is ever a game name.
+bool isToolkitMenuSet(const std::string& name);
+
 // True when games/<name>/system/map.cfg is a file that can be opened for reading; false for
 // every name that isSafeGameName refuses, whatever lies outside games/.
 bool gameMapFileOpens(const std::string& name);

@@ -136,6 +136,12 @@ void openLoadedGame() {
   gameSys.setGameState(kStateSplash);
 }
 
+// "default" names the toolkit's own menus and help, never a game.
+void refuseDefaultName() {
+  refuse("^rERROR:^w ^yDefault^w is a reserved name and CANNOT be used.", "Game Load",
+         "^yDefault^w is a reserved name and CANNOT be used.");
+}
+
 bool refuseNewGameName(const std::string& name) {
   if (checkGameName(name)) {
     refuse("^rERROR:^w Cannot create game, the name: ^y" + name + "^w is a registered name", "^yERROR",
@@ -147,9 +153,8 @@ bool refuseNewGameName(const std::string& name) {
            "Cannot create game, no game name has been entered.");
     return true;
   }
-  if (name == kToolkitSet) {
-    refuse("^rERROR:^w ^yDefault^w is a reserved name and CANNOT be used.", "Game Load",
-           "^yDefault^w is a reserved name and CANNOT be used.");
+  if (isToolkitMenuSet(name)) {
+    refuseDefaultName();
     return true;
   }
   const std::string shown = shownGameName(name);
@@ -223,6 +228,10 @@ void loadGame(const std::string& name) {
   if (checkGameName(name)) {
     refuse("^rERROR:^w You cannot load ^ymainui ^wor ^yingameui^w as a game!", "Game Load",
            "You cannot load ^ymainui ^wor ^yingameui^w as a game!");
+    return;
+  }
+  if (isToolkitMenuSet(name)) {
+    refuseDefaultName();
     return;
   }
   const std::string shown = shownGameName(name);

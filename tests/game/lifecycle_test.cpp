@@ -89,6 +89,7 @@ TEST_F(Lifecycle, LoadingAGameRunsEveryStepInOrder) {
 TEST_F(Lifecycle, RefusedLoadsLeaveTheCurrentGameAsItWas) {
   loadSample();
   writeGame("beta", sampleGame());
+  writeGame("default", sampleGame());
   dir.write("games/nomap/system/logic.cfg", "");
   // What names with a way out of games/ would reach.
   writeGame("../y", sampleGame());
@@ -103,6 +104,9 @@ TEST_F(Lifecycle, RefusedLoadsLeaveTheCurrentGameAsItWas) {
        "Game Load | Enter a valid game name for a game to be loaded."},
       {"ingameui", "^rERROR:^w " + asGame, "Game Load | " + asGame},
       {"mainui", "^rERROR:^w " + asGame, "Game Load | " + asGame},
+      // A folder of that name would play with, and save over, the toolkit's own menus.
+      {"default", "^rERROR:^w ^yDefault^w is a reserved name and CANNOT be used.",
+       "Game Load | ^yDefault^w is a reserved name and CANNOT be used."},
   };
   // A missing map file, then unsafe names: separators, dots, control characters, an absolute path.
   const std::string absolute = dir.path() + "/games/beta";
