@@ -14,7 +14,6 @@
 #include "core/debug_overlay.h"
 #include "core/glut_platform.h"
 #include "core/log.h"
-#include "core/numbers.h"
 #include "core/script_object.h"
 #include "core/shutdown.h"
 #include "core/startup.h"
@@ -67,7 +66,6 @@ void openWindow(const WindowGeometry& g) {
   // Closing the window ends the program the orderly way.
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
   glutCloseFunc(quitEngine);
-  if (truncToInt(scriptSys.findLineF("windowfscreen")) == 1) setFullScreen(true, true);
   systemMsg("^wStoring window information");
   gameSys.SetSystem(g.x, g.y, g.width, g.height, title);
   systemMsg("^wSetting up the Window Viewport");
@@ -111,6 +109,9 @@ void init() {
 
   systemMsg("^rInitializing DeviL Image Library");
   installWindowPlatform();
+  // Only now can the window leave for full screen, and only once its size is
+  // stored can it come back from there.
+  readFullScreen();
   readFrameCap();
   readDebugMode();
   gameSys.setInputState(kInputNormal);

@@ -54,6 +54,10 @@ WindowGeometry readWindowGeometry() {
   return g;
 }
 
+void readFullScreen() {
+  if (truncToInt(scriptSys.findLineF("windowfscreen")) == 1) setFullScreen(true, true);
+}
+
 void readFrameCap() {
   gameSys.setFPSRender(truncToInt(scriptSys.findLineF("fps")));
   if (gameSys.getFPSRender() == -1) {

@@ -19,6 +19,9 @@ void reportBanner();
 // Reads the window position and size from the settings; an invalid or missing
 // value is reported and gives 0, 0, 800, 600.
 WindowGeometry readWindowGeometry();
+// Switches to full screen, silently, when the settings ask for it. Needs the
+// window's platform installed and the window size stored.
+void readFullScreen();
 // Sets the frame cap from the settings (30 with a message when it is missing).
 void readFrameCap();
 // Switches debug mode from the settings (on unless it reads 0).

@@ -11,6 +11,7 @@
 #include "core/system.h"
 #include "manual_clock.h"
 #include "messages.h"
+#include "recording_platform.h"
 #include "settings_guard.h"
 
 namespace {
@@ -52,6 +53,27 @@ TEST_F(StartupPlan, WindowGeometryFrom800By600UpToWhatADisplayCanPlace) {
         c.valid ? std::vector<int>{int(c.x), int(c.y), int(c.w), int(c.h)} : std::vector<int>{0, 0, 800, 600};
     EXPECT_EQ((std::vector<int>{g.x, g.y, g.width, g.height}), expected) << c.x << " " << c.w;
     EXPECT_EQ(messages.contains("^wINVALID WINDOW PARAMETERS ENTERED! Defaulting to 0x0x800x600"), !c.valid);
+  }
+}
+
+// Only "windowfscreen 1" starts in full screen; leaving it restores the
+// window of the settings at (5, 26).
+TEST_F(StartupPlan, FullScreenFromTheSettingsAndBackToTheirWindow) {
+  for (const auto& [value, fullScreen] : {std::pair{"1", true}, {"1.9", true}, {"0", false}, {"2", false}, {"", false}}) {
+    SCOPED_TRACE(value);
+    tf::gameSys = tf::System();
+    tf::gameSys.SetSystem(10, 20, 1000, 700, "Forge");
+    tf::scriptSys.clear();
+    if (*value) tf::scriptSys.readText(std::string("f windowfscreen ") + value, "system.cfg");
+    tftest::RecordingPlatform platform;
+    tftest::MessageLog messages;
+    tf::readFullScreen();
+    EXPECT_EQ(tf::gameSys.getFS(), fullScreen);
+    tf::setFullScreen(false, true);
+    const std::vector<std::string> expected =
+        fullScreen ? std::vector<std::string>{"fullscreen", "window 5,26 1000x700"} : std::vector<std::string>{};
+    EXPECT_EQ(platform.calls, expected);
+    EXPECT_EQ(messages.lines().size(), 0u);
   }
 }
 
