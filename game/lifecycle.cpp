@@ -10,6 +10,7 @@
 #include "core/numbers.h"
 #include "core/platform.h"
 #include "core/script_object.h"
+#include "core/shutdown.h"
 #include "core/system.h"
 #include "editor/editor.h"
 #include "editor/world_editor.h"
@@ -36,6 +37,10 @@ constexpr const char* kImageFailureName = "ERROR!";
 // Where the camera starts over a newly created game.
 constexpr float kNewGameCameraX = 1.3f;
 constexpr float kNewGameCameraY = 1.5f;
+
+// The game in `world` was loaded by the autoload file and stands alone: there
+// are no toolkit menus to go back to.
+bool standalone = false;
 
 void refuse(const std::string& logLine, const std::string& title, const std::string& message) {
   systemMsg(logLine);
@@ -79,6 +84,7 @@ void clearPreviousGame(bool clearLogicFile, float percent) {
 // A game is built in an empty world, so that nothing of a game played or
 // left before (scores, phrases, pending map changes) carries over into it.
 void startWorld(const std::string& name) {
+  standalone = false;
   world = gameWorld();
   world.setGameName(name);
 }
@@ -334,6 +340,7 @@ void leaveGame() {
     return;
   }
   console.echo("Leaving current game.");
+  standalone = false;
   world.clearMapData();
   scriptMap.clear();
   worldEditor.setPhraseMenu(-1);
@@ -414,7 +421,16 @@ bool autoLoadGame() {
     systemMsg("^wLoading Tessera Forge Main Menu instead.");
     return false;
   }
+  standalone = true;
   return true;
+}
+
+void leaveGameOrQuit() {
+  if (world.getGameLoaded() && !standalone) {
+    leaveGame();
+  } else {
+    quitEngine();
+  }
 }
 
 }  // namespace tf

@@ -80,6 +80,7 @@ void editNamedGame(int string) {
   withMouseDisabled([string] { loadGameEditor(uiScriptString.getString(string)); });
 }
 
+void leave(int) { leaveGameOrQuit(); }
 void leaveEditor(int) { leaveGameEditor(); }
 void editWorld(int) { editGame(); }
 void editorMainMenu(int) { editMenu(); }
@@ -141,7 +142,7 @@ using Action = void (*)(int func2);
 
 const Action kActions[] = {
     quit,           showMenu,       setGameState, setInputState, openDialog,    closeDialog,     setDebugMode,
-    loadNamedGame,  quit,           editNamedGame, leaveEditor,  editWorld,     editorMainMenu,  pause,
+    loadNamedGame,  leave,          editNamedGame, leaveEditor,  editWorld,     editorMainMenu,  pause,
     resume,         createNamedGame, startGame,   menuEditor,    gameMainMenu,  fullScreen,      window,
     deleteCurrentMap, reenter,      soundOn,      soundOff,      volumeUp,      volumeDown,      nothing,
     nothing,        welcome,        browse,       help,

@@ -19,10 +19,12 @@
 #include "media/notice.h"
 #include "media/sound.h"
 #include "media/splash.h"
+#include "menus/button_actions.h"
 #include "menus/help.h"
 #include "menus/ui.h"
 #include "messages.h"
 #include "world_compare.h"
+#include "manual_clock.h"
 
 using namespace tf;
 using tftest::cameraAt;
@@ -225,6 +227,28 @@ TEST_F(Lifecycle, LeavingAGameReturnsToTheToolkitsIntroMenuAndReleasesItsSoundsA
   EXPECT_EQ(audio.freedFiles, Lines{"games/alpha/sound/1000.wav"});
   EXPECT_EQ(shownState(), toolkitMenus());
   EXPECT_EQ(audio.playingCount(kMenuMusic), 1);
+}
+
+// Leave Game (button function 8) returns to the toolkit's menus from a game
+// opened from them, and ends the program for the game the autoload file
+// started, which has no menus behind it.
+TEST_F(Lifecycle, LeaveGameReturnsToTheToolkitsMenusUnlessTheGameWasStartedAlone) {
+  tftest::ManualClock clock;
+  const auto leaveByButton = [&clock] {
+    clock.advance(1000);
+    buttonAction(kFuncLeaveGame, 0);
+  };
+  loadSample("alpha");
+  gameSys.setGameState(kStateIngameMenu);
+  leaveByButton();
+  EXPECT_EQ(shownState(), toolkitMenus());
+
+  dir.write("system/autoload.cfg", "s autoload alpha\n");
+  ASSERT_TRUE(autoLoadGame());
+  EXPECT_EXIT(leaveByButton(), ::testing::ExitedWithCode(0), "");
+  loadGame("alpha");  // the same game opened again from the menus
+  leaveByButton();
+  EXPECT_EQ(shownState(), toolkitMenus());
 }
 
 }  // namespace

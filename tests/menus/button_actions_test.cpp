@@ -103,7 +103,7 @@ TEST_F(ButtonActions, ClosingADialogReturnsToTheStateBeforeTheFirstDialog) {
   EXPECT_EQ(states(), ints({tf::kStateWorldEditor, 0, 0, 0}));
 }
 
-TEST_F(ButtonActions, QuitAndLeaveGameEndTheProgramOrderly) {
+TEST_F(ButtonActions, QuitAndLeaveGameWithoutAGameEndTheProgramOrderly) {
   EXPECT_EXIT(click(tf::kFuncQuit), ::testing::ExitedWithCode(0), "");
   EXPECT_EXIT(click(tf::kFuncLeaveGame), ::testing::ExitedWithCode(0), "");
 }
