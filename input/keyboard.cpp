@@ -43,7 +43,9 @@ constexpr unsigned char kFirstLayerKey = '1';
 constexpr unsigned char kLastLayerKey = '7';
 
 const char* const kScreenshotTitle = "Screenshot";
-const char* const kScreenshotSaved = "A screenshot has been saved to the root of the Tessera Forge directory.";
+// The working folder is the data folder the program runs in.
+const char* const kScreenshotSavedAs = "Saved as ^y";
+const char* const kScreenshotSavedWhere = "^w in the data folder, where the program runs.";
 const char* const kScreenshotFailed = "The screenshot could not be saved.";
 
 bool playing() {
@@ -203,7 +205,10 @@ void toggleHelpByF3() {
 
 void saveScreenshot() {
   platform().saveScreenshot(
-      [](bool saved) { notice.setNotice(kScreenshotTitle, saved ? kScreenshotSaved : kScreenshotFailed); });
+      [](const std::string& file) {
+        notice.setNotice(kScreenshotTitle,
+                         file.empty() ? kScreenshotFailed : kScreenshotSavedAs + file + kScreenshotSavedWhere);
+      });
 }
 
 void functionKeys(int key) {
