@@ -9,6 +9,7 @@ namespace tf {
 void init();
 void display();
 void changeSize(int w, int h);
+// Asks for the next frame; called when the event loop wakes for it.
 void idleFunc();
 
 // Enter and leave the virtual 800 x 600 screen (origin top left, y down). The

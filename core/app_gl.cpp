@@ -84,7 +84,21 @@ void registerCallbacks() {
   glutMouseFunc(mouse);
   glutPassiveMotionFunc(mousePassive);
   glutMotionFunc(mouseDrag);
-  glutIdleFunc(idleFunc);
+}
+
+// Between frames the event loop sleeps, waking for input or for this timer,
+// which is set for when the next frame is due. One timer is set at a time.
+bool frameTimerSet = false;
+
+void frameTimer(int) {
+  frameTimerSet = false;
+  idleFunc();
+}
+
+void setFrameTimer() {
+  if (frameTimerSet) return;
+  frameTimerSet = true;
+  glutTimerFunc(static_cast<unsigned>(msUntilNextFrame()), frameTimer, 0);
 }
 
 void loadToolkitMenus() {
@@ -140,11 +154,15 @@ void init() {
   gameSys.setStartingSystemTime(elapsedMs());
   if (scriptSys.findLineF("firstTime") <= 0) worldEditor.setWelcome(1000, 3);
   std::srand(static_cast<unsigned>(std::time(nullptr)));
+  setFrameTimer();
   glutMainLoop();
 }
 
 void display() {
-  if (!renderScene()) return;
+  if (!renderScene()) {
+    setFrameTimer();
+    return;
+  }
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
@@ -182,6 +200,7 @@ void display() {
   renderVolume();
   capturePendingScreenshot();
   glutSwapBuffers();
+  setFrameTimer();
 }
 
 void changeSize(int w, int h) {

@@ -36,6 +36,10 @@ void echoWelcome();
 // Frame pacing: true when a new frame is due (more than 16 ms after the last
 // in play and play-test, more than 1000 / cap ms in every other state).
 bool renderScene();
+// Milliseconds until renderScene will next find a frame due (0: one is due
+// now), at most a frame of play. The event loop sleeps this long between
+// frames instead of asking again and again.
+int msUntilNextFrame();
 // Forgets the time of the last frame (a new run, or a test).
 void resetFramePacing();
 // Counts a frame and updates the measured frame rate once a second.

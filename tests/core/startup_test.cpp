@@ -89,4 +89,39 @@ TEST_F(StartupPlan, MenusFollowTheCapPlayRunsAtSixtyWhateverTheCap) {
   EXPECT_EQ(framesOver(340), 10);
 }
 
+// The event loop sleeps as long as it is told between frames: frames still
+// come as often as when it asked every millisecond; it wakes for a frame or
+// at most once in a frame of play (17 ms), and a sleep of 0 comes only when
+// a frame is due.
+TEST_F(StartupPlan, SleepingUntilTheNextFrameKeepsThePace) {
+  const struct {
+    int state, cap;
+  } paces[] = {{tf::kStateMenus, 30}, {tf::kStateMenus, 10}, {tf::kStatePlay, 30}, {tf::kStateMenus, 0},
+               {tf::kStateMenus, 1000}};
+  for (const auto& p : paces) {
+    SCOPED_TRACE(std::to_string(p.state) + " " + std::to_string(p.cap));
+    tf::gameSys.setGameState(p.state);
+    tf::gameSys.setFPSRender(p.cap);
+    tf::resetFramePacing();
+    clock.set(5000);
+    const int polled = framesOver(2000);
+    tf::resetFramePacing();
+    clock.set(5000);
+    int frames = 0, wakes = 0;
+    while (clock.now() < 7000) {
+      const int wait = tf::msUntilNextFrame();
+      if (wait == 0) {
+        EXPECT_TRUE(tf::renderScene());
+        ++frames;
+        continue;
+      }
+      clock.advance(wait);
+      ++wakes;
+      frames += tf::renderScene();
+    }
+    EXPECT_NEAR(frames, polled, 1);
+    EXPECT_LE(wakes, frames + 2000 / 17 + 1);
+  }
+}
+
 }  // namespace
