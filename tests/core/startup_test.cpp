@@ -124,4 +124,36 @@ TEST_F(StartupPlan, SleepingUntilTheNextFrameKeepsThePace) {
   }
 }
 
+// The steps of a frame by game state, as flags in the order: game, held-key
+// logic, game box, menus, dialog, splash, notice, play-test banner, tooltip.
+TEST_F(StartupPlan, EachGameStateDrawsItsOwnStepsOfAFrame) {
+  const struct {
+    int state;
+    bool loaded, editorMenu, consoleOrHelp;
+    const char* steps;
+  } cases[] = {
+      {tf::kStateMenus, false, false, false, "000100101"},
+      {tf::kStateIngameMenu, true, false, false, "000100101"},  // the paused game is not drawn
+      {tf::kStatePlay, true, false, false, "111000101"},
+      {tf::kStatePlay, true, false, true, "101000101"},  // the console or help keeps held keys away
+      {tf::kStateSplash, false, false, false, "000001000"},
+      {tf::kStateDialog, true, false, false, "100110101"},
+      {tf::kStateDialog, false, false, false, "000110101"},
+      {tf::kStateWorldEditor, true, true, false, "100100101"},
+      {tf::kStateWorldEditor, true, false, false, "000100101"},
+      {tf::kStateMenuEditor, true, false, false, "000100101"},
+      {tf::kStatePlaytest, true, true, false, "111000111"},
+  };
+  for (const auto& c : cases) {
+    const tf::FramePlan p = tf::planFrame(c.state, c.loaded, c.editorMenu, c.consoleOrHelp);
+    std::string steps;
+    for (bool step : {p.drawGame, p.runKeyLogic, p.drawGameBox, p.drawMenus, p.drawDialog, p.drawSplash,
+                      p.drawNotice, p.drawPlaytestBanner, p.drawTooltip}) {
+      steps += step ? '1' : '0';
+    }
+    EXPECT_EQ(steps, c.steps) << "state " << c.state << " loaded " << c.loaded << " editor menu " << c.editorMenu
+                              << " console or help " << c.consoleOrHelp;
+  }
+}
+
 }  // namespace
