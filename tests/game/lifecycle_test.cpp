@@ -229,6 +229,29 @@ TEST_F(Lifecycle, LeavingAGameReturnsToTheToolkitsIntroMenuAndReleasesItsSoundsA
   EXPECT_EQ(audio.playingCount(kMenuMusic), 1);
 }
 
+// The "end game" action returns to the game's first menu only from play or
+// play-test, and not while a phrase or an image is on display.
+TEST_F(Lifecycle, TheGamesFirstMenuWaitsForShownPhrasesAndImages) {
+  const struct {
+    int state, imageTimer, phraseTimer;
+    bool toMenu;
+  } cases[] = {{kStatePlay, 0, 0, true},  {kStatePlaytest, 0, 0, true}, {kStatePlay, 1, 0, false},
+               {kStatePlay, 0, 1, false}, {kStatePlay, 30, 200, false}, {kStateIngameMenu, 0, 0, false}};
+  loadSample("alpha");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.state) + " " + std::to_string(c.imageTimer) + " " + std::to_string(c.phraseTimer));
+    gameSys.setGameState(c.state);
+    loadMenu(1);
+    world.setGameBox(c.imageTimer, 2);
+    world.setDisplayPhrase(c.phraseTimer, 0);
+    world.setGlobalScore(3, 7);
+    loadIngameMainMenu();
+    EXPECT_EQ(gameSys.getGameState(), c.toMenu ? kStateMenus : c.state);
+    EXPECT_EQ(gameUI.getCurrentMenu(), c.toMenu ? 0 : 1);
+    EXPECT_EQ(world.getGlobalScore(3), c.toMenu ? 0 : 7);
+  }
+}
+
 // Leave Game (button function 8) returns to the toolkit's menus from a game
 // opened from them, and ends the program for the game the autoload file
 // started, which has no menus behind it.
