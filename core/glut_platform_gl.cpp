@@ -127,10 +127,11 @@ class WindowPlatform : public Platform {
   }
 
  private:
-  // The frame goes to the first free screen<i>.tga, top row at the top as
-  // image viewers show it: the rows read back from OpenGL are marked as
-  // starting at the top, so the file writer turns them over into its
-  // bottom-up rows. Whether the writing succeeded is seen from the file.
+  // The frame goes to the first free screen<i>.tga. Read back from OpenGL
+  // and saved as it comes (as ILUT's own screenshot does) it reads upside
+  // down in image viewers; marked as starting at its top row, DevIL's writer
+  // turns it the right way up. Whether the writing succeeded is seen from
+  // the file.
   static std::string captureScreenshot() {
     const std::string file = freeScreenshotName();
     if (file.empty()) return "";
