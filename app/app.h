@@ -8,6 +8,7 @@ namespace tf {
 void init();
 void display();
 void changeSize(int w, int h);
+// Asks for the next frame; called when the event loop wakes for it.
 void idleFunc();
 
 }  // namespace tf

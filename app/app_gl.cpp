@@ -15,7 +15,6 @@
 #include "core/camera.h"
 #include "core/clock.h"
 #include "core/log.h"
-#include "core/numbers.h"
 #include "core/script_object.h"
 #include "core/shutdown.h"
 #include "core/system.h"
@@ -65,7 +64,6 @@ void openWindow(const WindowGeometry& g) {
   // Closing the window ends the program the orderly way.
   glutSetOption(GLUT_ACTION_ON_WINDOW_CLOSE, GLUT_ACTION_CONTINUE_EXECUTION);
   glutCloseFunc(quitEngine);
-  if (truncToInt(scriptSys.findLineF("windowfscreen")) == 1) setFullScreen(true, true);
   systemMsg("^wStoring window information");
   gameSys.SetSystem(g.x, g.y, g.width, g.height, title);
   systemMsg("^wSetting up the Window Viewport");
@@ -84,7 +82,21 @@ void registerCallbacks() {
   glutMouseFunc(mouse);
   glutPassiveMotionFunc(mousePassive);
   glutMotionFunc(mouseDrag);
-  glutIdleFunc(idleFunc);
+}
+
+// Between frames the event loop sleeps, waking for input or for this timer,
+// which is set for when the next frame is due. One timer is set at a time.
+bool frameTimerSet = false;
+
+void frameTimer(int) {
+  frameTimerSet = false;
+  idleFunc();
+}
+
+void setFrameTimer() {
+  if (frameTimerSet) return;
+  frameTimerSet = true;
+  glutTimerFunc(static_cast<unsigned>(msUntilNextFrame()), frameTimer, 0);
 }
 
 // Edge scrolling after a frame of the map: the camera moves while the
@@ -119,6 +131,9 @@ void init() {
 
   systemMsg("^rInitializing DeviL Image Library");
   installWindowPlatform();
+  // Only now can the window leave for full screen, and only once its size is
+  // stored can it come back from there.
+  readFullScreen();
   readFrameCap();
   readDebugMode();
   gameSys.setInputState(kInputNormal);
@@ -147,11 +162,15 @@ void init() {
   gameSys.setStartingSystemTime(elapsedMs());
   if (scriptSys.findLineF("firstTime") <= 0) showToolkitWelcome();
   std::srand(static_cast<unsigned>(std::time(nullptr)));
+  setFrameTimer();
   glutMainLoop();
 }
 
 void display() {
-  if (!renderScene()) return;
+  if (!renderScene()) {
+    setFrameTimer();
+    return;
+  }
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
   glMatrixMode(GL_MODELVIEW);
   glLoadIdentity();
@@ -197,6 +216,7 @@ void display() {
   renderVolume();
   capturePendingScreenshot();
   glutSwapBuffers();
+  setFrameTimer();
 }
 
 void changeSize(int w, int h) {

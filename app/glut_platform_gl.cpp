@@ -22,7 +22,7 @@
 namespace tf {
 namespace {
 
-// ILUT's screenshots: screen0.tga, screen1.tga, ... below this number.
+// Screenshots: screen0.tga, screen1.tga, ... below this number.
 constexpr int kScreenshotNames = 128;
 
 bool fileExists(const std::string& path) {
@@ -115,29 +115,41 @@ class WindowPlatform : public Platform {
   // The picture is taken from the back buffer once the next frame is drawn
   // there, before it is shown (capturePendingScreenshot): what the front
   // buffer holds cannot be read back everywhere.
-  void saveScreenshot(std::function<void(bool saved)> done) override { pendingScreenshot = std::move(done); }
+  void saveScreenshot(std::function<void(const std::string& file)> done) override {
+    pendingScreenshot = std::move(done);
+  }
 
   void capturePendingScreenshot() {
     if (!pendingScreenshot) return;
-    std::function<void(bool)> done = std::move(pendingScreenshot);
+    std::function<void(const std::string&)> done = std::move(pendingScreenshot);
     pendingScreenshot = nullptr;
     done(captureScreenshot());
   }
 
  private:
-  // ILUT writes the frame to the first free screen<i>.tga and does not tell
-  // whether the writing succeeded, so the file is looked for afterwards.
-  static bool captureScreenshot() {
+  // The frame goes to the first free screen<i>.tga. Read back from OpenGL
+  // and saved as it comes (as ILUT's own screenshot does) it reads upside
+  // down in image viewers; marked as starting at its top row, DevIL's writer
+  // turns it the right way up. Whether the writing succeeded is seen from
+  // the file.
+  static std::string captureScreenshot() {
     const std::string file = freeScreenshotName();
-    if (file.empty()) return false;
+    if (file.empty()) return "";
     glReadBuffer(GL_BACK);
-    ilutGLScreenie();
+    ILuint image = 0;
+    ilGenImages(1, &image);
+    ilBindImage(image);
+    if (ilutGLScreen()) {
+      ilRegisterOrigin(IL_ORIGIN_UPPER_LEFT);
+      ilSave(IL_TGA, file.c_str());
+    }
+    ilDeleteImages(1, &image);
     while (ilGetError() != IL_NO_ERROR) {
     }
-    return fileExists(file);
+    return fileExists(file) ? file : "";
   }
 
-  std::function<void(bool)> pendingScreenshot;
+  std::function<void(const std::string&)> pendingScreenshot;
 };
 
 WindowPlatform windowPlatform;

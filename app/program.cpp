@@ -32,6 +32,7 @@ void releaseProgram() {
 
 void connectButtons() {
   setButtonAction(kFuncLoadGame, loadNamedGame);
+  setButtonAction(kFuncLeaveGame, [](int) { leaveGameOrQuit(); });
   setButtonAction(kFuncEditGame, editNamedGame);
   setButtonAction(kFuncLeaveEditor, [](int) { leaveGameEditor(); });
   setButtonAction(kFuncEditWorld, [](int) { editGame(); });

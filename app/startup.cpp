@@ -1,6 +1,8 @@
 // Start-up decisions, frame pacing and the frame plan.
 #include "app/startup.h"
 
+#include <algorithm>
+
 #include "console/console.h"
 #include "core/clock.h"
 #include "core/log.h"
@@ -63,6 +65,10 @@ WindowGeometry readWindowGeometry() {
   return g;
 }
 
+void readFullScreen() {
+  if (truncToInt(scriptSys.findLineF("windowfscreen")) == 1) setFullScreen(true, true);
+}
+
 void readFrameCap() {
   gameSys.setFPSRender(truncToInt(scriptSys.findLineF("fps")));
   if (gameSys.getFPSRender() == -1) {
@@ -96,18 +102,31 @@ void echoWelcome() {
   console.echo("");
 }
 
+namespace {
+
+// A frame is due once more than this many ms have passed since the last.
+int frameInterval() {
+  const int state = gameSys.getGameState();
+  if (state == kStatePlay || state == kStatePlaytest) return kPlayFrameMs;
+  // A cap of 0 or below cannot pace frames; it paces as the default cap.
+  const int cap = gameSys.getFPSRender();
+  return 1000 / (cap > 0 ? cap : kDefaultFrameCap);
+}
+
+}  // namespace
+
 bool renderScene() {
   int now = elapsedMs();
-  int state = gameSys.getGameState();
-  int interval = kPlayFrameMs;
-  if (state != kStatePlay && state != kStatePlaytest) {
-    // A cap of 0 or below cannot pace frames; it paces as the default cap.
-    int cap = gameSys.getFPSRender();
-    interval = 1000 / (cap > 0 ? cap : kDefaultFrameCap);
-  }
-  if (now - lastFrameTime <= interval) return false;
+  if (now - lastFrameTime <= frameInterval()) return false;
   lastFrameTime = now;
   return true;
+}
+
+int msUntilNextFrame() {
+  const int wait = lastFrameTime + frameInterval() + 1 - elapsedMs();
+  // Never longer than a frame of play, so that a game started meanwhile is
+  // not held back by the slower pace of the menus.
+  return std::clamp(wait, 0, kPlayFrameMs + 1);
 }
 
 void framesPerSecond() {

@@ -19,6 +19,9 @@ void reportBanner();
 // Reads the window position and size from the settings; an invalid or missing
 // value is reported and gives 0, 0, 800, 600.
 WindowGeometry readWindowGeometry();
+// Switches to full screen, silently, when the settings ask for it. Needs the
+// window's platform installed and the window size stored.
+void readFullScreen();
 // Sets the frame cap from the settings (30 with a message when it is missing).
 void readFrameCap();
 // Switches debug mode from the settings (on unless it reads 0).
@@ -33,6 +36,10 @@ void echoWelcome();
 // Frame pacing: true when a new frame is due (more than 16 ms after the last
 // in play and play-test, more than 1000 / cap ms in every other state).
 bool renderScene();
+// Milliseconds until renderScene will next find a frame due (0: one is due
+// now), at most a frame of play. The event loop sleeps this long between
+// frames instead of asking again and again.
+int msUntilNextFrame();
 // Counts a frame and updates the measured frame rate once a second.
 void framesPerSecond();
 

@@ -52,9 +52,9 @@ class Platform {
   virtual void selectionPass() {}
 
   // Saves the next frame drawn as a picture file in the working folder, then
-  // tells `done` whether a file was written. Without a window there is no
-  // frame: `done` hears false at once.
-  virtual void saveScreenshot(std::function<void(bool saved)> done) { done(false); }
+  // tells `done` the name of the file written, or "" when none was. Without
+  // a window there is no frame: `done` hears "" at once.
+  virtual void saveScreenshot(std::function<void(const std::string& file)> done) { done(""); }
 };
 
 // The platform in use; the windowless one until the program opens its window.

@@ -11,6 +11,7 @@
 #include "core/platform.h"
 #include "core/run_state.h"
 #include "core/script_object.h"
+#include "core/shutdown.h"
 #include "core/system.h"
 #include "game/game_names.h"
 #include "game/logic_file.h"
@@ -45,6 +46,10 @@ std::function<void(LifecycleEvent)>& editorLifecycle() {
 void tellEditors(LifecycleEvent event) {
   if (editorLifecycle()) editorLifecycle()(event);
 }
+
+// The game in `world` was loaded by the autoload file and stands alone: there
+// are no toolkit menus to go back to.
+bool standalone = false;
 
 void refuseWhileEditing() {
   const char* text = "Cannot load game, the editor is currently active.";
@@ -83,6 +88,7 @@ void clearPreviousGame(bool clearLogicFile, float percent) {
 // A game is built in an empty world, so that nothing of a game played or
 // left before (scores, phrases, pending map changes) carries over into it.
 void startWorld(const std::string& name) {
+  standalone = false;
   world = gameWorld();
   world.setGameName(name);
 }
@@ -146,6 +152,12 @@ void openLoadedGame() {
   gameSys.setGameState(kStateSplash);
 }
 
+// "default" names the toolkit's own menus and help, never a game.
+void refuseDefaultName() {
+  refuseWithNotice("^rERROR:^w ^yDefault^w is a reserved name and CANNOT be used.", "Game Load",
+                   "^yDefault^w is a reserved name and CANNOT be used.");
+}
+
 bool refuseNewGameName(const std::string& name) {
   if (checkGameName(name)) {
     refuseWithNotice("^rERROR:^w Cannot create game, the name: ^y" + name + "^w is a registered name", "^yERROR",
@@ -156,9 +168,8 @@ bool refuseNewGameName(const std::string& name) {
     refuseWithNotice("Cannot create game, no game name has been entered.");
     return true;
   }
-  if (name == kToolkitSet) {
-    refuseWithNotice("^rERROR:^w ^yDefault^w is a reserved name and CANNOT be used.", "Game Load",
-                     "^yDefault^w is a reserved name and CANNOT be used.");
+  if (isToolkitMenuSet(name)) {
+    refuseDefaultName();
     return true;
   }
   const std::string shown = shownGameName(name);
@@ -227,6 +238,10 @@ void loadGame(const std::string& name) {
   if (checkGameName(name)) {
     refuseWithNotice("^rERROR:^w You cannot load ^ymainui ^wor ^yingameui^w as a game!", "Game Load",
                      "You cannot load ^ymainui ^wor ^yingameui^w as a game!");
+    return;
+  }
+  if (isToolkitMenuSet(name)) {
+    refuseDefaultName();
     return;
   }
   const std::string shown = shownGameName(name);
@@ -329,6 +344,7 @@ void leaveGame() {
     return;
   }
   echoConsole("Leaving current game.");
+  standalone = false;
   world.clearMapData();
   scriptMap.clear();
   tellEditors(LifecycleEvent::GameLeft);
@@ -410,6 +426,7 @@ bool autoLoadGame() {
     systemMsg("^wLoading Tessera Forge Main Menu instead.");
     return false;
   }
+  standalone = true;
   return true;
 }
 
@@ -440,6 +457,14 @@ void changeMap(int m) {
   } else {
     camera.SetPos(0, 0, 0);
     world.setCurrentMap(m);
+  }
+}
+
+void leaveGameOrQuit() {
+  if (world.getGameLoaded() && !standalone) {
+    leaveGame();
+  } else {
+    quitEngine();
   }
 }
 

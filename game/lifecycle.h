@@ -38,6 +38,9 @@ void loadIngameMainMenu();
 
 // Loads the game named in system/autoload.cfg; true when a game was loaded.
 bool autoLoadGame();
+// The Leave Game button: a game opened from the toolkit's menus returns to
+// them; a standalone game, or the toolkit with no game, ends the program.
+void leaveGameOrQuit();
 
 // Button functions: load or create the game named in UI string `string`.
 void loadNamedGame(int string);

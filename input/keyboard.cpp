@@ -36,7 +36,9 @@ constexpr float kBlankRoom = 7;
 constexpr int kBlankWidth = 8;
 
 const char* const kScreenshotTitle = "Screenshot";
-const char* const kScreenshotSaved = "A screenshot has been saved to the root of the Tessera Forge directory.";
+// The working folder is the data folder the program runs in.
+const char* const kScreenshotSavedAs = "Saved as ^y";
+const char* const kScreenshotSavedWhere = "^w in the data folder, where the program runs.";
 const char* const kScreenshotFailed = "The screenshot could not be saved.";
 
 bool playing() {
@@ -74,8 +76,15 @@ void pressKey(int id) {
 }
 
 // A release: the key logic runs once with the key released, then it is idle.
+// While the console or help takes the keys, a release reaches no sentence,
+// but a key held since before they opened still comes back to idle: it is
+// up, and the frame loop must not run it as held once they close.
 void releaseLetter(int letter) {
   if (gameSys.getAlphabetKeyState(letter) == kKeyBlocked) return;
+  if (!gameTakesKeys()) {
+    gameSys.setAlphabetKeyState(letter, kKeyIdle);
+    return;
+  }
   gameSys.setAlphabetKeyState(letter, kKeyReleased);
   updateKeyLogic();
   platform().ignoreKeyRepeat(false);
@@ -84,6 +93,10 @@ void releaseLetter(int letter) {
 
 void releaseKey(int id) {
   if (gameSys.getKeyState(id) == kKeyBlocked) return;
+  if (!gameTakesKeys()) {
+    gameSys.setKeyState(id, kKeyIdle);
+    return;
+  }
   gameSys.setKeyState(id, kKeyReleased);
   updateKeyLogic();
   platform().ignoreKeyRepeat(false);
@@ -182,7 +195,10 @@ void toggleHelpByF3() {
 
 void saveScreenshot() {
   platform().saveScreenshot(
-      [](bool saved) { notice.setNotice(kScreenshotTitle, saved ? kScreenshotSaved : kScreenshotFailed); });
+      [](const std::string& file) {
+        notice.setNotice(kScreenshotTitle,
+                         file.empty() ? kScreenshotFailed : kScreenshotSavedAs + file + kScreenshotSavedWhere);
+      });
 }
 
 void functionKeys(int key) {

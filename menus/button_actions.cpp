@@ -101,7 +101,7 @@ using Action = void (*)(int func2);
 // the editors (setButtonAction).
 const Action kActions[] = {
     quit,     showMenu, setGameState, setInputState, openDialog,   closeDialog, setDebugMode,
-    nullptr,  quit,     nullptr,      nullptr,       nullptr,      nullptr,     nullptr,
+    nullptr,  nullptr,  nullptr,      nullptr,       nullptr,      nullptr,     nullptr,
     nullptr,  nullptr,  nullptr,      nullptr,       gameMainMenu, fullScreen,  window,
     nullptr,  nullptr,  soundOn,      soundOff,      volumeUp,     volumeDown,  nothing,
     nothing,  nullptr,  browse,       help,

@@ -8,14 +8,17 @@
 
 #include "core/log.h"
 #include "core/system.h"
+#include "menus/ui_file.h"
 
 namespace tf {
 namespace {
 
-// Folders that belong to the toolkit, never games.
+// Folders that belong to the toolkit, never games, and folders named like the
+// toolkit's own menu sets, which no game may be called.
 bool isReservedFolder(const std::string& name) {
   static const char* const reserved[] = {"soundreq", "system", "ui", "uireq", "map", "documentation"};
-  return std::find(std::begin(reserved), std::end(reserved), name) != std::end(reserved);
+  return std::find(std::begin(reserved), std::end(reserved), name) != std::end(reserved) ||
+         isToolkitMenuSet(name);
 }
 
 }  // namespace

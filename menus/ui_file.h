@@ -12,7 +12,9 @@ constexpr const char* kToolkitMenuSet = "default";
 constexpr const char* kMainMenuSet = "mainui";
 constexpr const char* kIngameMenuSet = "ingameui";
 
-// True for the names of the toolkit's own menu sets.
+// True for the names of the toolkit's own menu sets. A game folder of such a
+// name would read, and on saving overwrite, the toolkit's files, so none of
+// them is ever a game name.
 bool isToolkitMenuSet(const std::string& name);
 // The file a toolkit menu set is kept in (system/ui.cfg, system/ingameui.cfg);
 // "" for any other name.

@@ -176,7 +176,17 @@ void MenuBuilder::titleMenu(int background, const std::string& pitch, const std:
   centredText(kTitleMenu, kControlsY, "^w" + controls);
 }
 
-void MenuBuilder::pauseMenu(const std::string& controls) { centredText(kPauseMenu, kPauseControlsY, "^w" + controls); }
+void MenuBuilder::pauseMenu(const std::string& controls) {
+  // Its Quit button leaves the game: back to the toolkit's menus when the game
+  // was opened from them, the end of the program for a game started alone.
+  for (int i = 0; i < tf::gameUI.menuGetButtonCount(kPauseMenu); ++i) {
+    float x, y, w, h;
+    int picture, func, func2;
+    tf::gameUI.uiGetButton(x, y, w, h, picture, func, func2, kPauseMenu, i);
+    if (func == tf::kFuncQuit) tf::gameUI.uiModifyButton(x, y, w, h, picture, tf::kFuncLeaveGame, 0, kPauseMenu, i);
+  }
+  centredText(kPauseMenu, kPauseControlsY, "^w" + controls);
+}
 
 void MenuBuilder::save() const { tf::saveUI(tf::world.getGameName()); }
 

@@ -97,7 +97,8 @@ class MenuBuilder {
   // The game's first menu: its own title picture, a line saying what the
   // game is about, Start, Options, Help and Quit, and its controls below.
   void titleMenu(int background, const std::string& pitch, const std::string& controls);
-  // The toolkit's pause menu, with the game's controls as a reminder.
+  // The toolkit's pause menu, its Quit button leaving the game (Leave Game),
+  // with the game's controls as a reminder.
   void pauseMenu(const std::string& controls);
 
   // Writes games/<game>/system/ui.cfg for the game in `world`.

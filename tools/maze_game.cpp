@@ -210,13 +210,13 @@ void phrases(GameBuilder& game) {
   game.phrase(kBatWakes, "Clink! Something stirs in the hedges... a bat is coming!");
   game.phrase(kGardenGateOpen, "All 5 coins! The garden gate swings open, on the east side.");
   game.phrase(kGateLocked, "Locked: find all 5 coins");
-  game.phrase(kCaughtByBat, "The bat caught you! Press a key for the menu.");
+  game.phrase(kCaughtByBat, "The bat caught you! Press Enter for the menu.");
   game.phrase(kGardenHint, "Coins: two in the north corners, one each by the west, east and south walls.");
   game.phrase(kCryptIntro, "The crypt! Pull the lever to open the way to the flag.");
   game.phrase(kCryptHint, "The lever is in the north-west corner. Mind the spikes.");
   game.phrase(kCryptGateOpen, "Clunk! Somewhere a gate has opened.");
-  game.phrase(kSpiked, "Ouch, spikes! Press a key for the menu.");
-  game.phrase(kSlimed, "The slime got you! Press a key for the menu.");
+  game.phrase(kSpiked, "Ouch, spikes! Press Enter for the menu.");
+  game.phrase(kSlimed, "The slime got you! Press Enter for the menu.");
 }
 
 void menus() {

@@ -1,11 +1,12 @@
 // A person at the keyboard and mouse: a small game is picked in the game
 // browser, loaded, started, played with the arrow keys until it is won,
-// paused with Escape, resumed and quit from its own pause menu; the shipped
+// paused with Escape, resumed and left from its own pause menu; the shipped
 // Coin Maze picked and played with the keys; typing into
 // the Play textbox, hover looks and tooltips, the screenshot key, and a click
 // that ends the splash.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <string>
 #include <utility>
 #include <vector>
@@ -95,6 +96,46 @@ void loadFirstGameOfTheBrowser(Session& s) {
 const auto notGreenish = [](const Pixel& p) { return !greenish(p); };
 const auto notBluish = [](const Pixel& p) { return !bluish(p); };
 
+// The pixels of a rectangle, every `step` pixels.
+std::vector<Pixel> area(Session& s, int x0, int y0, int x1, int y1, int step) {
+  std::vector<Pixel> pixels;
+  for (int y = y0; y <= y1; y += step) {
+    for (int x = x0; x <= x1; x += step) pixels.push_back(s.pixel(x, y));
+  }
+  return pixels;
+}
+
+// The same rectangle of a picture file as ImageMagick, a reader of its own,
+// sees it: x to the right and y down from the picture's top left corner.
+std::vector<Pixel> fileArea(const std::string& file, int x0, int y0, int x1, int y1, int step) {
+  std::vector<Pixel> pixels;
+  const std::string command = "convert '" + file + "' -depth 8 -crop " + std::to_string(x1 - x0 + 1) + "x" +
+                              std::to_string(y1 - y0 + 1) + "+" + std::to_string(x0) + "+" + std::to_string(y0) +
+                              " +repage txt:- 2>/dev/null";
+  FILE* out = popen(command.c_str(), "r");
+  if (!out) return pixels;
+  std::vector<std::vector<Pixel>> rows(y1 - y0 + 1, std::vector<Pixel>(x1 - x0 + 1));
+  char line[256];
+  while (std::fgets(line, sizeof line, out)) {
+    int x, y, r, g, b;
+    if (std::sscanf(line, "%d,%d: (%d,%d,%d", &x, &y, &r, &g, &b) == 5 && y < static_cast<int>(rows.size()) &&
+        x < static_cast<int>(rows[y].size())) {
+      rows[y][x] = Pixel{r, g, b};
+    }
+  }
+  pclose(out);
+  for (int y = 0; y <= y1 - y0; y += step) {
+    for (int x = 0; x <= x1 - x0; x += step) pixels.push_back(rows[y][x]);
+  }
+  return pixels;
+}
+
+int differing(const std::vector<Pixel>& a, const std::vector<Pixel>& b) {
+  int n = 0;
+  for (std::size_t i = 0; i < a.size() && i < b.size(); ++i) n += !(a[i] == b[i]);
+  return n;
+}
+
 void expectOrderlyEnd(Session& s) {
   EXPECT_EQ(s.waitForExit(), 0);
   const std::string log = s.log();
@@ -140,9 +181,14 @@ TEST(PlayingAGame, APersonPicksItInTheBrowserPlaysItToTheEndAndQuits) {
   EXPECT_TRUE(s.waitForPixel(kResumeSideX, kResumeY, notGreenish));
   EXPECT_TRUE(bluish(s.pixel(kPhraseBoxX, kPhraseBoxY)));
 
+  // Leave Game on the pause menu returns to the toolkit's main menu, whose
+  // Play button shows just above where the game's Resume was.
   s.key("Escape");
   ASSERT_TRUE(s.waitForPixel(kResumeSideX, kResumeY, greenish));
   s.clickButton(kQuitX, kQuitY);
+  EXPECT_TRUE(s.waitForPixel(kStartSideX, kPlayY, greenish)) << "not back on the toolkit's menu";
+  EXPECT_TRUE(s.running());
+  s.closeWindow();
   expectOrderlyEnd(s);
   EXPECT_EQ(s.log().find("ERROR"), std::string::npos) << s.log();
 }
@@ -206,9 +252,16 @@ TEST(PlayingAGame, TypingIntoThePlayTextboxShowsTheTextAndANameOutsideTheGamesFo
   // Still on the Play menu: the Load button where it was.
   EXPECT_TRUE(greenish(s.pixel(kLoadSideX, kBrowseLoadY)));
 
-  // F12 writes the frame to a picture in the working folder.
+  // F12 writes the frame to a picture in the working folder, the right way
+  // up for an image viewer: the Load button and the Play textbox are where
+  // the screen shows them, and what lies below them is not where they are.
+  const std::vector<Pixel> onScreen = area(s, 200, 200, 600, 320, 20);
   s.key("F12");
-  EXPECT_TRUE(s.waitForFile("screen0.tga"));
+  ASSERT_TRUE(s.waitForFile("screen0.tga"));
+  const std::vector<Pixel> inFile = fileArea(s.path("screen0.tga"), 200, 200, 600, 320, 20);
+  ASSERT_EQ(inFile.size(), onScreen.size());
+  EXPECT_LE(differing(onScreen, inFile), static_cast<int>(onScreen.size()) / 20);
+  EXPECT_TRUE(greenish(inFile[(kBrowseLoadY - 200) / 20 * 21 + (kLoadSideX - 200) / 20]));
 
   s.closeWindow();
   expectOrderlyEnd(s);

@@ -12,8 +12,8 @@ using tfe2e::Session;
 namespace {
 
 // The last line start-up reports before the event loop begins.
-std::string settingsFile(int width, int height, const std::string& extra = "") {
-  return "f windowfscreen 0\nf windowx 0\nf windowy 0\nf windowwidth " + std::to_string(width) +
+std::string settingsFile(int width, int height, const std::string& extra = "", bool fullScreen = false) {
+  return std::string("f windowfscreen ") + (fullScreen ? "1" : "0") + "\nf windowx 0\nf windowy 0\nf windowwidth " + std::to_string(width) +
          "\nf windowheight " + std::to_string(height) +
          "\ns progName Forge Test\nf fps 60\nf debugMode 0\ns lastGameEdited maze\nf sound 1\n"
          "f soundVolume 0.5\nf firstTime 1\n" + extra;
@@ -80,6 +80,27 @@ TEST(Startup, WithValidSettingsOpensTheWindowTheyDescribe) {
   EXPECT_NE(saved.find("f debugMode 0\n"), std::string::npos);
   EXPECT_NE(saved.find("s lastGameEdited maze\n"), std::string::npos);
   EXPECT_NE(saved.find("f soundVolume 0.5\n"), std::string::npos);
+}
+
+// Waits until the program's window is `width` by `height`: the window system
+// carries out a change of size after the program has asked for it.
+bool waitForWindowSize(Session& s, int width, int height) {
+  int w = 0, h = 0;
+  if (s.waitUntil([&] { return s.windowSize(w, h) && w == width && h == height; })) return true;
+  ADD_FAILURE() << "window " << w << "x" << h << ", expected " << width << "x" << height;
+  return false;
+}
+
+TEST(Startup, ASavedFullScreenStartsInFullScreenAndF1ReturnsToTheWindow) {
+  Session s;
+  s.writeFile("system/system.cfg", settingsFile(1000, 700, "", /*fullScreen=*/true));
+  s.start();
+  ASSERT_TRUE(s.waitForLog(tfe2e::kStartedLine));
+  EXPECT_TRUE(waitForWindowSize(s, 1024, 768));  // the whole virtual screen
+  s.key("F1");
+  EXPECT_TRUE(waitForWindowSize(s, 1000, 700));  // the window of the settings
+  closeAndExpectOrderlyEnd(s);
+  EXPECT_NE(s.readFile("system/system.cfg").find("f windowfscreen 0\n"), std::string::npos);
 }
 
 TEST(Startup, DamagedSettingsFilesNeverStopTheProgram) {

@@ -25,6 +25,7 @@
 #include "menus/ui.h"
 #include "messages.h"
 #include "world_compare.h"
+#include "manual_clock.h"
 
 using namespace tf;
 using tftest::cameraAt;
@@ -91,6 +92,7 @@ TEST_F(Lifecycle, LoadingAGameRunsEveryStepInOrder) {
 TEST_F(Lifecycle, RefusedLoadsLeaveTheCurrentGameAsItWas) {
   loadSample();
   writeGame("beta", sampleGame());
+  writeGame("default", sampleGame());
   dir.write("games/nomap/system/logic.cfg", "");
   // What names with a way out of games/ would reach.
   writeGame("../y", sampleGame());
@@ -105,6 +107,9 @@ TEST_F(Lifecycle, RefusedLoadsLeaveTheCurrentGameAsItWas) {
        "Game Load | Enter a valid game name for a game to be loaded."},
       {"ingameui", "^rERROR:^w " + asGame, "Game Load | " + asGame},
       {"mainui", "^rERROR:^w " + asGame, "Game Load | " + asGame},
+      // A folder of that name would play with, and save over, the toolkit's own menus.
+      {"default", "^rERROR:^w ^yDefault^w is a reserved name and CANNOT be used.",
+       "Game Load | ^yDefault^w is a reserved name and CANNOT be used."},
   };
   // A missing map file, then unsafe names: separators, dots, control characters, an absolute path.
   const std::string absolute = dir.path() + "/games/beta";
@@ -233,6 +238,51 @@ TEST_F(Lifecycle, LeavingAGameForgetsTheModulesRunState) {
   leaveGame();
   buttonAction(kFuncGameState, kStateDialog);  // at the same moment as the action before
   EXPECT_EQ(gameSys.getGameState(), kStateDialog);
+}
+
+// The "end game" action returns to the game's first menu only from play or
+// play-test, and not while a phrase or an image is on display.
+TEST_F(Lifecycle, TheGamesFirstMenuWaitsForShownPhrasesAndImages) {
+  const struct {
+    int state, imageTimer, phraseTimer;
+    bool toMenu;
+  } cases[] = {{kStatePlay, 0, 0, true},  {kStatePlaytest, 0, 0, true}, {kStatePlay, 1, 0, false},
+               {kStatePlay, 0, 1, false}, {kStatePlay, 30, 200, false}, {kStateIngameMenu, 0, 0, false}};
+  loadSample("alpha");
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::to_string(c.state) + " " + std::to_string(c.imageTimer) + " " + std::to_string(c.phraseTimer));
+    gameSys.setGameState(c.state);
+    loadMenu(1);
+    world.setGameBox(c.imageTimer, 2);
+    world.setDisplayPhrase(c.phraseTimer, 0);
+    world.setGlobalScore(3, 7);
+    loadIngameMainMenu();
+    EXPECT_EQ(gameSys.getGameState(), c.toMenu ? kStateMenus : c.state);
+    EXPECT_EQ(gameUI.getCurrentMenu(), c.toMenu ? 0 : 1);
+    EXPECT_EQ(world.getGlobalScore(3), c.toMenu ? 0 : 7);
+  }
+}
+
+// Leave Game (button function 8) returns to the toolkit's menus from a game
+// opened from them, and ends the program for the game the autoload file
+// started, which has no menus behind it.
+TEST_F(Lifecycle, LeaveGameReturnsToTheToolkitsMenusUnlessTheGameWasStartedAlone) {
+  tftest::ManualClock clock;
+  const auto leaveByButton = [&clock] {
+    clock.advance(1000);
+    buttonAction(kFuncLeaveGame, 0);
+  };
+  loadSample("alpha");
+  gameSys.setGameState(kStateIngameMenu);
+  leaveByButton();
+  EXPECT_EQ(shownState(), toolkitMenus());
+
+  dir.write("system/autoload.cfg", "s autoload alpha\n");
+  ASSERT_TRUE(autoLoadGame());
+  EXPECT_EXIT(leaveByButton(), ::testing::ExitedWithCode(0), "");
+  loadGame("alpha");  // the same game opened again from the menus
+  leaveByButton();
+  EXPECT_EQ(shownState(), toolkitMenus());
 }
 
 }  // namespace

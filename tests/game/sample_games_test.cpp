@@ -4,6 +4,7 @@
 // words the logic editor offers and operands that exist.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 #include <functional>
@@ -21,6 +22,7 @@
 #include "manual_clock.h"
 #include "media/images.h"
 #include "media/sound.h"
+#include "menus/button_actions.h"
 #include "menus/ui.h"
 #include "messages.h"
 #include "recording_audio.h"
@@ -222,6 +224,23 @@ TEST_P(BothGames, EverySentenceUsesOfferedWordsAndOperandsThatExist) {
     }
   }
   EXPECT_GE(sentences, 40);
+}
+
+// Paused, a player can go back to the game, or leave it (to the toolkit's
+// menus, or out of a game started alone), but not end the program at once.
+TEST_P(BothGames, ThePauseMenuOffersLeaveGameAndNoQuit) {
+  ASSERT_TRUE(load(GetParam()));
+  const int pause = gameUI.getIngameMenu();
+  std::vector<int> funcs;
+  for (int i = 0; i < gameUI.menuGetButtonCount(pause); ++i) {
+    float x, y, w, h;
+    int tex, func, func2;
+    gameUI.uiGetButton(x, y, w, h, tex, func, func2, pause, i);
+    funcs.push_back(func);
+  }
+  EXPECT_EQ(std::count(funcs.begin(), funcs.end(), kFuncLeaveGame), 1);
+  EXPECT_EQ(std::count(funcs.begin(), funcs.end(), kFuncQuit), 0);
+  EXPECT_EQ(std::count(funcs.begin(), funcs.end(), kFuncResume), 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(SampleGames, BothGames, ::testing::Values("maze", "whack"));

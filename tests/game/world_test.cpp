@@ -1,5 +1,7 @@
 // The game world model: deleting objects renumbers the logic that names
-// objects, and what is taken out can be put back as it was.
+// objects and the owners of the objects that move down, what is taken out can
+// be put back as it was, and resizing a map keeps every tile that still fits
+// where it was.
 #include "game/world.h"
 
 #include <gtest/gtest.h>
@@ -131,6 +133,40 @@ TEST(World, PuttingThingsBackKeepsToTheListsAndLimits) {
   EXPECT_FALSE(game.worldInsertMap(gameMap(), 2));
   EXPECT_TRUE(game.worldInsertMap(gameMap(), 0));
   EXPECT_EQ(game.worldGetObjectCount(1), kMaxObjects - 1);
+}
+
+TEST(World, EveryObjectThatMovesDownOwnsItsLogicUnderItsNewNumber) {
+  for (int deleted : {0, 2, 5}) {
+    SCOPED_TRACE(deleted);
+    gameMap map = mapWithObjects(6);
+    for (int i = 0; i < 6; ++i) map.mapLocalAddSentence(i);
+    ASSERT_TRUE(map.mapDeleteObject(deleted));
+    for (int i = 0; i < map.mapGetObjectCount(); ++i) {
+      EXPECT_EQ(map.mapLocalGetWholeSentence(i, 0).getOwner(), i) << "object " << i;
+    }
+  }
+}
+
+TEST(World, GrowingOrShrinkingAMapKeepsEveryTileInPlace) {
+  const struct {
+    int w, h;
+  } sizes[] = {{7, 4}, {12, 9}, {3, 8}, {9, 2}, {1, 1}, {0, 5}};
+  for (const auto& size : sizes) {
+    SCOPED_TRACE(std::to_string(size.w) + "x" + std::to_string(size.h));
+    gameMap map;
+    map.setMap(7, 4, "Map");
+    for (int x = 0; x < 7; ++x) {
+      for (int y = 0; y < 4; ++y) map.mapSetTile(100 * x + y + 1, x, y);
+    }
+    map.setMap(size.w, size.h, "Map");
+    for (int x = 0; x < size.w; ++x) {
+      for (int y = 0; y < size.h; ++y) {
+        int tex = -1;
+        map.mapGetTile(tex, x, y);
+        EXPECT_EQ(tex, x < 7 && y < 4 ? 100 * x + y + 1 : 0) << x << "," << y;
+      }
+    }
+  }
 }
 
 }  // namespace

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
+#include <vector>
 
 #include "input_fixture.h"
 #include "media/text.h"
@@ -45,6 +47,34 @@ TEST_F(Keyboard, GameKeysAreHeldFromPressToReleaseAndRunTheKeyLogicUnlessBlocked
   special(kSpecialRight);
   EXPECT_EQ(key(kKeyRight), kKeyBlocked);
   EXPECT_EQ(std::vector<int>({score(0), score(1), score(2)}), std::vector<int>(3, 1));
+}
+
+// Keys typed into the console or pressed over help belong to them: neither
+// their presses nor their releases reach a sentence. A key held when they
+// opened comes back to idle at its release, so it is not held ever after.
+TEST_F(Keyboard, WhileTheConsoleOrHelpIsOpenNoKeyReachesTheGameAndNoneStaysHeld) {
+  for (const auto& [what, open, close] :
+       {std::tuple{"console", +[] { press(kCharBackquote); }, +[] { press(kCharBackquote); }},
+        std::tuple{"help", +[] { special(kSpecialF3); }, +[] { special(kSpecialF3); }}}) {
+    SCOPED_TRACE(what);
+    fresh();
+    startGame();
+    countWhen(111, kLetterK, 0);  // key k pressed
+    countWhen(119, kLetterK, 1);  // key k released
+    countWhen(115, 0, 2);         // right arrow released
+    countWhen(107, 0, 3);         // right arrow pressed, also from the frame loop while held
+    special(kSpecialRight);
+    open();
+    press('k');
+    keyboardUp('k', 0, 0);
+    specialKeysUp(kSpecialRight, 0, 0);
+    EXPECT_EQ(std::vector<int>({score(0), score(1), score(2), score(3)}), std::vector<int>({0, 0, 0, 1}));
+    EXPECT_EQ(std::vector<int>({gameSys.getAlphabetKeyState(kLetterK), key(kKeyRight)}),
+              std::vector<int>({kKeyIdle, kKeyIdle}));
+    close();
+    updateHeldKeyLogic();
+    EXPECT_EQ(score(3), 1);
+  }
 }
 
 TEST_F(Keyboard, EachKeyActsByGameStateAndInputState) {

@@ -1,10 +1,12 @@
 // Drawing on a real window: a picture placed by its centre and half extents
 // on the overlay and in the world; text, drawn with a test font whose cells
 // each have a colour of their own, so every pixel tells which glyph landed
-// there; and the notice box kept as a picture for the README.
+// there; a frame of an animation strip; and the notice box kept as a picture
+// for the README.
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <vector>
 
 #include "gl_window.h"
@@ -57,6 +59,27 @@ TEST_F(Drawing, PicturesFillTheirRectangleUprightOnTheOverlayAndInTheWorld) {
                   {{left + in, bottom - in}, kQuad[2]}, {{right - in, bottom - in}, kQuad[3]},
                   {{left - out, top + 20}, kBackground}, {{right + out, top + 20}, kBackground},
                   {{left + 20, top - out}, kBackground}, {{left + 20, bottom + out}, kBackground}});
+  }
+}
+
+// An animation strip is ten cells side by side; frame k shows cell k alone
+// over the whole rectangle.
+TEST_F(Drawing, AnAnimationFrameShowsItsOwnCellOfTheStrip) {
+  std::vector<Rgb> cells;
+  std::vector<std::string> colours;
+  for (int k = 0; k < 10; ++k) {
+    cells.push_back(Rgb{20 * k + 10, 250 - 20 * k, 128});
+    colours.push_back(tftest::magickColor(cells.back()));
+  }
+  const std::string strip = dir.path() + "/strip.png";
+  ASSERT_TRUE(tftest::makeGridPicture(strip, 1, 10, 32, colours));
+  const int tex = loadPicture(strip);
+  ASSERT_GT(tex, 0);
+  for (int frame : {0, 3, 9}) {
+    clearFrame();  // x 350..449, y 250..349
+    EXPECT_TRUE(tf::displayFrame(400, 300, 0, 50, 50, tex, static_cast<float>(frame), true, false, tf::kPickNone));
+    expectPixels({{{352, 252}, cells[frame]}, {{400, 300}, cells[frame]}, {{447, 347}, cells[frame]},
+                  {{348, 300}, kBackground}, {{451, 300}, kBackground}});
   }
 }
 

@@ -1,15 +1,18 @@
 // The splash sequence under a controlled clock: each picture fades in, holds
-// and fades out, one after the other, and then the menus come.
+// and fades out, one after the other, and then the menus come; without
+// pictures, or hidden, the menus come at once.
 #include "media/splash.h"
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 #include <vector>
 
 #include "core/run_state.h"
 #include "core/system.h"
 #include "manual_clock.h"
+#include "messages.h"
 
 namespace {
 
@@ -72,6 +75,27 @@ TEST_F(Splash, EachPictureFadesInHoldsAndFadesOutThenTheMenusCome) {
     EXPECT_LT(shown[end - 1].brightness, 0.01f);
   }
   EXPECT_EQ(tf::gameSys.getStartingSystemTime(), shown.back().time);
+}
+
+// A sequence without pictures shows nothing and opens the menus at its first
+// frame (the reset reports the picture it cannot show, once); a hidden one
+// with pictures does the same without a word.
+TEST_F(Splash, WithoutPicturesOrHiddenTheMenusComeAtOnce) {
+  for (const auto& [pictures, hidden, reported] : {std::tuple{0, false, true}, std::tuple{2, true, false}}) {
+    SCOPED_TRACE(pictures);
+    restart();
+    tf::splash.setSplash(pictures);
+    tf::splash.setHideSplash(hidden);
+    tf::splash.setResetSplash(true);
+    tf::gameSys.setGameState(tf::kStateSplash);
+    tftest::MessageLog messages;
+    const tf::SplashFrame frame = tf::advanceSplash();
+    EXPECT_FALSE(frame.draw);
+    EXPECT_EQ(tf::gameSys.getGameState(), tf::kStateMenus);
+    EXPECT_FALSE(tf::splash.getHideSplash());
+    EXPECT_EQ(messages.lines().size(), reported ? 1u : 0u);
+    EXPECT_EQ(messages.contains("^rERROR: ^wAttempt to set splash texture out of array"), reported);
+  }
 }
 
 }  // namespace

@@ -12,7 +12,8 @@ namespace {
 using namespace tftest;
 
 TEST_F(MenuFiles, TheToolkitsOwnFoldersAndFilesAreNoGamesAndAtMost128AreListed) {
-  for (const char* name : {"soundreq", "system", "ui", "uireq", "map", "documentation", "maze", "Castle", "zoo"}) {
+  for (const char* name : {"soundreq", "system", "ui", "uireq", "map", "documentation", "default", "mainui",
+                           "ingameui", "maze", "Castle", "zoo"}) {
     dir.write(std::string("games/") + name + "/x.txt", "");
   }
   dir.write("games/notes.txt", "not a folder");

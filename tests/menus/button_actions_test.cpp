@@ -5,6 +5,13 @@
 
 #include "menu_files.h"
 
+#include <cmath>
+#include <functional>
+#include <string>
+
+#include "editor/editor.h"
+#include "editor/world_editor.h"
+
 namespace {
 
 using namespace tftest;
@@ -103,7 +110,77 @@ TEST_F(ButtonActions, ClosingADialogReturnsToTheStateBeforeTheFirstDialog) {
   EXPECT_EQ(states(), ints({tf::kStateWorldEditor, 0, 0, 0}));
 }
 
-TEST_F(ButtonActions, QuitAndLeaveGameEndTheProgramOrderly) {
+// Sound, volume, the editors' welcome and the game browser, one function
+// after the other: what each leaves behind.
+TEST_F(ButtonActions, SoundVolumeWelcomeAndBrowserFunctions) {
+  tf::gameSys.setSoundState(true);
+  tf::gameSys.setSoundVolume(0.5f);
+  const auto sound = [this] {
+    std::string title, message;
+    int shown = 0;
+    tf::notice.getNotice(title, message, shown);
+    return std::to_string(tf::gameSys.getSoundState()) + " music " +
+           std::to_string(audio.playingCount("soundreq/mainmenu.wav")) + " | " + title + " | " + message;
+  };
+  const auto volume = [] {
+    return tftest::ints({static_cast<int>(std::lround(tf::gameSys.getSoundVolume() * 10)), tf::gameSys.getVolTimer()});
+  };
+  const auto welcomeAndBrowser = [] {
+    int timer = 0, menu = 0;
+    tf::worldEditor.getWelcome(timer, menu);
+    return tftest::ints({timer, menu, tf::gameSys.getDirTextbox()});
+  };
+  const struct {
+    int func, func2, times;
+    std::function<std::string()> probe;
+    std::string after;
+  } steps[] = {
+      {tf::kFuncSoundOff, 0, 1, sound, "0 music 0 | Sound | Sound has been ^ydisabled^w."},
+      {tf::kFuncSoundOn, 0, 1, sound, "1 music 1 | Sound | Sound has been ^yenabled^w."},
+      {tf::kFuncSoundOn, 0, 1, sound, "1 music 1 | Sound | Sound has been ^yenabled^w."},  // one loop only
+      {tf::kFuncVolumeUp, 0, 1, volume, "6 1000"},
+      {tf::kFuncVolumeDown, 0, 3, volume, "3 1000"},
+      {tf::kFuncVolumeUp, 0, 9, volume, "10 1000"},    // kept within 0..1
+      {tf::kFuncVolumeDown, 0, 12, volume, "0 1000"},
+      {tf::kFuncNothing, 0, 1, welcomeAndBrowser, "0 0 -1"},
+      {tf::kFuncNothingEither, 0, 1, welcomeAndBrowser, "0 0 -1"},
+      {tf::kFuncWelcome, 0, 1, welcomeAndBrowser, "1000 3 -1"},
+      {tf::kFuncBrowse, 2, 1, welcomeAndBrowser, "1000 3 2"},
+  };
+  for (const auto& step : steps) {
+    for (int n = 0; n < step.times; ++n) click(step.func, step.func2);
+    EXPECT_EQ(step.probe(), step.after) << "after function " << step.func << " x" << step.times;
+    tf::gameSys.setVolTimer(0);
+  }
+}
+
+// The world editor's fog controls step the current map's fog by a tenth.
+TEST_F(ButtonActions, FogControlsStepTheCurrentMapsFog) {
+  const struct {
+    int function;
+    const char* fog;  // on, density, red, green, blue in tenths
+  } steps[] = {{21, "1 5 5 5 5"}, {22, "0 6 5 5 5"}, {23, "0 4 5 5 5"}, {24, "0 5 6 5 5"}, {25, "0 5 4 5 5"},
+               {26, "0 5 5 6 5"}, {27, "0 5 5 4 5"}, {28, "0 5 5 5 6"}, {29, "0 5 5 5 4"}, {30, "0 5 5 5 5"}};
+  for (const auto& step : steps) {
+    tf::world = tf::gameWorld();
+    tf::world.allocateMaps(2);
+    tf::world.worldSetMap(4, 4, "a", 0);
+    tf::world.worldSetMap(4, 4, "b", 1);
+    tf::world.setCurrentMap(1);
+    const float half[3] = {0.5f, 0.5f, 0.5f};
+    tf::world.worldSetFog(false, 0.5f, half, 1);
+    tf::menuFunction(step.function);
+    bool on = false;
+    float density = 0, r = 0, g = 0, b = 0;
+    tf::world.worldGetFog(on, density, r, g, b, 1);
+    const auto tenths = [](float v) { return static_cast<int>(std::lround(v * 10)); };
+    EXPECT_EQ(tftest::ints({on, tenths(density), tenths(r), tenths(g), tenths(b)}), step.fog)
+        << "function " << step.function;
+  }
+  tf::world = tf::gameWorld();
+}
+
+TEST_F(ButtonActions, QuitAndLeaveGameWithoutAGameEndTheProgramOrderly) {
   EXPECT_EXIT(click(tf::kFuncQuit), ::testing::ExitedWithCode(0), "");
   EXPECT_EXIT(click(tf::kFuncLeaveGame), ::testing::ExitedWithCode(0), "");
 }

@@ -6,7 +6,15 @@
 
 #include "gl_window.h"
 #include "menu_files.h"
+#include "app/debug_overlay.h"
+#include "console/console.h"
+#include "core/script_object.h"
+#include "menus/dialog.h"
+#include "menus/file_browser.h"
 #include "menus/ui_render.h"
+
+#include <functional>
+#include <vector>
 
 using tftest::Rgb;
 namespace fs = boost::filesystem;
@@ -66,6 +74,56 @@ TEST_F(MenusOnScreen, TheMainMenuIsDrawnAndItsButtonsPickAsThemselves) {
   tf::uiRender();
   EXPECT_NE(pixel(20, 20), kBlack);
   EXPECT_NE(pixel(400, 220), button);
+}
+
+// The dialog, the game browser, the console and the volume each drawn over the main menu
+// and over an empty black frame: where their panels lie, the two must look
+// the same, so no label of the menu behind shows through their text.
+TEST_F(MenusOnScreen, OverlaysHideTheLabelsOfTheMenuBehindThem) {
+  ASSERT_TRUE(useDataSystemImages());
+  const fs::path data = fs::path(TF_SOURCE_DIR) / "data";
+  fs::create_directories("system");
+  fs::create_directories("ui");
+  for (const char* file : {"ui.cfg", "dialog.cfg"}) fs::copy_file(data / "system" / file, fs::path("system") / file);
+  for (fs::directory_iterator it(data / "ui"), end; it != end; ++it) {
+    fs::copy_file(it->path(), fs::path("ui") / it->path().filename());
+  }
+  tf::loadUI("default", false);
+  tf::scriptSys.readFile("system/dialog.cfg");
+  const struct {
+    const char* what;
+    std::function<void()> open, draw, close;
+    int x0, y0, x1, y1;  // inside the panel, clear of its rounded rim
+  } overlays[] = {
+      {"dialog", [] { tf::enableDialog(0); }, tf::dialogRender, tf::disableDialog, 200, 170, 600, 430},
+      {"browser", [] { tf::gameSys.setDirTextbox(0); }, tf::renderFileBrowser, [] { tf::gameSys.setDirTextbox(-1); },
+       70, 70, 730, 530},
+      {"console",
+       [] {
+         tf::console.enableConsole();
+         for (int frame = 0; frame < 30; ++frame) tf::consoleRender();
+       },
+       tf::consoleRender, [] { tf::console = tf::debugConsole(); }, 10, 10, 700, 140},
+      {"volume", [] { tf::gameSys.setVolTimer(1000); }, tf::renderVolume, [] { tf::gameSys.setVolTimer(0); }, 310,
+       482, 490, 518},
+  };
+  for (const auto& o : overlays) {
+    SCOPED_TRACE(o.what);
+    o.open();
+    std::vector<Rgb> overMenu, overNothing;
+    for (std::vector<Rgb>* shot : {&overMenu, &overNothing}) {
+      clearFrame();
+      if (shot == &overMenu) tf::uiRender();
+      o.draw();
+      for (int y = o.y0; y <= o.y1; y += 3) {
+        for (int x = o.x0; x <= o.x1; x += 3) shot->push_back(pixel(x, y));
+      }
+    }
+    int through = 0;
+    for (std::size_t i = 0; i < overMenu.size(); ++i) through += overMenu[i] != overNothing[i];
+    EXPECT_EQ(through, 0);
+    o.close();
+  }
 }
 
 TEST_F(MenusOnScreen, AScreenshotOfTheHelp) {
