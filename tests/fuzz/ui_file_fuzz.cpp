@@ -86,7 +86,7 @@ void showTextlines(int m, int state) {
     float x, y, r, g, b;
     std::string text;
     tf::gameUI.uiGetText(x, y, r, g, b, text, m, l);
-    const std::string shown = tf::menuTextlineText(l, text, state);
+    const std::string shown = tf::menuTextlineText(l, text, state, state == tf::kStateMenuEditor ? l : -1);
     tf::getDisplayTextSize(shown);
     tf::textlinePickRect(x, y, shown);
   }
@@ -171,7 +171,7 @@ std::string load() {
 
 // Saves the menus; the file as saved.
 std::string save() {
-  tf::saveUI();
+  tf::saveUI(tf::world.getGameName());
   return tffuzz::readFile(kGameMenus);
 }
 
