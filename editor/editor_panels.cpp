@@ -1,6 +1,6 @@
 // The editor panels as screens: so far each names the colour codes it reads
-// (rows, images and close; the macros; the welcome's close icon; the tips'
-// arrows).
+// (the macros; the welcome's close icon; the tips' arrows). The image chooser
+// is image_chooser.cpp.
 #include "editor/editor_panels.h"
 
 namespace tf {
@@ -16,11 +16,6 @@ class Panel : public Screen {
 };
 
 }  // namespace
-
-Screen& imageChooser() {
-  static Panel panel(pickList(kImageChooserPicks));
-  return panel;
-}
 
 Screen& macroMenu() {
   static Panel panel(pickList(kMacroMenuPicks));

@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <utility>
+#include <vector>
 
 #include "core/camera.h"
 #include "core/log.h"
@@ -357,16 +358,27 @@ void leaveGame() {
   resetRunState();
 }
 
-void saveProject() {
+bool saveProject() {
   const std::string name = world.getGameName();
-  // A game that could not be written is reported by the writer itself.
-  if (!checkGameName(name) && !saveGameWorld()) return;
-  saveUI(name);
+  std::vector<fileWrite> files;
+  // A game too large to be read back is reported as it is refused.
+  if (!checkGameName(name) && !prepareGameWorldFiles(files)) return false;
+  files.push_back(prepareUIFile(name));
+  std::string why;
+  if (!writeFilesAtomically(files, why)) {
+    systemMsg("^rERROR: ^wThe project ^y" + name + "^w could not be saved: " + why +
+              ". Nothing was changed on disk; the game is still open. Make room or fix the folder and save again.");
+    notice.setNotice("Save Failed", "The project^y " + name + "^w could not be saved:^y " + why +
+                                        "^w. Nothing on disk was changed; fix the folder and save again.");
+    playSystemSound(kSoundError, 0);
+    return false;
+  }
   updateGameList();
   systemMsg("The project has been successfully saved.");
   systemMsg("");
   notice.setNotice("Project Saved", "The project^y " + name + "^w has been successfully saved.");
   playSystemSound(kSoundClose, 0);
+  return true;
 }
 
 void loadIngameMenu() {

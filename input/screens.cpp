@@ -22,7 +22,9 @@ constexpr Modes kAnyMode{-100, 100};
 constexpr Modes kLogicModes{kModeGlobalLogic, kModeLocalLogic};
 
 // One row: a game state, the editor modes it covers and its screens, in the
-// order they are asked. The first row that matches is the one used.
+// order they are asked and drawn (the panels over an editor come after it,
+// so that they are drawn over it). The first row that matches is the one
+// used.
 struct Route {
   int gameState;
   Modes modes;
@@ -36,9 +38,9 @@ const Route kRoutes[] = {
     {kStateSplash, kAnyMode, {splashScreen}},
     {kStateDialog, kAnyMode, {welcomeWindow}},
     {kStateWorldEditor, kLogicModes,
-     {phraseWindows, imageChooser, welcomeWindow, tipsBar, worldEditorScreen, logicEditorScreen}},
-    {kStateWorldEditor, kAnyMode, {phraseWindows, imageChooser, macroMenu, welcomeWindow, tipsBar, worldEditorScreen}},
-    {kStateMenuEditor, kAnyMode, {imageChooser, welcomeWindow, tipsBar, menuEditorScreen}},
+     {phraseWindows, welcomeWindow, tipsBar, worldEditorScreen, logicEditorScreen, imageChooser}},
+    {kStateWorldEditor, kAnyMode, {phraseWindows, welcomeWindow, tipsBar, worldEditorScreen, macroMenu, imageChooser}},
+    {kStateMenuEditor, kAnyMode, {welcomeWindow, tipsBar, menuEditorScreen, imageChooser}},
     {kStatePlaytest, kAnyMode, {playScreen, welcomeWindow}},
 };
 
