@@ -89,7 +89,7 @@ bool writeFilesAtomically(const std::vector<fileWrite>& files, std::string& why)
   for (const fileWrite& file : files) {
     int error = 0;
     if (!writeTemporary(file.path, file.write, error)) {
-      why = file.path + ": " + reason(error);
+      why = temporaryOf(file.path) + ": " + reason(error);
       undoReplacements(done);
       return false;
     }
