@@ -80,16 +80,16 @@ void undoReplacements(std::vector<Replacement>& files) {
 }  // namespace
 
 bool writeFileAtomically(const std::string& path, const std::function<void(std::ostream&)>& write) {
-  std::string why;
-  return writeFilesAtomically({{path, write}}, why);
+  fileWriteFailure failure;
+  return writeFilesAtomically({{path, write}}, failure);
 }
 
-bool writeFilesAtomically(const std::vector<fileWrite>& files, std::string& why) {
+bool writeFilesAtomically(const std::vector<fileWrite>& files, fileWriteFailure& failure) {
   std::vector<Replacement> done;
   for (const fileWrite& file : files) {
     int error = 0;
     if (!writeTemporary(file.path, file.write, error)) {
-      why = temporaryOf(file.path) + ": " + reason(error);
+      failure = {temporaryOf(file.path), reason(error)};
       undoReplacements(done);
       return false;
     }
@@ -100,7 +100,7 @@ bool writeFilesAtomically(const std::vector<fileWrite>& files, std::string& why)
     if (fileExists(f.path)) f.hadOld = keepOld(f.path);
     errno = 0;
     if (std::rename(temporaryOf(f.path).c_str(), f.path.c_str()) != 0) {
-      why = f.path + ": " + reason(errno);
+      failure = {f.path, reason(errno)};
       undoReplacements(done);
       return false;
     }

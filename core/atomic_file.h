@@ -20,11 +20,17 @@ struct fileWrite {
   std::function<void(std::ostream&)> write;
 };
 
+// Why a set of files was not written: the file that failed and the system's
+// reason ("No space left on device").
+struct fileWriteFailure {
+  std::string path;
+  std::string reason;
+};
+
 // Writes every file of `files` or none: all are written to temporary files
 // first, and only then do they replace the old files, one by one; when a
 // replacement fails, those already replaced are put back. False, with every
-// old file as it was and `why` naming the file and the reason, when any
-// could not be written.
-bool writeFilesAtomically(const std::vector<fileWrite>& files, std::string& why);
+// old file as it was and `failure` saying why, when any could not be written.
+bool writeFilesAtomically(const std::vector<fileWrite>& files, fileWriteFailure& failure);
 
 }  // namespace tf

@@ -358,19 +358,31 @@ void leaveGame() {
   resetRunState();
 }
 
+namespace {
+
+// A save that could not be written: the log names the file, the notice (which
+// holds a short message only) the reason.
+void reportUnsavedProject(const std::string& name, const fileWriteFailure& failure) {
+  systemMsg("^rERROR: ^wThe project ^y" + name + "^w could not be saved: " + failure.path + ": " + failure.reason +
+            ". The files on disk are as they were and the game is still open; free space or fix the folder, then "
+            "save again.");
+  std::string message = "^y" + failure.reason + "^w. Nothing was written; the old files are kept.";
+  if (message.size() > kMaxNoticeMessage) message = "Nothing was written; the old files are kept.";
+  notice.setNotice("Project Not Saved", message);
+  playSystemSound(kSoundError, 0);
+}
+
+}  // namespace
+
 bool saveProject() {
   const std::string name = world.getGameName();
   std::vector<fileWrite> files;
   // A game too large to be read back is reported as it is refused.
   if (!checkGameName(name) && !prepareGameWorldFiles(files)) return false;
   files.push_back(prepareUIFile(name));
-  std::string why;
-  if (!writeFilesAtomically(files, why)) {
-    systemMsg("^rERROR: ^wThe project ^y" + name + "^w could not be saved: " + why +
-              ". Nothing was changed on disk; the game is still open. Make room or fix the folder and save again.");
-    notice.setNotice("Save Failed", "The project^y " + name + "^w could not be saved:^y " + why +
-                                        "^w. Nothing on disk was changed; fix the folder and save again.");
-    playSystemSound(kSoundError, 0);
+  fileWriteFailure failure;
+  if (!writeFilesAtomically(files, failure)) {
+    reportUnsavedProject(name, failure);
     return false;
   }
   updateGameList();

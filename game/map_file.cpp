@@ -366,8 +366,8 @@ bool prepareGameWorldFiles(std::vector<fileWrite>& files) {
 bool saveGameWorld() {
   std::vector<fileWrite> files;
   if (!prepareGameWorldFiles(files)) return false;
-  std::string why;
-  if (!writeFilesAtomically(files, why)) failSave(world.getGameName());
+  fileWriteFailure failure;
+  if (!writeFilesAtomically(files, failure)) failSave(world.getGameName());
   systemMsg("^wGame has been successfully saved!");
   systemMsg("");
   notice.setNotice("World Saved", "The game world for ^y" + world.getGameName() + "^w has been saved.");

@@ -66,14 +66,13 @@ TEST(AtomicFiles, ASetIsWrittenWholeOrNotAtAll) {
     const std::string before = folderContents(dir);
     c.obstacle();
     const auto set = setOf({{"a.cfg", "new a"}, {"b.cfg", "new b"}, {"c.cfg", "new c"}});
-    std::string why;
-    EXPECT_FALSE(tf::writeFilesAtomically(set, why));
-    EXPECT_EQ(why, c.reason);
+    tf::fileWriteFailure failure;
+    EXPECT_FALSE(tf::writeFilesAtomically(set, failure));
+    EXPECT_EQ(failure.path + ": " + failure.reason, c.reason);
     c.removal();  // what is left of it
     EXPECT_EQ(folderContents(dir), before);
 
-    why.clear();
-    EXPECT_TRUE(tf::writeFilesAtomically(set, why)) << why;
+    EXPECT_TRUE(tf::writeFilesAtomically(set, failure)) << failure.reason;
     EXPECT_EQ(folderContents(dir), "a.cfg=new a b.cfg=new b c.cfg=new c ");
   }
 }

@@ -14,6 +14,7 @@
 #include "editor/world_editor_maps.h"
 #include "input_fixture.h"
 #include "media/notice.h"
+#include "messages.h"
 #include "menus/system_textboxes.h"
 
 namespace {
@@ -229,15 +230,17 @@ TEST_F(WorldEditorMaps, ASaveThatCannotBeWrittenKeepsTheEditorTheEditsAndTheOldF
   fs::remove("games/field/system/logic.cfg");
   fs::create_directory("games/field/system/logic.cfg");  // in the way of the logic file
   audio.played.clear();
+  tftest::MessageLog messages;
   EXPECT_TRUE(pickCode(kPickToolbarSave));
+  EXPECT_TRUE(messages.contains("could not be saved: games/field/system/logic.cfg: Is a directory."));
   EXPECT_EQ(gameSys.getGameState(), kStateWorldEditor);
   EXPECT_EQ(maps(), "2, 1: 5x6 New Map");
   EXPECT_TRUE(editHistoryLog.hasUnsavedChanges());
   EXPECT_EQ(dir.read("games/field/system/map.cfg"), savedMap);
   EXPECT_EQ(dir.read("games/field/system/ui.cfg"), savedMenus);
-  EXPECT_EQ(shownNotice(),
-            "Save Failed | The project^y field^w could not be saved:^y games/field/system/logic.cfg: Is a "
-            "directory^w. Nothing on disk was changed; fix the folder and save again.");
+  EXPECT_EQ(shownNotice(), "Project Not Saved | ^yIs a directory^w. Nothing was written; the old files are kept.");
+  NoticeLayout shown;
+  EXPECT_TRUE(prepareNotice(shown));  // short enough to be shown
   EXPECT_EQ(sounds(), "error");
 
   fs::remove("games/field/system/logic.cfg");
