@@ -26,11 +26,7 @@ class ImageChooser : public tftest::InputTest {
  protected:
   void SetUp() override {
     InputTest::SetUp();
-    makeMenus(2);
-    gameUI.setEditorMenu(1);
-    loadMenu(1);
-    startGame();
-    gameSys.setGameState(kStateWorldEditor);
+    onEditingScreen();
     worldEditor.setEditorMode(kModeTile);
     gameImages(kDefaults, 40);
   }

@@ -13,10 +13,15 @@
 #include "editor/edit_history.h"
 #include "editor/edits.h"
 #include "editor/editor.h"
+#include "editor/animation_panel.h"
 #include "editor/image_chooser.h"
+#include "editor/menu_editor.h"
+#include "editor/world_editor.h"
+#include "editor/world_editor_layout.h"
 #include "input/screens.h"
 #include "input_fixture.h"
 #include "media/images.h"
+#include "menus/tooltip.h"
 
 namespace {
 
@@ -37,15 +42,10 @@ class WorldEditorCodes : public tftest::InputTest {
   // editor's editing screen (menu 1; menu 0 is its main menu), nothing
   // selected; game images 0 to 9, image 4 animated.
   static void scene() {
-    makeMenus(2);
-    gameUI.setEditorMainMenu(0);
-    gameUI.setEditorMenu(1);
-    loadMenu(1);
-    startGame();
+    onEditingScreen();
     world.allocateMaps(2);
     world.worldSetMap(10, 10, "Other", 1);
     world.worldSetObject(0.6f, 0.9f, 0.1f, 0.2f, 1, 0, 0, 0);
-    gameSys.setGameState(kStateWorldEditor);
     worldEditor.setEditorMode(kModeNothing);
     gameImg.assign(10, img());
     for (int i = 0; i < 10; ++i) gameImg[i].SetPointer(i);
@@ -264,6 +264,70 @@ TEST_F(WorldEditorCodes, TheAnimationPanelKeepsFramesAndSpeedInRangeAndTakesNoTy
   worldEditor.setCurrentAnimImage(4);
   pickCode(kPickAnimFramesMore);
   EXPECT_EQ(animation(), "1 0 1000");
+}
+
+TEST_F(WorldEditorCodes, EveryControlOfTheScreenHasItsTooltipAndTheLayerLineShowsHiddenLayers) {
+  worldEditor.setRenderLayer(2, false);
+  for (int m : {kModeFolded, kModeNothing, kModeTile, kModeObject, kModeAnimation, kModeNewMap, kModeEditMap,
+                kModeFog}) {
+    SCOPED_TRACE("mode " + std::to_string(m));
+    worldEditor.setEditorMode(m);
+    PanelPlan plan;
+    planWorldEditor(plan);
+    std::string layerLine;
+    int controls = 0;
+    for (const PanelItem& item : plan.items()) {
+      if (item.kind == PanelItem::Text && item.text.rfind("^yL:", 0) == 0) layerLine = item.text;
+      if (!item.pickable || item.pick == kPickBlocking) continue;
+      ++controls;
+      EXPECT_NE(toolTipText(item.pick.r, item.pick.b), kNoTooltip) << "code " << item.pick.r;
+    }
+    EXPECT_GT(controls, 0);
+    EXPECT_EQ(layerLine, m == kModeFolded ? "" : "^yL:^w^w1^w2^k3^w4^w5^w6^w7");
+  }
+}
+
+TEST_F(WorldEditorCodes, TheCameraDriftsBackOntoTheMapAStepAFrame) {
+  const struct {
+    float x, y;
+    const char* after;
+  } cases[] = {{1, 1, "1 1"}, {-0.5f, 3.5f, "-0.44 3.44"}, {3.02f, -0.01f, "2.96 0.05"}, {3, 0, "3 0"}};
+  for (const auto& c : cases) {
+    camera.SetPos(c.x, c.y, 0);  // the first map is 10 x 10 tiles: 3 x 3 units
+    checkEditorCamera();
+    EXPECT_EQ(cameraXY(), c.after);
+  }
+}
+
+TEST_F(WorldEditorCodes, TheAnimationPanelServesTheMenuImagesToo) {
+  uiImage.assign(6, img());
+  for (int i = 0; i < 6; ++i) uiImage[i].SetPointer(i);
+  gameUI.setUIImageCount(6);
+  gameSys.setGameState(kStateMenuEditor);
+  worldEditor.setEditorMode(kMenuModeAnimation);
+  worldEditor.setCurrentAnimImage(2);
+  PickEvent press;
+  press.left = kMousePress;
+  for (int code : {kPickAnimOn, kPickAnimFramesMore, kPickAnimSlower, kPickAnimImage}) {
+    press.code = code;
+    EXPECT_TRUE(animationPanelPick(kMenuImages, press));
+  }
+  EXPECT_EQ(std::to_string(uiImage[2].getAnimState()) + " " + std::to_string(uiImage[2].getFrameCount()) + " " +
+                std::to_string(uiImage[2].getAnimSpeed()),
+            "1 2 1000");  // one frame and 1000 ms to start with; no slower than that
+  EXPECT_EQ(gameImg[2].getAnimState(), false);
+  ASSERT_TRUE(imageChooserOpen());
+  PanelPlan plan;
+  planImageChooser(plan);
+  int menuPictures = 0;
+  for (const PanelItem& item : plan.items()) menuPictures += item.source == PictureSource::Menu;
+  EXPECT_EQ(menuPictures, 6);
+  press.code = kPickChooserImage;
+  press.blue = 5;
+  press.green = 0;
+  EXPECT_TRUE(imageChooserPick(press));
+  EXPECT_EQ(worldEditor.getCurrentAnimImage(), 5);
+  uiImage.clear();
 }
 
 }  // namespace

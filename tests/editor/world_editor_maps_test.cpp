@@ -31,12 +31,8 @@ class WorldEditorMaps : public tftest::InputTest {
   // A game "field" of one 10 x 10 map in the world editor, nothing selected,
   // no edits and no notice.
   static void scene() {
-    makeMenus(2);
-    gameUI.setEditorMenu(1);
-    loadMenu(1);
-    startGame();
+    onEditingScreen();
     world.setGameName("field");
-    gameSys.setGameState(kStateWorldEditor);
     loadSysTextboxes();
     editHistoryLog.clear();
     clearNotice();

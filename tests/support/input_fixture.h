@@ -80,6 +80,16 @@ class InputTest : public ::testing::Test {
     tf::world.setGameLoaded(true);
     tf::gameSys.setGameState(tf::kStatePlay);
   }
+  // The game of startGame open on the world editor's editing screen (menu 1
+  // of 2; menu 0 is the editor's main menu).
+  static void onEditingScreen() {
+    makeMenus(2);
+    tf::gameUI.setEditorMainMenu(0);
+    tf::gameUI.setEditorMenu(1);
+    tf::loadMenu(1);
+    startGame();
+    tf::gameSys.setGameState(tf::kStateWorldEditor);
+  }
   // Global logic "<opener> <operand> then add 1 to global score <score>".
   static void countWhen(int opener, int operand, int score) {
     tf::sentence s;
