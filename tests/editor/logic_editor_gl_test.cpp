@@ -197,7 +197,7 @@ TEST_F(LogicEditorOnScreen, TheEditorWithAnOpenWordListForTheReadme) {
   openList(2, kSlotAction, 330, 140);
   draw(false);
   EXPECT_NE(pixel(400, 580), pixel(400, 300)) << "the information window stands out";
-  keepScreenshot("logic-editor.png", 20000);
+  keepScreenshot("logic-editor.png", 20000);  // the README's docs/logic-editor.png
 }
 
 }  // namespace
