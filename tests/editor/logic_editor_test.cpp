@@ -108,8 +108,9 @@ class LogicEditor : public tftest::InputTest {
   }
 };
 
-// What a case does to slot `slot` of sentence 0.
-enum Input { kLeftPress, kRightPress, kForward, kBack };
+// What a case does to slot `slot` of sentence 0: a press of either button,
+// passes that change nothing, an arrow key with the slot under the pointer.
+enum Input { kLeftPress, kRightPress, kHover, kDrag, kRelease, kForward, kBack };
 
 TEST_F(LogicEditor, EachWordAndOperandStepsWithinItsContextAndBounds) {
   const struct Case {
@@ -169,6 +170,9 @@ TEST_F(LogicEditor, EachWordAndOperandStepsWithinItsContextAndBounds) {
       {"the first action", kModeLocalLogic, {100, 0, 300, 400, 0, 600, 700, 0}, 6, kBack, "100 0 300 400 0 600 700 0"},
       {"a press on a word only opens its list", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 708, 0}, 6, kLeftPress, "100 0 300 400 0 600 708 0"},
       {"a right press on a word does nothing", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 708, 0}, 6, kRightPress, "100 0 300 400 0 600 708 0"},
+      {"a hover changes nothing", kModeGlobalLogic, {100, 0, 300, 400, 1, 600, 708, 0}, 4, kHover, "100 0 300 400 1 600 708 0"},
+      {"nor a drag", kModeGlobalLogic, {100, 0, 300, 400, 1, 600, 708, 0}, 4, kDrag, "100 0 300 400 1 600 708 0"},
+      {"nor a release", kModeGlobalLogic, {100, 0, 300, 400, 1, 600, 708, 0}, 4, kRelease, "100 0 300 400 1 600 708 0"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -178,32 +182,16 @@ TEST_F(LogicEditor, EachWordAndOperandStepsWithinItsContextAndBounds) {
     switch (c.input) {
       case kLeftPress: EXPECT_TRUE(pick(0, c.slot, kMousePress, kMouseNoEvent)); break;
       case kRightPress: EXPECT_TRUE(pick(0, c.slot, kMouseNoEvent, kMousePress)); break;
-      case kForward: stepLogicSlot(0, c.slot, 1); break;
+      case kHover: EXPECT_TRUE(pick(0, c.slot, kMousePress, kMouseNoEvent, true)); break;
+      case kDrag: EXPECT_TRUE(pick(0, c.slot, kMousePress, kMouseNoEvent, false, true)); break;
+      case kRelease: EXPECT_TRUE(pick(0, c.slot, kMouseRelease, kMouseNoEvent)); break;
+      case kForward: platform.setPickPixel(kPickLogicWord, 0, c.slot); special(kSpecialDown); break;
       case kBack: platform.setPickPixel(kPickLogicWord, 0, c.slot); special(kSpecialLeft); break;
     }
     EXPECT_EQ(steps(), c.after);
     const bool changed = std::string(c.after) != text(c.before);
     EXPECT_EQ(editHistoryLog.getStepCount(), changed ? 1u : 0u) << "one step of the history for each change";
   }
-}
-
-TEST_F(LogicEditor, HoversDragsAndReleasesChangeNothingAndTheWordsPressOpensTheList) {
-  write({100, 0, 300, 400, 1, 600, 708, 0});
-  EXPECT_TRUE(pick(0, 4, kMousePress, kMouseNoEvent, true));
-  EXPECT_TRUE(pick(0, 4, kMousePress, kMouseNoEvent, false, true));
-  EXPECT_TRUE(pick(0, 4, kMouseRelease, kMouseNoEvent));
-  EXPECT_TRUE(pick(0, 3, kMousePress, kMouseNoEvent, false, true));
-  EXPECT_EQ(steps(), "100 0 300 400 1 600 708 0");
-  EXPECT_EQ(listState(), "0 0 0");
-  pick(0, 3, kMousePress, kMouseNoEvent);
-  EXPECT_EQ(listState(), "1000 0 3");
-  pick(0, 6, kMousePress, kMouseNoEvent);  // a press on the open list opens no other
-  EXPECT_EQ(listState(), "1000 0 3");
-  keyboard(kCharEscape, 0, 0);
-  EXPECT_EQ(listState(), "0 0 3");
-  pick(5, 3, kMousePress, kMouseNoEvent);  // nor does a sentence that is not there
-  EXPECT_EQ(listState(), "0 0 3");
-  EXPECT_EQ(steps(), "100 0 300 400 1 600 708 0");
 }
 
 TEST_F(LogicEditor, ImageAndPhraseOperandsOpenTheirChoosersForTheSentence) {
@@ -242,34 +230,29 @@ TEST_F(LogicEditor, AStepThroughTheSoundsPlaysTheNewSoundOnceAfterStoppingTheOth
   EXPECT_EQ(tftest::joined({static_cast<long long>(audio.played.size()), editedSentence(0).getSentenceStep(7)}), "2 2");
 }
 
-TEST_F(LogicEditor, TheArrowKeysStepWhatLiesUnderThePointerOrTheOpenList) {
+TEST_F(LogicEditor, TheArrowKeysStepOnlyTheWordOrOperandUnderThePointerOrTheOpenList) {
   write({100, 0, 300, 400, 1, 600, 708, 0});
-  platform.setPickPixel(kPickLogicWord, 0, kSlotConditionOperand);
-  special(kSpecialRight);
-  special(kSpecialDown);  // beyond the last object: stays
-  EXPECT_EQ(steps(), "100 0 300 400 2 600 708 0");
-  special(kSpecialUp);
-  EXPECT_EQ(steps(), "100 0 300 400 1 600 708 0");
   platform.setPickPixel(kPickLogicAdd, kPickMenuMark, kPickMenuMark);  // an icon under the pointer is not pressed
   special(kSpecialRight);
-  EXPECT_EQ(editedSentenceCount(), 1);
-  gameSys.setInputState(kInputSystemTextbox);  // typing into a field: not the editor's
+  gameSys.setInputState(kInputSystemTextbox);  // typing into a field: the arrows are not the editor's
   platform.setPickPixel(kPickLogicWord, 0, kSlotConditionOperand);
   special(kSpecialRight);
-  EXPECT_EQ(steps(), "100 0 300 400 1 600 708 0");
   gameSys.setInputState(kInputNormal);
-
+  EXPECT_EQ(tftest::joined({editedSentenceCount(), editedSentence(0).getSentenceStep(4)}), "1 1");
   worldEditor.setGLTimer(999, 0, kSlotAction);  // the open list's word, wherever the pointer is
   special(kSpecialRight);
   special(kSpecialDown);
-  special(kSpecialLeft);
+  special(kSpecialUp);
   EXPECT_EQ(steps(), "100 0 300 400 1 600 709 0");
 }
 
 TEST_F(LogicEditor, TheOpenListStepsByWheelAndDragAsOneStepOfTheHistoryUntilItCloses) {
   write({100, 0, 300, 400, 1, 600, 708, 2});
+  pick(3, kSlotAction, kMousePress, kMouseNoEvent);  // no sentence 3: no list
+  EXPECT_EQ(listState(), "0 0 0");
   pick(0, kSlotAction, kMousePress, kMouseNoEvent);
-  ASSERT_TRUE(wordListOpen());
+  pick(0, kSlotOpener, kMousePress, kMouseNoEvent);  // a press on the open list opens no other
+  EXPECT_EQ(listState(), "1000 0 6");
   button(kButtonWheelDown, true);
   button(kButtonWheelDown, false);  // a wheel release steps nothing
   button(kButtonWheelDown, true);
@@ -318,52 +301,39 @@ TEST_F(LogicEditor, QuickPressesWithoutAnOpenListAreEachTaken) {
 }
 
 TEST_F(LogicEditor, TheIconsAddCopyAndDeleteSentencesAndLeaveTheEditor) {
-  const auto shown = [] { return tftest::shownNotice(); };
-  const char* const full = "^yAdd Sentence | ^wYou have the maximum amount of sentences available.";
-
   code(kPickLogicAdd, kPickMenuMark, kMouseRelease);  // not on a release
   code(kPickLogicAdd, kPickMenuMark, kMousePress);
   code(kPickLogicAdd, kPickMenuMark, kMouseNoEvent, kMousePress);
-  EXPECT_EQ(editedSentenceCount(), 2);
-  EXPECT_EQ(editedSentence(1).getOwner(), 0);  // a map's sentence is owned by the map
-  EXPECT_EQ(timesPlayed("create"), 2);
   editSetSentenceSlot(editedLogicList(), 0, kSlotActionOperand, 2);
   code(kPickLogicCopy, 0, kMousePress);
   EXPECT_EQ(steps(2), steps(0));
-  EXPECT_EQ(timesPlayed("boop"), 1);
   code(kPickLogicDelete, 1, kMousePress);
-  EXPECT_EQ(tftest::joined({editedSentenceCount(), editedSentence(1).getSentenceStep(7)}), "2 2");
-  EXPECT_EQ(timesPlayed("delete"), 1);
+  EXPECT_EQ(tftest::joined({editedSentenceCount(), editedSentence(1).getSentenceStep(7), timesPlayed("create"),
+                            timesPlayed("boop"), timesPlayed("delete")}),
+            "2 2 2 1 1");
 
   while (editedSentenceCount() < kMaxSentences) editAddSentence(editedLogicList(), 0);
   code(kPickLogicCopy, 0, kMousePress);
-  EXPECT_EQ(shown(), "(none)");  // a copy past the last place does nothing
+  EXPECT_EQ(tftest::shownNotice(), "(none)");  // a copy past the last place does nothing
   code(kPickLogicAdd, kPickMenuMark, kMousePress);
-  EXPECT_EQ(tftest::joined({editedSentenceCount(), timesPlayed("create")}), "15 2");
-  EXPECT_EQ(shown(), full);
+  EXPECT_EQ(tftest::shownNotice(), "^yAdd Sentence | ^wYou have the maximum amount of sentences available.");
+  EXPECT_EQ(editedSentenceCount(), kMaxSentences);
 
-  notice.leaveNotice();
   worldEditor.setEditorMode(kModeLocalLogic);
   code(kPickLogicAdd, kPickMenuMark, kMousePress);
-  EXPECT_EQ(editedSentence(0).getOwner(), 1);  // an object's sentence by the object
-  EXPECT_EQ(world.mapGlobalGetSentenceAmount(0), kMaxSentences);
-
-  world.worldSetMap(4, 4, "Empty", 1);
-  world.setCurrentMap(1);
+  EXPECT_EQ(editedSentence(0).getOwner(), 1) << "an object's sentence is the object's";
+  world.setCurrentMap(1);  // no objects there
   worldEditor.setEditorMode(kModeGlobalLogic);
   code(kPickLogicAdd, kPickMenuMark, kMousePress);
-  EXPECT_EQ(shown(), "^yAdd Sentence | ^wYou must have at least one object to add a sentence.");
+  EXPECT_EQ(tftest::shownNotice(), "^yAdd Sentence | ^wYou must have at least one object to add a sentence.");
   EXPECT_EQ(editedSentenceCount(), 0);
 
-  const struct {
-    int mode, after;
-  } exits[] = {{kModeGlobalLogic, kModeNothing}, {kModeLocalLogic, kModeObject}};
-  for (const auto& e : exits) {
-    worldEditor.setEditorMode(e.mode);
+  for (const int mode : {kModeGlobalLogic, kModeLocalLogic}) {
+    worldEditor.setEditorMode(mode);
     worldEditor.setPhraseSelector(1);
-    code(kPickLogicExit, e.mode == kModeLocalLogic ? kModeObject : kModeNothing, kMousePress);
+    code(kPickLogicExit, mode == kModeLocalLogic ? kModeObject : kModeNothing, kMousePress);
     EXPECT_EQ(tftest::joined({worldEditor.getEditorMode(), worldEditor.getPhraseSelector()}),
-              std::to_string(e.after) + " -1");
+              std::to_string(mode == kModeLocalLogic ? kModeObject : kModeNothing) + " -1");
   }
 }
 
