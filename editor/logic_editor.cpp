@@ -10,6 +10,7 @@
 #include "core/system.h"
 #include "editor/editor.h"
 #include "editor/logic_editor_plan.h"
+#include "editor/phrase_windows.h"
 #include "game/vocabulary.h"
 #include "game/world.h"
 #include "media/images.h"
@@ -21,7 +22,7 @@ namespace {
 
 // The word list opens where the pointer is, but no further right than this.
 constexpr int kWordListRightmost = 580;
-// An open list's timer: just opened, and still open.
+// The timer of a list just opened.
 constexpr int kWordListOpened = 1000;
 // Timer values that close the list: Enter or Escape, and a double click.
 constexpr int kWordListClosed = 0;
@@ -129,8 +130,7 @@ void copySentence(int s) {
 // selected) from the local logic.
 void leaveLogicEditor() {
   if (wordListOpen()) closeWordList(kWordListClosed);
-  worldEditor.setPhraseMenu(-1);
-  worldEditor.setPhraseSelector(-1);
+  closePhraseWindows();
   worldEditor.setEditorMode(worldEditor.getEditorMode() == kModeLocalLogic ? kModeObject : kModeNothing);
 }
 

@@ -246,7 +246,8 @@ constexpr Box kBackArrow{150, 380, 16, 16};
 constexpr Box kForwardArrow{180, 380, 16, 16};
 constexpr Box kCheckMark{660, 380, 16, 16};
 constexpr int kFieldRight = 680, kFieldY = 330;
-constexpr float kTextX = 130, kFirstLineY = 130, kLineStep = 15;
+// The title, then the lines from a little lower, one every 15 units.
+constexpr float kTextX = 130, kTitleLineY = 130, kFirstLineY = 150, kLineStep = 15;
 constexpr float kPhraseNumberY = 270, kPhraseTextY = 285;
 
 const char* const kEditorLines[] = {
@@ -293,8 +294,9 @@ void planWindow(PanelPlan& out, const WindowLook& look, int phrase) {
   picture(out, kImgArrowLeft, kBackArrow, look.back);
   picture(out, kImgArrowRight, kForwardArrow, look.forward);
   picture(out, kImgOk, kCheckMark, {kPickPhraseStore, kPickMenuMark, kPickMenuMark});
-  for (int line = 0; line < look.lineCount; ++line) {
-    if (*look.lines[line]) out.text(kTextX, kFirstLineY + kLineStep * line, look.lines[line]);
+  out.text(kTextX, kTitleLineY, look.lines[0]);
+  for (int line = 1; line < look.lineCount; ++line) {
+    out.text(kTextX, kFirstLineY + kLineStep * (line - 1), look.lines[line]);
   }
   out.text(kTextX, kPhraseNumberY,
            "Phrase (" + std::to_string(phrase) + "/" + std::to_string(kPhraseCount - 1) + ")");
