@@ -1,6 +1,8 @@
 // The platform in use.
 #include "core/platform.h"
 
+#include "core/system.h"
+
 namespace tf {
 namespace {
 // The virtual screen every overlay drawing is laid out on.
@@ -22,5 +24,19 @@ void Platform::unprojectPointer(int x, int y, double& worldX, double& worldY, do
 Platform& platform() { return *current; }
 
 void setPlatform(Platform* p) { current = p ? p : &windowless; }
+
+bool readPixelUnderPointer(unsigned char pixel[3]) {
+  int x, y;
+  gameSys.getMousePos(x, y);
+  if (x < 1 || x >= current->windowWidth() || y < 1 || y >= current->windowHeight()) return false;
+  return current->readPixel(x, y, pixel[0], pixel[1], pixel[2]);
+}
+
+bool pickUnderPointer(unsigned char pixel[3]) {
+  gameSys.setColorPick(true);
+  current->drawPickScene();
+  gameSys.setColorPick(false);
+  return readPixelUnderPointer(pixel);
+}
 
 }  // namespace tf

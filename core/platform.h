@@ -66,4 +66,11 @@ Platform& platform();
 // Installs `p` (not owned); nullptr returns to the windowless platform.
 void setPlatform(Platform* p);
 
+// The pixel (R, G, B) of the last colour pick scene under the pointer; false
+// for a pointer outside the window or nothing to read.
+bool readPixelUnderPointer(unsigned char pixel[3]);
+// Draws the colour pick scene of the current state (with the pick flag of
+// the System up while it draws) and reads the pixel under the pointer.
+bool pickUnderPointer(unsigned char pixel[3]);
+
 }  // namespace tf

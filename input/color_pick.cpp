@@ -53,19 +53,13 @@ bool colorPickRender() {
     gameUI.setCurrentTT(-1, -1, 0);
     return false;
   }
-  gameSys.setColorPick(true);
-  platform().drawPickScene();
-  gameSys.setColorPick(false);
-  return colorPickCheck();
+  unsigned char pixel[3] = {0, 0, 0};
+  return pickUnderPointer(pixel) && dispatchPickPixel(pixel);
 }
 
 bool colorPickCheck() {
-  int x, y;
-  gameSys.getMousePos(x, y);
-  if (x < 1 || x >= platform().windowWidth() || y < 1 || y >= platform().windowHeight()) return false;
   unsigned char pixel[3] = {0, 0, 0};
-  if (!platform().readPixel(x, y, pixel[0], pixel[1], pixel[2])) return false;
-  return dispatchPickPixel(pixel);
+  return readPixelUnderPointer(pixel) && dispatchPickPixel(pixel);
 }
 
 bool dispatchPickPixel(const unsigned char* pixel) {

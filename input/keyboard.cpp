@@ -51,6 +51,7 @@ bool gameTakesKeys() { return playing() && !consoleOpen() && !helpShown(); }
 
 bool isLetter(unsigned char key) { return (key >= 'a' && key <= 'z') || (key >= 'A' && key <= 'Z'); }
 bool isDigit(unsigned char key) { return key >= '0' && key <= '9'; }
+bool isPrintable(unsigned char key) { return key >= kCharSpace && key < kCharDelete; }
 // Capitals are the same game keys as small letters: shift or caps lock held
 // across a press and its release must not leave the key held.
 int letterIndex(unsigned char key) { return key >= 'a' ? key - 'a' : key - 'A'; }
@@ -281,6 +282,8 @@ void inputState2Keyboard(unsigned char key) {
   const bool taken = isLetter(key) || isDigit(key) || key == kCharEnter || key == kCharBackspace ||
                      key == kCharEscape;
   if (!systemTextbox && !taken) return;
+  // Nothing the font cannot show goes into a text that files keep.
+  if (!taken && !isPrintable(key)) return;
   std::string text = uiScriptString.getString(box.text);
   switch (key) {
     case kCharEscape: gameSys.setInputState(kInputNormal); return;

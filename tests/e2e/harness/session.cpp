@@ -300,6 +300,18 @@ void Session::click(int x, int y, int button) {
               std::to_string(y), "click", std::to_string(button)});
 }
 
+void Session::drag(int x0, int y0, int x1, int y1, int steps) {
+  pause(kPointerPauseMs);
+  std::vector<std::string> args{"mousemove", std::to_string(x0 + 1), std::to_string(y0), "mousemove",
+                                std::to_string(x0), std::to_string(y0), "mousedown", "1"};
+  for (int i = 1; i <= steps; ++i) {
+    args.insert(args.end(), {"mousemove", std::to_string(x0 + (x1 - x0) * i / steps),
+                             std::to_string(y0 + (y1 - y0) * i / steps)});
+  }
+  args.insert(args.end(), {"mouseup", "1"});
+  runXdotool(args);
+}
+
 void Session::clickButton(int x, int y) {
   pause(kButtonPauseMs - kPointerPauseMs);
   click(x, y);

@@ -87,6 +87,10 @@ class Session {
   // Moves the pointer onto (x, y) and clicks there; the pointer always
   // moves, so the program hovers over what lies there before the click.
   void click(int x, int y, int button = 1);
+  // Presses the left button at (x0, y0), moves the pointer to (x1, y1) in
+  // `steps` equal moves with the button held, and releases it there. The
+  // program sees each move as a drag event, in order.
+  void drag(int x0, int y0, int x1, int y1, int steps);
   // Clicks a menu or dialog button. The program ignores a button clicked
   // within its debounce time of the last button it ran, so this first pauses
   // for that long: callers wait for the last click's effect to show before,

@@ -1,0 +1,340 @@
+// The logic editor through its colour codes, keys, wheel and drags: each word
+// and operand stepped within its bounds and context, the resets a new word
+// brings, the word list opened, stepped and closed as one step of the
+// history, a sound previewed, the choosers opened, and the icons that add,
+// copy and delete sentences and leave the editor.
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <functional>
+#include <string>
+
+#include "editor/edit_history.h"
+#include "editor/editor.h"
+#include "editor/logic_editor.h"
+#include "game/step_ids.h"
+#include "game/world.h"
+#include "input/color_pick.h"
+#include "input/screens.h"
+#include "input_fixture.h"
+#include "media/images.h"
+#include "media/notice.h"
+#include "media/sound.h"
+
+namespace {
+
+using namespace tf;
+
+// Sentence steps as written in a table: the eight slots.
+struct Steps {
+  int slot[kSentenceSteps];
+};
+
+std::string text(const Steps& steps) {
+  std::string out;
+  for (int slot = 0; slot < kSentenceSteps; ++slot) out += (slot ? " " : "") + std::to_string(steps.slot[slot]);
+  return out;
+}
+
+std::string stepsText(const sentence& s) {
+  Steps steps;
+  for (int slot = 0; slot < kSentenceSteps; ++slot) steps.slot[slot] = s.getSentenceStep(slot);
+  return text(steps);
+}
+
+class LogicEditor : public tftest::InputTest {
+ protected:
+  void SetUp() override {
+    InputTest::SetUp();
+    for (const char* name : {"a", "b", "c"}) dir.write(std::string("games/g/sound/") + name + ".wav", "");
+    scene();
+  }
+  void TearDown() override {
+    freeGameSounds(static_cast<int>(gameSounds.size()));
+    editHistoryLog.clear();
+    InputTest::TearDown();
+  }
+  // Two maps, three objects on map 0, three game sounds, in the logic
+  // editor of `mode` with object 1 selected.
+  void scene(int mode = kModeGlobalLogic) {
+    makeMenus(2);
+    gameUI.setEditorMenu(1);
+    loadMenu(1);
+    world.allocateMaps(2);
+    world.worldSetMap(10, 10, "Field", 0);
+    world.worldSetMap(5, 5, "Cave", 1);
+    world.setGameLoaded(true);
+    for (int i = 0; i < 3; ++i) world.worldSetObject(0.3f * i, 0.3f, 0.1f, 0.1f, 1, 0, i, 0);
+    ASSERT_EQ(loadGameSounds("g"), 3);
+    world.setGameSoundCount(3);
+    gameSys.setGameState(kStateWorldEditor);
+    worldEditor.setEditorMode(mode);
+    worldEditor.setCurrentObject(1);
+    gameSys.setMousePos(400, 300);
+    editHistoryLog.clear();
+  }
+  // Sentence 0 of the edited list holds `steps`.
+  static void write(const Steps& steps) {
+    const logicList list = editedLogicList();
+    ASSERT_TRUE(editAddSentence(list, 0));
+    for (int slot = 0; slot < kSentenceSteps; ++slot) editSetSentenceSlot(list, 0, slot, steps.slot[slot]);
+    editHistoryLog.clear();
+  }
+  static std::string steps(int s = 0) { return stepsText(editedSentence(s)); }
+  // The colour code (62, s, slot) in a pass of the given mouse event.
+  static bool pick(int s, int slot, int left, int right, bool hover = false, bool drag = false) {
+    gameSys.setLeftMouse(left);
+    gameSys.setRightMouse(right);
+    gameSys.setHoverCheck(hover);
+    gameSys.setDragState(drag);
+    const unsigned char pixel[3] = {kPickLogicWord, static_cast<unsigned char>(s), static_cast<unsigned char>(slot)};
+    const bool taken = dispatchPickPixel(pixel);
+    gameSys.setHoverCheck(false);
+    gameSys.setDragState(false);
+    return taken;
+  }
+  static bool code(int red, int blue, int left, int right = kMouseNoEvent) {
+    gameSys.setLeftMouse(left);
+    gameSys.setRightMouse(right);
+    const unsigned char pixel[3] = {static_cast<unsigned char>(red), kPickMenuMark, static_cast<unsigned char>(blue)};
+    return dispatchPickPixel(pixel);
+  }
+  void special(int key) { processSpecialKeys(key, 0, 0); }
+  static void button(int which, bool pressed, int y = 300) { mouse(which, pressed ? kButtonDown : kButtonUp, 400, y); }
+  static std::string listState() {
+    int timer, s, slot;
+    worldEditor.getGLTimer(timer, s, slot);
+    return tftest::joined({timer, s, slot});
+  }
+};
+
+// What a case does to slot `slot` of sentence 0: a press of either button,
+// passes that change nothing, an arrow key with the slot under the pointer.
+enum Input { kLeftPress, kRightPress, kHover, kDrag, kRelease, kForward, kBack };
+
+TEST_F(LogicEditor, EachWordAndOperandStepsWithinItsContextAndBounds) {
+  const struct Case {
+    const char* what;
+    int mode;
+    Steps before;
+    int slot;
+    Input input;
+    const char* after;
+  } cases[] = {
+      // Operands, by kind, at their bounds (3 objects, 2 maps, 3 sounds, 50 global scores).
+      {"an object goes up", kModeGlobalLogic, {100, 0, 300, 400, 1, 600, 708, 0}, 4, kLeftPress, "100 0 300 400 2 600 708 0"},
+      {"not past the last object", kModeGlobalLogic, {100, 0, 300, 400, 2, 600, 708, 0}, 4, kLeftPress, "100 0 300 400 2 600 708 0"},
+      {"nor below object 0", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 708, 0}, 4, kRightPress, "100 0 300 400 0 600 708 0"},
+      {"a gone object steps back onto the map", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 708, 7}, 7, kRightPress, "100 0 300 400 0 600 708 2"},
+      {"but not further away", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 708, 7}, 7, kLeftPress, "100 0 300 400 0 600 708 7"},
+      {"a number has no top", kModeGlobalLogic, {100, 0, 300, 417, 41, 600, 708, 0}, 4, kLeftPress, "100 0 300 417 42 600 708 0"},
+      {"nor does it overflow", kModeGlobalLogic, {100, 0, 300, 417, INT_MAX, 600, 708, 0}, 4, kLeftPress, "100 0 300 417 2147483647 600 708 0"},
+      {"a number stops at 0", kModeGlobalLogic, {132, 0, 300, 400, 0, 600, 708, 0}, 1, kRightPress, "132 0 300 400 0 600 708 0"},
+      {"a key up to z", kModeGlobalLogic, {111, 24, 300, 400, 0, 600, 708, 0}, 1, kLeftPress, "111 25 300 400 0 600 708 0"},
+      {"no further", kModeGlobalLogic, {111, 25, 300, 400, 0, 600, 708, 0}, 1, kLeftPress, "111 25 300 400 0 600 708 0"},
+      {"nor below a", kModeGlobalLogic, {111, 0, 300, 400, 0, 600, 708, 0}, 1, kRightPress, "111 0 300 400 0 600 708 0"},
+      {"a map within the maps", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 748, 0}, 7, kLeftPress, "100 0 300 400 0 600 748 1"},
+      {"not past the last map", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 748, 1}, 7, kLeftPress, "100 0 300 400 0 600 748 1"},
+      {"a sound within the sounds", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 728, 2}, 7, kLeftPress, "100 0 300 400 0 600 728 2"},
+      {"a global score up to 49", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 745, 48}, 7, kLeftPress, "100 0 300 400 0 600 745 49"},
+      {"no further", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 745, 49}, 7, kLeftPress, "100 0 300 400 0 600 745 49"},
+      {"the global score of an opener", kModeGlobalLogic, {126, 49, 300, 426, 0, 600, 708, 0}, 1, kLeftPress, "126 49 300 426 0 600 708 0"},
+      {"an arrow key steps an operand", kModeGlobalLogic, {100, 0, 300, 400, 1, 600, 708, 0}, 4, kBack, "100 0 300 400 0 600 708 0"},
+      // Words: the next word offered, never a hidden one, nothing past the ends.
+      {"the first opener goes no further back", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 708, 0}, 0, kBack, "100 0 300 400 0 600 708 0"},
+      {"nor the last forward", kModeGlobalLogic, {137, 0, 300, 400, 0, 600, 708, 0}, 0, kForward, "137 0 300 400 0 600 708 0"},
+      {"the hidden score openers are passed over", kModeGlobalLogic, {119, 3, 300, 405, 2, 600, 708, 0}, 0, kForward, "126 0 300 426 0 600 708 0"},
+      {"and back", kModeGlobalLogic, {126, 3, 300, 428, 2, 600, 708, 0}, 0, kBack, "119 0 300 400 0 600 708 0"},
+      {"a new opener resets its operand and the condition", kModeGlobalLogic, {127, 7, 300, 430, 2, 600, 708, 1}, 0, kBack, "126 0 300 426 0 600 708 1"},
+      {"keeping a touching condition's object", kModeGlobalLogic, {100, 2, 300, 400, 2, 600, 708, 1}, 0, kForward, "101 0 300 400 2 600 708 1"},
+      {"the hidden reserved openers too", kModeGlobalLogic, {129, 0, 300, 400, 0, 600, 708, 0}, 0, kForward, "132 0 300 400 0 600 708 0"},
+      {"polarity", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 708, 0}, 2, kForward, "100 0 301 400 0 600 708 0"},
+      {"and no further", kModeGlobalLogic, {100, 0, 301, 400, 0, 600, 708, 0}, 2, kForward, "100 0 301 400 0 600 708 0"},
+      {"the connective stays", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 708, 0}, 5, kBack, "100 0 300 400 0 600 708 0"},
+      {"a hidden condition is passed over", kModeGlobalLogic, {100, 0, 300, 409, 2, 600, 708, 0}, 3, kForward, "100 0 300 411 0 600 708 0"},
+      {"and the reserved ones", kModeGlobalLogic, {100, 0, 300, 414, 0, 600, 708, 0}, 3, kForward, "100 0 300 417 0 600 708 0"},
+      {"and the global score conditions", kModeGlobalLogic, {100, 0, 300, 425, 4, 600, 708, 0}, 3, kForward, "100 0 300 435 0 600 708 0"},
+      {"the last condition", kModeGlobalLogic, {100, 0, 300, 438, 0, 600, 708, 0}, 3, kForward, "100 0 300 438 0 600 708 0"},
+      {"the first condition", kModeGlobalLogic, {100, 0, 300, 400, 1, 600, 708, 0}, 3, kBack, "100 0 300 400 1 600 708 0"},
+      {"global score openers offer only their conditions", kModeGlobalLogic, {126, 0, 300, 426, 3, 600, 708, 0}, 3, kBack, "126 0 300 426 3 600 708 0"},
+      {"up to the last of them", kModeGlobalLogic, {126, 0, 300, 434, 1, 600, 708, 0}, 3, kForward, "126 0 300 434 1 600 708 0"},
+      {"between them", kModeGlobalLogic, {127, 0, 300, 428, 3, 600, 708, 0}, 3, kForward, "127 0 300 429 0 600 708 0"},
+      {"a new action resets its operand", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 713, 2}, 6, kForward, "100 0 300 400 0 600 714 0"},
+      {"the global editor hides the phrase above an object", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 704, 9}, 6, kForward, "100 0 300 400 0 600 708 0"},
+      {"and changing an object's image or seeking", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 721, 1}, 6, kForward, "100 0 300 400 0 600 724 0"},
+      {"and the self scores", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 731, 0}, 6, kForward, "100 0 300 400 0 600 742 0"},
+      {"and the object score copies", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 779, 0}, 6, kForward, "100 0 300 400 0 600 786 0"},
+      {"backwards as well", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 786, 0}, 6, kBack, "100 0 300 400 0 600 779 0"},
+      {"the local editor offers them", kModeLocalLogic, {100, 0, 300, 400, 0, 600, 704, 9}, 6, kForward, "100 0 300 400 0 600 705 0"},
+      {"the last action", kModeLocalLogic, {100, 0, 300, 400, 0, 600, 787, 0}, 6, kForward, "100 0 300 400 0 600 787 0"},
+      {"the first action", kModeLocalLogic, {100, 0, 300, 400, 0, 600, 700, 0}, 6, kBack, "100 0 300 400 0 600 700 0"},
+      {"a press on a word only opens its list", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 708, 0}, 6, kLeftPress, "100 0 300 400 0 600 708 0"},
+      {"a right press on a word does nothing", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 708, 0}, 6, kRightPress, "100 0 300 400 0 600 708 0"},
+      {"a hover changes nothing", kModeGlobalLogic, {100, 0, 300, 400, 1, 600, 708, 0}, 4, kHover, "100 0 300 400 1 600 708 0"},
+      {"nor a drag", kModeGlobalLogic, {100, 0, 300, 400, 1, 600, 708, 0}, 4, kDrag, "100 0 300 400 1 600 708 0"},
+      {"nor a release", kModeGlobalLogic, {100, 0, 300, 400, 1, 600, 708, 0}, 4, kRelease, "100 0 300 400 1 600 708 0"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    fresh();
+    scene(c.mode);
+    write(c.before);
+    switch (c.input) {
+      case kLeftPress: EXPECT_TRUE(pick(0, c.slot, kMousePress, kMouseNoEvent)); break;
+      case kRightPress: EXPECT_TRUE(pick(0, c.slot, kMouseNoEvent, kMousePress)); break;
+      case kHover: EXPECT_TRUE(pick(0, c.slot, kMousePress, kMouseNoEvent, true)); break;
+      case kDrag: EXPECT_TRUE(pick(0, c.slot, kMousePress, kMouseNoEvent, false, true)); break;
+      case kRelease: EXPECT_TRUE(pick(0, c.slot, kMouseRelease, kMouseNoEvent)); break;
+      case kForward: platform.setPickPixel(kPickLogicWord, 0, c.slot); special(kSpecialDown); break;
+      case kBack: platform.setPickPixel(kPickLogicWord, 0, c.slot); special(kSpecialLeft); break;
+    }
+    EXPECT_EQ(steps(), c.after);
+    const bool changed = std::string(c.after) != text(c.before);
+    EXPECT_EQ(editHistoryLog.getStepCount(), changed ? 1u : 0u) << "one step of the history for each change";
+  }
+}
+
+TEST_F(LogicEditor, ImageAndPhraseOperandsOpenTheirChoosersForTheSentence) {
+  write({100, 0, 300, 400, 0, 600, 704, 17});
+  ASSERT_TRUE(editAddSentence(editedLogicList(), 0));
+  editSetSentenceSlots(editedLogicList(), 1, {{kSlotAction, kActionDisplayImage}, {kSlotActionOperand, 3}});
+  pick(1, 7, kMousePress, kMouseNoEvent);
+  EXPECT_EQ(tftest::joined({worldEditor.getImageMenuTimer(), worldEditor.getCurrentSentence()}), "1 1");
+  gameImg.resize(5);
+  logicEditorImageChosen(4);
+  EXPECT_EQ(steps(1), "100 0 300 400 0 600 703 4");
+  logicEditorImageChosen(2);  // the chooser was opened for sentence 1, whatever is chosen after
+  EXPECT_EQ(steps(1), "100 0 300 400 0 600 703 2");
+  worldEditor.setCurrentSentence(0);
+  logicEditorImageChosen(1);  // sentence 0 shows a phrase: no image goes there
+  EXPECT_EQ(steps(0), "100 0 300 400 0 600 704 17");
+
+  pick(0, 7, kMouseNoEvent, kMousePress);
+  EXPECT_EQ(tftest::joined({worldEditor.getPhraseSelector(), worldEditor.getPhraseSelectorChoice(),
+                            worldEditor.getCurrentSentence()}),
+            "1 17 0");
+  EXPECT_EQ(steps(0), "100 0 300 400 0 600 704 17");
+}
+
+TEST_F(LogicEditor, AStepThroughTheSoundsPlaysTheNewSoundOnceAfterStoppingTheOthers) {
+  write({100, 0, 300, 400, 0, 600, 728, 0});
+  playGameSound(2, 1);
+  ASSERT_EQ(audio.playingCount("games/g/sound/1002.wav"), 1);
+  audio.played.clear();
+  pick(0, 7, kMousePress, kMouseNoEvent);
+  EXPECT_EQ(audio.playingCount("games/g/sound/1002.wav"), 0);
+  ASSERT_EQ(audio.played.size(), 1u);
+  EXPECT_EQ(audio.played[0], "games/g/sound/1001.wav once");
+  pick(0, 7, kMousePress, kMouseNoEvent);
+  pick(0, 7, kMousePress, kMouseNoEvent);  // past the last sound: nothing changes, nothing plays
+  EXPECT_EQ(tftest::joined({static_cast<long long>(audio.played.size()), editedSentence(0).getSentenceStep(7)}), "2 2");
+}
+
+TEST_F(LogicEditor, TheArrowKeysStepOnlyTheWordOrOperandUnderThePointerOrTheOpenList) {
+  write({100, 0, 300, 400, 1, 600, 708, 0});
+  platform.setPickPixel(kPickLogicAdd, kPickMenuMark, kPickMenuMark);  // an icon under the pointer is not pressed
+  special(kSpecialRight);
+  gameSys.setInputState(kInputSystemTextbox);  // typing into a field: the arrows are not the editor's
+  platform.setPickPixel(kPickLogicWord, 0, kSlotConditionOperand);
+  special(kSpecialRight);
+  gameSys.setInputState(kInputNormal);
+  EXPECT_EQ(tftest::joined({editedSentenceCount(), editedSentence(0).getSentenceStep(4)}), "1 1");
+  worldEditor.setGLTimer(999, 0, kSlotAction);  // the open list's word, wherever the pointer is
+  special(kSpecialRight);
+  special(kSpecialDown);
+  special(kSpecialUp);
+  EXPECT_EQ(steps(), "100 0 300 400 1 600 709 0");
+}
+
+TEST_F(LogicEditor, TheOpenListStepsByWheelAndDragAsOneStepOfTheHistoryUntilItCloses) {
+  write({100, 0, 300, 400, 1, 600, 708, 2});
+  pick(3, kSlotAction, kMousePress, kMouseNoEvent);  // no sentence 3: no list
+  EXPECT_EQ(listState(), "0 0 0");
+  pick(0, kSlotAction, kMousePress, kMouseNoEvent);
+  pick(0, kSlotOpener, kMousePress, kMouseNoEvent);  // a press on the open list opens no other
+  EXPECT_EQ(listState(), "1000 0 6");
+  button(kButtonWheelDown, true);
+  button(kButtonWheelDown, false);  // a wheel release steps nothing
+  button(kButtonWheelDown, true);
+  button(kButtonWheelUp, true);
+  EXPECT_EQ(steps(), "100 0 300 400 1 600 709 0");
+  clock.advance(1000);
+  mouseDrag(400, 309);  // less than 10 pixels from where the list opened
+  EXPECT_EQ(steps(), "100 0 300 400 1 600 709 0");
+  mouseDrag(400, 311);
+  mouseDrag(400, 320);
+  mouseDrag(400, 322);
+  EXPECT_EQ(steps(), "100 0 300 400 1 600 711 0");
+  mouseDrag(400, 300);
+  EXPECT_EQ(steps(), "100 0 300 400 1 600 710 0");
+  EXPECT_EQ(editHistoryLog.getStepCount(), 0u);  // still gathering
+
+  keyboard(kCharEnter, 0, 0);
+  EXPECT_EQ(listState(), "0 0 6");
+  EXPECT_EQ(editHistoryLog.getStepCount(), 1u);
+  button(kButtonWheelDown, true);  // a closed list takes no wheel
+  EXPECT_EQ(steps(), "100 0 300 400 1 600 710 0");
+  editUndo();
+  EXPECT_EQ(steps(), "100 0 300 400 1 600 708 2");
+
+  pick(0, kSlotOpener, kMousePress, kMouseNoEvent);
+  button(kButtonWheelDown, true);
+  clock.advance(kWordListDoubleClickMs + 1);
+  button(kButtonLeft, true);
+  clock.advance(kWordListDoubleClickMs - 1);
+  button(kButtonLeft, true);  // the second press within 200 ms closes the list
+  EXPECT_EQ(listState(), "-1 0 0");
+  EXPECT_EQ(steps(), "101 0 300 400 1 600 708 2");
+  EXPECT_EQ(editHistoryLog.getStepCount(), 1u);  // the undone step is gone
+}
+
+TEST_F(LogicEditor, QuickPressesWithoutAnOpenListAreEachTaken) {
+  write({100, 0, 300, 400, 0, 600, 708, 0});
+  platform.setPickPixel(kPickLogicWord, 0, kSlotConditionOperand);
+  for (int i = 0; i < 2; ++i) {
+    button(kButtonLeft, true);
+    clock.advance(20);
+    button(kButtonLeft, false);
+    clock.advance(20);
+  }
+  EXPECT_EQ(steps(), "100 0 300 400 2 600 708 0");
+}
+
+TEST_F(LogicEditor, TheIconsAddCopyAndDeleteSentencesAndLeaveTheEditor) {
+  code(kPickLogicAdd, kPickMenuMark, kMouseRelease);  // not on a release
+  code(kPickLogicAdd, kPickMenuMark, kMousePress);
+  code(kPickLogicAdd, kPickMenuMark, kMouseNoEvent, kMousePress);
+  editSetSentenceSlot(editedLogicList(), 0, kSlotActionOperand, 2);
+  code(kPickLogicCopy, 0, kMousePress);
+  EXPECT_EQ(steps(2), steps(0));
+  code(kPickLogicDelete, 1, kMousePress);
+  EXPECT_EQ(tftest::joined({editedSentenceCount(), editedSentence(1).getSentenceStep(7), timesPlayed("create"),
+                            timesPlayed("boop"), timesPlayed("delete")}),
+            "2 2 2 1 1");
+
+  while (editedSentenceCount() < kMaxSentences) editAddSentence(editedLogicList(), 0);
+  code(kPickLogicCopy, 0, kMousePress);
+  EXPECT_EQ(tftest::shownNotice(), "(none)");  // a copy past the last place does nothing
+  code(kPickLogicAdd, kPickMenuMark, kMousePress);
+  EXPECT_EQ(tftest::shownNotice(), "^yAdd Sentence | ^wYou have the maximum amount of sentences available.");
+  EXPECT_EQ(editedSentenceCount(), kMaxSentences);
+
+  worldEditor.setEditorMode(kModeLocalLogic);
+  code(kPickLogicAdd, kPickMenuMark, kMousePress);
+  EXPECT_EQ(editedSentence(0).getOwner(), 1) << "an object's sentence is the object's";
+  world.setCurrentMap(1);  // no objects there
+  worldEditor.setEditorMode(kModeGlobalLogic);
+  code(kPickLogicAdd, kPickMenuMark, kMousePress);
+  EXPECT_EQ(tftest::shownNotice(), "^yAdd Sentence | ^wYou must have at least one object to add a sentence.");
+  EXPECT_EQ(editedSentenceCount(), 0);
+
+  for (const int mode : {kModeGlobalLogic, kModeLocalLogic}) {
+    worldEditor.setEditorMode(mode);
+    worldEditor.setPhraseSelector(1);
+    code(kPickLogicExit, mode == kModeLocalLogic ? kModeObject : kModeNothing, kMousePress);
+    EXPECT_EQ(tftest::joined({worldEditor.getEditorMode(), worldEditor.getPhraseSelector()}),
+              std::to_string(mode == kModeLocalLogic ? kModeObject : kModeNothing) + " -1");
+  }
+}
+
+}  // namespace
