@@ -1,6 +1,5 @@
 // The editor panels as screens: so far each names the colour codes it reads
-// (rows, images and close; the macros; the welcome's close icon; the tips'
-// arrows).
+// (rows, images and close; the macros).
 #include "editor/editor_panels.h"
 
 namespace tf {
@@ -24,16 +23,6 @@ Screen& imageChooser() {
 
 Screen& macroMenu() {
   static Panel panel(pickList(kMacroMenuPicks));
-  return panel;
-}
-
-Screen& welcomeWindow() {
-  static Panel panel(pickList(kWelcomePicks));
-  return panel;
-}
-
-Screen& tipsBar() {
-  static Panel panel(pickList(kTipsPicks));
   return panel;
 }
 

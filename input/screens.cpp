@@ -7,6 +7,8 @@
 #include "editor/logic_editor.h"
 #include "editor/menu_editor.h"
 #include "editor/phrase_windows.h"
+#include "editor/tips_bar.h"
+#include "editor/welcome_window.h"
 #include "editor/world_editor_screen.h"
 #include "logic/play_screen.h"
 #include "media/splash.h"
@@ -22,7 +24,8 @@ constexpr Modes kAnyMode{-100, 100};
 constexpr Modes kLogicModes{kModeGlobalLogic, kModeLocalLogic};
 
 // One row: a game state, the editor modes it covers and its screens, in the
-// order they are asked. The first row that matches is the one used.
+// order they are asked; the first asked lies on top of the others. The first
+// row that matches is the one used.
 struct Route {
   int gameState;
   Modes modes;
@@ -36,9 +39,9 @@ const Route kRoutes[] = {
     {kStateSplash, kAnyMode, {splashScreen}},
     {kStateDialog, kAnyMode, {welcomeWindow}},
     {kStateWorldEditor, kLogicModes,
-     {phraseWindows, imageChooser, welcomeWindow, tipsBar, worldEditorScreen, logicEditorScreen}},
-    {kStateWorldEditor, kAnyMode, {phraseWindows, imageChooser, macroMenu, welcomeWindow, tipsBar, worldEditorScreen}},
-    {kStateMenuEditor, kAnyMode, {imageChooser, welcomeWindow, tipsBar, menuEditorScreen}},
+     {welcomeWindow, phraseWindows, imageChooser, tipsBar, worldEditorScreen, logicEditorScreen}},
+    {kStateWorldEditor, kAnyMode, {welcomeWindow, phraseWindows, imageChooser, macroMenu, tipsBar, worldEditorScreen}},
+    {kStateMenuEditor, kAnyMode, {welcomeWindow, imageChooser, tipsBar, menuEditorScreen}},
     {kStatePlaytest, kAnyMode, {playScreen, welcomeWindow}},
 };
 
@@ -64,7 +67,11 @@ void ScreenRow::drag(const DragEvent& e) const { tell(&Screen::onDrag, e); }
 
 void ScreenRow::mapHit(const MapHit& hit) const { tell(&Screen::onMapHit, hit); }
 
-void ScreenRow::draw(ScreenLayer layer, bool picking) const { tell(&Screen::draw, layer, picking); }
+// The last screen of the row is drawn first, so that the screens asked first
+// lie on top, in sight and in the pick passes alike.
+void ScreenRow::draw(ScreenLayer layer, bool picking) const {
+  for (int k = count_ - 1; k >= 0; --k) screens_[k]->draw(layer, picking);
+}
 
 std::vector<PickList> ScreenRow::picks() const {
   std::vector<PickList> lists;

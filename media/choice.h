@@ -8,6 +8,13 @@
 
 namespace tf {
 
+// The two buttons after a label: their centres lie this far beyond the
+// label's end, this much above its line, and they are this big (half size).
+constexpr int kChoiceFirstButtonGap = 15;
+constexpr int kChoiceSecondButtonGap = 55;
+constexpr int kChoiceButtonLift = 3;
+constexpr int kChoiceButtonHalfSize = 16;
+
 // System image `atex` centred at (x, y) with half size (w, h) on the overlay,
 // or its pick colour (a0, a1, a2) in a pick pass. False when nothing was
 // drawn (an index that names no system image, or a refused rectangle).

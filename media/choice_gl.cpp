@@ -14,12 +14,6 @@ namespace {
 
 // Clickable pictures lie in front of everything else on the overlay.
 constexpr float kChoiceDepth = -2.0f;
-// The two buttons after a label: their distance from the label's end, their
-// lift above its line and their half size.
-constexpr int kFirstButtonGap = 15;
-constexpr int kSecondButtonGap = 55;
-constexpr int kButtonLift = 3;
-constexpr int kButtonHalfSize = 16;
 
 GLubyte pickByte(int value) { return static_cast<GLubyte>(value); }
 
@@ -39,10 +33,10 @@ void displayCustomChoice(int x, int y, const std::string& line, int atex, int a0
                          int b0, int b1, int b2) {
   if (!gameSys.getColorPick()) displayTextString(x, y, line);
   const int width = truncToInt(getDisplayTextSize(line));
-  displaySingleChoice(x + width + kFirstButtonGap, y - kButtonLift, kButtonHalfSize, kButtonHalfSize, atex, a0,
-                      a1, a2);
-  displaySingleChoice(x + width + kSecondButtonGap, y - kButtonLift, kButtonHalfSize, kButtonHalfSize, btex, b0,
-                      b1, b2);
+  displaySingleChoice(x + width + kChoiceFirstButtonGap, y - kChoiceButtonLift, kChoiceButtonHalfSize,
+                      kChoiceButtonHalfSize, atex, a0, a1, a2);
+  displaySingleChoice(x + width + kChoiceSecondButtonGap, y - kChoiceButtonLift, kChoiceButtonHalfSize,
+                      kChoiceButtonHalfSize, btex, b0, b1, b2);
 }
 
 void displayChoice(int x, int y, const std::string& line, int p0, int p1, int p2, int m0, int m1, int m2) {
