@@ -309,6 +309,11 @@ bool typingIntoLine() { return gameSys.getGameState() == kStateMenuEditor && mod
 
 bool printable(unsigned char key) { return key >= ' ' && key <= '~'; }
 
+void dropDraggedItem() {
+  const ItemKind* kind = selectedKind(mode());
+  if (kind) dragItem(*kind, (worldEditor.*kind->selected)());
+}
+
 bool takePick(const PickEvent& e) {
   if (sharedEditorPick(e)) return true;
   switch (e.code) {
@@ -332,8 +337,11 @@ class MenuEditorScreen : public Screen {
     return false;
   }
 
-  // Every button event ends a drag and, unless help is shown, typing.
-  bool onButton(const ButtonEvent&) override {
+  // Every button event ends a drag and, unless help is shown, typing. The
+  // dragged item is dropped where the button comes up: the last moves of a
+  // drag may have come too close together to be followed.
+  bool onButton(const ButtonEvent& e) override {
+    if (itemMoved && !e.pressed) dropDraggedItem();
     endDrag();
     if (!helpShown()) gameSys.setInputState(kInputNormal);
     return false;
