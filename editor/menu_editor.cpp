@@ -100,26 +100,21 @@ float shownWidth(const std::string& text) { return getDisplayTextSize(editorShow
 
 // Each kind of item: where it is, how it is put somewhere else (through the
 // history), and how far its x lies left of the point a drag holds it by.
-bool buttonPosition(int i, float& x, float& y) {
-  ButtonItem b;
-  if (!readButton(i, b)) return false;
-  x = b.x;
-  y = b.y;
+template <typename Item, bool (*read)(int, Item&)>
+bool positionOf(int i, float& x, float& y) {
+  Item item;
+  if (!read(i, item)) return false;
+  x = item.x;
+  y = item.y;
   return true;
 }
+
 void placeButton(int i, float x, float y) {
   ButtonItem b;
   if (readButton(i, b)) editModifyButton(currentMenu(), i, x, y, b.w, b.h, b.tex);
 }
 float buttonGrip(int) { return 0; }
 
-bool textboxPosition(int i, float& x, float& y) {
-  TextboxItem t;
-  if (!readTextbox(i, t)) return false;
-  x = t.x;
-  y = t.y;
-  return true;
-}
 void placeTextbox(int i, float x, float y) {
   TextboxItem t;
   if (readTextbox(i, t)) editModifyTextbox(currentMenu(), i, x, y, t.w, t.h);
@@ -129,13 +124,6 @@ float textboxGrip(int i) {
   return readTextbox(i, t) ? t.w / 2 : 0;
 }
 
-bool textlinePosition(int i, float& x, float& y) {
-  TextlineItem t;
-  if (!readTextline(i, t)) return false;
-  x = t.x;
-  y = t.y;
-  return true;
-}
 void placeTextline(int i, float x, float y) {
   TextlineItem t;
   if (readTextline(i, t)) editModifyText(currentMenu(), i, x, y, t.text);
@@ -157,12 +145,15 @@ struct ItemKind {
   void (*place)(int i, float x, float y);
   float (*grip)(int i);
 };
-constexpr ItemKind kButtons{kMenuModeButton, &UI::menuGetButtonCount, &editor::setCurrentButton,
-                            &editor::getCurrentButton, buttonPosition, placeButton, buttonGrip};
-constexpr ItemKind kTextboxes{kMenuModeTextbox, &UI::menuGetTextboxCount, &editor::setCurrentTextbox,
-                              &editor::getCurrentTextbox, textboxPosition, placeTextbox, textboxGrip};
-constexpr ItemKind kTextlines{kMenuModeTextline, &UI::menuGetTextlineCount, &editor::setCurrentTextline,
-                              &editor::getCurrentTextline, textlinePosition, placeTextline, textlineGrip};
+constexpr ItemKind kButtons{kMenuModeButton,         &UI::menuGetButtonCount,
+                            &editor::setCurrentButton, &editor::getCurrentButton,
+                            positionOf<ButtonItem, readButton>, placeButton, buttonGrip};
+constexpr ItemKind kTextboxes{kMenuModeTextbox,          &UI::menuGetTextboxCount,
+                              &editor::setCurrentTextbox, &editor::getCurrentTextbox,
+                              positionOf<TextboxItem, readTextbox>, placeTextbox, textboxGrip};
+constexpr ItemKind kTextlines{kMenuModeTextline,          &UI::menuGetTextlineCount,
+                              &editor::setCurrentTextline, &editor::getCurrentTextline,
+                              positionOf<TextlineItem, readTextline>, placeTextline, textlineGrip};
 
 // The kind of item selected in `editorMode`, or nullptr.
 const ItemKind* selectedKind(int editorMode) {

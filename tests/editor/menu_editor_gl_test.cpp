@@ -118,7 +118,8 @@ TEST_F(MenuEditorOnScreen, EveryControlOfThePanelAndEveryItemPicksAsItselfInEach
   } modes[] = {
       {kMenuModeNothing, {}},
       {kMenuModeMenu,
-       {first(213, 563, "Change Background:", kPickMenuBackground), first(473, 563, "Add Textline:", kPickTextlineAdd)}},
+       {first(213, 563, "Change Background:", kPickMenuBackground),
+        first(473, 563, "Add Textline:", kPickTextlineAdd)}},
       {kMenuModeButton,
        {first(213, 563, "Change Image:", kPickButtonImage), first(453, 563, "Change Width:", kPickButtonWider),
         second(453, 563, "Change Width:", kPickButtonNarrower), first(453, 585, "Change Height:", kPickButtonTaller),
@@ -143,7 +144,10 @@ TEST_F(MenuEditorOnScreen, AnimationEditingFoldingAndAToolkitSetChangeThePanel) 
   worldEditor.setEditorMode(kMenuModeAnimation);
   pickScene();
   // The taller panel, without the fold icon and the menu stepper.
-  expectAt({{400, 440, kBlocking}, {782, 534, kBlocking}, {30, 560, kBlocking}, {720, 560, control(kPickToolbarAnimation)}});
+  expectAt({{400, 440, kBlocking},
+            {782, 534, kBlocking},
+            {30, 560, kBlocking},
+            {720, 560, control(kPickToolbarAnimation)}});
   worldEditor.setEditorMode(kMenuModeFolded);
   pickScene();
   expectAt({{780, 580, control(kPickPanelToggle)}, {795, 595, kBlocking}, {750, 560, kEmpty}, {12, 8, kEmpty}});
