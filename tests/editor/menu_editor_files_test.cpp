@@ -14,6 +14,7 @@
 #include "editor/menu_editor.h"
 #include "editor/world_editor.h"
 #include "game/lifecycle.h"
+#include "game/world.h"
 #include "game_tree.h"
 #include "input/color_pick.h"
 #include "menus/ui_file.h"
@@ -54,19 +55,21 @@ class MenuEditorFiles : public tftest::GameTree {
 };
 
 TEST_F(MenuEditorFiles, AToolkitSetIsSavedToItsOwnFileAndNeverIntoAGamesFolder) {
+  // Opened from the console (editui) or given as the name of a game to edit.
   const struct {
     const char* set;
+    void (*open)(const std::string& name);
     const char* file;
     const char* untouched;
-  } sets[] = {{"mainui", "system/ui.cfg", "system/ingameui.cfg"},
-              {"ingameui", "system/ingameui.cfg", "system/ui.cfg"}};
+  } sets[] = {{"mainui", loadPredefinedUI, "system/ui.cfg", "system/ingameui.cfg"},
+              {"ingameui", loadGameEditor, "system/ingameui.cfg", "system/ui.cfg"}};
   writeGame("maze", sampleGame());
   for (const auto& s : sets) {
     SCOPED_TRACE(s.set);
     const auto games = filesUnder("games");
     const std::string other = dir.read(s.untouched);
     gameSys.setGameState(kStateMenus);
-    loadPredefinedUI(s.set);
+    s.open(s.set);
     ASSERT_EQ(gameSys.getGameState(), kStateMenuEditor);
     EXPECT_TRUE(editingToolkitMenus());
     moveFirstLineAndSave();
@@ -79,7 +82,11 @@ TEST_F(MenuEditorFiles, AToolkitSetIsSavedToItsOwnFileAndNeverIntoAGamesFolder) 
     loadUI(s.set, true);
     saveUI(s.set);
     EXPECT_EQ(dir.read(s.file), saved);
-    leaveGame();
+    // The quit icon leaves the set for the toolkit's own menus.
+    const unsigned char leave[3] = {kPickLeaveMenuSet, kPickMenuMark, kPickMenuMark};
+    EXPECT_TRUE(dispatchPickPixel(leave));
+    EXPECT_EQ(gameSys.getGameState(), kStateMenus);
+    EXPECT_FALSE(world.getGameLoaded());
   }
 }
 
