@@ -20,7 +20,6 @@
 #include "core/system.h"
 #include "core/view.h"
 #include "editor/editor.h"
-#include "editor/editor_drawing.h"
 #include "editor/world_editor.h"
 #include "game/lifecycle.h"
 #include "game/world.h"
@@ -119,7 +118,6 @@ void loadToolkitMenus() {
 
 void init() {
   connectProgram();
-  installEditorDrawing();
   setClockSource(elapsedGlutMs);
   gameLog.openLog("log.txt");
   gameLog.clearLog();

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/platform.h"
+#include "editor/panel_painter.h"
 #include "input/color_pick.h"
 #include "input/picking.h"
 #include "input/window_input.h"
@@ -90,6 +91,8 @@ class WindowPlatform : public Platform {
   void drawWorldText(float x, float y, const std::string& text) override {
     displayTextStringIngame(x, y, text);
   }
+
+  void drawPanel(const PanelPlan& plan, bool picking) override { paintPanel(plan, picking); }
 
   // The pick scene is drawn into the back buffer and read back from it; the
   // next frame clears it before anything is shown.

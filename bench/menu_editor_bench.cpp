@@ -43,8 +43,13 @@ void editedMenu() {
 template <typename Plan>
 void measurePlan(benchmark::State& state, Plan plan) {
   editedMenu();
+  PanelPlan out;
   const auto start = std::chrono::steady_clock::now();
-  for (auto _ : state) benchmark::DoNotOptimize(plan());
+  for (auto _ : state) {
+    out.clear();
+    plan(out);
+    benchmark::DoNotOptimize(out.items().data());
+  }
   const std::chrono::duration<double, std::milli> took = std::chrono::steady_clock::now() - start;
   const double meanMs = took.count() / static_cast<double>(state.iterations());
   state.counters["mean_ms"] = meanMs;
@@ -54,16 +59,16 @@ void measurePlan(benchmark::State& state, Plan plan) {
   }
 }
 
-void BM_MenuEditorPanel(benchmark::State& state) { measurePlan(state, menuEditorPanel); }
+void BM_MenuEditorPanel(benchmark::State& state) { measurePlan(state, planMenuEditorPanel); }
 BENCHMARK(BM_MenuEditorPanel);
 
 void BM_TipsBar(benchmark::State& state) {
-  measurePlan(state, [] { return tipsBarPlan(kStateMenuEditor, 4); });
+  measurePlan(state, [](PanelPlan& out) { planTipsBar(kStateMenuEditor, 4, out); });
 }
 BENCHMARK(BM_TipsBar);
 
 void BM_WelcomeWindow(benchmark::State& state) {
-  measurePlan(state, [] { return welcomePlan(kWelcomeWorldEditor); });
+  measurePlan(state, [](PanelPlan& out) { planWelcome(kWelcomeWorldEditor, out); });
 }
 BENCHMARK(BM_WelcomeWindow);
 

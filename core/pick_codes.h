@@ -19,6 +19,8 @@ struct PickColor {
 
 // Green of every menu-level thing, and blue where there is nothing to index.
 constexpr int kPickMenuMark = 144;
+// The colour of a menu-level code, with the index `blue`.
+constexpr PickColor menuPick(int code, int blue = kPickMenuMark) { return {code, kPickMenuMark, blue}; }
 // A surface that absorbs clicks, and the empty background behind a screen.
 constexpr PickColor kPickBlocking{144, 144, 144};
 constexpr PickColor kPickEmpty{254, 254, 254};

@@ -7,6 +7,8 @@
 #include <functional>
 #include <string>
 
+#include "core/panel_plan.h"
+
 namespace tf {
 
 enum class CursorShape { Arrow, None };
@@ -41,6 +43,8 @@ class Platform {
   // shown at once, and a text in the game world at the moment of an action.
   virtual void showLoadingScreen(const std::string& message, float percent) {}
   virtual void drawWorldText(float x, float y, const std::string& text) {}
+  // A screen's panel on the overlay, in its pick colours when `picking`.
+  virtual void drawPanel(const PanelPlan& plan, bool picking) {}
 
   // Picking what lies under the pointer. The colour pick scene is the screen
   // drawn once more, unseen, with every clickable thing in its pick colour;

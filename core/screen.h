@@ -81,19 +81,10 @@ class Screen {
   // What the selection pass found under a press.
   virtual void onMapHit(const MapHit& hit) {}
   // Draws the screen's part at `layer`; in pick colours when `picking`. A
-  // screen that draws does so in its module's *_gl.cpp, which the window's
-  // part of the program installs as the screen's drawing at start-up: the
-  // screens themselves live in the display-free library.
-  virtual void draw(ScreenLayer layer, bool picking) {
-    if (drawing_) drawing_(layer, picking);
-  }
-  using Drawing = void (*)(ScreenLayer layer, bool picking);
-  void setDrawing(Drawing drawing) { drawing_ = drawing; }
+  // screen that draws does so in its module's *_gl.cpp.
+  virtual void draw(ScreenLayer layer, bool picking) {}
   // The colour codes the screen reads, list by list.
   virtual std::vector<PickList> picks() const { return {}; }
-
- private:
-  Drawing drawing_ = nullptr;
 };
 
 }  // namespace tf

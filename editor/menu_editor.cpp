@@ -8,11 +8,13 @@
 
 #include "console/console.h"
 #include "core/log.h"
+#include "core/platform.h"
 #include "core/run_state.h"
 #include "core/system.h"
 #include "editor/editor.h"
 #include "editor/editor_codes.h"
 #include "editor/edits.h"
+#include "editor/menu_editor_panel.h"
 #include "editor/world_editor.h"
 #include "game/game_names.h"
 #include "game/lifecycle.h"
@@ -357,6 +359,14 @@ class MenuEditorScreen : public Screen {
     return taken;
   }
   bool onPickAfterMenus(const PickEvent& e) override { return uiAndGameEditorPicking(e); }
+
+  // The panel over the menu's elements.
+  void draw(ScreenLayer layer, bool picking) override {
+    if (layer != ScreenLayer::OverMenu) return;
+    PanelPlan plan;
+    planMenuEditorPanel(plan);
+    platform().drawPanel(plan, picking);
+  }
 
   std::vector<PickList> picks() const override { return {pickList(kMenuEditorPicks), pickList(kEditorPicks)}; }
 

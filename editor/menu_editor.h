@@ -69,7 +69,4 @@ bool menuItemDragged();
 // True while the menus edited are one of the toolkit's own sets.
 bool editingToolkitMenus();
 
-// The panel at the layer over the menu's elements (menu_editor_gl.cpp).
-void drawMenuEditor(ScreenLayer layer, bool picking);
-
 }  // namespace tf

@@ -5,8 +5,8 @@
 
 #include "editor/editor.h"
 #include "editor/menu_editor.h"
+#include "editor/panel_controls.h"
 #include "media/images.h"
-#include "media/text.h"
 #include "menus/ui_info.h"
 #include "menus/ui_model.h"
 
@@ -20,118 +20,114 @@ constexpr float kButtonShade[] = {0, 0, 1};
 // A textbox's field hangs this far above its text's baseline region.
 constexpr float kTextboxFieldLift = 13;
 
-void addLabelled(PanelPlan& plan, const LabelPlace& at, const std::string& label, int image, int code) {
-  addLabelledButton(plan, at.x, at.y, label, image, code);
+void block(PanelPlan& out, const WholeRect& r, int image) {
+  out.picture(image, static_cast<float>(r.x), static_cast<float>(r.y), static_cast<float>(r.w),
+              static_cast<float>(r.h), kPickBlocking);
 }
 
-void addStatus(PanelPlan& plan, const std::string& item, int index) {
+void icon(PanelPlan& out, const WholeRect& r, int image, int code) { button(out, image, r.x, r.y, r.w, code); }
+
+void text(PanelPlan& out, const LabelPlace& at, const std::string& line) {
+  out.text(static_cast<float>(at.x), static_cast<float>(at.y), line);
+}
+
+void addStatus(PanelPlan& out, const std::string& item, int index) {
   std::string line = "^yMenu^w: " + std::to_string(gameUI.getCurrentMenu());
   if (!item.empty()) line += " ^b|^y " + item + "^w: " + std::to_string(index);
-  addText(plan, kStatusLabel.x, kStatusLabel.y, line);
+  text(out, kStatusLabel, line);
 }
 
-void addShade(PanelPlan& plan, const ScreenRect& rect, const float* color = nullptr) {
-  PanelShade shade;
-  shade.rect = rect;
-  if (color) {
-    shade.r = color[0];
-    shade.g = color[1];
-    shade.b = color[2];
-  }
-  plan.shades.push_back(shade);
-}
-
-void addHelpLines(PanelPlan& plan) {
+void addHelpLines(PanelPlan& out) {
   for (int k = 0; k < kMenuEditorHelpLines; ++k) {
     const std::string line = menuEditorHelpLine(worldEditor.getHelpMenu(), k);
-    if (line != kMissingLine) addText(plan, kHelpLinesX, kHelpLineYs[k], line);
+    if (line != kMissingLine) out.text(kHelpLinesX, kHelpLineYs[k], line);
   }
 }
 
-void addMenuControls(PanelPlan& plan) {
-  addStatus(plan, "", 0);
-  addLabelled(plan, kBackgroundLabel, "Change Background:", kImgPlus, kPickMenuBackground);
-  addLabelled(plan, kAddTextlineLabel, "Add Textline:", kImgPlus, kPickTextlineAdd);
+void addMenuControls(PanelPlan& out) {
+  addStatus(out, "", 0);
+  labelWithButton(out, kBackgroundLabel.x, kBackgroundLabel.y, "Change Background:", kImgPlus, kPickMenuBackground);
+  labelWithButton(out, kAddTextlineLabel.x, kAddTextlineLabel.y, "Add Textline:", kImgPlus, kPickTextlineAdd);
 }
 
-void addButtonControls(PanelPlan& plan) {
+void addButtonControls(PanelPlan& out) {
   const int menu = gameUI.getCurrentMenu();
   const int i = worldEditor.getCurrentButton();
-  addStatus(plan, "Button", i);
-  addLabelled(plan, kButtonImageLabel, "Change Image:", kImgPlus, kPickButtonImage);
-  addPlusMinus(plan, kWidthLabel.x, kWidthLabel.y, "Change Width:", kPickButtonWider, kPickButtonNarrower);
-  addPlusMinus(plan, kHeightLabel.x, kHeightLabel.y, "Change Height:", kPickButtonTaller, kPickButtonShorter);
-  addText(plan, kHintLabel.x, kHintLabel.y, "^yButton:^w Left click: Select. Arrow keys: Move.");
+  addStatus(out, "Button", i);
+  labelWithButton(out, kButtonImageLabel.x, kButtonImageLabel.y, "Change Image:", kImgPlus, kPickButtonImage);
+  labelWithPlusMinus(out, kWidthLabel.x, kWidthLabel.y, "Change Width:", kPickButtonWider, kPickButtonNarrower);
+  labelWithPlusMinus(out, kHeightLabel.x, kHeightLabel.y, "Change Height:", kPickButtonTaller, kPickButtonShorter);
+  text(out, kHintLabel, "^yButton:^w Left click: Select. Arrow keys: Move.");
   if (i < 0 || i >= gameUI.menuGetButtonCount(menu)) return;
   float x, y, w, h;
   int tex, func, func2;
   gameUI.uiGetButton(x, y, w, h, tex, func, func2, menu, i);
-  addShade(plan, {x, y, w, h}, kButtonShade);
+  out.shade(x, y, w, h, kButtonShade[0], kButtonShade[1], kButtonShade[2]);
 }
 
-void addTextboxControls(PanelPlan& plan) {
+void addTextboxControls(PanelPlan& out) {
   const int menu = gameUI.getCurrentMenu();
   const int i = worldEditor.getCurrentTextbox();
-  addStatus(plan, "Textbox", i);
-  addText(plan, kHintLabel.x, kHintLabel.y, "^yTextbox:^w Left click to Select. Arrow keys to move.");
+  addStatus(out, "Textbox", i);
+  text(out, kHintLabel, "^yTextbox:^w Left click to Select. Arrow keys to move.");
   if (i < 0 || i >= gameUI.menuGetTextboxCount(menu)) return;
   float x, y, w, h;
-  int text;
-  gameUI.uiGetTextbox(x, y, w, h, text, menu, i);
-  addShade(plan, {x + w / 2, y + h / 2 - kTextboxFieldLift, w / 2, h / 2});
+  int string;
+  gameUI.uiGetTextbox(x, y, w, h, string, menu, i);
+  out.shade(x + w / 2, y + h / 2 - kTextboxFieldLift, w / 2, h / 2);
 }
 
-void addTextlineControls(PanelPlan& plan) {
+void addTextlineControls(PanelPlan& out) {
   const int menu = gameUI.getCurrentMenu();
   const int i = worldEditor.getCurrentTextline();
-  addLabelled(plan, kAddAnotherTextlineLabel, "Add Textline:", kImgPlus, kPickTextlineAdd);
-  addLabelled(plan, kDeleteTextlineLabel, "Delete This Textline:", kImgCancel, kPickTextlineDelete);
-  addStatus(plan, "Text", i);
-  addText(plan, kHintLabel.x, kHintLabel.y, "^yText:^w Left click to Select. Keyboard to enter text.");
+  const LabelPlace& add = kAddAnotherTextlineLabel;
+  const LabelPlace& remove = kDeleteTextlineLabel;
+  labelWithButton(out, add.x, add.y, "Add Textline:", kImgPlus, kPickTextlineAdd);
+  labelWithButton(out, remove.x, remove.y, "Delete This Textline:", kImgCancel, kPickTextlineDelete);
+  addStatus(out, "Text", i);
+  text(out, kHintLabel, "^yText:^w Left click to Select. Keyboard to enter text.");
   if (i < 0 || i >= gameUI.menuGetTextlineCount(menu)) return;
   float x, y, r, g, b;
-  std::string text;
-  gameUI.uiGetText(x, y, r, g, b, text, menu, i);
-  addShade(plan, textlinePickRect(x, y, editorShownText(text)));
+  std::string line;
+  gameUI.uiGetText(x, y, r, g, b, line, menu, i);
+  const ScreenRect around = textlinePickRect(x, y, editorShownText(line));
+  out.shade(around.x, around.y, around.w, around.h);
 }
 
-void addIcons(PanelPlan& plan) {
-  addPicture(plan, kMenuPanelAnimationIcon, kImgIconAnim, controlPick(kPickToolbarAnimation));
-  addPicture(plan, kMenuPanelSaveIcon, kImgIconSave, controlPick(kPickToolbarSave));
-  const int quit = editingToolkitMenus() ? kPickLeaveMenuSet : kPickToolbarQuit;
-  addPicture(plan, kMenuPanelQuitIcon, kImgIconQuit, controlPick(quit));
+void addIcons(PanelPlan& out) {
+  icon(out, kMenuPanelAnimationIcon, kImgIconAnim, kPickToolbarAnimation);
+  icon(out, kMenuPanelSaveIcon, kImgIconSave, kPickToolbarSave);
+  icon(out, kMenuPanelQuitIcon, kImgIconQuit, editingToolkitMenus() ? kPickLeaveMenuSet : kPickToolbarQuit);
 }
 
 }  // namespace
 
-PanelPlan menuEditorPanel() {
-  PanelPlan plan;
+void planMenuEditorPanel(PanelPlan& out) {
   const int mode = worldEditor.getEditorMode();
   if (mode == kMenuModeFolded) {
-    addPicture(plan, kMenuPanelFoldedBlock, kImgNone);
-    addPicture(plan, kMenuPanelUnfold, kImgPlus, controlPick(kPickPanelToggle));
-    return plan;
+    block(out, kMenuPanelFoldedBlock, kImgNone);
+    icon(out, kMenuPanelUnfold, kImgPlus, kPickPanelToggle);
+    return;
   }
-  if (menuItemDragged()) return plan;
+  if (menuItemDragged()) return;
   if (mode == kMenuModeAnimation) {
-    addPicture(plan, kMenuPanelAnimation, kImgGameEditorBackground);
+    block(out, kMenuPanelAnimation, kImgGameEditorBackground);
   } else {
-    addPicture(plan, kMenuPanel, kImgGameEditorBackground);
-    addPicture(plan, kMenuPanelFold, kImgMinus, controlPick(kPickPanelToggle));
+    block(out, kMenuPanel, kImgGameEditorBackground);
+    icon(out, kMenuPanelFold, kImgMinus, kPickPanelToggle);
   }
-  addIcons(plan);
+  addIcons(out);
   if (mode != kMenuModeNothing && mode != kMenuModeAnimation) {
-    addPlusMinus(plan, kChangeMenuLabel.x, kChangeMenuLabel.y, "Change menu:", kPickMenuNext, kPickMenuPrevious);
+    labelWithPlusMinus(out, kChangeMenuLabel.x, kChangeMenuLabel.y, "Change menu:", kPickMenuNext, kPickMenuPrevious);
   }
   switch (mode) {
-    case kMenuModeNothing: addHelpLines(plan); break;
-    case kMenuModeMenu: addMenuControls(plan); break;
-    case kMenuModeButton: addButtonControls(plan); break;
-    case kMenuModeTextbox: addTextboxControls(plan); break;
-    case kMenuModeTextline: addTextlineControls(plan); break;
+    case kMenuModeNothing: addHelpLines(out); break;
+    case kMenuModeMenu: addMenuControls(out); break;
+    case kMenuModeButton: addButtonControls(out); break;
+    case kMenuModeTextbox: addTextboxControls(out); break;
+    case kMenuModeTextline: addTextlineControls(out); break;
     default: break;
   }
-  return plan;
 }
 
 }  // namespace tf

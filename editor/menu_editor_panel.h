@@ -5,7 +5,8 @@
 // while the panel is folded away.
 #pragma once
 
-#include "editor/panel_plan.h"
+#include "core/panel_plan.h"
+#include "menus/menu_layout.h"
 
 namespace tf {
 
@@ -40,6 +41,6 @@ constexpr float kHelpLinesX = 13;
 constexpr float kHelpLineYs[] = {535, 550, 563, 576, 589};
 
 // The panel as the editor's state has it now.
-PanelPlan menuEditorPanel();
+void planMenuEditorPanel(PanelPlan& out);
 
 }  // namespace tf

@@ -4,9 +4,11 @@
 #include <iterator>
 
 #include "core/numbers.h"
+#include "core/platform.h"
 #include "core/system.h"
 #include "editor/editor.h"
 #include "editor/menu_editor.h"
+#include "editor/panel_controls.h"
 #include "media/images.h"
 #include "media/sound.h"
 #include "media/text.h"
@@ -81,6 +83,13 @@ class TipsBar : public Screen {
     return true;
   }
 
+  void draw(ScreenLayer layer, bool picking) override {
+    if (layer != ScreenLayer::Panels || !tipsBarShown()) return;
+    PanelPlan plan;
+    planTipsBar(gameSys.getGameState(), worldEditor.getCurrentTip(), plan);
+    platform().drawPanel(plan, picking);
+  }
+
   std::vector<PickList> picks() const override { return {pickList(kTipsPicks)}; }
 };
 
@@ -104,16 +113,16 @@ bool tipsBarShown() {
   }
 }
 
-PanelPlan tipsBarPlan(int gameState, int tip) {
-  PanelPlan plan;
+void planTipsBar(int gameState, int tip, PanelPlan& out) {
   const std::string line = tipLine(gameState, tip);
-  const int width = truncToInt(getDisplayTextSize(line));
-  const WholeRect bar{truncToInt(kTipLineX) + width / 2, kTipBarY, width / 2 + kTipBarMargin, kTipBarHalfHeight};
-  addPicture(plan, bar, kImgGameEditorBackground);
-  addText(plan, kTipLineX, kTipLineY, line);
-  addPicture(plan, kTipPreviousArrow, kImgArrowLeft, controlPick(kPickTipPrevious));
-  addPicture(plan, kTipNextArrow, kImgArrowRight, controlPick(kPickTipNext));
-  return plan;
+  const float width = static_cast<float>(truncToInt(getDisplayTextSize(line)));
+  out.picture(kImgGameEditorBackground, kTipLineX + width / 2, kTipBarY, width / 2 + kTipBarMargin,
+              kTipBarHalfHeight, kPickBlocking);
+  out.text(kTipLineX, kTipLineY, line);
+  const WholeRect& previous = kTipPreviousArrow;
+  const WholeRect& next = kTipNextArrow;
+  button(out, kImgArrowLeft, previous.x, previous.y, previous.w, kPickTipPrevious);
+  button(out, kImgArrowRight, next.x, next.y, next.w, kPickTipNext);
 }
 
 Screen& tipsBar() {

@@ -7,7 +7,8 @@
 #include <string>
 
 #include "core/screen.h"
-#include "editor/panel_plan.h"
+#include "core/panel_plan.h"
+#include "menus/menu_layout.h"
 
 namespace tf {
 
@@ -28,11 +29,8 @@ std::string tipLine(int gameState, int tip);
 // are folded away nor while the menu editor drags an item.
 bool tipsBarShown();
 // The bar, the line and the arrows for tip `tip` of game state `gameState`.
-PanelPlan tipsBarPlan(int gameState, int tip);
+void planTipsBar(int gameState, int tip, PanelPlan& out);
 
 Screen& tipsBar();
-// The bar of the current state and tip at the panels' layer, while it is
-// shown (tips_bar_gl.cpp).
-void drawTipsBar(ScreenLayer layer, bool picking);
 
 }  // namespace tf

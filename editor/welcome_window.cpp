@@ -2,8 +2,10 @@
 // by the debug overlay.
 #include "editor/welcome_window.h"
 
+#include "core/platform.h"
 #include "core/system.h"
 #include "editor/editor.h"
+#include "editor/panel_controls.h"
 #include "media/images.h"
 #include "media/sound.h"
 
@@ -122,6 +124,15 @@ class WelcomeScreen : public Screen {
     return true;
   }
 
+  void draw(ScreenLayer layer, bool picking) override {
+    if (layer != ScreenLayer::Panels || !welcomeShown()) return;
+    int timer = 0, menu = 0;
+    worldEditor.getWelcome(timer, menu);
+    PanelPlan plan;
+    planWelcome(menu, plan);
+    platform().drawPanel(plan, picking);
+  }
+
   std::vector<PickList> picks() const override { return {pickList(kWelcomePicks)}; }
 };
 
@@ -144,22 +155,24 @@ bool welcomeShown() {
   return timer > 0 && !gameSys.getDebugState();
 }
 
-PanelPlan welcomePlan(int menu) {
-  PanelPlan plan;
-  addPicture(plan, kWholeScreen, kImgBlur);
-  addPicture(plan, kWelcomeWindowRect, kImgDialogBackground);
-  if (menu == kWelcomeToolkit) addPicture(plan, kWelcomeLogo, kImgLogo);
-  addPicture(plan, kWelcomeClose, kImgOk, controlPick(kPickWelcomeClose));
+void planWelcome(int menu, PanelPlan& out) {
+  const auto place = [&out](const WholeRect& r, int image) {
+    out.picture(image, static_cast<float>(r.x), static_cast<float>(r.y), static_cast<float>(r.w),
+                static_cast<float>(r.h), kPickBlocking);
+  };
+  place(kWholeScreen, kImgBlur);
+  place(kWelcomeWindowRect, kImgDialogBackground);
+  if (menu == kWelcomeToolkit) place(kWelcomeLogo, kImgLogo);
+  button(out, kImgOk, kWelcomeClose.x, kWelcomeClose.y, kWelcomeClose.w, kPickWelcomeClose);
   // The toolkit's window has its logo where the others have their title.
   float y = menu == kWelcomeToolkit ? kWelcomeTextY + kWelcomeParagraphStep : kWelcomeTextY;
   for (const std::vector<std::string>& paragraph : welcomeParagraphs(menu)) {
     for (const std::string& line : paragraph) {
-      addText(plan, kWelcomeTextX, y, line);
+      out.text(kWelcomeTextX, y, line);
       y += kWelcomeLineStep;
     }
     y += kWelcomeParagraphStep - kWelcomeLineStep;
   }
-  return plan;
 }
 
 Screen& welcomeWindow() {

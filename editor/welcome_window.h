@@ -9,7 +9,8 @@
 #include <vector>
 
 #include "core/screen.h"
-#include "editor/panel_plan.h"
+#include "core/panel_plan.h"
+#include "menus/menu_layout.h"
 
 namespace tf {
 
@@ -38,10 +39,8 @@ std::vector<std::vector<std::string>> welcomeParagraphs(int menu);
 // overlay is shown, an open window is dismissed instead.
 bool welcomeShown();
 // What window `menu` shows.
-PanelPlan welcomePlan(int menu);
+void planWelcome(int menu, PanelPlan& out);
 
 Screen& welcomeWindow();
-// The open window at the panels' layer (welcome_window_gl.cpp).
-void drawWelcomeWindow(ScreenLayer layer, bool picking);
 
 }  // namespace tf

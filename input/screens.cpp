@@ -24,8 +24,9 @@ constexpr Modes kAnyMode{-100, 100};
 constexpr Modes kLogicModes{kModeGlobalLogic, kModeLocalLogic};
 
 // One row: a game state, the editor modes it covers and its screens, in the
-// order they are asked; the first asked lies on top of the others. The first
-// row that matches is the one used.
+// order they are asked and drawn (the panels over an editor come after it,
+// so that they are drawn over it; the welcome window over everything). The
+// first row that matches is the one used.
 struct Route {
   int gameState;
   Modes modes;
@@ -39,9 +40,9 @@ const Route kRoutes[] = {
     {kStateSplash, kAnyMode, {splashScreen}},
     {kStateDialog, kAnyMode, {welcomeWindow}},
     {kStateWorldEditor, kLogicModes,
-     {welcomeWindow, phraseWindows, imageChooser, tipsBar, worldEditorScreen, logicEditorScreen}},
-    {kStateWorldEditor, kAnyMode, {welcomeWindow, phraseWindows, imageChooser, macroMenu, tipsBar, worldEditorScreen}},
-    {kStateMenuEditor, kAnyMode, {welcomeWindow, imageChooser, tipsBar, menuEditorScreen}},
+     {phraseWindows, tipsBar, worldEditorScreen, logicEditorScreen, imageChooser, welcomeWindow}},
+    {kStateWorldEditor, kAnyMode, {phraseWindows, tipsBar, worldEditorScreen, macroMenu, imageChooser, welcomeWindow}},
+    {kStateMenuEditor, kAnyMode, {tipsBar, menuEditorScreen, imageChooser, welcomeWindow}},
     {kStatePlaytest, kAnyMode, {playScreen, welcomeWindow}},
 };
 
@@ -67,11 +68,7 @@ void ScreenRow::drag(const DragEvent& e) const { tell(&Screen::onDrag, e); }
 
 void ScreenRow::mapHit(const MapHit& hit) const { tell(&Screen::onMapHit, hit); }
 
-// The last screen of the row is drawn first, so that the screens asked first
-// lie on top, in sight and in the pick passes alike.
-void ScreenRow::draw(ScreenLayer layer, bool picking) const {
-  for (int k = count_ - 1; k >= 0; --k) screens_[k]->draw(layer, picking);
-}
+void ScreenRow::draw(ScreenLayer layer, bool picking) const { tell(&Screen::draw, layer, picking); }
 
 std::vector<PickList> ScreenRow::picks() const {
   std::vector<PickList> lists;

@@ -30,7 +30,6 @@ class ScreenRow {
   void buttonMissed(const ButtonEvent& e) const;
   void drag(const DragEvent& e) const;
   void mapHit(const MapHit& hit) const;
-  // Drawn from the last screen to the first, which lies on top.
   void draw(ScreenLayer layer, bool picking) const;
   // The colour codes of every screen of the row.
   std::vector<PickList> picks() const;

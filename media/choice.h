@@ -8,12 +8,13 @@
 
 namespace tf {
 
-// The two buttons after a label: their centres lie this far beyond the
-// label's end, this much above its line, and they are this big (half size).
-constexpr int kChoiceFirstButtonGap = 15;
-constexpr int kChoiceSecondButtonGap = 55;
-constexpr int kChoiceButtonLift = 3;
-constexpr int kChoiceButtonHalfSize = 16;
+// Where the two buttons after a label lie: their centres (firstX, y) and
+// (secondX, y) and their half size.
+struct ChoiceButtons {
+  int firstX = 0, secondX = 0, y = 0, half = 0;
+};
+// The buttons after label `line` drawn at (x, y).
+ChoiceButtons choiceButtonsAfter(int x, int y, const std::string& line);
 
 // System image `atex` centred at (x, y) with half size (w, h) on the overlay,
 // or its pick colour (a0, a1, a2) in a pick pass. False when nothing was

@@ -3,7 +3,6 @@
 
 #include <GL/gl.h>
 
-#include "core/numbers.h"
 #include "core/system.h"
 #include "media/draw.h"
 #include "media/images.h"
@@ -14,7 +13,6 @@ namespace {
 
 // Clickable pictures lie in front of everything else on the overlay.
 constexpr float kChoiceDepth = -2.0f;
-
 GLubyte pickByte(int value) { return static_cast<GLubyte>(value); }
 
 }  // namespace
@@ -32,11 +30,9 @@ bool displaySingleChoice(int x, int y, int w, int h, int atex, int a0, int a1, i
 void displayCustomChoice(int x, int y, const std::string& line, int atex, int a0, int a1, int a2, int btex,
                          int b0, int b1, int b2) {
   if (!gameSys.getColorPick()) displayTextString(x, y, line);
-  const int width = truncToInt(getDisplayTextSize(line));
-  displaySingleChoice(x + width + kChoiceFirstButtonGap, y - kChoiceButtonLift, kChoiceButtonHalfSize,
-                      kChoiceButtonHalfSize, atex, a0, a1, a2);
-  displaySingleChoice(x + width + kChoiceSecondButtonGap, y - kChoiceButtonLift, kChoiceButtonHalfSize,
-                      kChoiceButtonHalfSize, btex, b0, b1, b2);
+  const ChoiceButtons at = choiceButtonsAfter(x, y, line);
+  displaySingleChoice(at.firstX, at.y, at.half, at.half, atex, a0, a1, a2);
+  displaySingleChoice(at.secondX, at.y, at.half, at.half, btex, b0, b1, b2);
 }
 
 void displayChoice(int x, int y, const std::string& line, int p0, int p1, int p2, int m0, int m1, int m2) {

@@ -10,7 +10,6 @@
 
 #include "core/system.h"
 #include "editor/editor.h"
-#include "editor/editor_drawing.h"
 #include "editor/menu_editor.h"
 #include "editor/welcome_window.h"
 #include "game/world.h"
@@ -52,7 +51,6 @@ class MenuEditorOnScreen : public tftest::GlTest {
  protected:
   void SetUp() override {
     GlTest::SetUp();
-    installEditorDrawing();
     useTestSystemImages();
     // A game's menu 0: a button, a textbox and a text line, over nothing.
     gameUI = UI();
