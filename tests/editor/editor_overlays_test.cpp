@@ -119,35 +119,6 @@ TEST_F(EditorOverlays, TheBarLiesUnderTheWholeLineAndBesideTheArrows) {
   }
 }
 
-TEST_F(EditorOverlays, TheBarShowsInBothEditorsButNotOverFoldedPanelsNorADrag) {
-  const struct {
-    int state, mode;
-    bool dragging, shown;
-  } cases[] = {
-      {kStateWorldEditor, kModeNothing, false, true},
-      {kStateWorldEditor, kModeObject, false, true},
-      {kStateWorldEditor, kModeFolded, false, false},
-      {kStateMenuEditor, kMenuModeNothing, false, true},
-      {kStateMenuEditor, kMenuModeFolded, false, false},
-      {kStateMenuEditor, kMenuModeButton, true, false},
-      {kStateMenus, kModeNothing, false, false},
-      {kStatePlaytest, kModeNothing, false, false},
-  };
-  for (const auto& c : cases) {
-    gameSys.setGameState(c.state);
-    worldEditor.setEditorMode(c.mode);
-    if (c.dragging) {
-      worldEditor.setCurrentButton(0);
-      platform.setPickPixel(kPickEditorButton, kPickMenuMark, 0);
-      mouse(kButtonLeft, kButtonDown, 300, 300);
-      gameSys.setDragDelay(0);
-      mouseDrag(320, 310);
-    }
-    EXPECT_EQ(tipsBarShown(), c.shown) << c.state << " " << c.mode;
-    mouse(kButtonLeft, kButtonUp, 320, 310);
-  }
-}
-
 // ---- the welcome windows ------------------------------------------------------------------------
 
 TEST_F(EditorOverlays, EveryWelcomeWindowLaysItsParagraphsOutWithinTheWindowClearOfTheCheckmark) {
