@@ -18,10 +18,13 @@
 
 #include "editor/edits.h"
 #include "game/world.h"
+#include "measure.h"
 
 namespace {
 
 using namespace tf;
+using tfbench::failBeyond;
+using tfbench::operationTimes;
 
 constexpr int kSide = kMaxMapSide;
 constexpr int kPaints = 10;
@@ -79,35 +82,6 @@ std::vector<int> listedObjects() {
   for (int k = 0; k < kListed; ++k) listed.push_back(k * (kMaxObjects / kListed) + 3);
   return listed;
 }
-
-void failBeyond(benchmark::State& state, double value, double limit, const char* what) {
-  if (value > limit) state.SkipWithError(what);
-}
-
-// Times of one operation over the iterations, in milliseconds.
-class operationTimes {
- public:
-  template <typename Operation>
-  void measure(Operation operation) {
-    const auto start = std::chrono::steady_clock::now();
-    operation();
-    const double ms = std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start).count();
-    total += ms;
-    worst = std::max(worst, ms);
-    ++count;
-  }
-  // Reports the mean and the worst, and fails the benchmark when the mean is beyond `limitMs`.
-  void report(benchmark::State& state, double limitMs, const char* what) const {
-    const double mean = count ? total / count : 0;
-    state.counters["mean_ms"] = mean;
-    state.counters["worst_ms"] = worst;
-    failBeyond(state, mean, limitMs, what);
-  }
-
- private:
-  double total = 0, worst = 0;
-  long count = 0;
-};
 
 void BM_TenWholeMapPaints(benchmark::State& state) {
   double counted = 0, resident = 0;

@@ -19,6 +19,7 @@
 #include "game/logic_file.h"
 #include "game/map_file.h"
 #include "game/world.h"
+#include "measure.h"
 
 namespace {
 
@@ -75,29 +76,7 @@ class QuietOutput {
   int saved_;
 };
 
-gameWorld largestGame(int side, int objects) {
-  gameWorld game;
-  game.allocateMaps(1);
-  game.worldSetMap(side, side, "Largest map", 0);
-  for (int x = 0; x < side; ++x) {
-    for (int y = 0; y < side; ++y) game.worldSetTile(1 + (x * 31 + y) % 250, x, y, 0);
-  }
-  for (int i = 0; i < objects; ++i) {
-    game.worldSetObject(0.3f * (i % 700), 0.15f * (i / 7), 0.1f, 0.12f, 200 + i % 50, i % 7, i, 0);
-    game.worldSetObjectName("Object " + std::to_string(i), i, 0);
-    for (int k = 0; k < kMaxSentences; ++k) {
-      game.mapLocalAddSentence(i, 0);
-      game.mapLocalChangeSentence(i, 0, k, kSlotAction, 708 + k % 10);
-      game.mapLocalChangeSentence(i, 0, k, kSlotActionOperand, (i + k) % objects);
-    }
-  }
-  for (int k = 0; k < kMaxSentences; ++k) game.mapGlobalAddSentence(0);
-  for (int i = 0; i < kPhraseCount; ++i) {
-    game.setPhrase(i, "Phrase " + std::to_string(i) + ": the door to the next room opens now.");
-  }
-  game.setGameName(kGame);
-  return game;
-}
+gameWorld largestGame(int side, int objects) { return tfbench::largestGame(side, objects, kGame); }
 
 void saveGame(const gameWorld& game) {
   benchFolder();

@@ -50,6 +50,8 @@ struct MapHit {
   int column = 0, row = 0;
   bool dragging = false;
   int time = 0;
+  int button = kButtonLeft;  // the button of the press
+  bool shift = false;        // shift held with it
 };
 
 // Where a screen draws: under a menu's elements (the world editor over the

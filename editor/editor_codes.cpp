@@ -2,6 +2,7 @@
 #include "editor/editor_codes.h"
 
 #include "core/system.h"
+#include "editor/edit_history.h"
 #include "editor/editor.h"
 #include "editor/menu_editor.h"
 #include "game/lifecycle.h"
@@ -11,7 +12,8 @@ namespace tf {
 bool sharedEditorPick(const PickEvent& e) {
   switch (e.code) {
     case kPickToolbarSave:
-      if (e.leftPress()) saveProject();
+      // What is on disk now is the model as it stands.
+      if (e.leftPress() && saveProject()) editHistoryLog.markSaved();
       return true;
     case kPickToolbarAnimation:
       if (e.leftPress()) {

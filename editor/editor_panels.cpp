@@ -1,5 +1,6 @@
 // The editor panels as screens: so far each names the colour codes it reads
-// (rows, images and close; the macros).
+// (the macros). The image chooser is image_chooser.cpp; the welcome window and
+// the tips bar are modules of their own.
 #include "editor/editor_panels.h"
 
 namespace tf {
@@ -15,11 +16,6 @@ class Panel : public Screen {
 };
 
 }  // namespace
-
-Screen& imageChooser() {
-  static Panel panel(pickList(kImageChooserPicks));
-  return panel;
-}
 
 Screen& macroMenu() {
   static Panel panel(pickList(kMacroMenuPicks));

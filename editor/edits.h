@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "editor/edit_history.h"
+#include "editor/image_registry.h"
 #include "game/sentence.h"
 
 namespace tf {
@@ -95,7 +96,6 @@ bool editSetSentenceSlots(const logicList& list, int k, const std::vector<slotVa
 bool editSetPhrase(int i, const std::string& text);
 
 // ---- image animations ---------------------------------------------------------------
-enum ImageRegistry { kGameImages, kMenuImages };
 // Frames 0 to 9 (the last frame shown), speed 100 to 1000 ms; the image must
 // be one of the registry's counted images.
 bool editSetAnimation(ImageRegistry registry, int image, int frames, int speed, bool on);

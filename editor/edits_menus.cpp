@@ -25,21 +25,13 @@ struct animationRecord {
 };
 auto tieFields(const animationRecord& a) { return std::tie(a.on, a.frames, a.speed); }
 
-std::vector<img>& registryOf(ImageRegistry registry) { return registry == kGameImages ? gameImg : uiImage; }
-
-// The images a registry counts (and its files keep).
-int countedImages(ImageRegistry registry) {
-  const int counted = registry == kGameImages ? world.getGameImageCount() : gameUI.getUIImageCount();
-  return std::min(counted, static_cast<int>(registryOf(registry).size()));
-}
-
 animationRecord readAnimation(const imageKey& key) {
-  const img& image = registryOf(key.registry)[key.image];
+  const img& image = registryImages(key.registry)[key.image];
   return {image.getAnimState(), image.getFrameCount(), image.getAnimSpeed()};
 }
 
 void writeAnimation(const imageKey& key, const animationRecord& a) {
-  img& image = registryOf(key.registry)[key.image];
+  img& image = registryImages(key.registry)[key.image];
   image.setAnimState(a.on);
   image.setFrameCount(a.frames);
   image.setAnimSpeed(a.speed);

@@ -9,6 +9,7 @@
 #include "core/platform.h"
 #include "core/system.h"
 #include "editor/editor.h"
+#include "editor/edits.h"
 #include "game/game_names.h"
 #include "game/lifecycle.h"
 #include "game/world.h"
@@ -94,6 +95,7 @@ void loadGameEditor(const std::string& game) {
   loadGame(game);
   if (!world.getGameLoaded()) return;
   gameSys.setLastGameEdited(game);
+  editHistoryLog.clear();
   echoConsole("^yNOTE: ^wDefault Tessera Forge help is enabled while the World Editor is in use.");
   resetEditorSelection();
   worldEditor.setCurrentTip(0);
@@ -195,17 +197,20 @@ void checkEditorCamera() {
 void addObject() {
   int m = world.getCurrentMap();
   if (m >= world.getMapCount()) return;  // the toolkit's own menu sets hold no map
-  int count = world.worldGetObjectCount(m);
-  if (count >= kMaxObjects) {
+  if (world.worldGetObjectCount(m) >= kMaxObjects) {
     notice.setNotice("Too many objects", "You have exceeded the maximum # of objects for this map");
     return;
   }
   worldEditor.resetObjectList();
-  float x, y, z;
-  camera.GetPos(x, y, z);
-  world.worldSetObject(x, y, kNewObjectHalfSize, kNewObjectHalfSize, kNewObjectImage, 0, count, m);
+  float z;
+  objectFields fields;
+  camera.GetPos(fields.x, fields.y, z);
+  fields.w = fields.h = kNewObjectHalfSize;
+  fields.image = kNewObjectImage;
+  const int added = editAddObject(m, fields);
+  if (added < 0) return;
   playSystemSound(kSoundBoop, 0);
-  worldEditor.setCurrentObject(count);
+  worldEditor.setCurrentObject(added);
   worldEditor.setEditorMode(kModeObject);
 }
 
@@ -226,6 +231,49 @@ void editorSelectTile(int column, int row) {
   worldEditor.setEditorMode(kModeTile);
 }
 
+void editorExtendTileRange(int column, int row) {
+  int w = 0, h = 0;
+  currentMapSize(w, h);
+  if (column < 0 || column >= w || row < 0 || row >= h) return;
+  playSystemSound(kSoundSelect, 0);
+  int startX, startY;
+  worldEditor.getStartingTile(startX, startY);
+  // In each direction the tile moves the corner it lies beyond.
+  if (column < startX) {
+    worldEditor.setStartingTile(column, -1);
+  } else {
+    worldEditor.setEndingTile(column, -1);
+  }
+  if (row < startY) {
+    worldEditor.setStartingTile(-1, row);
+  } else {
+    worldEditor.setEndingTile(-1, row);
+  }
+  worldEditor.setEditorMode(kModeTile);
+}
+
+void moveTileSelection(int dx, int dy, bool extend) {
+  int w = 0, h = 0;
+  currentMapSize(w, h);
+  int x, y, minX = 0, minY = 0;
+  if (extend) {
+    worldEditor.getStartingTile(minX, minY);
+    worldEditor.getEndingTile(x, y);
+  } else {
+    worldEditor.getCurrentTile(x, y);
+  }
+  x = std::clamp(x + dx, minX, std::max(minX, w - 1));
+  y = std::clamp(y + dy, minY, std::max(minY, h - 1));
+  if (extend) {
+    worldEditor.setEndingTile(x, y);
+  } else {
+    worldEditor.setCurrentTile(x, y);
+  }
+  float camX, camY, camZ;
+  camera.GetPos(camX, camY, camZ);
+  camera.SetPos(x * kTileSize, y * kTileSize, camZ);
+}
+
 void editorFollowLifecycle(LifecycleEvent event) {
   switch (event) {
     case LifecycleEvent::PreviousGameCleared:
@@ -240,8 +288,11 @@ void editorFollowLifecycle(LifecycleEvent event) {
     case LifecycleEvent::GameLeft:
       worldEditor.setPhraseMenu(-1);
       worldEditor.setSAO(0);
+      worldEditor.setImageMenuTimer(0);
+      editHistoryLog.clear();
       break;
     case LifecycleEvent::GameCreated:
+      editHistoryLog.clear();
       editGame();
       resetEditorSelection();
       for (int layer = 0; layer < kRenderLayerCount; ++layer) worldEditor.setRenderLayer(layer, true);
@@ -301,7 +352,7 @@ void menuFunction(int function) {
     case 29: color[2] -= kFogStep; break;
     default: return;
   }
-  world.worldSetFog(on, density, color, m);
+  editSetFog(m, on, density, color[0], color[1], color[2]);
 }
 
 
@@ -315,8 +366,11 @@ void editNamedGame(int string) {
 
 void deleteCurrentMap() {
   worldEditor.setEditorMode(kModeNothing);
-  world.worldDeleteMap(world.getCurrentMap());
+  const bool deleted = editDeleteMap(world.getCurrentMap());
   disableDialog();
+  // The selection named things of the map that went; the editor shows the
+  // first map afresh, as after changing maps.
+  if (deleted) changeMap(world.getCurrentMap());
 }
 
 void showToolkitWelcome() { worldEditor.setWelcome(kToolkitWelcomeTimer, kToolkitWelcome); }

@@ -35,6 +35,14 @@ void addObject();
 // the map are ignored.
 void editorSelectObject(int index);
 void editorSelectTile(int column, int row);
+// The right button or Shift on tile (column, row) grows the tile range to
+// it: in each axis a coordinate below the range's start becomes its start,
+// any other its end.
+void editorExtendTileRange(int column, int row);
+// The arrow keys in tile mode: the current tile moves by (dx, dy), or with
+// `extend` the range's ending corner does, never before the starting corner;
+// both stay on the map, and the camera follows.
+void moveTileSelection(int dx, int dy, bool extend);
 
 // Clears the editors' selection: the animated image, the menu editor's
 // button, textbox and text line, the tile and its range, the object and the

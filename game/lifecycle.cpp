@@ -4,6 +4,7 @@
 
 #include <cstdio>
 #include <utility>
+#include <vector>
 
 #include "core/camera.h"
 #include "core/log.h"
@@ -357,16 +358,39 @@ void leaveGame() {
   resetRunState();
 }
 
-void saveProject() {
+namespace {
+
+// A save that could not be written: the log names the file, the notice (which
+// holds a short message only) the reason.
+void reportUnsavedProject(const std::string& name, const fileWriteFailure& failure) {
+  systemMsg("^rERROR: ^wThe project ^y" + name + "^w could not be saved: " + failure.path + ": " + failure.reason +
+            ". The files on disk are as they were and the game is still open; free space or fix the folder, then "
+            "save again.");
+  std::string message = "^y" + failure.reason + "^w. Nothing was written; the old files are kept.";
+  if (message.size() > kMaxNoticeMessage) message = "Nothing was written; the old files are kept.";
+  notice.setNotice("Project Not Saved", message);
+  playSystemSound(kSoundError, 0);
+}
+
+}  // namespace
+
+bool saveProject() {
   const std::string name = world.getGameName();
-  // A game that could not be written is reported by the writer itself.
-  if (!checkGameName(name) && !saveGameWorld()) return;
-  saveUI(name);
+  std::vector<fileWrite> files;
+  // A game too large to be read back is reported as it is refused.
+  if (!checkGameName(name) && !prepareGameWorldFiles(files)) return false;
+  files.push_back(prepareUIFile(name));
+  fileWriteFailure failure;
+  if (!writeFilesAtomically(files, failure)) {
+    reportUnsavedProject(name, failure);
+    return false;
+  }
   updateGameList();
   systemMsg("The project has been successfully saved.");
   systemMsg("");
   notice.setNotice("Project Saved", "The project^y " + name + "^w has been successfully saved.");
   playSystemSound(kSoundClose, 0);
+  return true;
 }
 
 void loadIngameMenu() {

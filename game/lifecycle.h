@@ -27,8 +27,10 @@ void loadGame(const std::string& name);
 // Opens one of the toolkit's own menu sets ("mainui", "ingameui") for editing.
 void loadPredefinedUI(const std::string& name);
 void leaveGame();
-// Saves the game being edited: maps, logic and menus.
-void saveProject();
+// Saves the game being edited: maps, logic and menus, all or none of them.
+// False when they could not be written: the files on disk stay as they were,
+// the game stays in memory, and a notice and the log say why.
+bool saveProject();
 
 // The in-game menu: pausing play, resuming it, and returning to the game's
 // main menu (the "end game" action).

@@ -4,6 +4,7 @@
 #include <boost/filesystem.hpp>
 #include <cmath>
 #include <limits>
+#include <memory>
 #include <string_view>
 
 #include "core/atomic_file.h"
@@ -118,10 +119,9 @@ void createGameFolders(const std::string& game) {
   quitEngineOnError();
 }
 
-void writeOrQuit(const std::string& path, const configText& text, const std::string& game) {
-  bool written =
-      writeFileAtomically(path, [&](std::ostream& out) { out.write(text.str().data(), text.str().size()); });
-  if (!written) failSave(game);
+// Writes a text built beforehand; the writer keeps it alive until then.
+std::function<void(std::ostream&)> textWriter(std::shared_ptr<const configText> text) {
+  return [text](std::ostream& out) { out.write(text->str().data(), static_cast<std::streamsize>(text->str().size())); };
 }
 
 // ---- reading ------------------------------------------------------------------
@@ -342,27 +342,35 @@ configText mapFileText(const gameWorld& game, const std::vector<img>& images) {
   return out;
 }
 
-bool saveGameWorld() {
+bool prepareGameWorldFiles(std::vector<fileWrite>& files) {
   const std::string game = world.getGameName();
   systemMsg("");
   systemMsg("Beginning to save game world...");
   systemMsg("Creating directory paths for the save game...");
   createGameFolders(game);
   systemMsg("Outputting map data");
-  configText maps = mapFileText(world, gameImg);
+  auto maps = std::make_shared<configText>(mapFileText(world, gameImg));
   systemMsg("Saving Game Logic.");
-  configText logic = logicFileText(world);
-  if (!maps.fitsReader() || !logic.fitsReader()) {
+  auto logic = std::make_shared<configText>(logicFileText(world));
+  if (!maps->fitsReader() || !logic->fitsReader()) {
     systemMsg("^rERROR: ^wThe game ^y" + game +
               "^w is too large to be read back; it was not saved. Remove maps or tiles and save again.");
     notice.setNotice("^yERROR", "The game is too large to be saved. Remove maps or tiles and save again.");
     return false;
   }
-  writeOrQuit(mapFilePath(game), maps, game);
-  writeOrQuit(logicFilePath(game), logic, game);
+  files.push_back({mapFilePath(game), textWriter(maps)});
+  files.push_back({logicFilePath(game), textWriter(logic)});
+  return true;
+}
+
+bool saveGameWorld() {
+  std::vector<fileWrite> files;
+  if (!prepareGameWorldFiles(files)) return false;
+  fileWriteFailure failure;
+  if (!writeFilesAtomically(files, failure)) failSave(world.getGameName());
   systemMsg("^wGame has been successfully saved!");
   systemMsg("");
-  notice.setNotice("World Saved", "The game world for ^y" + game + "^w has been saved.");
+  notice.setNotice("World Saved", "The game world for ^y" + world.getGameName() + "^w has been saved.");
   return true;
 }
 

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "core/atomic_file.h"
 #include "game/config_text.h"
 
 namespace tf {
@@ -18,11 +19,15 @@ class scriptObject;
 std::string gameFolder(const std::string& game);
 std::string mapFilePath(const std::string& game);
 
-// Saves `world` into its game folder (created where missing): map.cfg, then
-// logic.cfg, each replacing the old file in one step. A game too large for the
+// Saves `world` into its game folder (created where missing): map.cfg and
+// logic.cfg, which replace the old files together. A game too large for the
 // readers is refused with a message and nothing is written (false). A file
 // that cannot be written ends the program.
 bool saveGameWorld();
+// The first part of saving: the game folder made where missing, and the map
+// and logic files of `world` ready to be written, added to `files`. False,
+// with a message and nothing added, for a game too large for the readers.
+bool prepareGameWorldFiles(std::vector<fileWrite>& files);
 
 // Reads map.cfg of the game named by `world` into `world` through scriptMap.
 // False, with a message and the world's maps untouched, when the file cannot

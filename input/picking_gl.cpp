@@ -3,6 +3,7 @@
 #include "input/picking.h"
 
 #include "core/clock.h"
+#include "core/platform.h"
 #include "core/system.h"
 #include "core/view.h"
 #include "editor/world_editor.h"
@@ -32,6 +33,8 @@ void processHits(int hits, unsigned int* buffer) {
   MapHit hit = mapHitOf(front, world.worldGetObjectCount(world.getCurrentMap()));
   hit.dragging = gameSys.getDragState();
   hit.time = elapsedMs();
+  hit.button = gameSys.getRightMouse() == kMousePress ? kButtonRight : kButtonLeft;
+  hit.shift = platform().shiftHeld();
   currentScreens().mapHit(hit);
 }
 

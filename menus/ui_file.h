@@ -4,6 +4,8 @@
 
 #include <string>
 
+#include "core/atomic_file.h"
+
 namespace tf {
 
 // The toolkit's own menu sets: its menus as shown, the same file opened for
@@ -32,5 +34,8 @@ void loadUI(const std::string& name, bool clear);
 // system/ingameui.cfg for "ingameui", else games/<name>/system/ui.cfg. A file
 // that cannot be written ends the program.
 void saveUI(const std::string& name);
+// The first part of saving them: the folders made where missing, and the
+// menu file of `name` ready to be written.
+fileWrite prepareUIFile(const std::string& name);
 
 }  // namespace tf

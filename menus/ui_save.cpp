@@ -150,7 +150,7 @@ void writeMenuFile(std::ostream& out) {
 
 }  // namespace
 
-void saveUI(const std::string& name) {
+fileWrite prepareUIFile(const std::string& name) {
   systemMsg("");
   systemMsg("Beginning to save user interface...");
   systemMsg("Creating directory paths for the save data...");
@@ -158,9 +158,13 @@ void saveUI(const std::string& name) {
   boost::system::error_code ignored;
   if (!isToolkitMenuSet(name)) boost::filesystem::create_directories("games/" + name + "/ui", ignored);
   boost::filesystem::create_directories(boost::filesystem::path(path).parent_path(), ignored);
-
   systemMsg("Outputting UI data");
-  if (!writeFileAtomically(path, writeMenuFile)) {
+  return {path, writeMenuFile};
+}
+
+void saveUI(const std::string& name) {
+  const fileWrite file = prepareUIFile(name);
+  if (!writeFileAtomically(file.path, file.write)) {
     refuseWithNotice("Error opening: " + name + ". Aborting.");
     quitEngineOnError();
   }

@@ -11,6 +11,7 @@
 #include "core/camera.h"
 #include "core/numbers.h"
 #include "editor/editor.h"
+#include "editor/image_chooser.h"
 #include "editor/logic_editor.h"
 #include "editor/menu_editor.h"
 #include "game/step_ids.h"
@@ -270,7 +271,7 @@ TEST_F(EditorScreens, AMapHitSelectsInTheWorldEditorUnlessAPanelLiesOverTheMap) 
   EXPECT_EQ(hit(MapHit::Tile, -1, 3, true), "2 0 600");  // a tile under a drag is not taken
   clock.set(700);
   EXPECT_EQ(hit(MapHit::Tile, -1, 3, false), "1 0 700");
-  worldEditor.setImageMenuTimer(1);
+  openImageChooser(ChooserOpener());
   clock.set(800);
   EXPECT_EQ(hit(MapHit::Object, 1, 0, false), "1 0 700");
   int column, row;

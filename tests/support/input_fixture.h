@@ -8,6 +8,7 @@
 #include "console/console.h"
 #include "core/script_object.h"
 #include "core/system.h"
+#include "input/color_pick.h"
 #include "game_tree.h"
 #include "input/dispatch.h"
 #include "input/input.h"
@@ -79,12 +80,43 @@ class InputTest : public ::testing::Test {
     tf::world.setGameLoaded(true);
     tf::gameSys.setGameState(tf::kStatePlay);
   }
+  // The game of startGame open on the world editor's editing screen (menu 1
+  // of 2; menu 0 is the editor's main menu).
+  static void onEditingScreen() {
+    makeMenus(2);
+    tf::gameUI.setEditorMainMenu(0);
+    tf::gameUI.setEditorMenu(1);
+    tf::loadMenu(1);
+    startGame();
+    tf::gameSys.setGameState(tf::kStateWorldEditor);
+  }
   // Global logic "<opener> <operand> then add 1 to global score <score>".
   static void countWhen(int opener, int operand, int score) {
     tf::sentence s;
     s.setWholeSentence(opener, operand, 300, 400, 0, 600, 745, score);
     s.assignOwner(0);
     ASSERT_TRUE(tf::world.mapGlobalAppendSentence(0, s));
+  }
+
+  // The pixel (r, g, b) read back under the pointer during a left press or
+  // release, a right press or a hover pass, dispatched as the colour pick
+  // does; true when a handler took it.
+  enum class PickAt { LeftPress, LeftRelease, RightPress, Hover };
+  static bool pickPixel(int r, int g, int b, PickAt event) {
+    tf::gameSys.setLeftMouse(event == PickAt::LeftPress     ? tf::kMousePress
+                             : event == PickAt::LeftRelease ? tf::kMouseRelease
+                                                            : tf::kMouseNoEvent);
+    tf::gameSys.setRightMouse(event == PickAt::RightPress ? tf::kMousePress : tf::kMouseNoEvent);
+    tf::gameSys.setHoverCheck(event == PickAt::Hover);
+    const unsigned char pixel[3] = {static_cast<unsigned char>(r), static_cast<unsigned char>(g),
+                                    static_cast<unsigned char>(b)};
+    const bool taken = tf::dispatchPickPixel(pixel);
+    tf::gameSys.setHoverCheck(false);
+    return taken;
+  }
+  // A menu-level code (green and blue 144).
+  static bool pickCode(int code, PickAt event = PickAt::LeftPress) {
+    return pickPixel(code, tf::kPickMenuMark, tf::kPickMenuMark, event);
   }
 
   long timesPlayed(const std::string& sound) const {

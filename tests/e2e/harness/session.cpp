@@ -292,7 +292,8 @@ void Session::key(const std::string& keyName) {
 void Session::keyDown(const std::string& keyName) { runXdotool({"keydown", keyName}); }
 void Session::keyUp(const std::string& keyName) { runXdotool({"keyup", keyName}); }
 void Session::type(const std::string& text) {
-  runXdotool({"type", "--delay", std::to_string(kKeystrokeGapMs), text});
+  // "--": a text that starts with a minus sign is typed, not read as an option.
+  runXdotool({"type", "--delay", std::to_string(kKeystrokeGapMs), "--", text});
 }
 
 void Session::moveMouse(int x, int y) {
