@@ -51,4 +51,15 @@ void PanelPlan::field(int x, int y, int w, int textbox) {
   item.w = static_cast<float>(w);
 }
 
+void PanelPlan::shade(float x, float y, float w, float h, float r, float g, float b) {
+  PanelItem& item = add(PanelItem::Shade);
+  item.x = x;
+  item.y = y;
+  item.w = w;
+  item.h = h;
+  item.r = r;
+  item.g = g;
+  item.b = b;
+}
+
 }  // namespace tf

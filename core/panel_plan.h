@@ -15,7 +15,7 @@ namespace tf {
 enum class PictureSource { System, Game, Menu };
 
 struct PanelItem {
-  enum Kind { Picture, Text, Field };
+  enum Kind { Picture, Text, Field, Shade };
   Kind kind = Picture;
   PictureSource source = PictureSource::System;
   // A picture's index in its registry; a field's system textbox.
@@ -27,6 +27,8 @@ struct PanelItem {
   bool pickable = false;
   PickColor pick;
   std::string text;
+  // A shade's colour.
+  float r = 1, g = 1, b = 1;
 };
 
 class PanelPlan {
@@ -42,6 +44,9 @@ class PanelPlan {
   void text(float x, float y, std::string text);
   // System textbox `textbox`, its field `w` wide to the left of (x, y).
   void field(int x, int y, int w, int textbox);
+  // The translucent shading picture over the rectangle, in colour (r, g, b),
+  // marking a selection; normal passes only.
+  void shade(float x, float y, float w, float h, float r = 1, float g = 1, float b = 1);
 
   void clear() { items_.clear(); }
   const std::vector<PanelItem>& items() const { return items_; }

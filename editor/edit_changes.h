@@ -111,6 +111,15 @@ struct valueAccess {
   void (*write)(const Key&, const Value&);
 };
 
+// Whether two keys name the same value. Where a module declares sameKey for
+// its kind of key, a change of a value made right after another change of
+// the same value within one step is kept as one (the moves of one drag);
+// other keys are never taken as the same.
+template <typename Key>
+bool sameKey(const Key&, const Key&) {
+  return false;
+}
+
 template <typename Key, typename Value>
 class valueChange final : public editChange {
  public:
@@ -119,6 +128,13 @@ class valueChange final : public editChange {
   void undo() override { access.write(key, before); }
   void redo() override { access.write(key, after); }
   std::size_t bytes() const override { return sizeof(*this) + extraBytes(before) + extraBytes(after); }
+  // The next change of the same value ends where this one now ends.
+  bool absorb(const editChange& next) override {
+    const auto* change = dynamic_cast<const valueChange*>(&next);
+    if (!change || !sameKey(key, change->key)) return false;
+    after = change->after;
+    return true;
+  }
 
  private:
   Key key;

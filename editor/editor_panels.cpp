@@ -1,6 +1,6 @@
 // The editor panels as screens: so far each names the colour codes it reads
-// (the macros; the welcome's close icon; the tips' arrows). The image chooser
-// is image_chooser.cpp.
+// (the macros). The image chooser is image_chooser.cpp; the welcome window and
+// the tips bar are modules of their own.
 #include "editor/editor_panels.h"
 
 namespace tf {
@@ -19,16 +19,6 @@ class Panel : public Screen {
 
 Screen& macroMenu() {
   static Panel panel(pickList(kMacroMenuPicks));
-  return panel;
-}
-
-Screen& welcomeWindow() {
-  static Panel panel(pickList(kWelcomePicks));
-  return panel;
-}
-
-Screen& tipsBar() {
-  static Panel panel(pickList(kTipsPicks));
   return panel;
 }
 

@@ -1,9 +1,9 @@
 // The panels the editors draw over their screens, each a screen of its own:
 // the image chooser, in which the user picks an image for a tile range, an
-// object, a menu background, a button or an animation; the world editor's
-// macro menu, which gives the selected object a ready-made player's logic; the
-// welcome window that introduces each editor and greets a new user; and the
-// one-line tips bar at the top left of the editors.
+// object, a menu background, a button or an animation; and the world editor's
+// macro menu, which gives the selected object a ready-made player's logic.
+// The welcome window and the tips bar have modules of their own
+// (welcome_window.h, tips_bar.h).
 #pragma once
 
 #include "core/screen.h"
@@ -12,7 +12,5 @@ namespace tf {
 
 Screen& imageChooser();
 Screen& macroMenu();
-Screen& welcomeWindow();
-Screen& tipsBar();
 
 }  // namespace tf

@@ -44,6 +44,8 @@ constexpr valueAccess<imageKey, animationRecord> kAnimationAccess{readAnimation,
 struct elementKey {
   int menu, i;
 };
+// The moves of one element within one step are kept as one change.
+bool sameKey(const elementKey& a, const elementKey& b) { return a.menu == b.menu && a.i == b.i; }
 
 struct buttonRecord {
   float x, y, w, h;

@@ -65,6 +65,9 @@ void paintPanel(const PanelPlan& plan, bool picking) {
       case PanelItem::Field:
         displayTextbox(static_cast<int>(item.x), static_cast<int>(item.y), static_cast<int>(item.w), 0, item.image);
         break;
+      case PanelItem::Shade:
+        if (!picking) drawShade(item.x, item.y, item.w, item.h, item.r, item.g, item.b, 1);
+        break;
     }
   }
 }

@@ -7,6 +7,8 @@
 #include "editor/logic_editor.h"
 #include "editor/menu_editor.h"
 #include "editor/phrase_windows.h"
+#include "editor/tips_bar.h"
+#include "editor/welcome_window.h"
 #include "editor/world_editor_screen.h"
 #include "logic/play_screen.h"
 #include "media/splash.h"
@@ -23,8 +25,8 @@ constexpr Modes kLogicModes{kModeGlobalLogic, kModeLocalLogic};
 
 // One row: a game state, the editor modes it covers and its screens, in the
 // order they are asked and drawn (the panels over an editor come after it,
-// so that they are drawn over it). The first row that matches is the one
-// used.
+// so that they are drawn over it; the welcome window over everything). The
+// first row that matches is the one used.
 struct Route {
   int gameState;
   Modes modes;
@@ -38,9 +40,9 @@ const Route kRoutes[] = {
     {kStateSplash, kAnyMode, {splashScreen}},
     {kStateDialog, kAnyMode, {welcomeWindow}},
     {kStateWorldEditor, kLogicModes,
-     {phraseWindows, welcomeWindow, tipsBar, worldEditorScreen, logicEditorScreen, imageChooser}},
-    {kStateWorldEditor, kAnyMode, {phraseWindows, welcomeWindow, tipsBar, worldEditorScreen, macroMenu, imageChooser}},
-    {kStateMenuEditor, kAnyMode, {welcomeWindow, tipsBar, menuEditorScreen, imageChooser}},
+     {phraseWindows, tipsBar, worldEditorScreen, logicEditorScreen, imageChooser, welcomeWindow}},
+    {kStateWorldEditor, kAnyMode, {phraseWindows, tipsBar, worldEditorScreen, macroMenu, imageChooser, welcomeWindow}},
+    {kStateMenuEditor, kAnyMode, {tipsBar, menuEditorScreen, imageChooser, welcomeWindow}},
     {kStatePlaytest, kAnyMode, {playScreen, welcomeWindow}},
 };
 

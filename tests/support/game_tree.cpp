@@ -7,6 +7,7 @@
 #include "core/run_state.h"
 #include "core/script_object.h"
 #include "core/system.h"
+#include "editor/edit_history.h"
 #include "editor/editor.h"
 #include "game/logic_file.h"
 #include "game/map_file.h"
@@ -110,6 +111,7 @@ void resetLifecycleGlobals() {
   tf::gameSys = tf::System();
   tf::splash = tf::uiSplash();
   tf::worldEditor = tf::editor();
+  tf::editHistoryLog.clear();
   tf::camera = tf::Camera();
   tf::notice = tf::uiNotice();
   for (tf::scriptObject* table : {&tf::scriptUI, &tf::scriptMap, &tf::scriptLogic, &tf::scriptHelp}) table->clear();

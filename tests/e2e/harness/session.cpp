@@ -22,6 +22,7 @@
 #include <stdexcept>
 #include <thread>
 
+#include "editor/menu_editor.h"
 #include "input/dispatch.h"
 #include "menus/button_actions.h"
 
@@ -45,6 +46,11 @@ constexpr int kPointerPauseMs = tf::kHoverThrottleMs + 20;
 constexpr int kHoverLookMs = 1000;
 // The pause before a button click: the program's debounce, and a little more.
 constexpr int kButtonPauseMs = tf::kButtonDebounceMs + 50;
+// A drag: the motion events it sends beyond those the program holds back
+// after a click selects something, and the pause between two of them, well
+// over the program's drag throttle, so that it follows each one.
+constexpr int kDragMoves = 8;
+constexpr int kDragGapMs = tf::kDragThrottleMs + 20;
 // The right-hand strip of an 800 x 600 window, where the debug panel stands
 // (at the top, or lowered when the console or the pointer is there).
 constexpr int kPanelStripLeft = 600, kPanelStripRight = 799, kPanelStripBottom = 599, kPanelStripStep = 2;
@@ -193,7 +199,9 @@ void Session::startServer() {
 }
 
 void Session::start(const std::vector<std::string>& environment, bool chooseSilentSound) {
-  startServer();
+  if (server_ <= 0) startServer();
+  exited_ = false;
+  exitCode_ = -1;
   program_ = fork();
   if (program_ == 0) {
     if (chdir(dataDir_.c_str()) != 0) _exit(126);
@@ -236,6 +244,17 @@ bool Session::waitUntil(const std::function<bool()>& condition, int timeoutMs) {
 
 bool Session::waitForLog(const std::string& text, int timeoutMs) {
   return waitUntil([&] { return lineContains(log(), text); }, timeoutMs);
+}
+
+bool Session::waitForLogLines(const std::string& text, int count, int timeoutMs) {
+  return waitUntil(
+      [&] {
+        const std::string lines = log();
+        int found = 0;
+        for (std::size_t at = lines.find(text); at != std::string::npos; at = lines.find(text, at + 1)) ++found;
+        return found >= count;
+      },
+      timeoutMs);
 }
 
 bool Session::waitForFile(const std::string& relative, int timeoutMs) {
@@ -300,15 +319,17 @@ void Session::click(int x, int y, int button) {
               std::to_string(y), "click", std::to_string(button)});
 }
 
-void Session::drag(int x0, int y0, int x1, int y1, int steps) {
+void Session::drag(int x0, int y0, int x1, int y1, int button, int moves) {
   pause(kPointerPauseMs);
-  std::vector<std::string> args{"mousemove", std::to_string(x0 + 1), std::to_string(y0), "mousemove",
-                                std::to_string(x0), std::to_string(y0), "mousedown", "1"};
-  for (int i = 1; i <= steps; ++i) {
-    args.insert(args.end(), {"mousemove", std::to_string(x0 + (x1 - x0) * i / steps),
-                             std::to_string(y0 + (y1 - y0) * i / steps)});
+  const std::string gap = std::to_string(kDragGapMs / 1000.0);
+  std::vector<std::string> args = {"mousemove", std::to_string(x0 + 1), std::to_string(y0), "mousemove",
+                                   std::to_string(x0),  std::to_string(y0), "mousedown", std::to_string(button)};
+  if (moves <= 0) moves = tf::kSelectDragDelay + kDragMoves;
+  for (int k = 1; k <= moves; ++k) {
+    args.insert(args.end(), {"sleep", gap, "mousemove", std::to_string(x0 + (x1 - x0) * k / moves),
+                             std::to_string(y0 + (y1 - y0) * k / moves)});
   }
-  args.insert(args.end(), {"mouseup", "1"});
+  args.insert(args.end(), {"sleep", gap, "mouseup", std::to_string(button)});
   runXdotool(args);
 }
 

@@ -40,8 +40,9 @@ class Session {
   bool exists(const std::string& relative) const;
   void removeFile(const std::string& relative) const;
 
-  // Starts the X server and the program, and waits until the program's
-  // window is up or the program has ended. `environment` entries
+  // Starts the X server (the first time) and the program, and waits until
+  // the program's window is up or the program has ended. Once the program
+  // has ended, it can be started again on the same data tree. `environment` entries
   // (NAME=value) are added to the program's environment. Sound goes to OpenAL
   // Soft's null output unless an entry chooses a driver, or
   // `chooseSilentSound` is false, in which case the program finds its own way
@@ -51,8 +52,9 @@ class Session {
 
   // Waits until `condition` holds; false when it did not within `timeoutMs`.
   bool waitUntil(const std::function<bool()>& condition, int timeoutMs = kWaitMs);
-  // Waits for a line of log.txt that contains `text`.
+  // Waits for a line of log.txt that contains `text`; for `count` of them.
   bool waitForLog(const std::string& text, int timeoutMs = kWaitMs);
+  bool waitForLogLines(const std::string& text, int count, int timeoutMs = kWaitMs);
   // Waits for a file of the data tree to exist.
   bool waitForFile(const std::string& relative, int timeoutMs = kWaitMs);
   // Waits for the screen pixel at (x, y) to pass `test`.
@@ -87,10 +89,12 @@ class Session {
   // Moves the pointer onto (x, y) and clicks there; the pointer always
   // moves, so the program hovers over what lies there before the click.
   void click(int x, int y, int button = 1);
-  // Presses the left button at (x0, y0), moves the pointer to (x1, y1) in
-  // `steps` equal moves with the button held, and releases it there. The
-  // program sees each move as a drag event, in order.
-  void drag(int x0, int y0, int x1, int y1, int steps);
+  // Presses `button` at (x0, y0), moves the pointer to (x1, y1) in `moves`
+  // equal steps spaced beyond the program's drag throttle, and releases it
+  // there; the program sees each move as a drag event, in order. By default
+  // there are more moves than the program holds back after a click selects
+  // something.
+  void drag(int x0, int y0, int x1, int y1, int button = 1, int moves = 0);
   // Clicks a menu or dialog button. The program ignores a button clicked
   // within its debounce time of the last button it ran, so this first pauses
   // for that long: callers wait for the last click's effect to show before,

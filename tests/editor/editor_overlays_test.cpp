@@ -1,0 +1,235 @@
+// The overlays of both editors and the menu editor's panel as plain data:
+// the tips bar (both lists, the arrows wrapping, the bar under the whole
+// line), the welcome windows (their layout within the window, their
+// checkmark, their dismissal by the debug overlay) and what the menu editor's
+// panel offers in each mode.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <set>
+#include <string>
+#include <vector>
+
+#include "core/numbers.h"
+#include "editor/editor.h"
+#include "editor/menu_editor.h"
+#include "editor/menu_editor_panel.h"
+#include "editor/tips_bar.h"
+#include "editor/welcome_window.h"
+#include "game/world.h"
+#include "input/color_pick.h"
+#include "input_fixture.h"
+#include "media/images.h"
+#include "media/text.h"
+
+namespace {
+
+using namespace tf;
+
+class EditorOverlays : public tftest::InputTest {
+ protected:
+  void SetUp() override {
+    InputTest::SetUp();
+    makeMenus(2);
+    addButton(0, kFuncNothing);
+    addTextbox(0, 0);
+    gameUI.uiModifyText(100, 400, 1, 1, 1, "", 0, 0);
+    gameUI.menuSetTextlineCount(0, 1);
+    world.setGameName("maze");
+    gameSys.setGameState(kStateMenuEditor);
+  }
+  // A left press on `code` at the pointer.
+  void pressOn(int code) {
+    platform.setPickPixel(code, kPickMenuMark, kPickMenuMark);
+    mouse(kButtonLeft, kButtonDown, 300, 300);
+  }
+  static int welcomeTimer() {
+    int timer = 0, menu = 0;
+    worldEditor.getWelcome(timer, menu);
+    return timer;
+  }
+};
+
+// The pick codes of a plan's pictures that answer to a control.
+std::set<int> codesOf(const PanelPlan& plan) {
+  std::set<int> codes;
+  for (const PanelItem& item : plan.items()) {
+    if (item.kind == PanelItem::Picture && item.pickable && !(item.pick == kPickBlocking)) codes.insert(item.pick.r);
+  }
+  return codes;
+}
+
+std::vector<PanelItem> itemsOf(const PanelPlan& plan, PanelItem::Kind kind) {
+  std::vector<PanelItem> items;
+  for (const PanelItem& item : plan.items()) {
+    if (item.kind == kind) items.push_back(item);
+  }
+  return items;
+}
+
+// ---- the tips bar ------------------------------------------------------------------------------
+
+TEST_F(EditorOverlays, TheArrowsStepThroughTheTipsWrappingAtEitherEnd) {
+  const struct {
+    int from, code, to;
+  } cases[] = {
+      {0, kPickTipPrevious, 18}, {18, kPickTipNext, 0}, {5, kPickTipNext, 6}, {5, kPickTipPrevious, 4}};
+  for (int state : {kStateWorldEditor, kStateMenuEditor}) {
+    for (const auto& c : cases) {
+      gameSys.setGameState(state);
+      worldEditor.setCurrentTip(c.from);
+      audio.played.clear();
+      pressOn(c.code);
+      EXPECT_EQ(worldEditor.getCurrentTip(), c.to) << state << " " << c.from << " " << c.code;
+      EXPECT_EQ(timesPlayed("select"), 1);
+    }
+  }
+  // Each editor has its own list; the menu editor's has no tip 18.
+  EXPECT_EQ(tipLine(kStateWorldEditor, 18), "^y(18/18)^w Press ^yF9^w to toggle the on-screen map grid.");
+  EXPECT_EQ(tipLine(kStateMenuEditor, 18), "^y(18/18)^w No tip.");
+  EXPECT_EQ(tipText(kStateWorldEditor, 19), "No tip");
+  // Hovering over an arrow, or releasing the button on it, steps nothing.
+  worldEditor.setCurrentTip(5);
+  gameSys.setHoverCheck(true);
+  gameSys.setLeftMouse(kMouseNoEvent);
+  const unsigned char next[3] = {kPickTipNext, kPickMenuMark, kPickMenuMark};
+  EXPECT_TRUE(dispatchPickPixel(next));
+  gameSys.setHoverCheck(false);
+  platform.setPickPixel(kPickTipNext, kPickMenuMark, kPickMenuMark);
+  mouse(kButtonLeft, kButtonUp, 300, 300);
+  EXPECT_EQ(worldEditor.getCurrentTip(), 5);
+}
+
+// The bar lies under the whole line, right of the arrows, so that a click on
+// the tip's text reaches nothing behind it.
+TEST_F(EditorOverlays, TheBarLiesUnderTheWholeLineAndBesideTheArrows) {
+  for (int state : {kStateWorldEditor, kStateMenuEditor}) {
+    for (int tip = 0; tip <= kLastTip; ++tip) {
+      PanelPlan plan;
+      planTipsBar(state, tip, plan);
+      const std::vector<PanelItem> texts = itemsOf(plan, PanelItem::Text);
+      ASSERT_EQ(texts.size(), 1u);
+      EXPECT_EQ(texts[0].text, tipLine(state, tip));
+      const PanelItem& bar = plan.items()[0];
+      EXPECT_LE(bar.x - bar.w, texts[0].x);
+      EXPECT_GE(bar.x + bar.w, texts[0].x + getDisplayTextSize(texts[0].text));
+      EXPECT_GT(bar.x - bar.w, kTipNextArrow.x + kTipNextArrow.w);
+      EXPECT_EQ(codesOf(plan), (std::set<int>{kPickTipNext, kPickTipPrevious}));
+    }
+  }
+}
+
+// ---- the welcome windows ------------------------------------------------------------------------
+
+TEST_F(EditorOverlays, EveryWelcomeWindowLaysItsParagraphsOutWithinTheWindowClearOfTheCheckmark) {
+  const WholeRect& window = kWelcomeWindowRect;
+  for (int menu = kWelcomeNewGame; menu <= kWelcomeToolkit; ++menu) {
+    SCOPED_TRACE(menu);
+    PanelPlan plan;
+    planWelcome(menu, plan);
+    const std::vector<PanelItem> texts = itemsOf(plan, PanelItem::Text);
+    // Lines 16 apart, paragraphs 32; window 3 has the logo where the title would be.
+    float y = menu == kWelcomeToolkit ? kWelcomeTextY + kWelcomeParagraphStep : kWelcomeTextY;
+    std::size_t k = 0;
+    for (const auto& paragraph : welcomeParagraphs(menu)) {
+      for (std::size_t l = 0; l < paragraph.size(); ++l, ++k) {
+        ASSERT_LT(k, texts.size());
+        EXPECT_EQ(texts[k].y, y + l * kWelcomeLineStep) << texts[k].text;
+      }
+      y += (paragraph.size() - 1) * kWelcomeLineStep + kWelcomeParagraphStep;
+    }
+    EXPECT_EQ(k, texts.size());
+    for (const PanelItem& t : texts) {
+      const float right = t.x + getDisplayTextSize(t.text);
+      EXPECT_LE(right, window.x + window.w) << t.text;
+      EXPECT_LT(t.y, window.y + window.h) << t.text;
+      const bool besideCheckmark = t.y > kWelcomeClose.y - kWelcomeClose.h && t.y < kWelcomeClose.y + kWelcomeClose.h;
+      if (besideCheckmark) EXPECT_LT(right, kWelcomeClose.x - kWelcomeClose.w) << t.text;
+    }
+    // Only the checkmark answers; window 3 shows the logo.
+    EXPECT_EQ(codesOf(plan), std::set<int>{kPickWelcomeClose});
+    const std::vector<PanelItem> pictures = itemsOf(plan, PanelItem::Picture);
+    const bool logo = std::any_of(pictures.begin(), pictures.end(), [](const PanelItem& p) { return p.image == kImgLogo; });
+    EXPECT_EQ(logo, menu == kWelcomeToolkit);
+  }
+  EXPECT_TRUE(welcomeParagraphs(4).empty());
+}
+
+TEST_F(EditorOverlays, TheCheckmarkOrTurningTheDebugOverlayOnClosesTheWelcome) {
+  for (int state : {kStateMenus, kStateDialog, kStateWorldEditor, kStateMenuEditor}) {
+    gameSys.setGameState(state);
+    worldEditor.setWelcome(1, kWelcomeNewGame);
+    audio.played.clear();
+    pressOn(kPickWelcomeClose);
+    EXPECT_EQ(welcomeTimer(), 0) << state;
+    EXPECT_EQ(timesPlayed("select"), 1);
+  }
+  worldEditor.setWelcome(1, kWelcomeMenuEditor);
+  EXPECT_TRUE(welcomeShown());
+  processSpecialKeys(kSpecialF2, 0, 0);  // the debug overlay on
+  EXPECT_FALSE(welcomeShown());
+  EXPECT_EQ(welcomeTimer(), 0);
+  processSpecialKeys(kSpecialF2, 0, 0);  // and off again: the window stays closed
+  EXPECT_FALSE(welcomeShown());
+  // A welcome opened while the overlay shows is dismissed at once.
+  gameSys.setDebugState(true, false);
+  worldEditor.setWelcome(1000, kWelcomeToolkit);
+  EXPECT_FALSE(welcomeShown());
+  EXPECT_EQ(welcomeTimer(), 0);
+}
+
+// ---- the menu editor's panel ---------------------------------------------------------------------
+
+TEST_F(EditorOverlays, ThePanelOffersTheControlsOfEachModeAndNothingDuringADrag) {
+  const std::set<int> icons = {kPickToolbarAnimation, kPickToolbarSave, kPickToolbarQuit};
+  const auto with = [&icons](std::set<int> more) {
+    more.insert(icons.begin(), icons.end());
+    more.insert(kPickPanelToggle);
+    return more;
+  };
+  const std::set<int> stepper = {kPickMenuNext, kPickMenuPrevious};
+  const struct {
+    int mode;
+    std::set<int> codes;
+    std::size_t shades;
+  } cases[] = {
+      {kMenuModeFolded, {kPickPanelToggle}, 0},
+      {kMenuModeNothing, with({}), 0},
+      {kMenuModeMenu, with({kPickMenuNext, kPickMenuPrevious, kPickMenuBackground, kPickTextlineAdd}), 0},
+      {kMenuModeButton,
+       with({kPickMenuNext, kPickMenuPrevious, kPickButtonImage, kPickButtonWider, kPickButtonNarrower,
+             kPickButtonTaller, kPickButtonShorter}),
+       1},
+      {kMenuModeTextbox, with(stepper), 1},
+      {kMenuModeTextline, with({kPickMenuNext, kPickMenuPrevious, kPickTextlineAdd, kPickTextlineDelete}), 1},
+      {kMenuModeAnimation, icons, 0},
+  };
+  for (const auto& c : cases) {
+    worldEditor.setEditorMode(c.mode);
+    worldEditor.setCurrentButton(0);
+    worldEditor.setCurrentTextbox(0);
+    worldEditor.setCurrentTextline(0);
+    PanelPlan plan;
+    planMenuEditorPanel(plan);
+    EXPECT_EQ(codesOf(plan), c.codes) << c.mode;
+    EXPECT_EQ(itemsOf(plan, PanelItem::Shade).size(), c.shades) << c.mode;
+  }
+  // A toolkit set is left through its own code.
+  world.setGameName("ingameui");
+  worldEditor.setEditorMode(kMenuModeMenu);
+  PanelPlan toolkitSet;
+  planMenuEditorPanel(toolkitSet);
+  EXPECT_EQ(codesOf(toolkitSet).count(kPickLeaveMenuSet), 1u);
+  EXPECT_EQ(codesOf(toolkitSet).count(kPickToolbarQuit), 0u);
+  // While the selected button is dragged, the panel steps aside.
+  worldEditor.setEditorMode(kMenuModeButton);
+  platform.setPickPixel(kPickEditorButton, kPickMenuMark, 0);
+  mouse(kButtonLeft, kButtonDown, 300, 300);
+  gameSys.setDragDelay(0);
+  mouseDrag(320, 310);
+  PanelPlan dragging;
+  planMenuEditorPanel(dragging);
+  EXPECT_TRUE(dragging.items().empty());
+}
+
+}  // namespace

@@ -1,0 +1,225 @@
+// The menu editor and the editors' overlays on a real window: the pick pass
+// read at the centre of every control of the panel, mode by mode, and of the
+// menu's items in the editor's colours; a dragged item under the whole
+// screen; the welcome window blocking everything behind it; and the README's
+// pictures of the menu editor and of a welcome window.
+#include <gtest/gtest.h>
+
+#include <boost/filesystem.hpp>
+#include <string>
+
+#include "core/system.h"
+#include "editor/editor.h"
+#include "editor/menu_editor.h"
+#include "editor/welcome_window.h"
+#include "game/world.h"
+#include "gl_window.h"
+#include "input/color_pick.h"
+#include "input/screens.h"
+#include "media/text.h"
+#include "tests/menus/menu_files.h"
+#include "menus/ui_file.h"
+#include "menus/ui_info.h"
+#include "menus/ui_model.h"
+
+namespace {
+
+using namespace tf;
+using tftest::Rgb;
+namespace fs = boost::filesystem;
+
+constexpr Rgb kBlocking{144, 144, 144}, kEmpty{254, 254, 254};
+
+Rgb control(int code) { return {code, kPickMenuMark, kPickMenuMark}; }
+Rgb item(int code, int i) { return {code, kPickMenuMark, i}; }
+
+struct At {
+  int x, y;
+  Rgb color;
+};
+
+// Where the first and second button after a label at (x, y) stand: the
+// label's width on, 15 and 55 units, and 3 units up.
+At first(int x, int y, const std::string& label, int code) {
+  return {x + static_cast<int>(getDisplayTextSize(label)) + 15, y - 3, control(code)};
+}
+At second(int x, int y, const std::string& label, int code) {
+  return {x + static_cast<int>(getDisplayTextSize(label)) + 55, y - 3, control(code)};
+}
+
+class MenuEditorOnScreen : public tftest::GlTest {
+ protected:
+  void SetUp() override {
+    GlTest::SetUp();
+    useTestSystemImages();
+    // A game's menu 0: a button, a textbox and a text line, over nothing.
+    gameUI = UI();
+    gameUI.allocateMenu(2);
+    gameUI.setMenuCount(2);
+    gameUI.setEditorMenu(1);
+    gameUI.setMenuBackgroundTex(0, -1);
+    gameUI.uiModifyButton(400, 150, 80, 20, 0, 0, 0, 0, 0);
+    gameUI.menuSetButtonCount(0, 1);
+    gameUI.uiModifyTextbox(300, 250, 200, 20, 0, 0, 0);
+    gameUI.menuSetTextboxCount(0, 1);
+    gameUI.uiModifyText(350, 350, 1, 1, 1, "Hello", 0, 0);
+    gameUI.menuSetTextlineCount(0, 1);
+    world.setGameName("maze");
+    loadMenu(0);
+    gameSys.setGameState(kStateMenuEditor);
+    gameSys.setInputState(kInputNormal);
+    gameSys.setLeftMouse(kMouseNoEvent);
+    worldEditor = editor();
+    worldEditor.setCurrentButton(0);
+    worldEditor.setCurrentTextbox(0);
+    worldEditor.setCurrentTextline(0);
+  }
+  void TearDown() override {
+    gameSys.setColorPick(false);
+    worldEditor = editor();
+    GlTest::TearDown();
+  }
+  void pickScene() {
+    clearFrame();
+    gameSys.setColorPick(true);
+    drawColorPickScene();
+    gameSys.setColorPick(false);
+  }
+  void frame() {
+    clearFrame(Rgb{30, 34, 40});
+    renderMenus();
+    currentScreens().draw(ScreenLayer::Panels, false);
+  }
+  void expectAt(const std::vector<At>& points) const {
+    for (const At& p : points) EXPECT_EQ(pixel(p.x, p.y), p.color) << "at " << p.x << "," << p.y;
+  }
+  tftest::MenuGlobals saved;
+};
+
+TEST_F(MenuEditorOnScreen, EveryControlOfThePanelAndEveryItemPicksAsItselfInEachMode) {
+  const std::vector<At> always = {
+      {400, 150, item(kPickEditorButton, 0)},   {400, 247, item(kPickEditorTextbox, 0)},
+      {370, 350, item(kPickEditorTextline, 0)}, {600, 300, kEmpty},
+      {12, 8, control(kPickTipPrevious)},       {31, 8, control(kPickTipNext)},
+      {120, 10, kBlocking},  // the tips bar
+  };
+  const std::vector<At> icons = {{720, 560, control(kPickToolbarAnimation)},
+                                 {750, 560, control(kPickToolbarSave)},
+                                 {780, 560, control(kPickToolbarQuit)},
+                                 {782, 534, control(kPickPanelToggle)},
+                                 {690, 598, kBlocking}};
+  const std::vector<At> stepper = {first(13, 563, "Change menu:", kPickMenuNext),
+                                   second(13, 563, "Change menu:", kPickMenuPrevious)};
+  const struct {
+    int mode;
+    std::vector<At> controls;
+  } modes[] = {
+      {kMenuModeNothing, {}},
+      {kMenuModeMenu,
+       {first(213, 563, "Change Background:", kPickMenuBackground),
+        first(473, 563, "Add Textline:", kPickTextlineAdd)}},
+      {kMenuModeButton,
+       {first(213, 563, "Change Image:", kPickButtonImage), first(453, 563, "Change Width:", kPickButtonWider),
+        second(453, 563, "Change Width:", kPickButtonNarrower), first(453, 585, "Change Height:", kPickButtonTaller),
+        second(453, 585, "Change Height:", kPickButtonShorter)}},
+      {kMenuModeTextbox, {}},
+      {kMenuModeTextline,
+       {first(213, 563, "Add Textline:", kPickTextlineAdd),
+        first(385, 563, "Delete This Textline:", kPickTextlineDelete)}},
+  };
+  for (const auto& m : modes) {
+    SCOPED_TRACE(m.mode);
+    worldEditor.setEditorMode(m.mode);
+    pickScene();
+    expectAt(always);
+    expectAt(icons);
+    if (m.mode != kMenuModeNothing) expectAt(stepper);
+    expectAt(m.controls);
+  }
+}
+
+TEST_F(MenuEditorOnScreen, AnimationEditingFoldingAndAToolkitSetChangeThePanel) {
+  worldEditor.setEditorMode(kMenuModeAnimation);
+  pickScene();
+  // The taller panel, without the fold icon and the menu stepper.
+  expectAt({{400, 440, kBlocking},
+            {782, 534, kBlocking},
+            {30, 560, kBlocking},
+            {720, 560, control(kPickToolbarAnimation)}});
+  worldEditor.setEditorMode(kMenuModeFolded);
+  pickScene();
+  expectAt({{780, 580, control(kPickPanelToggle)}, {795, 595, kBlocking}, {750, 560, kEmpty}, {12, 8, kEmpty}});
+  world.setGameName("mainui");
+  worldEditor.setEditorMode(kMenuModeMenu);
+  pickScene();
+  expectAt({{780, 560, control(kPickLeaveMenuSet)}});
+}
+
+// While the selected item is held and has moved, the whole screen reads as
+// it, over the panel and the tips bar: it cannot fall behind the pointer.
+TEST_F(MenuEditorOnScreen, ADraggedItemLiesUnderTheWholeScreen) {
+  worldEditor.setEditorMode(kMenuModeTextline);
+  gameSys.setLeftMouse(kMousePress);
+  gameSys.setDragDelay(0);
+  gameSys.setColorPick(false);
+  // A drag pass moves the line and marks the drag.
+  gameSys.setDragState(true);
+  const unsigned char line[3] = {kPickEditorTextline, kPickMenuMark, 0};
+  gameSys.setOrthoPos(500, 450);
+  dispatchPickPixel(line);
+  gameSys.setDragState(false);
+  ASSERT_TRUE(menuItemDragged());
+  pickScene();
+  expectAt({{500, 450, item(kPickEditorTextline, 0)}, {750, 560, item(kPickEditorTextline, 0)},
+            {12, 8, item(kPickEditorTextline, 0)}, {5, 595, item(kPickEditorTextline, 0)}});
+  gameSys.setLeftMouse(kMouseRelease);
+}
+
+TEST_F(MenuEditorOnScreen, AWelcomeWindowBlocksEverythingBehindItButItsCheckmark) {
+  for (int state : {kStateMenuEditor, kStateMenus}) {
+    SCOPED_TRACE(state);
+    gameSys.setGameState(state);
+    worldEditor.setWelcome(1, state == kStateMenus ? kWelcomeToolkit : kWelcomeMenuEditor);
+    pickScene();
+    expectAt({{400, 150, kBlocking}, {12, 8, kBlocking}, {750, 560, kBlocking}, {5, 5, kBlocking},
+              {700, 523, control(kPickWelcomeClose)}});
+  }
+  // Once the debug overlay is on, the window is gone and the menu answers again.
+  gameSys.setDebugState(true, false);
+  pickScene();
+  expectAt({{400, 150, item(kPickButton, 0)}, {700, 523, kEmpty}});
+  gameSys.setDebugState(false, false);
+}
+
+TEST_F(MenuEditorOnScreen, PicturesOfTheMenuEditorAndAWelcomeWindow) {
+  useReadableSystemImages();
+  const fs::path data = fs::path(TF_SOURCE_DIR) / "data";
+  fs::create_directories("system");
+  fs::create_directories("ui");
+  for (const char* file : {"ui.cfg", "uiinfo.cfg"}) fs::copy_file(data / "system" / file, fs::path("system") / file);
+  for (fs::directory_iterator it(data / "ui"), end; it != end; ++it) {
+    fs::copy_file(it->path(), fs::path("ui") / it->path().filename());
+  }
+  uiInfo.readFile("system/uiinfo.cfg");
+  loadUI("mainui", false);
+  world.setGameName("mainui");
+  loadMenu(0);
+  gameSys.setGameState(kStateMenuEditor);
+  worldEditor.setEditorMode(kMenuModeButton);
+  worldEditor.setCurrentButton(0);
+  worldEditor.setCurrentTip(4);
+  frame();
+  // The selected Play button under its blue shade, the panel at the bottom.
+  const Rgb shaded = pixel(320, 220);
+  EXPECT_GT(shaded.b, shaded.g);
+  EXPECT_NE(pixel(600, 595), (Rgb{30, 34, 40}));
+  keepScreenshot("menu-editor.png");  // the README's docs/menu-editor.png
+
+  worldEditor.setWelcome(1, kWelcomeMenuEditor);
+  frame();
+  EXPECT_NE(pixel(400, 300), (Rgb{30, 34, 40}));
+  keepScreenshot("welcome.png");  // the README's docs/welcome.png
+  uiInfo.clear();
+}
+
+}  // namespace
