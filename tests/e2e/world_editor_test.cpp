@@ -42,6 +42,7 @@ constexpr Place kNextMap{715, 530}, kPreviousMap{755, 530};
 // The image chooser's cells, and an empty part of its panel (dark blue) over
 // a grass tile of map 1.
 constexpr Place kChooserPanel{600, 280};
+constexpr Place kChooserClose{730, 410};
 Place chooserCell(int k) { return {150 + 60 * (k % 10), 60 + 60 * (k / 10)}; }
 // Inside the notice box at the top left, above its title.
 constexpr Place kNotice{140, 44};
@@ -141,7 +142,9 @@ TEST(WorldEditor, AGameIsMadeSavedLeftAndOpenedAgainToTheSameFiles) {
   ASSERT_TRUE(s.waitForPixel(kPreviousMap.x, kPreviousMap.y - 10, reddish)) << "no second map";
 
   // A range chosen with Shift, painted with the bricks through the chooser,
-  // which a second click on the same bricks closes.
+  // which its close button closes. (A second choice of the same image closes
+  // it too, but only within half a second, a time a loaded machine can miss
+  // between two clicks: the unit tests hold that rule.)
   click(s, kRangeStart);
   s.keyDown("shift");
   click(s, kRangeEnd);
@@ -150,7 +153,7 @@ TEST(WorldEditor, AGameIsMadeSavedLeftAndOpenedAgainToTheSameFiles) {
   ASSERT_TRUE(s.waitForPixel(kChooserPanel.x, kChooserPanel.y, tfe2e::bluish)) << "no image chooser";
   const Place bricks = chooserCell(4);
   s.click(bricks.x, bricks.y);
-  s.click(bricks.x, bricks.y);
+  click(s, kChooserClose);
   ASSERT_TRUE(s.waitForPixel(kChooserPanel.x, kChooserPanel.y, greenish)) << "the chooser stayed open";
   EXPECT_TRUE(s.waitUntil([&s] { return bricksAt(s, kInsideRange); }));
   EXPECT_TRUE(greenish(s.pixel(kOutsideRange.x, kOutsideRange.y)));
