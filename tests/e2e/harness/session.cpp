@@ -144,6 +144,10 @@ Session::Session() {
 }
 
 Session::~Session() {
+  const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
+  const bool failed = test && test->result()->Failed();
+  // What the screen showed when the test failed, beside the files kept.
+  if (failed && program_ > 0 && !exited_ && server_ > 0) screenshot(root_ + "/failure.png");
   if (program_ > 0 && !exited_) {
     kill(program_, SIGKILL);
     waitpid(program_, nullptr, 0);
@@ -152,8 +156,6 @@ Session::~Session() {
     kill(server_, SIGTERM);
     waitpid(server_, nullptr, 0);
   }
-  const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
-  bool failed = test && test->result()->Failed();
   if (failed || std::getenv("TF_E2E_KEEP")) {
     std::fprintf(stderr, "end-to-end files kept in %s\n", root_.c_str());
   } else {
