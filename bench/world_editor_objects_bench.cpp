@@ -30,11 +30,7 @@ const gameWorld& largestGameWithAList() {
   static const gameWorld game = tfbench::largestGame(kMaxMapSide, kMaxObjects, "Largest");
   world = game;
   world.setGameLoaded(true);
-  gameUI.allocateMenu(2);
-  gameUI.setMenuCount(2);
-  gameUI.setEditorMenu(1);
-  gameUI.setCurrentMenu(1);
-  gameSys.setGameState(kStateWorldEditor);
+  tfbench::showEditingScreen();
   worldEditor.setEditorMode(kModeObject);
   worldEditor.resetObjectList();
   for (int slot = 0; slot < kObjectListSize; ++slot) worldEditor.setObjectList(slot, 1 + slot * kListStride);

@@ -72,6 +72,19 @@ bool noticeShown(const Pixel& p) { return tfe2e::bluish(p); }
 bool notNoticeShown(const Pixel& p) { return !noticeShown(p); }
 
 void click(Session& s, Place p) { s.click(p.x, p.y); }
+
+// Opens the image chooser with the panel's `control` and chooses the bricks
+// with a double click, which closes it; `grass` is grass that the chooser's
+// panel covers while open.
+void chooseBricks(Session& s, Place control, Place grass) {
+  click(s, control);
+  ASSERT_TRUE(s.waitForPixel(grass.x, grass.y, tfe2e::bluish)) << "no image chooser";
+  const Place bricks = chooserCell(4);
+  s.click(bricks.x, bricks.y);
+  s.click(bricks.x, bricks.y);
+  ASSERT_TRUE(s.waitForPixel(grass.x, grass.y, greenish)) << "the chooser stayed open";
+}
+
 // Clears a field (the pointer on it) and types `text` into it.
 void typeInto(Session& s, Place field, const std::string& text) {
   click(s, field);
@@ -163,12 +176,7 @@ TEST(WorldEditor, AGameIsMadeSavedLeftAndOpenedAgainToTheSameFiles) {
   s.keyDown("shift");
   click(s, kRangeEnd);
   s.keyUp("shift");
-  click(s, after(13, 515, "Change Tile Image:"));
-  ASSERT_TRUE(s.waitForPixel(kChooserPanel.x, kChooserPanel.y, tfe2e::bluish)) << "no image chooser";
-  const Place bricks = chooserCell(4);
-  s.click(bricks.x, bricks.y);
-  s.click(bricks.x, bricks.y);
-  ASSERT_TRUE(s.waitForPixel(kChooserPanel.x, kChooserPanel.y, greenish)) << "the chooser stayed open";
+  chooseBricks(s, after(13, 515, "Change Tile Image:"), kChooserPanel);
   EXPECT_TRUE(s.waitUntil([&s] { return bricksAt(s, kInsideRange); }));
   EXPECT_TRUE(greenish(s.pixel(kOutsideRange.x, kOutsideRange.y)));
 
@@ -220,14 +228,30 @@ TEST(WorldEditor, AGameIsMadeSavedLeftAndOpenedAgainToTheSameFiles) {
   EXPECT_EQ(s.waitForExit(), 0);
 }
 
+// The map file of a game of one square map of grass named Yard, `side`
+// tiles a side, with the given object lines ("s map0object<i> ...") before
+// the end of its objects.
+std::string yardMapFile(int side, const std::string& objects, int count) {
+  const std::string w = std::to_string(side);
+  return "f version 1\nf map0stretch 0\nf map0layer 7\nf map0fog 0\nf map0fogdensity 0.1\n"
+         "f map0fogr 1\nf map0fogg 1\nf map0fogb 1\nf map0w " + w + "\nf map0h " + w + "\ns map0name Yard\n" +
+         objects + "s map0object" + std::to_string(count) + " endObjectLoad\ns map1 endMapLoad\n";
+}
+
+// Starts the program with the window settings and opens game `game` from
+// the main menu on its editing screen, until grass shows at `grass`.
+void openInEditor(Session& s, const std::string& game, Place grass) {
+  s.writeFile("system/system.cfg", tfe2e::windowSettings());
+  s.start();
+  ASSERT_TRUE(tfe2e::waitForMainMenu(s));
+  editGame(s, game, grass);
+}
+
 // A game whose only object (a crate, at the middle of a 7 x 7 map) moves
 // right on every frame of play.
 void writeMovingCrate(Session& s) {
   s.writeFile("games/crate/system/map.cfg",
-              "f version 1\nf map0stretch 0\nf map0layer 7\nf map0fog 0\nf map0fogdensity 0.1\n"
-              "f map0fogr 1\nf map0fogg 1\nf map0fogb 1\nf map0w 7\nf map0h 7\ns map0name Yard\n"
-              "s map0object0 0.9 0.9 0.1 0.1 25 0 0.1 0.1 1 Crate\ns map0object1 endObjectLoad\n"
-              "s map1 endMapLoad\n");
+              yardMapFile(7, "s map0object0 0.9 0.9 0.1 0.1 25 0 0.1 0.1 1 Crate\n", 1));
   s.writeFile("games/crate/system/logic.cfg",
               "f version 1\nf map0sentencecount 1\n"
               "s map0sentence0 129 0 300 400 0 600 713 0 \n");  // repeatedly: move object 0 right
@@ -236,10 +260,7 @@ void writeMovingCrate(Session& s) {
 TEST(WorldEditor, APlayTestLeavesTheWorldAsItWas) {
   Session s;
   writeMovingCrate(s);
-  s.writeFile("system/system.cfg", tfe2e::windowSettings());
-  s.start();
-  ASSERT_TRUE(tfe2e::waitForMainMenu(s));
-  editGame(s, "crate", {330, 180});
+  openInEditor(s, "crate", {330, 180});
   // The map (7 x 7) is shown centred: the crate's tile (3, 3) lies at (350, 350).
   constexpr Place kCrate{350, 350};
   ASSERT_TRUE(s.waitForPixel(kCrate.x, kCrate.y, [](const Pixel& p) { return !greenish(p); })) << "no crate";
@@ -321,10 +342,7 @@ TEST(WorldEditor, BadSizesTheOnlyMapAndAnUnwritableSaveAreRefusedAndNothingIsLos
 // shows it centred: the camera at (0.6, 0.6), a world unit 1000 / 3 pixels,
 // the map from (150, 150) to (550, 550); objects stay below 0.9 in each axis.
 void writeEmptyYard(Session& s) {
-  s.writeFile("games/props/system/map.cfg",
-              "f version 1\nf map0stretch 0\nf map0layer 7\nf map0fog 0\nf map0fogdensity 0.1\n"
-              "f map0fogr 1\nf map0fogg 1\nf map0fogb 1\nf map0w 4\nf map0h 4\ns map0name Yard\n"
-              "s map0object0 endObjectLoad\ns map1 endMapLoad\n");
+  s.writeFile("games/props/system/map.cfg", yardMapFile(4, "", 0));
   s.writeFile("games/props/system/logic.cfg", "f version 1\nf map0sentencecount 0\n");
 }
 constexpr double kCameraX = 0.6, kCameraY = 0.6, kPixelsPerUnit = 1000.0 / 3;
@@ -356,10 +374,7 @@ double objectX(const std::string& line) { return std::atof(line.c_str()); }
 TEST(WorldEditor, ObjectsAreAddedShapedDraggedDeletedGivenAMacroAndPlayed) {
   Session s;
   writeEmptyYard(s);
-  s.writeFile("system/system.cfg", tfe2e::windowSettings());
-  s.start();
-  ASSERT_TRUE(tfe2e::waitForMainMenu(s));
-  editGame(s, "props", kEmptyGrass);
+  openInEditor(s, "props", kEmptyGrass);
 
   // Three objects at the camera; the first dragged left, the second down.
   const auto addObject = [&s] {
@@ -376,12 +391,7 @@ TEST(WorldEditor, ObjectsAreAddedShapedDraggedDeletedGivenAMacroAndPlayed) {
 
   // The third: bricks through the chooser, layer 3, wider (right button),
   // taller, not solid, named with Enter in its field.
-  click(s, after(13, 515, "Change Image:"));
-  ASSERT_TRUE(s.waitForPixel(kEmptyGrass.x, kEmptyGrass.y, tfe2e::bluish)) << "no image chooser";
-  const Place bricks = chooserCell(4);
-  s.click(bricks.x, bricks.y);
-  s.click(bricks.x, bricks.y);
-  ASSERT_TRUE(s.waitForPixel(kEmptyGrass.x, kEmptyGrass.y, greenish)) << "the chooser stayed open";
+  chooseBricks(s, after(13, 515, "Change Image:"), kEmptyGrass);
   for (int k = 0; k < 2; ++k) click(s, after(13, 550, "Object Layer:"));
   const Place wider = after(250, 515, "Image Width:");
   s.click(wider.x, wider.y, 3);
