@@ -11,6 +11,7 @@
 #include "core/system.h"
 #include "editor/editor.h"
 #include "editor/image_chooser.h"
+#include "editor/macro_menu.h"
 #include "editor/world_editor_layout.h"
 #include "game/world.h"
 #include "gl_window.h"
@@ -181,8 +182,9 @@ TEST_F(WorldEditorOnScreen, ThePanelsFollowTheModeAndTheMapArrowsTheMap) {
         secondAfter(13, 510, "Change Frames:", code(kPickAnimFramesFewer)),
         firstAfter(13, 545, "Speed:", code(kPickAnimFaster)), secondAfter(13, 545, "Speed:", code(kPickAnimSlower)),
         firstAfter(13, 580, "Animation:", code(kPickAnimOn)), secondAfter(13, 580, "Animation:", code(kPickAnimOff))}},
-      {"the logic editor draws its own panel", [] { worldEditor.setEditorMode(kModeGlobalLogic); },
-       {{400, 550, kEmpty}, {30, 50, code(kPickToolbarQuit)}, {85, 50, code(kPickPlaytest)}}},
+      {"the logic editor covers the editing screen, its exit back to the editing screen",
+       [] { worldEditor.setEditorMode(kModeGlobalLogic); },
+       {{400, 550, kBlocking}, {30, 50, kBlocking}, {85, 50, kBlocking}, {780, 580, code(kPickLogicExit, kModeNothing)}}},
       {"folded: the unfold icon alone",
        [] { worldEditor.setEditorMode(kModeFolded); },
        {{780, 580, code(kPickPanelToggle)}, {762, 562, kBlocking}, {30, 50, kEmpty}, {85, 50, kEmpty}, {400, 550, kEmpty}}},
@@ -219,6 +221,54 @@ TEST_F(WorldEditorOnScreen, TheChooserLiesOverThePanelsWithEveryImageInItsOwnCol
                {400, 550, kBlocking}});         // the lower panel below it
   worldEditor.setImageMenuRow(1);
   expectCodes({{645, 410, code(kPickChooserUp)}, {680, 410, kBlocking}, {690, 360, {kPickChooserImage, 0, 229}}});
+}
+
+TEST_F(WorldEditorOnScreen, TheObjectPanelShowsEveryControlOfOneObjectAndTheImageOfAList) {
+  worldEditor.setEditorMode(kModeObject);
+  worldEditor.setCurrentObject(0);
+  const std::vector<At> imageControls = {firstAfter(13, 515, "Change Image:", code(kPickObjectImage)),
+                                         secondAfter(13, 515, "Change Image:", code(kPickObjectImageQuiet))};
+  std::vector<At> single = imageControls;
+  const std::vector<At> ofOne = {
+      firstAfter(13, 550, "Object Layer:", code(kPickObjectLayerUp)),
+      secondAfter(13, 550, "Object Layer:", code(kPickObjectLayerDown)),
+      firstAfter(13, 585, "Macro:", code(kPickMacroOpen)),
+      firstAfter(250, 515, "Image Width:", code(kPickObjectWider)),
+      secondAfter(250, 515, "Image Width:", code(kPickObjectNarrower)),
+      firstAfter(250, 550, "Image Height:", code(kPickObjectTaller)),
+      secondAfter(250, 550, "Image Height:", code(kPickObjectShorter)),
+      firstAfter(250, 585, "Solid:", code(kPickObjectSolid)),
+      firstAfter(487, 515, "Solid Width:", code(kPickObjectSolidWider)),
+      secondAfter(487, 515, "Solid Width:", code(kPickObjectSolidNarrower)),
+      firstAfter(487, 550, "Solid Height:", code(kPickObjectSolidTaller)),
+      secondAfter(487, 550, "Solid Height:", code(kPickObjectSolidShorter)),
+      {580, 585, field(5)},
+      {660, 582, code(kPickObjectRename)},
+  };
+  single.insert(single.end(), ofOne.begin(), ofOne.end());
+  expectCodes(single);
+
+  worldEditor.setObjectList(0, 0);
+  worldEditor.setObjectListAmount(1);
+  std::vector<At> list = imageControls;
+  for (const At& p : ofOne) list.push_back({p.x, p.y, kBlocking});
+  expectCodes(list);
+}
+
+TEST_F(WorldEditorOnScreen, TheMacroMenuLiesOverTheMapWithItsTwoMacrosAndItsCloseButton) {
+  worldEditor.setEditorMode(kModeObject);
+  worldEditor.setCurrentObject(0);
+  openMacroMenu();
+  ASSERT_TRUE(macroMenuOpen());
+  expectCodes({{110, 70, code(kPickMacroApply, kMacroRpgPlayer)},
+               {110, 105, code(kPickMacroApply, kMacroPlatformerPlayer)},
+               {730, 410, code(kPickMacroClose)},
+               {400, 300, kBlocking},  // the map below it takes no clicks
+               {140, 70, kBlocking},   // the texts are no controls
+               {30, 110, code(kPickHelpOpen)},
+               {400, 550, kBlocking}});
+  worldEditor.setEditorMode(kModeTile);  // the menu goes with the object panel
+  expectCodes({{110, 70, kEmpty}, {400, 300, kEmpty}});
 }
 
 }  // namespace
