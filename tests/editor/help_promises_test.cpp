@@ -15,7 +15,12 @@
 #include "core/script_object.h"
 #include "editor/editor.h"
 #include "editor/menu_editor.h"
+#include "editor/image_chooser.h"
+#include "editor/logic_editor_plan.h"
+#include "editor/macro_menu.h"
 #include "editor/menu_editor_panel.h"
+#include "editor/tips_bar.h"
+#include "editor/welcome_window.h"
 #include "editor/world_editor_layout.h"
 #include "input/screens.h"
 #include "input_fixture.h"
@@ -85,7 +90,7 @@ std::set<std::string> keysNamedIn(const std::vector<std::string>& lines) {
 }
 
 class HelpPromises : public tftest::InputTest {
- protected:
+ public:
   void TearDown() override {
     uiHelp.clearData();
     InputTest::TearDown();
@@ -236,40 +241,85 @@ bool allWordsIn(const std::string& name, const std::string& text) {
   return true;
 }
 
-// What the editors show: the texts of their panels in every mode and the
-// tooltips of every control they draw.
-std::vector<std::string> editorScreenTexts() {
-  std::vector<std::string> texts;
-  const auto collect = [&texts](const PanelPlan& plan) {
-    for (const PanelItem& item : plan.items()) {
-      if (item.kind == PanelItem::Text) texts.push_back(item.text);
-      if (item.pickable && !(item.pick == kPickBlocking)) texts.push_back(toolTipText(item.pick.r, item.pick.b));
-    }
+// What the editors draw: every panel of the world editor in every mode with
+// the image chooser, the macro menu, the logic editor and its phrase
+// windows, the tips bar and the welcome window over them; and the menu
+// editor's panel in every mode.
+std::vector<PanelItem> editorScreens() {
+  std::vector<PanelItem> items;
+  const auto collect = [&items](void (*plan)(PanelPlan&)) {
+    PanelPlan p;
+    plan(p);
+    items.insert(items.end(), p.items().begin(), p.items().end());
   };
   for (int m = kModeFolded; m <= kModeFog; ++m) {
     worldEditor.setEditorMode(m);
-    worldEditor.setObjectListAmount(0);
-    PanelPlan plan;
-    planWorldEditor(plan);
-    collect(plan);
+    collect(planWorldEditor);
   }
+  worldEditor.setEditorMode(kModeObject);
+  worldEditor.setImageMenuTimer(1);
+  collect(planImageChooser);
+  worldEditor.setImageMenuTimer(0);
+  worldEditor.setTemplateSelect(1);
+  collect(planMacroMenu);
+  worldEditor.setTemplateSelect(0);
+  worldEditor.setEditorMode(kModeGlobalLogic);
+  collect(planLogicEditor);
+  worldEditor.setPhraseMenu(0);
+  collect(planPhraseWindows);
+  worldEditor.setPhraseMenu(-1);
+  worldEditor.setPhraseSelector(0);
+  collect(planPhraseWindows);
+  worldEditor.setPhraseSelector(-1);
+  PanelPlan bars;
+  planTipsBar(kStateWorldEditor, 0, bars);
+  planWelcome(1, bars);
+  items.insert(items.end(), bars.items().begin(), bars.items().end());
   gameSys.setGameState(kStateMenuEditor);
   for (int m = kMenuModeFolded; m <= kMenuModeAnimation; ++m) {
     worldEditor.setEditorMode(m);
-    PanelPlan plan;
-    planMenuEditorPanel(plan);
-    collect(plan);
+    collect(planMenuEditorPanel);
   }
-  return texts;
+  return items;
+}
+
+bool isControl(const PanelItem& item) { return item.pickable && !(item.pick == kPickBlocking); }
+
+// A scene with something in every panel: two maps, an object selected with
+// a global sentence of its map, a menu with a button and a line of text.
+void everythingToShow() {
+  HelpPromises::withObject();
+  world.allocateMaps(2);
+  world.worldSetMap(10, 10, "Other", 1);
+  world.mapGlobalAppendSentence(0, sentence());
+  gameUI.uiModifyButton(400, 100, 100, 25, 0, 1, 0, 0, 0);
+  gameUI.menuSetButtonCount(0, 1);
+  gameUI.uiInsertTextline(400, 300, 1, 1, 1, "Title", 0, 0);
+}
+
+// Every control an editor draws tells what it does in a tooltip, but the
+// words of a logic sentence, which the logic editor explains in its own
+// window.
+TEST_F(HelpPromises, EveryControlOfEveryEditorHasATooltip) {
+  everythingToShow();
+  int controls = 0;
+  for (const PanelItem& item : editorScreens()) {
+    if (!isControl(item) || item.pick.r == kPickLogicWord) continue;
+    ++controls;
+    EXPECT_NE(toolTipText(item.pick.r, item.pick.b), kNoTooltip) << "code " << item.pick.r;
+  }
+  EXPECT_GT(controls, 60);
 }
 
 // The controls that the help lines name in yellow are drawn by an editor:
 // a panel's label or a control whose tooltip says the same.
 TEST_F(HelpPromises, EveryControlTheHelpLinesNameIsOnAnEditorsScreen) {
-  withObject();
-  world.allocateMaps(2);
-  world.worldSetMap(10, 10, "Other", 1);
-  const std::vector<std::string> shown = editorScreenTexts();
+  everythingToShow();
+  std::vector<std::string> shown;
+  for (const PanelItem& item : editorScreens()) {
+    if (item.kind == PanelItem::Text) shown.push_back(item.text);
+    if (isControl(item)) shown.push_back(toolTipText(item.pick.r, item.pick.b));
+  }
   // The names of keys (promised above) and of the editors themselves.
   const std::set<std::string> notControls = {"World Editor", "Menu Editor", "1", "7", "F5", "H", "Enter"};
   const std::regex named("\\^y([^^]+)\\^w");
