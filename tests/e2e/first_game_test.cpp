@@ -49,30 +49,36 @@ constexpr Place kQuitIcon{kToolbarX, 50}, kSaveIcon{kToolbarX, 80}, kEditMapIcon
 constexpr Place kGlobalLogicIcon{kToolbarX, 305}, kAddObjectIcon{kToolbarX, 350}, kLocalLogicIcon{kToolbarX, 440};
 // The edit-map panel's size fields and check mark.
 constexpr Place kResizeWidth{175, 560}, kResizeHeight{245, 560}, kResizeMap{305, 560};
-// An empty part of the image chooser's panel.
-constexpr Place kChooserPanel{600, 280};
+// An empty part of the image chooser's panel, and its check mark.
+constexpr Place kChooserPanel{600, 280}, kChooserClose{730, 410};
 // The tile under the camera, and the one below it.
 constexpr Place kScreenMiddle{400, 300}, kTileBelowMiddle{400, 400}, kLeftOfMiddle{300, 300};
 
-// The game's pictures: the stone floor, the brick wall and the default
-// picture of a new object.
-constexpr int kFloorImage = 3, kWallImage = 4;
+// The game's pictures: the stone floor, the brick wall, the player, a coin,
+// a closed door and a flag.
+constexpr int kFloorImage = 3, kWallImage = 4, kHeroImage = 11, kCoinImage = 13, kGateImage = 16, kFlagImage = 23;
 
 // The map: 16 x 12 tiles; the objects on row 5, by index.
 constexpr int kMapWidth = 16, kMapHeight = 12, kObjectRow = 5;
 enum Object { kHero, kCoin1, kCoin2, kCoin3, kGate, kFlag, kObjectCount };
 constexpr int kObjectColumn[kObjectCount] = {3, 4, 5, 6, 8, 9};
 
+// The object panel's name field; the macro menu's RPG player icon and an
+// empty part of its panel.
+constexpr Place kObjectNameField{580, 585}, kRpgMacro{110, 70}, kMacroMenuPanel{600, 300};
+
 // The logic editor: the plus icon's x, the copy icon's x, the row of the
 // first sentence and the step between rows; its exit icon.
-constexpr int kPlusX = 40, kCopyX = 50;
+constexpr int kPlusX = 40, kCopyX = 50, kDeleteX = 30, kDeleteRedX = 22;
 constexpr Place kLogicExit{775, 575};
 // The phrase windows: the icon that opens the editor, the field, the check
 // mark, the forward arrow and the close icons.
 constexpr Place kPhraseIcon{45, 575}, kPhraseField{400, 330}, kPhraseCheck{660, 380};
 constexpr Place kPhraseForward{180, 380}, kPhraseEditorClose{668, 464};
 
-// The menu editor's panel: save and quit icons; the title menu's Start
+// Inside the notice box at the top left.
+constexpr Place kNotice{140, 44};
+// The menu editor's quit icon; the title menu's Start
 // button, where it is dragged, and the new text line (at the middle).
 constexpr Place kMenuQuitIcon{780, 560};
 constexpr Place kStart{400, 150}, kMovedStart{400, 400};
@@ -125,12 +131,20 @@ bool hasLine(const std::string& text, const std::string& line) {
 bool greyish(const Pixel& p) {
   return std::max({p.r, p.g, p.b}) - std::min({p.r, p.g, p.b}) < 30;
 }
-// Most of the square of `half` around `p` passes `test`.
+// Anything but the stone floor: its grey without the white that marks a
+// selection.
+bool notFloor(const Pixel& p) { return !greyish(p) || p.r > 215; }
+// The share of the square of `half` around `p` that passes `test`.
+template <typename Test>
+double share(Session& s, Place p, int half, Test test) {
+  const std::vector<Pixel> pixels = s.area(p.x - half, p.y - half, p.x + half, p.y + half, 4);
+  if (pixels.empty()) return 0;
+  return static_cast<double>(std::count_if(pixels.begin(), pixels.end(), test)) / pixels.size();
+}
+// Most of it.
 template <typename Test>
 bool mostly(Session& s, Place p, int half, Test test) {
-  const std::vector<Pixel> pixels = s.area(p.x - half, p.y - half, p.x + half, p.y + half, 4);
-  const long passing = std::count_if(pixels.begin(), pixels.end(), test);
-  return !pixels.empty() && passing * 3 > static_cast<long>(pixels.size()) * 2;
+  return share(s, p, half, test) > 2.0 / 3;
 }
 
 // ---- the editing screen ------------------------------------------------------------
@@ -157,17 +171,22 @@ void growRange(Session& s, int columns, int rows) {
   s.keyUp("shift");
 }
 
+// Chooses game image `image` in the open image chooser and closes it with
+// its check mark.
+void chooseImage(Session& s, int image) {
+  ASSERT_TRUE(s.waitForPixel(kChooserPanel.x, kChooserPanel.y, tfe2e::bluish)) << "no image chooser";
+  click(s, {150 + 60 * (image % 10), 60 + 60 * (image / 10)});
+  click(s, kChooserClose);
+  ASSERT_TRUE(s.waitForPixel(kChooserPanel.x, kChooserPanel.y, [](const Pixel& p) { return !tfe2e::bluish(p); }))
+      << "the chooser stayed open";
+}
+
 // Paints the selected range with game image `image` through the image
-// chooser; a second click on the same picture closes it.
+// chooser.
 void paintRange(Session& s, int image) {
   const tf::ChoiceButtons change = tf::choiceButtonsAfter(13, 515, "Change Tile Image:");
   s.click(change.firstX, change.y);
-  ASSERT_TRUE(s.waitForPixel(kChooserPanel.x, kChooserPanel.y, tfe2e::bluish)) << "no image chooser";
-  const Place cell{150 + 60 * (image % 10), 60 + 60 * (image / 10)};
-  click(s, cell);
-  click(s, cell);
-  ASSERT_TRUE(s.waitForPixel(kChooserPanel.x, kChooserPanel.y, [](const Pixel& p) { return !tfe2e::bluish(p); }))
-      << "the chooser stayed open";
+  ASSERT_NO_FATAL_FAILURE(chooseImage(s, image));
 }
 
 // Closes the welcome window an editor opens with.
@@ -234,20 +253,47 @@ void buildTheMap(Session& s, Tiles& t) {
   picture(s, "2-map");
 }
 
+// Opens the image chooser with the object panel's Change Image and chooses
+// game image `image` with a double click, which closes it.
+void chooseObjectImage(Session& s, int image) {
+  const tf::ChoiceButtons change = tf::choiceButtonsAfter(13, 515, "Change Image:");
+  s.click(change.firstX, change.y);
+  ASSERT_NO_FATAL_FAILURE(chooseImage(s, image));
+}
+
+// A control of the object panel, after its label.
+Place objectControl(int x, int y, const char* label) {
+  const tf::ChoiceButtons b = tf::choiceButtonsAfter(x, y, label);
+  return {b.firstX, b.y};
+}
+
 // Step 3 and 4: an object at each place of row 5, added with the toolbar's
-// icon where the camera stands; a click on the tile below the new object
-// selects tiles again.
+// icon where the camera stands, given its picture in the object panel; the
+// coins made not solid (new objects are solid), the hero named and given
+// the RPG player macro. A click on the tile below an object selects tiles
+// again.
 void placeTheObjects(Session& s, Tiles& t) {
-  for (int column : kObjectColumn) {
-    moveTile(s, t, column, kObjectRow);
+  constexpr int kPicture[kObjectCount] = {kHeroImage, kCoinImage, kCoinImage, kCoinImage, kGateImage, kFlagImage};
+  for (int i = 0; i < kObjectCount; ++i) {
+    moveTile(s, t, kObjectColumn[i], kObjectRow);
     click(s, kAddObjectIcon);
-    // The new object, selected: lit up white.
-    ASSERT_TRUE(s.waitUntil([&] { return mostly(s, kScreenMiddle, 20, tfe2e::whitish); }))
-        << "no object at column " << column;
+    ASSERT_TRUE(s.waitUntil([&] { return mostly(s, kScreenMiddle, 20, notFloor); })) << "no object " << i;
+    ASSERT_NO_FATAL_FAILURE(chooseObjectImage(s, kPicture[i]));
+    if (i >= kCoin1 && i <= kCoin3) click(s, objectControl(250, 585, "Solid:"));
+    if (i == kHero) {
+      typeInto(s, kObjectNameField, "Hero");
+      s.key("Return");
+      click(s, objectControl(13, 585, "Macro:"));
+      ASSERT_TRUE(s.waitForPixel(kMacroMenuPanel.x, kMacroMenuPanel.y, tfe2e::bluish)) << "no macro menu";
+      picture(s, "3-macro");
+      click(s, kRpgMacro);
+      ASSERT_TRUE(s.waitForPixel(kMacroMenuPanel.x, kMacroMenuPanel.y, [](const Pixel& p) { return !tfe2e::bluish(p); }))
+          << "the macro menu stayed open";
+    }
     click(s, kTileBelowMiddle);
-    t = {column, kObjectRow - 1};
+    t = {kObjectColumn[i], kObjectRow - 1};
   }
-  picture(s, "3-objects");
+  picture(s, "4-objects");
 }
 
 // ---- the logic editor -------------------------------------------------------------
@@ -334,23 +380,28 @@ void raiseNumber(Session& s, LogicList& list, int row, int slot, int value) {
   sentence.setSentenceStep(slot, value);
 }
 
-// Step 5a: the hero's own rules, in its local logic: the right arrow moves
-// it, and the camera is put once on the third coin, so that the whole row is
-// in sight.
+// Step 5a: the hero's own rules, written by the RPG macro: the arrow keys
+// move it and the camera follows it. The camera's rules changed so that the
+// whole row stays in sight: the one that follows the arrows deleted, the one
+// that puts the camera on the hero once pointed at the third coin instead.
 void writeTheHerosLogic(Session& s, Tiles& t) {
   moveTile(s, t, kObjectColumn[kHero], kObjectRow - 1);
   click(s, {kScreenMiddle.x, kScreenMiddle.y - 100});  // the hero, on the row above
   click(s, kLocalLogicIcon);
-  ASSERT_TRUE(s.waitForPixel(kPlusX + 6, rowY(0) + 6, greenish)) << "no local logic";
+  ASSERT_TRUE(s.waitForPixel(kDeleteRedX, rowY(5), tfe2e::reddish)) << "no macro sentences in the local logic";
   LogicList hero{true, {}};
-  addSentence(s, hero);
-  chooseWord(s, hero, 0, tf::kSlotOpener, tf::kOpenerRightPressed);
-  chooseWord(s, hero, 0, tf::kSlotAction, tf::kActionMoveObjectRight);
-  addSentence(s, hero);
-  chooseWord(s, hero, 1, tf::kSlotOpener, tf::kOpenerDoOnce);
-  chooseWord(s, hero, 1, tf::kSlotAction, tf::kActionCameraOnObject);
-  raiseNumber(s, hero, 1, tf::kSlotActionOperand, kCoin3);
-  picture(s, "4-local-logic");
+  for (int action : {tf::kActionMoveObjectUp, tf::kActionMoveObjectDown, tf::kActionMoveObjectLeft,
+                     tf::kActionMoveObjectRight}) {
+    hero.rows.emplace_back();
+    hero.rows.back().setWholeSentence(tf::kOpenerUpPressed + action - tf::kActionMoveObjectUp, 0, 300, 400, 0, 600,
+                                      action, kHero);
+  }
+  hero.rows.emplace_back();
+  hero.rows.back().setWholeSentence(tf::kOpenerDoOnce, 0, 300, 400, 0, 600, tf::kActionCameraOnObject, kHero);
+  s.click(kDeleteX, rowY(4));
+  ASSERT_TRUE(s.waitForPixel(kDeleteRedX, rowY(5), [](const Pixel& p) { return !tfe2e::reddish(p); }));
+  raiseNumber(s, hero, 4, tf::kSlotActionOperand, kCoin3);
+  picture(s, "5-local-logic");
   click(s, kLogicExit);
 }
 
@@ -364,7 +415,7 @@ void typeThePhrases(Session& s) {
     click(s, kPhraseCheck);
     click(s, kPhraseForward);
   }
-  picture(s, "5-phrases");
+  picture(s, "6-phrases");
   click(s, kPhraseEditorClose);
 }
 
@@ -423,7 +474,7 @@ void writeTheMapsLogic(Session& s) {
   raiseNumber(s, map, 14, tf::kSlotConditionOperand, kFramesAtTheFlag);
   chooseWord(s, map, 14, tf::kSlotAction, tf::kActionEndGame);
   typeThePhrases(s);
-  picture(s, "6-global-logic");
+  picture(s, "7-global-logic");
   click(s, kLogicExit);
 }
 
@@ -444,7 +495,7 @@ void editTheTitleMenu(Session& s) {
   s.key("Return");
   s.drag(kNewTextLine.x, kNewTextLine.y, kStart.x, kStart.y);
   ASSERT_TRUE(s.waitForPixel(kMovedStart.x - kButtonSide, kMovedStart.y, greenish)) << "Start did not move";
-  picture(s, "7-title-menu");
+  picture(s, "8-title-menu");
   click(s, kMenuQuitIcon);
 }
 
@@ -454,6 +505,7 @@ void saveAndLeave(Session& s) {
   ASSERT_NO_FATAL_FAILURE(closeWelcome(s));
   click(s, kSaveIcon);
   ASSERT_TRUE(waitForSaves(s, 1));
+  click(s, kNotice);  // "Project Saved", read
   click(s, kQuitIcon);
   s.clickButton(kLeaveEditor.x, kLeaveEditor.y);
   s.clickButton(kDialogYes.x, kDialogYes.y);
@@ -478,31 +530,32 @@ void playAndWin(Session& s) {
   const std::vector<Pixel> name = s.area(340, 140, 460, 156, 1);
   EXPECT_TRUE(std::any_of(name.begin(), name.end(), [](const Pixel& p) { return p.r > 180 && p.g > 180 && p.b < 100; }))
       << "no yellow name on the title menu";
-  picture(s, "8-title");
+  picture(s, "9-title");
   s.clickButton(kMovedStart.x, kMovedStart.y);
-  ASSERT_TRUE(s.waitUntil([&] { return mostly(s, kGateInPlay, 20, [](const Pixel& p) { return !greyish(p); }); }))
+  // The door stands in the middle of its tile, with the floor around it.
+  ASSERT_TRUE(s.waitUntil([&] { return share(s, kGateInPlay, 20, notFloor) > 0.3; }))
       << "no gate";
-  picture(s, "9-play");
+  picture(s, "10-play");
   s.keyDown("Right");
   const bool gateOpened = s.waitUntil([&] { return phraseShown(s); });
   s.keyUp("Right");
   ASSERT_TRUE(gateOpened) << "the gate's phrase did not show";
-  EXPECT_TRUE(s.waitUntil([&] { return mostly(s, kGateInPlay, 20, greyish); })) << "the gate is still there";
-  picture(s, "10-gate-open");
+  EXPECT_TRUE(s.waitUntil([&] { return share(s, kGateInPlay, 20, notFloor) < 0.05; }))
+      << "the gate is still there";
+  picture(s, "11-gate-open");
   const std::vector<Pixel> gateText = phraseText(s);
   s.keyDown("Right");
   const bool won = s.waitUntil([&] { return phraseShown(s) && tfe2e::countDiffering(gateText, phraseText(s)) > 20; });
   s.keyUp("Right");
   ASSERT_TRUE(won) << "the win phrase did not show";
-  picture(s, "11-won");
+  picture(s, "12-won");
   // The phrase stays until an arrow key puts it away (once it has been up a
   // moment); then the game ends, its count of frames done: back on its
   // title menu.
-  ASSERT_TRUE(s.waitUntil([&] {
+  EXPECT_TRUE(s.waitUntil([&] {
     s.key("Right");
-    return !phraseShown(s);
-  })) << "the win phrase stayed";
-  ASSERT_TRUE(s.waitForPixel(kMovedStart.x - kButtonSide, kMovedStart.y, greenish)) << "the game did not end";
+    return greenish(s.pixel(kMovedStart.x - kButtonSide, kMovedStart.y));
+  })) << "the game did not end";
 }
 
 // Step 9: the game left from its title menu, opened in the editor from the
@@ -534,7 +587,13 @@ TEST(FirstGame, APersonMakesAGameFromNothingSavesItPlaysItAndWinsIt) {
   ASSERT_NO_FATAL_FAILURE(saveAndLeave(s));
   const std::string maps = gameFile(s, "map.cfg"), logic = gameFile(s, "logic.cfg"), menus = gameFile(s, "ui.cfg");
   for (const char* line : {"f map0w 16", "f map0h 12", "f map0tile0_0 4", "f map0tile15_11 4", "f map0tile1_1 3",
-                           "f map0tile14_10 3", "s phrase0 The gate is open!", "s phrase1 You found the flag!"}) {
+                           "f map0tile14_10 3", "s phrase0 The gate is open!", "s phrase1 You found the flag!",
+                           // x y w h image layer, solid box, solid, name
+                           "s map0object0 0.9 1.5 0.1 0.1 11 0 0.1 0.1 1 Hero",
+                           "s map0object1 1.2 1.5 0.1 0.1 13 0 0.1 0.1 0 Object",
+                           "s map0object3 1.8 1.5 0.1 0.1 13 0 0.1 0.1 0 Object",
+                           "s map0object4 2.4 1.5 0.1 0.1 16 0 0.1 0.1 1 Object",
+                           "s map0object5 2.7 1.5 0.1 0.1 23 0 0.1 0.1 1 Object", "s map0object6 endObjectLoad"}) {
     EXPECT_TRUE(hasLine(maps, line)) << line;
   }
   const std::regex wall("\\nf map0tile[0-9]+_[0-9]+ 4(?=\\n)");
@@ -542,7 +601,8 @@ TEST(FirstGame, APersonMakesAGameFromNothingSavesItPlaysItAndWinsIt) {
             2 * kMapWidth + 2 * kMapHeight - 4)
       << maps;
   for (const char* line :
-       {"s map0object0sentence0 107 0 300 400 0 600 713 0 ", "s map0object0sentence1 128 0 300 400 0 600 725 3 ",
+       {"f map0object0sentencecount 5", "s map0object0sentence0 104 0 300 400 0 600 710 0 ",
+        "s map0object0sentence3 107 0 300 400 0 600 713 0 ", "s map0object0sentence4 128 0 300 400 0 600 725 3 ",
         "s map0sentence0 100 0 300 400 1 600 745 0 ", "s map0sentence1 100 0 300 400 1 600 708 1 ",
         "s map0sentence2 100 0 300 400 1 600 714 1 ", "s map0sentence3 100 0 300 400 2 600 745 0 ",
         "s map0sentence4 100 0 300 400 2 600 708 2 ", "s map0sentence5 100 0 300 400 2 600 714 2 ",
