@@ -67,8 +67,8 @@ constexpr int kObjectColumn[kObjectCount] = {3, 4, 5, 6, 8, 9};
 // empty part of its panel.
 constexpr Place kObjectNameField{580, 585}, kRpgMacro{110, 70}, kMacroMenuPanel{600, 300};
 
-// The logic editor: the plus icon's x, the copy icon's x, the row of the
-// first sentence and the step between rows; its exit icon.
+// The logic editor: the x of the plus, copy and delete icons and of a red
+// pixel of the delete icon; its exit icon.
 constexpr int kPlusX = 40, kCopyX = 50, kDeleteX = 30, kDeleteRedX = 22;
 constexpr Place kLogicExit{775, 575};
 // The phrase windows: the icon that opens the editor, the field, the check
@@ -78,8 +78,8 @@ constexpr Place kPhraseForward{180, 380}, kPhraseEditorClose{668, 464};
 
 // Inside the notice box at the top left.
 constexpr Place kNotice{140, 44};
-// The menu editor's quit icon; the title menu's Start
-// button, where it is dragged, and the new text line (at the middle).
+// The menu editor's quit icon; the title menu's Start button, where it is
+// dragged, and the new text line (at the middle).
 constexpr Place kMenuQuitIcon{780, 560};
 constexpr Place kStart{400, 150}, kMovedStart{400, 400};
 constexpr Place kNewTextLine{400 + 9 * 8 / 2, 299};
@@ -228,9 +228,11 @@ void buildTheMap(Session& s, Tiles& t) {
   typeInto(s, kResizeWidth, std::to_string(kMapWidth));
   typeInto(s, kResizeHeight, std::to_string(kMapHeight));
   click(s, kResizeMap);
-  // The tile under the camera of a new game, then the corner (0, 0).
+  // A tile under the camera of a new game, then the corner (0, 0): the
+  // selection stops at the edges of the map, so as many steps as the map is
+  // wide and high reach it from any tile.
   click(s, kScreenMiddle);
-  t = {4, 5};
+  t = {kMapWidth - 1, kMapHeight - 1};
   moveTile(s, t, 0, 0);
   growRange(s, kMapWidth - 1, kMapHeight - 1);
   paintRange(s, kFloorImage);
@@ -254,7 +256,7 @@ void buildTheMap(Session& s, Tiles& t) {
 }
 
 // Opens the image chooser with the object panel's Change Image and chooses
-// game image `image` with a double click, which closes it.
+// game image `image`.
 void chooseObjectImage(Session& s, int image) {
   const tf::ChoiceButtons change = tf::choiceButtonsAfter(13, 515, "Change Image:");
   s.click(change.firstX, change.y);
