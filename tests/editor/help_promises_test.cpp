@@ -1,7 +1,8 @@
 // The toolkit's help and the editors' help lines promise only what is there:
-// every key they name does what they say in the place they say it, every
-// control they name in the editors' help lines is drawn by an editor, and
-// every tooltip belongs to a code that some screen reads.
+// every key they name does what they say in the place they say it, and every
+// control the help lines name is drawn by an editor. Every control an editor
+// draws has a tooltip, and every tooltip belongs to a code that some screen
+// reads.
 #include <gtest/gtest.h>
 
 #include <cctype>
@@ -12,22 +13,21 @@
 #include <vector>
 
 #include "console/console.h"
-#include "core/script_object.h"
 #include "editor/editor.h"
-#include "editor/menu_editor.h"
 #include "editor/image_chooser.h"
 #include "editor/logic_editor_plan.h"
 #include "editor/macro_menu.h"
+#include "editor/menu_editor.h"
 #include "editor/menu_editor_panel.h"
 #include "editor/tips_bar.h"
 #include "editor/welcome_window.h"
 #include "editor/world_editor_layout.h"
 #include "input/screens.h"
 #include "input_fixture.h"
+#include "media/notice.h"
 #include "menus/help.h"
 #include "menus/tooltip.h"
-#include "media/notice.h"
-#include "menus/ui.h"
+#include "menus/ui_model.h"
 #include "temp_dir.h"
 
 namespace {
@@ -95,8 +95,6 @@ class HelpPromises : public tftest::InputTest {
     uiHelp.clearData();
     InputTest::TearDown();
   }
-
- public:
   void special(int key, bool shift = false) {
     platform.shift = shift;
     processSpecialKeys(key, 0, 0);
@@ -138,12 +136,13 @@ TEST_F(HelpPromises, EveryKeyTheHelpNamesDoesWhatItSays) {
   const auto menus = [](HelpPromises&) { onMainMenu(); };
   const auto tile = [](HelpPromises&) { withTile(); };
   const auto object = [](HelpPromises&) { withObject(); };
+  const auto editing = [](HelpPromises&) { onEditingScreen(); };
   const std::vector<Promise> promises = {
       {"F1", menus, [](HelpPromises& t) { t.special(kSpecialF1); }, [] { return gameSys.getFS(); }},
       {"F2", menus, [](HelpPromises& t) { t.special(kSpecialF2); }, [] { return gameSys.getDebugState(); }},
       {"F3", menus, [](HelpPromises& t) { t.special(kSpecialF3); }, [] { return helpShown(); }},
       {"H", menus, [](HelpPromises&) { press('h'); }, [] { return helpShown(); }},
-      {"F5", [](HelpPromises&) { onEditingScreen(); }, [](HelpPromises& t) { t.special(kSpecialF5); },
+      {"F5", editing, [](HelpPromises& t) { t.special(kSpecialF5); },
        [] { return gameSys.getGameState() == kStatePlaytest; }},
       {"Escape",
        [](HelpPromises& t) {
@@ -153,9 +152,9 @@ TEST_F(HelpPromises, EveryKeyTheHelpNamesDoesWhatItSays) {
        [](HelpPromises&) { press(kCharEscape); }, [] { return worldEditor.getEndTest() == 1; }},
       {"Escape", [](HelpPromises&) { startGame(); }, [](HelpPromises&) { press(kCharEscape); },
        [] { return gameSys.getGameState() == kStateIngameMenu; }},
-      {"F9", [](HelpPromises&) { onEditingScreen(); }, [](HelpPromises& t) { t.special(kSpecialF9); },
+      {"F9", editing, [](HelpPromises& t) { t.special(kSpecialF9); },
        [] { return !worldEditor.getWireframe(); }},
-      {"F10", [](HelpPromises&) { onEditingScreen(); }, [](HelpPromises& t) { t.special(kSpecialF10); },
+      {"F10", editing, [](HelpPromises& t) { t.special(kSpecialF10); },
        [] { return worldEditor.getSAO() == 1; }},
       {"F11", menus, [](HelpPromises& t) { t.special(kSpecialF11); },
        [] { return gameSys.getGameState() == kStateDialog; }},
@@ -168,7 +167,7 @@ TEST_F(HelpPromises, EveryKeyTheHelpNamesDoesWhatItSays) {
          return title == "Screenshot";
        }},
       {"`", menus, [](HelpPromises&) { press(kCharBackquote); }, [] { return consoleOpen(); }},
-      {"1-7", [](HelpPromises&) { onEditingScreen(); }, [](HelpPromises&) { press('1'), press('7'); },
+      {"1-7", editing, [](HelpPromises&) { press('1'), press('7'); },
        [] { return !worldEditor.getRenderLayer(0) && !worldEditor.getRenderLayer(6) && worldEditor.getRenderLayer(3); }},
       {"arrows", tile, [](HelpPromises& t) { t.special(kSpecialRight); }, [] { return tiles() == "4,3-4,3"; }},
       {"Shift + arrows", tile, [](HelpPromises& t) { t.special(kSpecialUp, true); },
@@ -182,7 +181,7 @@ TEST_F(HelpPromises, EveryKeyTheHelpNamesDoesWhatItSays) {
        }},
       {"Delete", object, [](HelpPromises&) { press(kCharDelete); },
        [] { return world.worldGetObjectCount(0) == 0; }},
-      {"middle button", [](HelpPromises&) { onEditingScreen(); },
+      {"middle button", editing,
        [](HelpPromises&) {
          mouse(kButtonMiddle, kButtonDown, 400, 300);
          mouse(kButtonMiddle, kButtonUp, 400, 300);
