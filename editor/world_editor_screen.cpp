@@ -203,14 +203,12 @@ class WorldEditorScreen : public Screen {
 
   // The wheel is the logic editor's or nobody's; a middle click adds an
   // object on the editing screen when nothing lies over the map.
-  // A left press on the editing screen may begin dragging the selection;
-  // every other button event ends a drag.
+  // Every button event ends a drag of the selection; the drag events a
+  // click on an object holds back are those of its own press, never the
+  // first moves of a later drag.
   bool onButton(const ButtonEvent& e) override {
-    if (e.button == kButtonLeft && e.pressed && editingScreenShown()) {
-      beginObjectDrag();
-    } else {
-      endObjectDrag();
-    }
+    endObjectDrag();
+    if (!e.pressed) gameSys.setDragDelay(0);
     if (e.button == kButtonWheelUp || e.button == kButtonWheelDown) return !inLogicEditor();
     if (e.button != kButtonMiddle) return false;
     if (e.pressed) return true;
@@ -230,6 +228,11 @@ class WorldEditorScreen : public Screen {
       }
     }
     worldEditor.setLastClickTime(hit.time);
+  }
+
+  // A left press that no control took may begin dragging the selection.
+  void onButtonMissed(const ButtonEvent& e) override {
+    if (e.button == kButtonLeft && e.pressed && editingScreenShown()) beginObjectDrag();
   }
 
   void onDrag(const DragEvent& e) override {

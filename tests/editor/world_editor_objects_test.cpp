@@ -90,7 +90,11 @@ class WorldEditorObjects : public tftest::InputTest {
     processSpecialKeys(key, 0, 0);
     platform.shift = false;
   }
-  static void button(bool pressed) { currentScreens().button(ButtonEvent{kButtonLeft, pressed, 0}); }
+  // The left button, pressed where no control takes it (or where one does).
+  static void button(bool pressed, bool onControl = false) {
+    const ButtonEvent e{kButtonLeft, pressed, 0};
+    if (!currentScreens().button(e) && !onControl) currentScreens().buttonMissed(e);
+  }
   static void dragTo(double x, double y, int overlayY = 300) {
     DragEvent e;
     e.worldX = x;
@@ -125,6 +129,8 @@ TEST_F(WorldEditorObjects, AClickSelectsOneObjectAndTheRightButtonOrShiftBuildsA
     EXPECT_EQ(timesPlayed("select"), c.object < 8 ? 1 : 0);
   }
   EXPECT_EQ(gameSys.getDragDelay(), kObjectDragDelay);  // a click does not nudge what it selects
+  button(false);
+  EXPECT_EQ(gameSys.getDragDelay(), 0);  // nor holds back a later drag
 }
 
 TEST_F(WorldEditorObjects, FiftyObjectsAreListedAndTheFiftyFirstIsNot) {
@@ -284,6 +290,12 @@ TEST_F(WorldEditorObjects, ADragMovesTheSelectionByThePointersMoveAsOneStep) {
   EXPECT_EQ(xy(1), "1 1");
   editUndo();
   EXPECT_EQ(xy(1) + " / " + xy(2), "0.6 1 / 0.9 1");
+  // Not from a press that a control of the panels took.
+  button(true, true);
+  dragTo(1.0, 1.0);
+  dragTo(1.5, 1.5);
+  EXPECT_EQ(xy(1), "0.6 1");
+  button(false);
   // Not while the image chooser lies over the map.
   pickCode(kPickObjectImage);
   ASSERT_TRUE(imageChooserOpen());
