@@ -1,6 +1,7 @@
 // What the benchmarks share: the limits a measurement must keep (one beyond
 // its limit is reported as an error), the times of one operation over the
-// iterations, and the largest game of one map that the toolkit allows.
+// iterations, the largest game of one map that the toolkit allows, and the
+// world editor's editing screen.
 #pragma once
 
 #include <benchmark/benchmark.h>
@@ -9,7 +10,9 @@
 #include <chrono>
 #include <string>
 
+#include "core/system.h"
 #include "game/world.h"
+#include "menus/ui_model.h"
 
 namespace tfbench {
 
@@ -68,6 +71,16 @@ inline tf::gameWorld largestGame(int side, int objects, const std::string& name)
   }
   game.setGameName(name);
   return game;
+}
+
+// The world editor's editing screen shown (menu 1 of two, in game state 5).
+inline void showEditingScreen() {
+  using namespace tf;
+  gameUI.allocateMenu(2);
+  gameUI.setMenuCount(2);
+  gameUI.setEditorMenu(1);
+  gameUI.setCurrentMenu(1);
+  gameSys.setGameState(kStateWorldEditor);
 }
 
 }  // namespace tfbench

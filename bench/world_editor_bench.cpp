@@ -45,11 +45,7 @@ const gameWorld& largestGameInTheEditor() {
     gameImg[i].SetPointer(i < kDefaultImages || i >= kFirstOwnGameImage ? i : -1);
   }
   world.setGameImageCount(static_cast<int>(gameImg.size()));
-  gameUI.allocateMenu(2);
-  gameUI.setMenuCount(2);
-  gameUI.setEditorMenu(1);
-  gameUI.setCurrentMenu(1);
-  gameSys.setGameState(kStateWorldEditor);
+  tfbench::showEditingScreen();
   worldEditor.setEditorMode(kModeTile);
   worldEditor.setCurrentTile(0, 0);
   worldEditor.setEndingTile(kSide - 1, kSide - 1);

@@ -10,6 +10,7 @@
 #include "core/system.h"
 #include "editor/editor.h"
 #include "editor/edits.h"
+#include "editor/macro_menu.h"
 #include "game/game_names.h"
 #include "game/lifecycle.h"
 #include "game/world.h"
@@ -52,7 +53,7 @@ void centreCameraOnMap() {
 
 // The editor shows something over the map that takes the pointer.
 bool editorBusy() {
-  return worldEditor.getImageMenuTimer() > 0 || worldEditor.getTemplateSelectState() != 0 || inLogicEditor();
+  return worldEditor.getImageMenuTimer() > 0 || macroMenuOpen() || inLogicEditor();
 }
 
 void refuseUnopenedGame(const std::string& game) {
@@ -214,14 +215,6 @@ void addObject() {
   worldEditor.setEditorMode(kModeObject);
 }
 
-void editorSelectObject(int index) {
-  if (index < 0 || index >= world.worldGetObjectCount(world.getCurrentMap())) return;
-  playSystemSound(kSoundSelect, 0);
-  worldEditor.resetObjectList();
-  worldEditor.setCurrentObject(index);
-  worldEditor.setEditorMode(kModeObject);
-}
-
 void editorSelectTile(int column, int row) {
   int w = 0, h = 0;
   currentMapSize(w, h);
@@ -289,6 +282,7 @@ void editorFollowLifecycle(LifecycleEvent event) {
       worldEditor.setPhraseMenu(-1);
       worldEditor.setSAO(0);
       worldEditor.setImageMenuTimer(0);
+      worldEditor.setTemplateSelect(0);
       editHistoryLog.clear();
       break;
     case LifecycleEvent::GameCreated:
@@ -325,13 +319,6 @@ MapEditView worldEditorMapView() {
   view.object = e.getCurrentObject();
   for (int slot = 0; slot < e.getObjectListAmount(); ++slot) view.listed.push_back(e.getObjectList(slot));
   return view;
-}
-
-void editorCopyObject(int obj) {
-  const int m = world.getCurrentMap();
-  const int count = world.worldGetObjectCount(m);
-  world.worldCopyObject(obj, m, worldEditor.getCurrentObject());
-  if (world.worldGetObjectCount(m) > count) worldEditor.setCurrentObject(count);
 }
 
 void menuFunction(int function) {

@@ -1,6 +1,6 @@
 // Entering and leaving the world editor and its screens, play-testing from it,
-// the editor's camera rules (edge scrolling, bounds), adding, copying and
-// selecting objects, the fog controls, what the map shows of the editor, and
+// the editor's camera rules (edge scrolling, bounds), adding objects and
+// selecting tiles, the fog controls, what the map shows of the editor, and
 // the editors' part as games and maps come and go.
 #pragma once
 
@@ -30,10 +30,8 @@ bool editorScroll(float speed);
 void checkEditorCamera();
 // Adds an object at the camera and selects it.
 void addObject();
-// The map's selection pass hit object `index` / tile (column, row) of the
-// current map: it becomes the single selection. Indexes that name nothing on
-// the map are ignored.
-void editorSelectObject(int index);
+// The map's selection pass hit tile (column, row) of the current map: it
+// becomes the selection. Tiles off the map are ignored.
 void editorSelectTile(int column, int row);
 // The right button or Shift on tile (column, row) grows the tile range to
 // it: in each axis a coordinate below the range's start becomes its start,
@@ -55,10 +53,6 @@ void editorFollowLifecycle(LifecycleEvent event);
 
 // What the map shows of the world editor this frame.
 MapEditView worldEditorMapView();
-
-// Copies object `obj` of the current map and selects the copy; its logic
-// aimed at the object selected before is aimed at the copy.
-void editorCopyObject(int obj);
 
 // The world editor's fog controls on the current map: 21 fog on/off, 22/23
 // density +/-0.1, 24/25 red, 26/27 green, 28/29 blue (no clamping).

@@ -7,6 +7,7 @@
 #include "editor/animation_panel.h"
 #include "editor/editor.h"
 #include "editor/panel_controls.h"
+#include "editor/world_editor_objects.h"
 #include "game/world.h"
 #include "media/images.h"
 #include "menus/ui_info.h"
@@ -182,6 +183,24 @@ void planFogPanel(PanelPlan& out) {
   labelWithPlusMinus(out, 250, 585, "Blue:", kPickFogBlueMore, kPickFogBlueLess);
 }
 
+// The object panel: the summary line and the image for any selection; the
+// layer, sizes, solidity, name and macro of a single object.
+void planObjectPanel(PanelPlan& out) {
+  out.text(kTextX, kFirstLineY, objectSummary());
+  labelWithButtons(out, kTextX, 515, "Change Image:", kImgPlus, kPickObjectImage, kImgNone, kPickObjectImageQuiet);
+  if (worldEditor.getObjectListAmount() > 0) return;
+  labelWithPlusMinus(out, kTextX, 550, "Object Layer:", kPickObjectLayerUp, kPickObjectLayerDown);
+  labelWithButton(out, kTextX, 585, "Macro:", kImgPlus, kPickMacroOpen);
+  labelWithPlusMinus(out, 250, 515, "Image Width:", kPickObjectWider, kPickObjectNarrower);
+  labelWithPlusMinus(out, 250, 550, "Image Height:", kPickObjectTaller, kPickObjectShorter);
+  labelWithButton(out, 250, 585, "Solid:", kImgPlus, kPickObjectSolid);
+  labelWithPlusMinus(out, 487, 515, "Solid Width:", kPickObjectSolidWider, kPickObjectSolidNarrower);
+  labelWithPlusMinus(out, 487, 550, "Solid Height:", kPickObjectSolidTaller, kPickObjectSolidShorter);
+  out.text(487, 585, "Name:");
+  out.field(630, 585, kNameFieldWidth, kObjectNameField);
+  button(out, kImgOk, 660, 582, kOkHalfSize, kPickObjectRename);
+}
+
 void planModeContent(PanelPlan& out, int mode) {
   switch (mode) {
     case kModeNothing: planHelpLines(out); break;
@@ -190,7 +209,8 @@ void planModeContent(PanelPlan& out, int mode) {
     case kModeNewMap: planNewMapPanel(out); break;
     case kModeEditMap: planEditMapPanel(out); break;
     case kModeFog: planFogPanel(out); break;
-    default: break;  // objects: the object panel; 6 and 7: the logic editor
+    case kModeObject: planObjectPanel(out); break;
+    default: break;  // 6 and 7: the logic editor
   }
 }
 

@@ -9,9 +9,11 @@
 #include "editor/editor.h"
 #include "editor/editor_codes.h"
 #include "editor/image_chooser.h"
+#include "editor/macro_menu.h"
 #include "editor/world_editor.h"
 #include "editor/world_editor_layout.h"
 #include "editor/world_editor_maps.h"
+#include "editor/world_editor_objects.h"
 #include "game/lifecycle.h"
 #include "game/world.h"
 #include "menus/ui.h"
@@ -22,13 +24,11 @@ namespace {
 // The layers shown to the user as 1 to 7 are switches 0 to 6.
 constexpr unsigned char kFirstLayerKey = '1';
 constexpr unsigned char kLastLayerKey = '7';
-// Shift and an arrow key resize the current object this much.
-constexpr float kObjectResizeStep = 0.01f;
 
 bool editingScreenShown() { return gameUI.getCurrentMenu() == gameUI.getEditorMenu(); }
 
 // The image chooser or the macro menu lies over the map.
-bool overlayOpen() { return imageChooserOpen() || worldEditor.getTemplateSelectState() != 0; }
+bool overlayOpen() { return imageChooserOpen() || macroMenuOpen(); }
 
 bool currentObject(int& obj, int& m) {
   m = world.getCurrentMap();
@@ -115,7 +115,42 @@ const CodeAction kCodeActions[] = {
     {kPickTileImage, When::Press, kModeTile, chooseTileImage},
     {kPickTileStretchOn, When::Press, kModeTile, [] { setTileStretch(true); }},
     {kPickTileStretchOff, When::Press, kModeTile, [] { setTileStretch(false); }},
+    {kPickToolbarCopyObject, When::LeftRelease, kModeObject, copySelectedObjects},
+    {kPickToolbarDeleteObject, When::Press, kModeObject, deleteSelectedObjects},
+    {kPickObjectImage, When::Press, kModeObject, [] { chooseObjectImage(true); }},
+    {kPickObjectImageQuiet, When::Press, kModeObject, [] { chooseObjectImage(false); }},
+    {kPickObjectLayerUp, When::Press, kModeObject, [] { stepObjectLayer(1); }},
+    {kPickObjectLayerDown, When::Press, kModeObject, [] { stepObjectLayer(-1); }},
+    {kPickObjectSolid, When::Press, kModeObject, toggleObjectSolid},
+    {kPickObjectRename, When::Press, kModeObject, renameObjectFromField},
+    {kPickMacroOpen, When::Press, kModeObject, openMacroMenu},
 };
+
+// The object panel's size steps, larger with the right button.
+struct SizeAction {
+  int code;
+  ObjectSize size;
+  bool larger;
+};
+const SizeAction kSizeActions[] = {
+    {kPickObjectWider, ObjectSize::Width, true},
+    {kPickObjectNarrower, ObjectSize::Width, false},
+    {kPickObjectTaller, ObjectSize::Height, true},
+    {kPickObjectShorter, ObjectSize::Height, false},
+    {kPickObjectSolidWider, ObjectSize::SolidWidth, true},
+    {kPickObjectSolidNarrower, ObjectSize::SolidWidth, false},
+    {kPickObjectSolidTaller, ObjectSize::SolidHeight, true},
+    {kPickObjectSolidShorter, ObjectSize::SolidHeight, false},
+};
+
+bool sizePick(const PickEvent& e, int mode) {
+  for (const SizeAction& action : kSizeActions) {
+    if (action.code != e.code) continue;
+    if ((e.leftPress() || e.rightPress()) && mode == kModeObject) stepObjectSize(action.size, action.larger, e.rightPress());
+    return true;
+  }
+  return false;
+}
 
 bool happens(When when, const PickEvent& e) {
   switch (when) {
@@ -130,6 +165,7 @@ bool happens(When when, const PickEvent& e) {
 bool worldEditorPick(const PickEvent& e) {
   const int mode = worldEditor.getEditorMode();
   if (mode == kModeAnimation && animationPanelPick(kGameImages, e)) return true;
+  if (sizePick(e, mode)) return true;
   for (const CodeAction& action : kCodeActions) {
     if (action.code != e.code) continue;
     if (happens(action.when, e) && (action.mode == kAnyMode || action.mode == mode)) action.act();
@@ -148,6 +184,7 @@ class WorldEditorScreen : public Screen {
     if (key == kCharEnter && editingScreenShown() && worldEditor.getEditorMode() == kModeObject) {
       cameraOnCurrentObject();
     }
+    if (key == kCharDelete && worldEditor.getEditorMode() == kModeObject) deleteSelectedObjects();
     return false;
   }
 
@@ -157,14 +194,21 @@ class WorldEditorScreen : public Screen {
     const bool shift = (modifiers & kModShift) != 0;
     const int mode = worldEditor.getEditorMode();
     int dx, dy;
-    if (mode == kModeTile && !imageChooserOpen() && arrowStep(key, dx, dy)) moveTileSelection(dx, dy, shift);
+    if (imageChooserOpen() || !arrowStep(key, dx, dy)) return false;
+    if (mode == kModeTile) moveTileSelection(dx, dy, shift);
     if (mode == kModeObject && shift) resizeCurrentObject(key);
+    if (mode == kModeObject && !shift) moveSelectedObjects(dx * kObjectArrowStep, dy * kObjectArrowStep);
     return false;
   }
 
   // The wheel is the logic editor's or nobody's; a middle click adds an
   // object on the editing screen when nothing lies over the map.
+  // Every button event ends a drag of the selection; the drag events a
+  // click on an object holds back are those of its own press, never the
+  // first moves of a later drag.
   bool onButton(const ButtonEvent& e) override {
+    endObjectDrag();
+    if (!e.pressed) gameSys.setDragDelay(0);
     if (e.button == kButtonWheelUp || e.button == kButtonWheelDown) return !inLogicEditor();
     if (e.button != kButtonMiddle) return false;
     if (e.pressed) return true;
@@ -175,7 +219,7 @@ class WorldEditorScreen : public Screen {
   void onMapHit(const MapHit& hit) override {
     if (overlayOpen()) return;
     const bool extend = hit.button == kButtonRight || hit.shift;
-    if (hit.kind == MapHit::Object) editorSelectObject(hit.object);
+    if (hit.kind == MapHit::Object) editorSelectObject(hit.object, hit.time, extend);
     if (hit.kind == MapHit::Tile && !hit.dragging) {
       if (extend) {
         editorExtendTileRange(hit.column, hit.row);
@@ -184,6 +228,15 @@ class WorldEditorScreen : public Screen {
       }
     }
     worldEditor.setLastClickTime(hit.time);
+  }
+
+  // A left press that no control took may begin dragging the selection.
+  void onButtonMissed(const ButtonEvent& e) override {
+    if (e.button == kButtonLeft && e.pressed && editingScreenShown()) beginObjectDrag();
+  }
+
+  void onDrag(const DragEvent& e) override {
+    if (editingScreenShown() && !overlayOpen()) dragObjects(e);
   }
 
   bool onPick(const PickEvent& e) override { return sharedEditorPick(e) || worldEditorPick(e); }
@@ -210,23 +263,6 @@ class WorldEditorScreen : public Screen {
 Screen& worldEditorScreen() {
   static WorldEditorScreen screen;
   return screen;
-}
-
-void resizeCurrentObject(int key) {
-  int obj, m;
-  if (!currentObject(obj, m)) return;
-  float dw = 0, dh = 0;
-  switch (key) {
-    case kSpecialUp: dh = -kObjectResizeStep; break;
-    case kSpecialDown: dh = kObjectResizeStep; break;
-    case kSpecialLeft: dw = -kObjectResizeStep; break;
-    case kSpecialRight: dw = kObjectResizeStep; break;
-    default: return;
-  }
-  float x, y, w, h;
-  int tex, layer;
-  world.worldGetObject(x, y, w, h, tex, layer, obj, m);
-  world.worldSetObject(x, y, w + dw, h + dh, tex, layer, obj, m);
 }
 
 }  // namespace tf

@@ -5,11 +5,15 @@
 // leaving and opening the game again (its files read back and save again
 // byte for byte the same); a play-test that leaves the world as it was; and
 // bad input: sizes out of range or not numbers, the only map, and a save
-// that cannot be written.
+// that cannot be written. Objects: three added, dragged, shaped in the
+// object panel, two deleted as a list, a macro given to the third, saved,
+// opened again, and play-tested.
 #include <gtest/gtest.h>
 
 #include <boost/filesystem.hpp>
+#include <cstdio>
 #include <cstdlib>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -69,6 +73,19 @@ bool noticeShown(const Pixel& p) { return tfe2e::bluish(p); }
 bool notNoticeShown(const Pixel& p) { return !noticeShown(p); }
 
 void click(Session& s, Place p) { s.click(p.x, p.y); }
+
+// Opens the image chooser with the panel's `control` and chooses the bricks
+// with a double click, which closes it; `grass` is grass that the chooser's
+// panel covers while open.
+void chooseBricks(Session& s, Place control, Place grass) {
+  click(s, control);
+  ASSERT_TRUE(s.waitForPixel(grass.x, grass.y, tfe2e::bluish)) << "no image chooser";
+  const Place bricks = chooserCell(4);
+  s.click(bricks.x, bricks.y);
+  click(s, kChooserClose);
+  ASSERT_TRUE(s.waitForPixel(grass.x, grass.y, greenish)) << "the chooser stayed open";
+}
+
 // Clears a field (the pointer on it) and types `text` into it.
 void typeInto(Session& s, Place field, const std::string& text) {
   click(s, field);
@@ -110,14 +127,27 @@ void leaveEditor(Session& s) {
 }
 
 // From the main menu into the editing screen of game `name`, until the map's
-// grass shows at `grass`.
-void editGame(Session& s, const std::string& name, Place grass) {
+// grass shows at `grass`; `welcomed`, when given, is done with the welcome
+// window that greets the person there when the debug panel is off.
+void editGame(Session& s, const std::string& name, Place grass, const std::function<void()>& welcomed = nullptr) {
   s.clickButton(kEditGame.x, kEditGame.y);
   typeInto(s, kNameField, name);
   s.key("Return");
   ASSERT_TRUE(s.waitForLog("Game: " + name + " has been loaded successfully."));
   s.clickButton(kEditWorld.x, kEditWorld.y);
+  if (welcomed) welcomed();
   ASSERT_TRUE(s.waitForPixel(grass.x, grass.y, greenish)) << "no editing screen";
+}
+
+// A screenshot of the window, kept in $TF_SCREENSHOT_DIR when that is set
+// (the README's pictures in docs/).
+void keepScreenshot(Session& s, const std::string& name) {
+  const std::string shot = s.path(name);
+  s.screenshot(shot);
+  if (const char* keep = std::getenv("TF_SCREENSHOT_DIR")) {
+    boost::filesystem::copy_file(shot, std::string(keep) + "/" + name,
+                                 boost::filesystem::copy_option::overwrite_if_exists);
+  }
 }
 
 std::string gameFile(Session& s, const std::string& game, const char* file) {
@@ -149,12 +179,7 @@ TEST(WorldEditor, AGameIsMadeSavedLeftAndOpenedAgainToTheSameFiles) {
   s.keyDown("shift");
   click(s, kRangeEnd);
   s.keyUp("shift");
-  click(s, after(13, 515, "Change Tile Image:"));
-  ASSERT_TRUE(s.waitForPixel(kChooserPanel.x, kChooserPanel.y, tfe2e::bluish)) << "no image chooser";
-  const Place bricks = chooserCell(4);
-  s.click(bricks.x, bricks.y);
-  click(s, kChooserClose);
-  ASSERT_TRUE(s.waitForPixel(kChooserPanel.x, kChooserPanel.y, greenish)) << "the chooser stayed open";
+  chooseBricks(s, after(13, 515, "Change Tile Image:"), kChooserPanel);
   EXPECT_TRUE(s.waitUntil([&s] { return bricksAt(s, kInsideRange); }));
   EXPECT_TRUE(greenish(s.pixel(kOutsideRange.x, kOutsideRange.y)));
 
@@ -201,25 +226,35 @@ TEST(WorldEditor, AGameIsMadeSavedLeftAndOpenedAgainToTheSameFiles) {
   click(s, kNotice);  // the notice of the save, and the debug panel, away for the picture
   s.key("F2");
   ASSERT_TRUE(s.waitForPixel(700, 100, [](const Pixel& p) { return !tfe2e::bluish(p); }));
-  const std::string shot = s.path("world-editor.png");
-  s.screenshot(shot);
-  // Set TF_SCREENSHOT_DIR to keep the picture (the README's docs/world-editor.png).
-  if (const char* keep = std::getenv("TF_SCREENSHOT_DIR")) {
-    boost::filesystem::copy_file(shot, std::string(keep) + "/world-editor.png",
-                                 boost::filesystem::copy_option::overwrite_if_exists);
-  }
+  keepScreenshot(s, "world-editor.png");
   s.closeWindow();
   EXPECT_EQ(s.waitForExit(), 0);
+}
+
+// The map file of a game of one square map of grass named Yard, `side`
+// tiles a side, with the given object lines ("s map0object<i> ...") before
+// the end of its objects.
+std::string yardMapFile(int side, const std::string& objects, int count) {
+  const std::string w = std::to_string(side);
+  return "f version 1\nf map0stretch 0\nf map0layer 7\nf map0fog 0\nf map0fogdensity 0.1\n"
+         "f map0fogr 1\nf map0fogg 1\nf map0fogb 1\nf map0w " + w + "\nf map0h " + w + "\ns map0name Yard\n" +
+         objects + "s map0object" + std::to_string(count) + " endObjectLoad\ns map1 endMapLoad\n";
+}
+
+// Starts the program with the window settings and opens game `game` from
+// the main menu on its editing screen, until grass shows at `grass`.
+void openInEditor(Session& s, const std::string& game, Place grass) {
+  s.writeFile("system/system.cfg", tfe2e::windowSettings());
+  s.start();
+  ASSERT_TRUE(tfe2e::waitForMainMenu(s));
+  editGame(s, game, grass);
 }
 
 // A game whose only object (a crate, at the middle of a 7 x 7 map) moves
 // right on every frame of play.
 void writeMovingCrate(Session& s) {
   s.writeFile("games/crate/system/map.cfg",
-              "f version 1\nf map0stretch 0\nf map0layer 7\nf map0fog 0\nf map0fogdensity 0.1\n"
-              "f map0fogr 1\nf map0fogg 1\nf map0fogb 1\nf map0w 7\nf map0h 7\ns map0name Yard\n"
-              "s map0object0 0.9 0.9 0.1 0.1 25 0 0.1 0.1 1 Crate\ns map0object1 endObjectLoad\n"
-              "s map1 endMapLoad\n");
+              yardMapFile(7, "s map0object0 0.9 0.9 0.1 0.1 25 0 0.1 0.1 1 Crate\n", 1));
   s.writeFile("games/crate/system/logic.cfg",
               "f version 1\nf map0sentencecount 1\n"
               "s map0sentence0 129 0 300 400 0 600 713 0 \n");  // repeatedly: move object 0 right
@@ -228,10 +263,7 @@ void writeMovingCrate(Session& s) {
 TEST(WorldEditor, APlayTestLeavesTheWorldAsItWas) {
   Session s;
   writeMovingCrate(s);
-  s.writeFile("system/system.cfg", tfe2e::windowSettings());
-  s.start();
-  ASSERT_TRUE(tfe2e::waitForMainMenu(s));
-  editGame(s, "crate", {330, 180});
+  openInEditor(s, "crate", {330, 180});
   // The map (7 x 7) is shown centred: the crate's tile (3, 3) lies at (350, 350).
   constexpr Place kCrate{350, 350};
   ASSERT_TRUE(s.waitForPixel(kCrate.x, kCrate.y, [](const Pixel& p) { return !greenish(p); })) << "no crate";
@@ -303,6 +335,139 @@ TEST(WorldEditor, BadSizesTheOnlyMapAndAnUnwritableSaveAreRefusedAndNothingIsLos
   click(s, kSaveIcon);
   ASSERT_TRUE(waitForSaves(s, 2));
   EXPECT_NE(gameFile(s, "rocky", "map.cfg").find("s map0name Stones\n"), std::string::npos);
+  s.closeWindow();
+  EXPECT_EQ(s.waitForExit(), 0);
+}
+
+// ---- objects ----------------------------------------------------------------------
+
+// A game of one 4 x 4 map of grass and no objects or logic. The editor
+// shows it centred: the camera at (0.6, 0.6), a world unit 1000 / 3 pixels,
+// the map from (150, 150) to (550, 550); objects stay below 0.9 in each axis.
+void writeEmptyYard(Session& s) {
+  s.writeFile("games/props/system/map.cfg", yardMapFile(4, "", 0));
+  s.writeFile("games/props/system/logic.cfg", "f version 1\nf map0sentencecount 0\n");
+}
+constexpr double kCameraX = 0.6, kCameraY = 0.6, kPixelsPerUnit = 1000.0 / 3;
+constexpr Place kMapCentre{400, 300};
+// Where new objects appear (at the camera); grass clear of the objects that
+// an empty part of the image chooser, the macro menu and the welcome window
+// covers; grass by the map's left edge.
+constexpr Place kEmptyGrass{520, 380}, kLeftEdgeGrass{165, 300};
+constexpr Place kAddObjectIcon{30, 350}, kDeleteObjectsIcon{30, 410};
+constexpr Place kObjectNameField{580, 585};
+constexpr Place kRpgMacro{110, 70};
+constexpr Place kWelcomeClose{700, 523};
+
+// Object i's line of a map file ("x y w h tex layer obw obh solid name"),
+// and where its centre is on the editor's screen.
+std::string objectLine(const std::string& maps, int i) {
+  const std::string key = "s map0object" + std::to_string(i) + " ";
+  const std::size_t at = maps.find(key);
+  if (at == std::string::npos) return "";
+  return maps.substr(at + key.size(), maps.find('\n', at) - at - key.size());
+}
+Place onScreen(const std::string& line) {
+  double x = 0, y = 0;
+  std::sscanf(line.c_str(), "%lf %lf", &x, &y);
+  return {static_cast<int>(400 + (x - kCameraX) * kPixelsPerUnit), static_cast<int>(300 - (y - kCameraY) * kPixelsPerUnit)};
+}
+double objectX(const std::string& line) { return std::atof(line.c_str()); }
+
+TEST(WorldEditor, ObjectsAreAddedShapedDraggedDeletedGivenAMacroAndPlayed) {
+  Session s;
+  writeEmptyYard(s);
+  openInEditor(s, "props", kEmptyGrass);
+
+  // Three objects at the camera; the first dragged left, the second down.
+  const auto addObject = [&s] {
+    click(s, kAddObjectIcon);
+    ASSERT_TRUE(s.waitForPixel(kMapCentre.x, kMapCentre.y, [](const Pixel& p) { return !greenish(p); }));
+  };
+  addObject();
+  s.drag(kMapCentre.x, kMapCentre.y, 250, 300, 1, 30);
+  ASSERT_TRUE(s.waitForPixel(kMapCentre.x, kMapCentre.y, greenish)) << "the first object was not dragged";
+  addObject();
+  s.drag(kMapCentre.x, kMapCentre.y, 400, 420, 1, 30);
+  ASSERT_TRUE(s.waitForPixel(kMapCentre.x, kMapCentre.y, greenish)) << "the second object was not dragged";
+  addObject();
+
+  // The third: bricks through the chooser, layer 3, wider (right button),
+  // taller, not solid, named with Enter in its field.
+  chooseBricks(s, after(13, 515, "Change Image:"), kEmptyGrass);
+  for (int k = 0; k < 2; ++k) click(s, after(13, 550, "Object Layer:"));
+  const Place wider = after(250, 515, "Image Width:");
+  s.click(wider.x, wider.y, 3);
+  click(s, after(250, 550, "Image Height:"));
+  click(s, after(250, 585, "Solid:"));
+  typeInto(s, kObjectNameField, "Chest");
+  s.key("Return");
+  s.key("F2");  // the debug panel away for the picture of the object panel
+  ASSERT_TRUE(s.waitForPixel(700, 100, [](const Pixel& p) { return !tfe2e::bluish(p); }));
+  keepScreenshot(s, "object-panel.png");
+
+  click(s, kSaveIcon);
+  ASSERT_TRUE(waitForSaves(s, 1));
+  const std::string dragged = gameFile(s, "props", "map.cfg");
+  const std::string first = objectLine(dragged, 0), second = objectLine(dragged, 1);
+  EXPECT_LT(objectX(first), kCameraX - 0.1) << first;
+  EXPECT_EQ(onScreen(second).x, kMapCentre.x) << second;
+  EXPECT_GT(onScreen(second).y, kMapCentre.y + 30) << second;
+  EXPECT_EQ(objectLine(dragged, 2), "0.6 0.6 0.15 0.11 4 2 0.1 0.1 0 Chest");
+
+  // The first two selected with the right button (nothing selected before)
+  // and deleted with the Delete key.
+  click(s, kNotice);
+  click(s, kEmptyGrass);
+  for (const std::string& line : {first, second}) s.click(onScreen(line).x, onScreen(line).y, 3);
+  s.key("Delete");
+  ASSERT_TRUE(s.waitForPixel(onScreen(first).x, onScreen(first).y, greenish)) << "the first object is still there";
+  ASSERT_TRUE(s.waitForPixel(onScreen(second).x, onScreen(second).y, greenish)) << "the second object is still there";
+  EXPECT_TRUE(bricksAt(s, kMapCentre)) << "the chest is not shown in its bricks";  // unmarked now
+
+  // The RPG macro on the one left.
+  click(s, kMapCentre);
+  click(s, after(13, 585, "Macro:"));
+  ASSERT_TRUE(s.waitForPixel(kEmptyGrass.x, kEmptyGrass.y, tfe2e::bluish)) << "no macro menu";
+  click(s, kRpgMacro);
+  ASSERT_TRUE(s.waitForPixel(kEmptyGrass.x, kEmptyGrass.y, greenish)) << "the macro menu stayed open";
+
+  click(s, kSaveIcon);
+  ASSERT_TRUE(waitForSaves(s, 2));
+  const std::string maps = gameFile(s, "props", "map.cfg");
+  const std::string logic = gameFile(s, "props", "logic.cfg");
+  EXPECT_EQ(objectLine(maps, 0), "0.6 0.6 0.15 0.11 4 2 0.1 0.1 0 Chest");
+  EXPECT_EQ(objectLine(maps, 1), "endObjectLoad");
+  EXPECT_NE(logic.find("f map0object0sentencecount 6\n"), std::string::npos) << logic;
+  EXPECT_NE(logic.find("s map0object0sentence0 104 0 300 400 0 600 710 0"), std::string::npos) << logic;
+
+  // Opened again (greeted by the welcome window, the debug panel being off),
+  // the files read back and save the same.
+  leaveEditor(s);
+  editGame(s, "props", kEmptyGrass, [&s] {
+    ASSERT_TRUE(s.waitForPixel(kEmptyGrass.x, kEmptyGrass.y, tfe2e::bluish)) << "no welcome window";
+    keepScreenshot(s, "world-editor-welcome.png");
+    click(s, kWelcomeClose);
+  });
+  click(s, kSaveIcon);
+  ASSERT_TRUE(waitForSaves(s, 3));
+  EXPECT_EQ(gameFile(s, "props", "map.cfg"), maps);
+  EXPECT_EQ(gameFile(s, "props", "logic.cfg"), logic);
+
+  // A play-test: the arrow key moves the chest and the camera follows it, so
+  // the map slides left under it; Escape brings the world back.
+  s.key("F5");
+  s.keyDown("Right");
+  EXPECT_TRUE(s.waitForPixel(kLeftEdgeGrass.x, kLeftEdgeGrass.y, [](const Pixel& p) { return !greenish(p); }))
+      << "the map did not slide";
+  EXPECT_TRUE(bricksAt(s, kMapCentre)) << "the camera did not follow the chest";
+  s.keyUp("Right");
+  s.key("Escape");
+  EXPECT_TRUE(s.waitForPixel(kLeftEdgeGrass.x, kLeftEdgeGrass.y, greenish)) << "the camera is not back";
+  EXPECT_TRUE(bricksAt(s, kMapCentre));
+  click(s, kSaveIcon);
+  ASSERT_TRUE(waitForSaves(s, 4));
+  EXPECT_EQ(gameFile(s, "props", "map.cfg"), maps);
   s.closeWindow();
   EXPECT_EQ(s.waitForExit(), 0);
 }

@@ -11,6 +11,7 @@
 #include "core/system.h"
 #include "editor/editor.h"
 #include "editor/image_chooser.h"
+#include "editor/macro_menu.h"
 #include "editor/world_editor_layout.h"
 #include "game/world.h"
 #include "gl_window.h"
@@ -220,6 +221,54 @@ TEST_F(WorldEditorOnScreen, TheChooserLiesOverThePanelsWithEveryImageInItsOwnCol
                {400, 550, kBlocking}});         // the lower panel below it
   worldEditor.setImageMenuRow(1);
   expectCodes({{645, 410, code(kPickChooserUp)}, {680, 410, kBlocking}, {690, 360, {kPickChooserImage, 0, 229}}});
+}
+
+TEST_F(WorldEditorOnScreen, TheObjectPanelShowsEveryControlOfOneObjectAndTheImageOfAList) {
+  worldEditor.setEditorMode(kModeObject);
+  worldEditor.setCurrentObject(0);
+  const std::vector<At> imageControls = {firstAfter(13, 515, "Change Image:", code(kPickObjectImage)),
+                                         secondAfter(13, 515, "Change Image:", code(kPickObjectImageQuiet))};
+  std::vector<At> single = imageControls;
+  const std::vector<At> ofOne = {
+      firstAfter(13, 550, "Object Layer:", code(kPickObjectLayerUp)),
+      secondAfter(13, 550, "Object Layer:", code(kPickObjectLayerDown)),
+      firstAfter(13, 585, "Macro:", code(kPickMacroOpen)),
+      firstAfter(250, 515, "Image Width:", code(kPickObjectWider)),
+      secondAfter(250, 515, "Image Width:", code(kPickObjectNarrower)),
+      firstAfter(250, 550, "Image Height:", code(kPickObjectTaller)),
+      secondAfter(250, 550, "Image Height:", code(kPickObjectShorter)),
+      firstAfter(250, 585, "Solid:", code(kPickObjectSolid)),
+      firstAfter(487, 515, "Solid Width:", code(kPickObjectSolidWider)),
+      secondAfter(487, 515, "Solid Width:", code(kPickObjectSolidNarrower)),
+      firstAfter(487, 550, "Solid Height:", code(kPickObjectSolidTaller)),
+      secondAfter(487, 550, "Solid Height:", code(kPickObjectSolidShorter)),
+      {580, 585, field(5)},
+      {660, 582, code(kPickObjectRename)},
+  };
+  single.insert(single.end(), ofOne.begin(), ofOne.end());
+  expectCodes(single);
+
+  worldEditor.setObjectList(0, 0);
+  worldEditor.setObjectListAmount(1);
+  std::vector<At> list = imageControls;
+  for (const At& p : ofOne) list.push_back({p.x, p.y, kBlocking});
+  expectCodes(list);
+}
+
+TEST_F(WorldEditorOnScreen, TheMacroMenuLiesOverTheMapWithItsTwoMacrosAndItsCloseButton) {
+  worldEditor.setEditorMode(kModeObject);
+  worldEditor.setCurrentObject(0);
+  openMacroMenu();
+  ASSERT_TRUE(macroMenuOpen());
+  expectCodes({{110, 70, code(kPickMacroApply, kMacroRpgPlayer)},
+               {110, 105, code(kPickMacroApply, kMacroPlatformerPlayer)},
+               {730, 410, code(kPickMacroClose)},
+               {400, 300, kBlocking},  // the map below it takes no clicks
+               {140, 70, kBlocking},   // the texts are no controls
+               {30, 110, code(kPickHelpOpen)},
+               {400, 550, kBlocking}});
+  worldEditor.setEditorMode(kModeTile);  // the menu goes with the object panel
+  expectCodes({{110, 70, kEmpty}, {400, 300, kEmpty}});
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // camera at the window's edges within the map, copying an object, changing
 // the map, and what the map shows of the editor's selection.
 #include "editor/world_editor.h"
+#include "editor/world_editor_objects.h"
 
 #include <gtest/gtest.h>
 
@@ -133,7 +134,7 @@ TEST_F(WorldEditor, ACopyIsSelectedAndItsActionsOnTheOriginalSpeakOfTheCopy) {
   const auto owner = [](int obj, int k) { return world.mapLocalGetWholeSentence(obj, 0, k).getOwner(); };
 
   worldEditor.setCurrentObject(original);
-  editorCopyObject(original);
+  copySelectedObjects();
   EXPECT_EQ(worldEditor.getCurrentObject(), copy);
   EXPECT_EQ(tftest::joined({aimedAt(copy, 1), aimedAt(copy, 2), owner(copy, 1), owner(copy, 2)}), "2 1 2 2");
   EXPECT_EQ(tftest::joined({aimedAt(original, 1), owner(original, 1)}), "0 0");
