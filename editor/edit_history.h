@@ -73,6 +73,12 @@ class editHistory {
   // True unless the model is at the last saved step: undoing back to it means
   // no unsaved changes; once that step is dropped, unsaved until the next save.
   bool hasUnsavedChanges() const;
+  // The model no longer matches the files (changes brought back from a
+  // recovery copy): unsaved until the next save.
+  void markUnsaved();
+  // Changes counted since the last save or clear: a recovery copy is due
+  // when this differs from the count at the last copy.
+  long long getChangeCount() const { return changeCount; }
   // Forgets every step and counts the model as saved (leaving the editor,
   // loading a game).
   void clear();
@@ -99,6 +105,7 @@ class editHistory {
   editStep open;             // the step being bracketed
   int depth = 0;             // brackets open
   std::size_t bytes = 0;
+  long long changeCount = 0;  // grows with every change recorded, undone or redone
 };
 
 extern editHistory editHistoryLog;

@@ -15,6 +15,8 @@
 #include "editor/editor_codes.h"
 #include "editor/edits.h"
 #include "editor/menu_editor_panel.h"
+#include "editor/recovery.h"
+#include "editor/undo_keys.h"
 #include "editor/world_editor.h"
 #include "game/game_names.h"
 #include "game/lifecycle.h"
@@ -289,7 +291,10 @@ bool pickControl(const PickEvent& e) {
       return true;
     case kPickLeaveMenuSet:
       if (!editingToolkitMenus()) return false;
-      if (e.acting()) leaveGame();
+      if (e.acting()) {
+        writeRecoveryCopy();
+        leaveGame();
+      }
       return true;
     default:
       return false;
@@ -410,6 +415,7 @@ void nudgeMenuItem(int key) {
 }
 
 void inputState3Keyboard(unsigned char key) {
+  if (undoRedoKey(key, platform().shiftHeld())) return;
   if (key == kCharEscape || key == kCharEnter) {
     gameSys.setInputState(kInputNormal);
     worldEditor.setEditorMode(kMenuModeMenu);

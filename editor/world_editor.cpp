@@ -10,6 +10,7 @@
 #include "core/system.h"
 #include "editor/editor.h"
 #include "editor/edits.h"
+#include "editor/recovery.h"
 #include "game/game_names.h"
 #include "game/lifecycle.h"
 #include "game/world.h"
@@ -80,6 +81,7 @@ void loadGameEditor(const std::string& game) {
   echoConsole("^2^gWorld Editor Initializing...");
   if (checkGameName(game)) {
     loadPredefinedUI(game);
+    offerRecovery();
     return;
   }
   if (!gameMapFileOpens(game)) {
@@ -107,6 +109,7 @@ void loadGameEditor(const std::string& game) {
   echoConsole("");
   echoConsole("^2^gWorld Editor Successfully Initialized");
   echoConsole("");
+  offerRecovery();
 }
 
 void leaveGameEditor() {
@@ -118,6 +121,7 @@ void leaveGameEditor() {
   worldEditor.setImageMenuRow(0);
   worldEditor.setPhraseSelectorChoice(0);
   worldEditor.setPhraseMenu(-1);
+  writeRecoveryCopy();
   leaveGame();
 }
 
@@ -136,6 +140,7 @@ void editMenu() {
 
 void enterTest() {
   if (gameSys.getGameState() != kStateWorldEditor || gameUI.getCurrentMenu() != gameUI.getEditorMenu()) return;
+  writeRecoveryCopy();
   worldBackup = world;
   float x, y, z;
   camera.GetPos(x, y, z);
@@ -299,6 +304,7 @@ void editorFollowLifecycle(LifecycleEvent event) {
       worldEditor.setWelcome(1, kNewGameWelcome);
       break;
     case LifecycleEvent::MenuSetOpened:
+      editHistoryLog.clear();
       resetEditorSelection();
       break;
     case LifecycleEvent::MapChangedInEditor:
@@ -327,11 +333,11 @@ MapEditView worldEditorMapView() {
   return view;
 }
 
+// The copy becomes the current object; actions of its logic that aimed at
+// the original aim at the copy.
 void editorCopyObject(int obj) {
-  const int m = world.getCurrentMap();
-  const int count = world.worldGetObjectCount(m);
-  world.worldCopyObject(obj, m, worldEditor.getCurrentObject());
-  if (world.worldGetObjectCount(m) > count) worldEditor.setCurrentObject(count);
+  const int copy = editCopyObject(world.getCurrentMap(), obj);
+  if (copy >= 0) worldEditor.setCurrentObject(copy);
 }
 
 void menuFunction(int function) {

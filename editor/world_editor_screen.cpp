@@ -8,6 +8,7 @@
 #include "editor/animation_panel.h"
 #include "editor/editor.h"
 #include "editor/editor_codes.h"
+#include "editor/edits.h"
 #include "editor/image_chooser.h"
 #include "editor/world_editor.h"
 #include "editor/world_editor_layout.h"
@@ -223,10 +224,11 @@ void resizeCurrentObject(int key) {
     case kSpecialRight: dw = kObjectResizeStep; break;
     default: return;
   }
-  float x, y, w, h;
-  int tex, layer;
-  world.worldGetObject(x, y, w, h, tex, layer, obj, m);
-  world.worldSetObject(x, y, w + dw, h + dh, tex, layer, obj, m);
+  objectFields fields;
+  if (!getObjectFields(m, obj, fields)) return;
+  fields.w += dw;
+  fields.h += dh;
+  editSetObject(m, obj, fields);
 }
 
 }  // namespace tf
