@@ -275,6 +275,14 @@ int Session::waitForExit(int timeoutMs) {
   return waitUntil([this] { return !running(); }, timeoutMs) ? exitCode_ : -1;
 }
 
+void Session::killProgram() {
+  if (program_ <= 0 || exited_) return;
+  kill(program_, SIGKILL);
+  waitpid(program_, nullptr, 0);
+  exited_ = true;
+  exitCode_ = -1;
+}
+
 void Session::runXdotool(const std::vector<std::string>& args) {
   pid_t child = fork();
   if (child == 0) {

@@ -68,6 +68,9 @@ class Session {
   // Waits for the program to end; its exit code, or -1 when it did not end
   // (or was killed by a signal).
   int waitForExit(int timeoutMs = kWaitMs);
+  // Ends the program at once with SIGKILL, as a crash or a power cut would:
+  // nothing of its own runs. It can be started again afterwards.
+  void killProgram();
 
   // Input through the X server, as a person's keyboard and mouse would send
   // it. The program reads its input events in the order they are sent, so
