@@ -372,19 +372,28 @@ void reportUnsavedProject(const std::string& name, const fileWriteFailure& failu
   playSystemSound(kSoundError, 0);
 }
 
+void reportSaved(const std::string& line) {
+  systemMsg(line);
+  systemMsg("");
+}
+
 }  // namespace
 
 bool saveProject() {
   const std::string name = world.getGameName();
   std::vector<fileWrite> files;
   // A game too large to be read back is reported as it is refused.
-  if (!checkGameName(name) && !prepareGameWorldFiles(files)) return false;
+  const bool toolkitMenus = checkGameName(name);
+  if (!toolkitMenus && !prepareGameWorldFiles(files)) return false;
   files.push_back(prepareUIFile(name));
   fileWriteFailure failure;
   if (!writeFilesAtomically(files, failure)) {
     reportUnsavedProject(name, failure);
     return false;
   }
+  // Each file's own line, as when it is saved alone, before the project's.
+  if (!toolkitMenus) reportSaved("^wGame has been successfully saved!");
+  reportSaved("^wUI has been successfully saved!");
   updateGameList();
   systemMsg("The project has been successfully saved.");
   systemMsg("");

@@ -214,7 +214,12 @@ TEST_F(WorldEditorMaps, TheFogPanelStepsTheFogOfTheCurrentMapAsOneEditEach) {
 TEST_F(WorldEditorMaps, ASaveThatCannotBeWrittenKeepsTheEditorTheEditsAndTheOldFiles) {
   namespace fs = boost::filesystem;
   world.worldSetTile(3, 1, 1, 0);
-  ASSERT_TRUE(pickCode(kPickToolbarSave));
+  {
+    tftest::MessageLog saved;
+    ASSERT_TRUE(pickCode(kPickToolbarSave));
+    EXPECT_TRUE(saved.contains("^wGame has been successfully saved!"));
+    EXPECT_TRUE(saved.contains("^wUI has been successfully saved!"));
+  }
   EXPECT_EQ(shownNotice(), "Project Saved | The project^y field^w has been successfully saved.");
   EXPECT_FALSE(editHistoryLog.hasUnsavedChanges());
   const std::string savedMap = dir.read("games/field/system/map.cfg");
@@ -229,6 +234,7 @@ TEST_F(WorldEditorMaps, ASaveThatCannotBeWrittenKeepsTheEditorTheEditsAndTheOldF
   tftest::MessageLog messages;
   EXPECT_TRUE(pickCode(kPickToolbarSave));
   EXPECT_TRUE(messages.contains("could not be saved: games/field/system/logic.cfg: Is a directory."));
+  EXPECT_FALSE(messages.contains("^wUI has been successfully saved!"));
   EXPECT_EQ(gameSys.getGameState(), kStateWorldEditor);
   EXPECT_EQ(maps(), "2, 1: 5x6 New Map");
   EXPECT_TRUE(editHistoryLog.hasUnsavedChanges());

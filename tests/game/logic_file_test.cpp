@@ -94,7 +94,9 @@ TEST(LogicFile, DamagedFilesAttachNothingHarmful) {
     gameWorld loaded = twoMaps();
     tftest::MessageLog messages;
     EXPECT_EQ(readLogic(c.text, loaded), c.why.empty());
-    if (!c.why.empty()) EXPECT_TRUE(messages.contains(c.why));
+    if (!c.why.empty()) {
+      EXPECT_TRUE(messages.contains(c.why));
+    }
     // At most fifteen sentences, and only for maps and objects that exist.
     EXPECT_EQ(tftest::joined({loaded.mapGlobalGetSentenceAmount(0), loaded.mapLocalGetSentenceAmount(1, 1),
                               loaded.mapLocalGetSentenceAmount(0, 0)}),

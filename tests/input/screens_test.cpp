@@ -117,7 +117,9 @@ TEST(PickCodes, OnlyTheChooserAndTheLogicWordsCarryDataInGreen) {
     for (int mode = kFirstMode; mode <= kLastMode; ++mode) {
       for (const PickList& list : screensFor(state, mode).picks()) {
         for (const PickUse& use : list) {
-          if (use.green != kPickMenuMark) EXPECT_TRUE(pickCarriesData(use.code)) << use.name;
+          if (use.green != kPickMenuMark) {
+            EXPECT_TRUE(pickCarriesData(use.code)) << use.name;
+          }
         }
       }
     }
