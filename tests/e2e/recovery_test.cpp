@@ -93,6 +93,13 @@ TEST(Recovery, UndoRedoAndAKilledProgramLoseNoEdit) {
 
   s.killProgram();
   openAgain(s);
+  // The debug panel away for the picture of the offer: where it stood, the
+  // screen shows something else.
+  const tfe2e::Pixel panel = s.pixel(700, 100);
+  s.key("F2");
+  ASSERT_TRUE(s.waitForPixel(700, 100, [&panel](const tfe2e::Pixel& p) { return !(p == panel); }));
+  s.keepScreenshot("recovery.png");
+  s.key("F2");  // debug mode again, which keeps the editor's welcome window away
   s.clickButton(kDialogYes.x, kDialogYes.y);  // restore
   ASSERT_TRUE(s.waitForLog("were restored from the recovery copy"));
   s.clickButton(kEditWorld.x, kEditWorld.y);

@@ -432,6 +432,14 @@ void Session::screenshot(const std::string& file, int width, int height) {
   waitpid(child, nullptr, 0);
 }
 
+void Session::keepScreenshot(const std::string& name) {
+  const std::string shot = path(name);
+  screenshot(shot);
+  if (const char* keep = std::getenv("TF_SCREENSHOT_DIR")) {
+    fs::copy_file(shot, std::string(keep) + "/" + name, fs::copy_option::overwrite_if_exists);
+  }
+}
+
 std::string windowSettings(bool debugMode, bool sound) {
   return std::string("f windowx 0\nf windowy 0\nf windowwidth 800\nf windowheight 600\nf fps 30\n") +
          (debugMode ? "f debugMode 1\n" : "f debugMode 0\n") +

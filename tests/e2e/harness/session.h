@@ -113,6 +113,10 @@ class Session {
   // pixels, row by row (empty when the screen cannot be read).
   std::vector<Pixel> area(int x0, int y0, int x1, int y1, int step);
   void screenshot(const std::string& file, int width = 800, int height = 600);
+  // A screenshot of the window named `name` in the data tree, copied into the
+  // folder that TF_SCREENSHOT_DIR names when it is set (the README's pictures
+  // in docs/ are taken so).
+  void keepScreenshot(const std::string& name);
 
  private:
   void startServer();
