@@ -205,7 +205,15 @@ bool loadTexts(const std::string& name, const std::vector<std::string>& texts) {
 void restoreCopy() {
   const std::string name = editedName();
   std::vector<std::string> texts;
+  // A copy read only in part would leave a mix of it and the saved game.
+  const gameWorld keptWorld = world;
+  const UI keptMenus = gameUI;
+  const std::vector<img> keptImages = gameImg, keptMenuImages = uiImage;
   if (!readCopy(name, texts) || !loadTexts(name, texts)) {
+    world = keptWorld;
+    gameUI = keptMenus;
+    gameImg = keptImages;
+    uiImage = keptMenuImages;
     reportDamaged(name);
     return;
   }

@@ -235,6 +235,22 @@ TEST_F(Recovery, ADamagedCopyIsReportedAndNeverLoaded) {
   }
 }
 
+TEST_F(Recovery, ACopyThatCannotBeReadWholeLeavesTheSavedGameAsItWas) {
+  const std::string original = tftest::editableDump();
+  editAll();
+  const int menus = gameUI.getMenuCount();
+  gameUI.setMenuCount(0);  // a menu file that holds no menu, whole by its checksum
+  ASSERT_TRUE(writeRecoveryCopy());
+  gameUI.setMenuCount(menus);
+  crash();
+  openAlpha();
+  ASSERT_EQ(gameSys.getGameState(), kStateDialog);
+  answerRecovery(1);  // its maps read well before its menus fail
+  EXPECT_EQ(tftest::editableDump(), original);
+  EXPECT_EQ(tftest::shownNotice().rfind("^yRecovery | ", 0), 0u) << tftest::shownNotice();
+  EXPECT_FALSE(editHistoryLog.hasUnsavedChanges());
+}
+
 TEST_F(Recovery, ACopyOlderThanTheSavedFilesIsRemovedWithoutAsking) {
   editAll();
   ASSERT_TRUE(writeRecoveryCopy());
