@@ -57,6 +57,8 @@ class editHistory {
   // its first change.
   void beginStep(const editPlace& place = editPlace());
   void endStep();
+  // A bracket is open (its step not yet recorded).
+  bool stepOpen() const { return depth > 0; }
   // Keeps a change already made to the model; outside a bracket it is a
   // step of its own. A new step drops the steps undone before it.
   void record(std::unique_ptr<editChange> change, const editPlace& place);

@@ -102,25 +102,38 @@ TEST_F(UndoKeys, AFieldTakingTypingKeepsTheKeysButATextLineOfTheMenuEditorIsStep
   EXPECT_EQ(uiScriptString.getString(text).find('\x1a'), std::string::npos);
   gameSys.setInputState(kInputNormal);
 
-  // Typing into a text line: each character is a change, stepped back and forth.
+  // Typing into a text line: what is typed until the typing stops is one
+  // step, stepped back and forth; a click on the line stops it.
   gameSys.setGameState(kStateMenuEditor);
-  worldEditor.setEditorMode(kMenuModeTextline);
-  worldEditor.setCurrentTextline(0);
-  gameSys.setInputState(kInputMenuEditorText);
-  key('a');
-  key('b');
   const auto line = [] {
     float lx, ly, r, g, b;
     std::string s;
     gameUI.uiGetText(lx, ly, r, g, b, s, 1, 0);
     return s;
   };
+  const auto clickLine = [this] {
+    clock.advance(1000);
+    platform.setPickPixel(kPickEditorTextline, kPickMenuMark, 0);
+    mouse(kButtonLeft, kButtonDown, 100, 100);
+    mouse(kButtonLeft, kButtonUp, 100, 100);
+  };
+  clickLine();
+  ASSERT_EQ(gameSys.getInputState(), kInputMenuEditorText);
+  key('a');
+  key('b');
   EXPECT_EQ(line(), "Hiab");
   key(kCharCtrlZ);
-  EXPECT_EQ(line(), "Hia");
+  EXPECT_EQ(line(), "Hi");
   key(kCharCtrlY);
   EXPECT_EQ(line(), "Hiab");
   EXPECT_EQ(gameSys.getInputState(), kInputMenuEditorText);  // still typing
+  key('c');
+  clickLine();
+  key('d');
+  key(kCharCtrlZ);
+  EXPECT_EQ(line(), "Hiabc");
+  key(kCharCtrlZ);
+  EXPECT_EQ(line(), "Hiab");
 }
 
 TEST_F(UndoKeys, AnUndoShowsWhereTheChangeWasMadeFirst) {
