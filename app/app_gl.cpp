@@ -20,6 +20,7 @@
 #include "core/system.h"
 #include "core/view.h"
 #include "editor/editor.h"
+#include "editor/recovery.h"
 #include "editor/world_editor.h"
 #include "game/lifecycle.h"
 #include "game/world.h"
@@ -180,6 +181,7 @@ void display() {
     returnToEditor();
     worldEditor.setEndTest(0);
   }
+  recoveryTick();
 
   const int state = gameSys.getGameState();
   const bool consoleOrHelp = console.getConsoleState() || uiHelp.getHelpState();

@@ -8,6 +8,7 @@
 #include "core/shutdown.h"
 #include "editor/editor.h"
 #include "editor/menu_editor.h"
+#include "editor/recovery.h"
 #include "editor/world_editor.h"
 #include "game/game_names.h"
 #include "game/lifecycle.h"
@@ -16,6 +17,7 @@
 #include "media/images.h"
 #include "media/sound.h"
 #include "menus/button_actions.h"
+#include "menus/dialog.h"
 
 namespace tf {
 namespace {
@@ -24,6 +26,7 @@ namespace {
 // editing is left, so that the toolkit's images and menus are restored before
 // they are freed; then images, the log and the sound device go.
 void releaseProgram() {
+  writeRecoveryCopy();
   if (checkGameName(world.getGameName())) leaveGame();
   freeImageTables();
   gameLog.closeLog();
@@ -45,6 +48,7 @@ void connectButtons() {
   setButtonAction(kFuncDeleteMap, [](int) { deleteCurrentMap(); });
   setButtonAction(kFuncReenterGame, [](int) { world.reenterGame(); });
   setButtonAction(kFuncWelcome, [](int) { showToolkitWelcome(); });
+  setButtonAction(kFuncRecovery, answerRecovery);
 }
 
 }  // namespace
@@ -55,6 +59,7 @@ void connectProgram() {
   setEditorLifecycle(editorFollowLifecycle);
   setPlaytestEnd([] { worldEditor.setEndTest(1); });
   connectButtons();
+  setDialogChoice(chooseLeaveDialog);
 }
 
 }  // namespace tf

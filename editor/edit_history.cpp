@@ -36,6 +36,7 @@ void editHistory::closeOpenStep() {
 
 void editHistory::record(std::unique_ptr<editChange> change, const editPlace& place) {
   if (!change) return;
+  ++changeCount;
   if (depth == 0) {
     editStep single;
     single.place = place;
@@ -74,6 +75,7 @@ editPlace editHistory::undo() {
   closeOpenStep();
   if (position == 0) return editPlace();
   editStep& step = steps[--position];
+  ++changeCount;
   for (auto change = step.changes.rbegin(); change != step.changes.rend(); ++change) (*change)->undo();
   return step.place;
 }
@@ -82,6 +84,7 @@ editPlace editHistory::redo() {
   closeOpenStep();
   if (position == steps.size()) return editPlace();
   editStep& step = steps[position++];
+  ++changeCount;
   for (const auto& change : step.changes) change->redo();
   return step.place;
 }
@@ -97,6 +100,12 @@ void editHistory::markSaved() {
 
 bool editHistory::hasUnsavedChanges() const { return !open.changes.empty() || savedAt != positionNow(); }
 
+void editHistory::markUnsaved() {
+  closeOpenStep();
+  savedAt = -1;
+  ++changeCount;
+}
+
 void editHistory::clear() {
   steps.clear();
   open = editStep();
@@ -105,6 +114,7 @@ void editHistory::clear() {
   dropped = 0;
   savedAt = 0;
   bytes = 0;
+  changeCount = 0;
 }
 
 }  // namespace tf

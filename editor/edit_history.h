@@ -57,6 +57,8 @@ class editHistory {
   // its first change.
   void beginStep(const editPlace& place = editPlace());
   void endStep();
+  // A bracket is open (its step not yet recorded).
+  bool stepOpen() const { return depth > 0; }
   // Keeps a change already made to the model; outside a bracket it is a
   // step of its own. A new step drops the steps undone before it.
   void record(std::unique_ptr<editChange> change, const editPlace& place);
@@ -73,6 +75,12 @@ class editHistory {
   // True unless the model is at the last saved step: undoing back to it means
   // no unsaved changes; once that step is dropped, unsaved until the next save.
   bool hasUnsavedChanges() const;
+  // The model no longer matches the files (changes brought back from a
+  // recovery copy): unsaved until the next save.
+  void markUnsaved();
+  // Changes counted since the last save or clear: a recovery copy is due
+  // when this differs from the count at the last copy.
+  long long getChangeCount() const { return changeCount; }
   // Forgets every step and counts the model as saved (leaving the editor,
   // loading a game).
   void clear();
@@ -99,6 +107,7 @@ class editHistory {
   editStep open;             // the step being bracketed
   int depth = 0;             // brackets open
   std::size_t bytes = 0;
+  long long changeCount = 0;  // grows with every change recorded, undone or redone
 };
 
 extern editHistory editHistoryLog;

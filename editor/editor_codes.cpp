@@ -5,6 +5,7 @@
 #include "editor/edit_history.h"
 #include "editor/editor.h"
 #include "editor/menu_editor.h"
+#include "editor/recovery.h"
 #include "game/lifecycle.h"
 
 namespace tf {
@@ -13,7 +14,10 @@ bool sharedEditorPick(const PickEvent& e) {
   switch (e.code) {
     case kPickToolbarSave:
       // What is on disk now is the model as it stands.
-      if (e.leftPress() && saveProject()) editHistoryLog.markSaved();
+      if (e.leftPress() && saveProject()) {
+        editHistoryLog.markSaved();
+        removeRecoveryCopy();
+      }
       return true;
     case kPickToolbarAnimation:
       if (e.leftPress()) {

@@ -15,6 +15,8 @@
 #include "editor/editor_codes.h"
 #include "editor/edits.h"
 #include "editor/menu_editor_panel.h"
+#include "editor/recovery.h"
+#include "editor/undo_keys.h"
 #include "editor/world_editor.h"
 #include "game/game_names.h"
 #include "game/lifecycle.h"
@@ -42,6 +44,22 @@ bool dragStepOpen = false;
 // A drag has moved the selected item since the button went down.
 bool itemMoved = false;
 
+// Typing into a text line is one step of the history until the typing
+// stops: a key that is not typing, a button event, or an undo (which closes
+// the bracket itself).
+bool typingStepOpen = false;
+
+void endTypingStep() {
+  if (typingStepOpen && editHistoryLog.stepOpen()) editHistoryLog.endStep();
+  typingStepOpen = false;
+}
+
+void beginTypingStep(int menu) {
+  if (typingStepOpen && editHistoryLog.stepOpen()) return;
+  editHistoryLog.beginStep(editPlace{kViewMenu, menu, -1});
+  typingStepOpen = true;
+}
+
 void endDrag() {
   if (dragStepOpen) editHistoryLog.endStep();
   dragStepOpen = false;
@@ -51,6 +69,7 @@ void endDrag() {
 void forgetDrag() {
   dragStepOpen = false;
   itemMoved = false;
+  typingStepOpen = false;
 }
 const bool registered = registerRunStateReset(forgetDrag);
 
@@ -289,7 +308,10 @@ bool pickControl(const PickEvent& e) {
       return true;
     case kPickLeaveMenuSet:
       if (!editingToolkitMenus()) return false;
-      if (e.acting()) leaveGame();
+      if (e.acting()) {
+        writeRecoveryCopy();
+        leaveGame();
+      }
       return true;
     default:
       return false;
@@ -326,6 +348,7 @@ class MenuEditorScreen : public Screen {
   }
 
   bool onSpecialKey(int key, int) override {
+    endTypingStep();
     if (!consoleOpen() && isArrowKey(key)) nudgeMenuItem(key);
     return false;
   }
@@ -335,6 +358,7 @@ class MenuEditorScreen : public Screen {
   // drag may have come too close together to be followed.
   bool onButton(const ButtonEvent& e) override {
     if (itemMoved && !e.pressed) dropDraggedItem();
+    endTypingStep();
     endDrag();
     if (!helpShown()) gameSys.setInputState(kInputNormal);
     return false;
@@ -410,7 +434,9 @@ void nudgeMenuItem(int key) {
 }
 
 void inputState3Keyboard(unsigned char key) {
+  if (undoRedoKey(key, platform().shiftHeld())) return;
   if (key == kCharEscape || key == kCharEnter) {
+    endTypingStep();
     gameSys.setInputState(kInputNormal);
     worldEditor.setEditorMode(kMenuModeMenu);
     return;
@@ -424,8 +450,10 @@ void inputState3Keyboard(unsigned char key) {
   } else if (printable(key)) {
     t.text += static_cast<char>(key);
   } else {
+    endTypingStep();
     return;
   }
+  beginTypingStep(currentMenu());
   editModifyText(currentMenu(), l, t.x, t.y, t.text);
 }
 

@@ -34,6 +34,7 @@ void text(PanelPlan& out, const LabelPlace& at, const std::string& line) {
 void addStatus(PanelPlan& out, const std::string& item, int index) {
   std::string line = "^yMenu^w: " + std::to_string(gameUI.getCurrentMenu());
   if (!item.empty()) line += " ^b|^y " + item + "^w: " + std::to_string(index);
+  line += unsavedMark();
   text(out, kStatusLabel, line);
 }
 

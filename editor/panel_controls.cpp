@@ -1,6 +1,7 @@
 // Labels and their buttons.
 #include "editor/panel_controls.h"
 
+#include "editor/edit_history.h"
 #include "media/choice.h"
 #include "media/images.h"
 
@@ -27,5 +28,7 @@ void labelWithButtons(PanelPlan& out, int x, int y, const std::string& label, in
 void labelWithPlusMinus(PanelPlan& out, int x, int y, const std::string& label, int plusCode, int minusCode) {
   labelWithButtons(out, x, y, label, kImgPlus, plusCode, kImgMinus, minusCode);
 }
+
+std::string unsavedMark() { return editHistoryLog.hasUnsavedChanges() ? kUnsavedMark : ""; }
 
 }  // namespace tf

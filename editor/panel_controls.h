@@ -9,6 +9,8 @@
 
 namespace tf {
 
+constexpr const char* kUnsavedMark = " ^y*";
+
 // The label at (x, y) and one button after it.
 void labelWithButton(PanelPlan& out, int x, int y, const std::string& label, int image, int code);
 // The label and two buttons after it.
@@ -18,5 +20,8 @@ void labelWithButtons(PanelPlan& out, int x, int y, const std::string& label, in
 void labelWithPlusMinus(PanelPlan& out, int x, int y, const std::string& label, int plusCode, int minusCode);
 // A button of the given half size at (x, y).
 void button(PanelPlan& out, int image, int x, int y, int half, int code);
+// Written after the map or menu a status line names: " *" while there are
+// changes not saved, else nothing.
+std::string unsavedMark();
 
 }  // namespace tf

@@ -11,6 +11,7 @@
 #include "editor/editor.h"
 #include "editor/edits.h"
 #include "editor/macro_menu.h"
+#include "editor/recovery.h"
 #include "game/game_names.h"
 #include "game/lifecycle.h"
 #include "game/world.h"
@@ -81,6 +82,7 @@ void loadGameEditor(const std::string& game) {
   echoConsole("^2^gWorld Editor Initializing...");
   if (checkGameName(game)) {
     loadPredefinedUI(game);
+    offerRecovery();
     return;
   }
   if (!gameMapFileOpens(game)) {
@@ -108,6 +110,7 @@ void loadGameEditor(const std::string& game) {
   echoConsole("");
   echoConsole("^2^gWorld Editor Successfully Initialized");
   echoConsole("");
+  offerRecovery();
 }
 
 void leaveGameEditor() {
@@ -119,6 +122,7 @@ void leaveGameEditor() {
   worldEditor.setImageMenuRow(0);
   worldEditor.setPhraseSelectorChoice(0);
   worldEditor.setPhraseMenu(-1);
+  writeRecoveryCopy();
   leaveGame();
 }
 
@@ -137,6 +141,7 @@ void editMenu() {
 
 void enterTest() {
   if (gameSys.getGameState() != kStateWorldEditor || gameUI.getCurrentMenu() != gameUI.getEditorMenu()) return;
+  writeRecoveryCopy();
   worldBackup = world;
   float x, y, z;
   camera.GetPos(x, y, z);
@@ -293,6 +298,7 @@ void editorFollowLifecycle(LifecycleEvent event) {
       worldEditor.setWelcome(1, kNewGameWelcome);
       break;
     case LifecycleEvent::MenuSetOpened:
+      editHistoryLog.clear();
       resetEditorSelection();
       break;
     case LifecycleEvent::MapChangedInEditor:

@@ -108,7 +108,7 @@ void planMapLines(PanelPlan& out) {
   int w = 0, h = 0;
   std::string name;
   mapSize(w, h, name);
-  out.text(kMapLineX, kMapLineY, "^y" + std::to_string(currentMap()) + "^w " + name);
+  out.text(kMapLineX, kMapLineY, "^y" + std::to_string(currentMap()) + "^w " + name + unsavedMark());
 }
 
 void planLowerPanel(PanelPlan& out, int mode) {

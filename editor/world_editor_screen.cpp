@@ -8,6 +8,7 @@
 #include "editor/animation_panel.h"
 #include "editor/editor.h"
 #include "editor/editor_codes.h"
+#include "editor/edits.h"
 #include "editor/image_chooser.h"
 #include "editor/macro_menu.h"
 #include "editor/world_editor.h"

@@ -8,6 +8,7 @@
 #include "editor/menu_editor.h"
 #include "editor/phrase_windows.h"
 #include "editor/tips_bar.h"
+#include "editor/undo_keys.h"
 #include "editor/welcome_window.h"
 #include "editor/world_editor_screen.h"
 #include "logic/play_screen.h"
@@ -40,9 +41,10 @@ const Route kRoutes[] = {
     {kStateSplash, kAnyMode, {splashScreen}},
     {kStateDialog, kAnyMode, {welcomeWindow}},
     {kStateWorldEditor, kLogicModes,
-     {phraseWindows, tipsBar, worldEditorScreen, logicEditorScreen, imageChooser, welcomeWindow}},
-    {kStateWorldEditor, kAnyMode, {phraseWindows, tipsBar, worldEditorScreen, macroMenu, imageChooser, welcomeWindow}},
-    {kStateMenuEditor, kAnyMode, {tipsBar, menuEditorScreen, imageChooser, welcomeWindow}},
+     {undoKeys, phraseWindows, tipsBar, worldEditorScreen, logicEditorScreen, imageChooser, welcomeWindow}},
+    {kStateWorldEditor, kAnyMode,
+     {undoKeys, phraseWindows, tipsBar, worldEditorScreen, macroMenu, imageChooser, welcomeWindow}},
+    {kStateMenuEditor, kAnyMode, {undoKeys, tipsBar, menuEditorScreen, imageChooser, welcomeWindow}},
     {kStatePlaytest, kAnyMode, {playScreen, welcomeWindow}},
 };
 

@@ -104,7 +104,7 @@ const Action kActions[] = {
     nullptr,  nullptr,  nullptr,      nullptr,       nullptr,      nullptr,     nullptr,
     nullptr,  nullptr,  nullptr,      nullptr,       gameMainMenu, fullScreen,  window,
     nullptr,  nullptr,  soundOn,      soundOff,      volumeUp,     volumeDown,  nothing,
-    nothing,  nullptr,  browse,       help,
+    nothing,  nullptr,  browse,       help,         nullptr,
 };
 static_assert(std::size(kActions) == kButtonFunctionCount, "one action for every button function");
 
@@ -154,6 +154,7 @@ const Words kWords[] = {
     {kNoTooltip, kNoTooltip},                        // 29
     {kNoTooltip, kNoTooltip},                        // 30
     {"Open Help", "Help"},                           // 31
+    {kNoTooltip, kNoTooltip},                        // 32
 };
 static_assert(std::size(kWords) == kButtonFunctionCount, "words for every button function");
 

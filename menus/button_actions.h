@@ -44,6 +44,7 @@ enum ButtonFunction {
   kFuncWelcome = 29,
   kFuncBrowse = 30,        // argument: UI string the game browser fills
   kFuncHelp = 31,
+  kFuncRecovery = 32,      // argument: 1 restore the recovery copy, 0 remove it
   kButtonFunctionCount
 };
 

@@ -1,6 +1,8 @@
 // Dialog state and dialog file look-ups.
 #include "menus/dialog.h"
 
+#include <utility>
+
 #include "core/numbers.h"
 #include "core/script_object.h"
 #include "core/system.h"
@@ -31,9 +33,17 @@ constexpr float kLineSpacing = 15;
 
 int pictureOrNone(int index) { return namesSystemImage(index) ? index : -1; }
 
+std::function<int(int)>& dialogChoice() {
+  static std::function<int(int)> choose;
+  return choose;
+}
+
 }  // namespace
 
+void setDialogChoice(std::function<int(int id)> choose) { dialogChoice() = std::move(choose); }
+
 void enableDialog(int id) {
+  if (dialogChoice()) id = dialogChoice()(id);
   if (gameSys.getGameState() != kStateDialog) gameUI.setLastGS(gameSys.getGameState());
   gameSys.setGameState(kStateDialog);
   gameUI.setCurrentDialogBox(id);

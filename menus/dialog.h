@@ -3,6 +3,7 @@
 // system/dialog.cfg that describe each dialog's pictures, buttons and text.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -13,6 +14,10 @@ namespace tf {
 void enableDialog(int id);
 // Closes the dialog and returns to the state before it.
 void disableDialog();
+// Lets the editors show another dialog in place of one asked for (a leave
+// dialog that says changes are not saved): `choose(id)` names the dialog
+// shown. An empty function shows every dialog as asked.
+void setDialogChoice(std::function<int(int id)> choose);
 
 // What a dialog's button does when clicked: a button function and its argument.
 struct DialogAction {

@@ -314,4 +314,14 @@ void loadUI(const std::string& name, bool clear) {
   if (source.name == kToolkitMenuSet) playSystemSound(kSoundMainMenu, 1);
 }
 
+bool readMenuText(const std::string& text, const std::string& source) {
+  scriptUI.clear();
+  if (!scriptUI.readText(text, source) || !holdsMenus()) return false;
+  readMenuIds();
+  readMenus({source, "", true});
+  for (img& image : uiImage) image.setAnimState(false);
+  readImageAnimations();
+  return true;
+}
+
 }  // namespace tf

@@ -2,6 +2,7 @@
 // back. The reader reads exactly what the writer writes.
 #pragma once
 
+#include <ostream>
 #include <string>
 
 #include "core/atomic_file.h"
@@ -37,5 +38,12 @@ void saveUI(const std::string& name);
 // The first part of saving them: the folders made where missing, and the
 // menu file of `name` ready to be written.
 fileWrite prepareUIFile(const std::string& name);
+// The text of the menu file of the menus as they are, as saving writes it.
+void writeMenuText(std::ostream& out);
+// Reads the menus (their ids, elements and image animations) from the text of
+// a menu file, in place of those loaded; the menu images stay. False, with
+// the menus as they were (only the table of entries read is the text's),
+// when the text holds no menu.
+bool readMenuText(const std::string& text, const std::string& source);
 
 }  // namespace tf

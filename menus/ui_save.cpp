@@ -150,6 +150,8 @@ void writeMenuFile(std::ostream& out) {
 
 }  // namespace
 
+void writeMenuText(std::ostream& out) { writeMenuFile(out); }
+
 fileWrite prepareUIFile(const std::string& name) {
   systemMsg("");
   systemMsg("Beginning to save user interface...");

@@ -277,6 +277,14 @@ int Session::waitForExit(int timeoutMs) {
   return waitUntil([this] { return !running(); }, timeoutMs) ? exitCode_ : -1;
 }
 
+void Session::killProgram() {
+  if (program_ <= 0 || exited_) return;
+  kill(program_, SIGKILL);
+  waitpid(program_, nullptr, 0);
+  exited_ = true;
+  exitCode_ = -1;
+}
+
 void Session::runXdotool(const std::vector<std::string>& args) {
   pid_t child = fork();
   if (child == 0) {
@@ -424,6 +432,14 @@ void Session::screenshot(const std::string& file, int width, int height) {
                std::to_string(width) + "x" + std::to_string(height) + "+0+0", file});
   }
   waitpid(child, nullptr, 0);
+}
+
+void Session::keepScreenshot(const std::string& name) {
+  const std::string shot = path(name);
+  screenshot(shot);
+  if (const char* keep = std::getenv("TF_SCREENSHOT_DIR")) {
+    fs::copy_file(shot, std::string(keep) + "/" + name, fs::copy_option::overwrite_if_exists);
+  }
 }
 
 std::string windowSettings(bool debugMode, bool sound) {

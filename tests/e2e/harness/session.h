@@ -68,6 +68,9 @@ class Session {
   // Waits for the program to end; its exit code, or -1 when it did not end
   // (or was killed by a signal).
   int waitForExit(int timeoutMs = kWaitMs);
+  // Ends the program at once with SIGKILL, as a crash or a power cut would:
+  // nothing of its own runs. It can be started again afterwards.
+  void killProgram();
 
   // Input through the X server, as a person's keyboard and mouse would send
   // it. The program reads its input events in the order they are sent, so
@@ -110,6 +113,10 @@ class Session {
   // pixels, row by row (empty when the screen cannot be read).
   std::vector<Pixel> area(int x0, int y0, int x1, int y1, int step);
   void screenshot(const std::string& file, int width = 800, int height = 600);
+  // A screenshot of the window named `name` in the data tree, copied into the
+  // folder that TF_SCREENSHOT_DIR names when it is set (the README's pictures
+  // in docs/ are taken so).
+  void keepScreenshot(const std::string& name);
 
  private:
   void startServer();
