@@ -100,14 +100,7 @@ constexpr int kFramesAtTheFlag = 45;
 
 void click(Session& s, Place p, int button = 1) { s.click(p.x, p.y, button); }
 
-int occurrences(const std::string& text, const std::string& part) {
-  int n = 0;
-  for (std::size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1)) ++n;
-  return n;
-}
-bool waitForSaves(Session& s, int count) {
-  return s.waitUntil([&] { return occurrences(s.log(), kSavedLine) >= count; });
-}
+bool waitForSaves(Session& s, int count) { return s.waitForLogLines(kSavedLine, count); }
 
 // A picture of the screen for the README, made small.
 void picture(Session& s, const std::string& name) {

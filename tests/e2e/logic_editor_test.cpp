@@ -90,6 +90,10 @@ void writeDuelGame(Session& s) {
 // From the main menu to the editing screen of the game.
 // The game field holds the game edited last ("NULL" before the first).
 void openInTheEditor(Session& s, bool typeName) {
+  // The log holds the line of every load before this one: wait for a new one
+  // before the next click, or it would land on a screen still loading.
+  const std::string loaded = std::string("Game: ") + kGame + " has been loaded successfully.";
+  const int loadsBefore = s.countLog(loaded);
   s.clickButton(kEditAGameX, kEditAGameY);
   if (typeName) {
     s.click(kGameFieldX, kGameFieldY);
@@ -97,7 +101,7 @@ void openInTheEditor(Session& s, bool typeName) {
     s.type(kGame);
   }
   s.clickButton(kEditGameX, kEditGameY);
-  ASSERT_TRUE(s.waitForLog(std::string("Game: ") + kGame + " has been loaded successfully.")) << s.log();
+  ASSERT_TRUE(s.waitForLogLines(loaded, loadsBefore + 1)) << s.log();
   s.clickButton(kEditWorldX, kEditWorldY);
 }
 

@@ -99,9 +99,7 @@ int occurrences(const std::string& text, const std::string& part) {
   return n;
 }
 constexpr const char* kSavedLine = "The project has been successfully saved.";
-bool waitForSaves(Session& s, int count) {
-  return s.waitUntil([&] { return occurrences(s.log(), kSavedLine) >= count; });
-}
+bool waitForSaves(Session& s, int count) { return s.waitForLogLines(kSavedLine, count); }
 
 // Starts the program on its main menu and creates a game of that name from
 // it; the editing screen is shown. Debug mode (no splash) keeps the debug

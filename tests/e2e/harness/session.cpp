@@ -248,15 +248,15 @@ bool Session::waitForLog(const std::string& text, int timeoutMs) {
   return waitUntil([&] { return lineContains(log(), text); }, timeoutMs);
 }
 
+int Session::countLog(const std::string& text) const {
+  const std::string lines = log();
+  int found = 0;
+  for (std::size_t at = lines.find(text); at != std::string::npos; at = lines.find(text, at + 1)) ++found;
+  return found;
+}
+
 bool Session::waitForLogLines(const std::string& text, int count, int timeoutMs) {
-  return waitUntil(
-      [&] {
-        const std::string lines = log();
-        int found = 0;
-        for (std::size_t at = lines.find(text); at != std::string::npos; at = lines.find(text, at + 1)) ++found;
-        return found >= count;
-      },
-      timeoutMs);
+  return waitUntil([&] { return countLog(text) >= count; }, timeoutMs);
 }
 
 bool Session::waitForFile(const std::string& relative, int timeoutMs) {

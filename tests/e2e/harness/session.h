@@ -55,6 +55,10 @@ class Session {
   // Waits for a line of log.txt that contains `text`; for `count` of them.
   bool waitForLog(const std::string& text, int timeoutMs = kWaitMs);
   bool waitForLogLines(const std::string& text, int count, int timeoutMs = kWaitMs);
+  // How often `text` stands in the log so far: what a test counts before an
+  // action whose line the log already holds from an earlier one, so that it
+  // waits for the new line (waitForLogLines with one more) and not the old.
+  int countLog(const std::string& text) const;
   // Waits for a file of the data tree to exist.
   bool waitForFile(const std::string& relative, int timeoutMs = kWaitMs);
   // Waits for the screen pixel at (x, y) to pass `test`.
