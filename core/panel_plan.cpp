@@ -11,6 +11,17 @@ PanelItem& PanelPlan::add(PanelItem::Kind kind) {
   return items_.back();
 }
 
+namespace {
+
+void place(PanelItem& item, float x, float y, float w, float h) {
+  item.x = x;
+  item.y = y;
+  item.w = w;
+  item.h = h;
+}
+
+}  // namespace
+
 void PanelPlan::picture(int image, float x, float y, float w, float h, const PickColor& pick) {
   registryPicture(PictureSource::System, image, x, y, w, h, pick);
 }
@@ -30,10 +41,7 @@ void PanelPlan::registryPicture(PictureSource source, int image, float x, float 
   PanelItem& item = add(PanelItem::Picture);
   item.source = source;
   item.image = image;
-  item.x = x;
-  item.y = y;
-  item.w = w;
-  item.h = h;
+  place(item, x, y, w, h);
 }
 
 void PanelPlan::text(float x, float y, std::string text) {
@@ -53,10 +61,7 @@ void PanelPlan::field(int x, int y, int w, int textbox) {
 
 void PanelPlan::shade(float x, float y, float w, float h, float r, float g, float b) {
   PanelItem& item = add(PanelItem::Shade);
-  item.x = x;
-  item.y = y;
-  item.w = w;
-  item.h = h;
+  place(item, x, y, w, h);
   item.r = r;
   item.g = g;
   item.b = b;
