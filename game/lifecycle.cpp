@@ -214,6 +214,7 @@ void createGame(const std::string& name, int w, int h) {
     abandonLoad();
     return;
   }
+  world.setGameSoundCount(loadNewGameSounds(name));
   uiScriptString.setString("", 2);
   world.allocateMaps(1);
   world.worldSetMap(w, h, name, 0);

@@ -3,8 +3,10 @@
 
 #include <boost/filesystem.hpp>
 #include <cmath>
+#include <fstream>
 #include <limits>
 #include <memory>
+#include <sstream>
 #include <string_view>
 
 #include "core/atomic_file.h"
@@ -16,6 +18,7 @@
 #include "game/world.h"
 #include "media/images.h"
 #include "media/notice.h"
+#include "media/sound.h"
 
 namespace tf {
 namespace {
@@ -342,6 +345,29 @@ configText mapFileText(const gameWorld& game, const std::vector<img>& images) {
   return out;
 }
 
+namespace {
+
+// A new game's starter sounds go into its sound folder with its first save, so
+// that the sounds its logic plays are there when it is loaded again. A starter
+// file that cannot be read leaves them all out (the save itself goes on).
+void addStarterSounds(const std::string& game, std::vector<fileWrite>& files) {
+  std::vector<fileWrite> copies;
+  for (const starterSoundCopy& copy : starterSoundsToCopy(game)) {
+    std::ifstream in(copy.from, std::ios::binary);
+    std::ostringstream bytes;
+    if (!(bytes << in.rdbuf())) {
+      systemMsg("^rWARNING: ^wThe starter sound ^y" + copy.from + "^w could not be read; copy the starter sounds "
+                "into the game's sound folder by hand.");
+      return;
+    }
+    auto data = std::make_shared<const std::string>(bytes.str());
+    copies.push_back({copy.to, [data](std::ostream& out) { out.write(data->data(), static_cast<std::streamsize>(data->size())); }});
+  }
+  files.insert(files.end(), copies.begin(), copies.end());
+}
+
+}  // namespace
+
 bool prepareGameWorldFiles(std::vector<fileWrite>& files) {
   const std::string game = world.getGameName();
   systemMsg("");
@@ -360,6 +386,7 @@ bool prepareGameWorldFiles(std::vector<fileWrite>& files) {
   }
   files.push_back({mapFilePath(game), textWriter(maps)});
   files.push_back({logicFilePath(game), textWriter(logic)});
+  addStarterSounds(game, files);
   return true;
 }
 

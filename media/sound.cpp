@@ -1,8 +1,11 @@
 // Sound tables and voice pools. Sounds are loaded whole into buffers once;
 // playing one starts its buffer on a free voice of its pool, or, when every
 // voice is busy, on the voice started longest ago. A game's sound files are
-// numbered 1000.wav, 1001.wav, ... before they are loaded.
+// numbered 1000.wav, 1001.wav, ... before they are loaded; a new game without
+// sounds of its own starts with the toolkit's starter sounds.
 #include "media/sound.h"
+
+#include <boost/filesystem.hpp>
 
 #include "core/system.h"
 #include "media/audio_device.h"
@@ -38,6 +41,10 @@ struct voicePool {
 voicePool systemPool{sSource, kSystemVoiceCount, {}, {}};
 voicePool gamePool{gSource, kGameVoiceCount, {}, {}};
 unsigned long startCounter = 0;
+
+// The starter sound files the loaded game's sounds came from, in order; empty
+// when they came from the game's own folder.
+std::vector<std::string> starterFiles;
 
 void createVoices(voicePool& pool) {
   for (int i = 0; i < pool.count; ++i) {
@@ -134,16 +141,54 @@ void loadGameSoundFile(const std::string& name, int index, int source) {
   gameSounds[index].setBuffer(audio().loadWav(name));
 }
 
-int loadGameSounds(const std::string& name) {
-  // A game loaded over another has not freed the other's sounds.
+namespace {
+
+std::string gameSoundFolder(const std::string& name) { return "games/" + name + "/sound"; }
+
+bool folderHoldsEntries(const std::string& folder) {
+  boost::system::error_code error;
+  return boost::filesystem::directory_iterator(folder, error) != boost::filesystem::directory_iterator();
+}
+
+// The files of a sound folder, numbered, with the folder in front.
+std::vector<std::string> numberedSoundFiles(const std::string& folder) {
+  std::vector<std::string> files = numberFolder(folder, NumberingScheme{kFirstSoundNumber, "wav"});
+  for (std::string& file : files) file = folder + "/" + file;
+  return files;
+}
+
+// Frees the sounds of a game loaded before, then loads `files` as game sounds
+// 0, 1, ... and returns how many there are.
+int replaceGameSounds(const std::vector<std::string>& files) {
   freeGameSounds(static_cast<int>(gameSounds.size()));
   createVoices(gamePool);
-  const std::string folder = "games/" + name + "/sound";
-  for (const std::string& entry : numberFolder(folder, NumberingScheme{kFirstSoundNumber, "wav"})) {
+  for (const std::string& file : files) {
     gameSounds.emplace_back();
-    loadGameSoundFile(folder + "/" + entry, static_cast<int>(gameSounds.size()) - 1, 0);
+    loadGameSoundFile(file, static_cast<int>(gameSounds.size()) - 1, 0);
   }
   return static_cast<int>(gameSounds.size());
+}
+
+}  // namespace
+
+int loadGameSounds(const std::string& name) { return replaceGameSounds(numberedSoundFiles(gameSoundFolder(name))); }
+
+int loadNewGameSounds(const std::string& name) {
+  std::vector<std::string> own = numberedSoundFiles(gameSoundFolder(name));
+  if (!own.empty()) return replaceGameSounds(own);
+  std::vector<std::string> starters = numberedSoundFiles(kStarterSoundFolder);
+  const int count = replaceGameSounds(starters);
+  starterFiles = std::move(starters);
+  return count;
+}
+
+std::vector<starterSoundCopy> starterSoundsToCopy(const std::string& name) {
+  if (starterFiles.empty() || folderHoldsEntries(gameSoundFolder(name))) return {};
+  std::vector<starterSoundCopy> copies;
+  for (std::size_t k = 0; k < starterFiles.size(); ++k) {
+    copies.push_back({starterFiles[k], gameSoundFolder(name) + "/" + std::to_string(kFirstSoundNumber + k) + ".wav"});
+  }
+  return copies;
 }
 
 void playGameSound(int id, int loop) {
@@ -165,6 +210,7 @@ void stopGameSounds() {
 void freeGameSounds(int count) {
   deleteVoices(gamePool);
   freeBuffers(gameSounds, count);
+  starterFiles.clear();
 }
 
 }  // namespace tf

@@ -51,6 +51,22 @@ void freeSystemSounds();
 // sounds 0, 1, ... and returns how many were loaded. Sounds of a game loaded
 // before are released first.
 int loadGameSounds(const std::string& name);
+
+// The toolkit's starter sounds, which a new game begins with.
+constexpr const char* kStarterSoundFolder = "sound";
+// Loads the sounds of a game being created: those already in its sound
+// folder, numbered as loadGameSounds does, or when there are none the starter
+// sounds. Returns how many were loaded.
+int loadNewGameSounds(const std::string& name);
+// A starter sound file and the place in a game's sound folder it goes to.
+struct starterSoundCopy {
+  std::string from;
+  std::string to;
+};
+// What a save of game `name` must copy so that the game, loaded again, has the
+// sounds it has now: every starter sound under its number, while the game's
+// sounds are the starter sounds and its sound folder holds nothing; else none.
+std::vector<starterSoundCopy> starterSoundsToCopy(const std::string& name);
 void loadGameSoundFile(const std::string& name, int index, int source);
 void playGameSound(int id, int loop);
 // As stopSystemSound, for game sound `id`.

@@ -2,12 +2,13 @@
 // as the README's "Make your first game" tells it: the game garden created
 // from the main menu; its first map made 16 x 12 tiles, floored and walled
 // through the image chooser; a player, three coins, a gate and a flag placed
-// on it; the rules written in the logic editors and the phrases typed in the
-// phrase editor; the title menu given the game's name and a moved Start
-// button; everything saved and the editor left; the game loaded from Play,
-// started from its title menu and won with the arrow key; and, opened in the
-// editor again and saved, every file the same to the byte. Pictures of each
-// step go to $TF_SCREENSHOT_DIR/first-game when that is set.
+// on it; the rules written in the logic editors (a coin touched plays the
+// coin chime of the starter sounds) and the phrases typed in the phrase
+// editor; the title menu given the game's name and a moved Start button;
+// everything saved and the editor left; the game loaded from Play, started
+// from its title menu and won with the arrow key; and, opened in the editor
+// again and saved, every file the same to the byte. Pictures of each step go
+// to $TF_SCREENSHOT_DIR/first-game when that is set.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -396,6 +397,15 @@ void writeTheHerosLogic(Session& s, Tiles& t) {
   s.click(kDeleteX, rowY(4));
   ASSERT_TRUE(s.waitForPixel(kDeleteRedX, rowY(5), [](const Pixel& p) { return !tfe2e::reddish(p); }));
   raiseNumber(s, hero, 4, tf::kSlotActionOperand, kCoin3);
+  // Touching a coin plays sound 0, the coin chime of the starter sounds a
+  // new game has: one sentence for the first coin, copied for the others.
+  addSentence(s, hero);
+  for (int coin : {kCoin1, kCoin2, kCoin3}) {
+    const int row = static_cast<int>(hero.rows.size()) - 1;
+    raiseNumber(s, hero, row, tf::kSlotConditionOperand, coin);
+    if (coin == kCoin1) chooseWord(s, hero, row, tf::kSlotAction, tf::kActionPlaySound);
+    if (coin != kCoin3) copySentence(s, hero, row);
+  }
   picture(s, "5-local-logic");
   click(s, kLogicExit);
 }
@@ -596,8 +606,9 @@ TEST(FirstGame, APersonMakesAGameFromNothingSavesItPlaysItAndWinsIt) {
             2 * kMapWidth + 2 * kMapHeight - 4)
       << maps;
   for (const char* line :
-       {"f map0object0sentencecount 5", "s map0object0sentence0 104 0 300 400 0 600 710 0 ",
+       {"f map0object0sentencecount 8", "s map0object0sentence0 104 0 300 400 0 600 710 0 ",
         "s map0object0sentence3 107 0 300 400 0 600 713 0 ", "s map0object0sentence4 128 0 300 400 0 600 725 3 ",
+        "s map0object0sentence5 100 0 300 400 1 600 728 0 ", "s map0object0sentence7 100 0 300 400 3 600 728 0 ",
         "s map0sentence0 100 0 300 400 1 600 745 0 ", "s map0sentence1 100 0 300 400 1 600 708 1 ",
         "s map0sentence2 100 0 300 400 1 600 714 1 ", "s map0sentence3 100 0 300 400 2 600 745 0 ",
         "s map0sentence4 100 0 300 400 2 600 708 2 ", "s map0sentence5 100 0 300 400 2 600 714 2 ",
@@ -610,6 +621,11 @@ TEST(FirstGame, APersonMakesAGameFromNothingSavesItPlaysItAndWinsIt) {
   }
   for (const char* line : {"f menu0button0x 400", "f menu0button0y 400", "f menu0text3y 150", "s menu0text3string ^3^yGarden"}) {
     EXPECT_TRUE(hasLine(menus, line)) << line;
+  }
+  // The starter sounds the coin rules play went into the game with its save.
+  for (const char* sound : {"1000.wav", "1004.wav"}) {
+    const std::string saved = s.readFile(std::string("games/") + kGame + "/sound/" + sound);
+    EXPECT_TRUE(!saved.empty() && saved == s.readFile(std::string("sound/") + sound)) << sound;
   }
   ASSERT_NO_FATAL_FAILURE(playAndWin(s));
   ASSERT_NO_FATAL_FAILURE(reopenAndSave(s));

@@ -3,6 +3,7 @@
 // leaving.
 #include "game/lifecycle.h"
 
+#include <boost/filesystem.hpp>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -198,13 +199,60 @@ TEST_F(Lifecycle, ACreatedGameStartsFromNothingInTheEditorWithAFreshSelection) {
   EXPECT_EQ(world.getGameName() + " " + shownMenuText(), "fresh ingame menu 0");
   EXPECT_EQ(tftest::joined({world.getGameLoaded(), world.getGameSoundCount(), audio.voicesAlive, gameSys.getGameState(),
                             gameSys.getInputState(), gameUI.getCurrentMenu() - gameUI.getEditorMenu()}),
-            "1 0 5 5 0 0");
+            "1 0 15 5 0 0");  // the toolkit's voices and the game's, for a play-test
   // The game played before leaves no help behind: a new game has the toolkit's.
   EXPECT_EQ(uiHelp.getHelpTitle(), "Toolkit Help");
   EXPECT_EQ(editorState(), "mode 0 tiles 0,0 0,0 0,0 object 0 list 0:-1 anim 0 ui 0,0,0 help 0 tip 0 layers 11111111");
   EXPECT_EQ(cameraAt(), "1.3 1.5 0");
   EXPECT_EQ(audio.playingCount(kMenuMusic), 0);
   EXPECT_FALSE(dir.exists("games/fresh"));  // nothing is written before a save
+}
+
+// A new game begins with the starter sounds; its first save puts them into
+// its own sound folder, so that the sounds its logic plays are there when it
+// is loaded again. A folder holding sounds already is never written over.
+TEST_F(Lifecycle, ANewGamesStarterSoundsGoWithItIntoItsFirstSave) {
+  dir.write("sound/1000.wav", "coin");
+  dir.write("sound/1001.wav", "gate");
+  createGame("fresh", 10, 10);
+  ASSERT_EQ(world.getGameSoundCount(), 2);
+  playGameSound(1, 0);
+  EXPECT_EQ(audio.played.back(), "sound/1001.wav once");
+
+  ASSERT_TRUE(saveProject());
+  EXPECT_EQ(dir.read("games/fresh/sound/1000.wav") + " " + dir.read("games/fresh/sound/1001.wav"), "coin gate");
+
+  // The maker replaced a sound by their own: a later save keeps it.
+  dir.write("games/fresh/sound/1001.wav", "own gate");
+  ASSERT_TRUE(saveProject());
+  EXPECT_EQ(dir.read("games/fresh/sound/1001.wav"), "own gate");
+
+  leaveGame();
+  loadGame("fresh");
+  EXPECT_EQ(world.getGameSoundCount(), 2);
+  EXPECT_EQ(Lines(audio.files.end() - 2, audio.files.end()),
+            (Lines{"games/fresh/sound/1000.wav", "games/fresh/sound/1001.wav"}));
+}
+
+TEST_F(Lifecycle, ANewGameWithSoundsOfItsOwnOrNoStarterSoundsToReadSavesNoStarterSound) {
+  dir.write("sound/1000.wav", "coin");
+  dir.write("games/own/sound/zap.wav", "zap");  // sounds put in place before the game was made
+  createGame("own", 10, 10);
+  EXPECT_EQ(world.getGameSoundCount(), 1);
+  ASSERT_TRUE(saveProject());
+  EXPECT_EQ(dir.read("games/own/sound/1000.wav"), "zap");
+  EXPECT_FALSE(dir.exists("games/own/sound/1001.wav"));
+  leaveGame();
+
+  // A starter sound gone since the game was made: the save goes on without them.
+  createGame("later", 10, 10);
+  ASSERT_EQ(world.getGameSoundCount(), 1);
+  boost::filesystem::remove(dir.path() + "/sound/1000.wav");
+  tftest::MessageLog log;
+  EXPECT_TRUE(saveProject());
+  EXPECT_TRUE(dir.exists("games/later/system/map.cfg"));
+  EXPECT_FALSE(dir.exists("games/later/sound/1000.wav"));
+  EXPECT_TRUE(log.contains("could not be read"));
 }
 
 TEST_F(Lifecycle, LeavingAGameReturnsToTheToolkitsIntroMenuAndReleasesItsSoundsAndVoices) {
