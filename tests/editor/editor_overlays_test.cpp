@@ -144,7 +144,9 @@ TEST_F(EditorOverlays, EveryWelcomeWindowLaysItsParagraphsOutWithinTheWindowClea
       EXPECT_LE(right, window.x + window.w) << t.text;
       EXPECT_LT(t.y, window.y + window.h) << t.text;
       const bool besideCheckmark = t.y > kWelcomeClose.y - kWelcomeClose.h && t.y < kWelcomeClose.y + kWelcomeClose.h;
-      if (besideCheckmark) EXPECT_LT(right, kWelcomeClose.x - kWelcomeClose.w) << t.text;
+      if (besideCheckmark) {
+        EXPECT_LT(right, kWelcomeClose.x - kWelcomeClose.w) << t.text;
+      }
     }
     // Only the checkmark answers; window 3 shows the logo.
     EXPECT_EQ(codesOf(plan), std::set<int>{kPickWelcomeClose});

@@ -174,7 +174,9 @@ TEST_F(UndoKeys, AnUndoShowsWhereTheChangeWasMadeFirst) {
     ASSERT_TRUE(c.change());
     key(kCharCtrlZ);
     EXPECT_EQ(where(), c.where);
-    if (c.shown) EXPECT_EQ(c.shown(), c.extra);
+    if (c.shown) {
+      EXPECT_EQ(c.shown(), c.extra);
+    }
     editHistoryLog.clear();
   }
 }
