@@ -46,23 +46,12 @@ class EditorScreens : public tftest::InputTest {
     worldEditor.setEditorMode(kModeObject);
     worldEditor.setCurrentObject(1);
   }
-  static void press(unsigned char key) { keyboard(key, 0, 0); }
-  void special(int key, bool shift = false) {
-    platform.shift = shift;
-    processSpecialKeys(key, 0, 0);
-    platform.shift = false;
-  }
   static void click(int button, bool pressed) { mouse(button, pressed ? kButtonDown : kButtonUp, 400, 300); }
   static std::string objectBox(int obj) {
     float x, y, w, h;
     int tex, layer;
     world.worldGetObject(x, y, w, h, tex, layer, obj, 0);
     return formatFloat(x) + " " + formatFloat(y) + " " + formatFloat(w) + " " + formatFloat(h);
-  }
-  static std::string cameraXY() {
-    float x, y, z;
-    camera.GetPos(x, y, z);
-    return formatFloat(x) + " " + formatFloat(y);
   }
   // The menu editor on menu 0, which holds a button, a textbox and a text line.
   static void inMenuEditor(int mode) {
@@ -116,8 +105,8 @@ TEST_F(EditorScreens, KeysReachTheScreenOfTheirStateAndMode) {
        "1.2 1.5 0.11 0.19"},
       {"not in tile mode", [] { worldEditor.setEditorMode(kModeTile); }, {-(kSpecialRight + 1000)}, object1,
        "1.2 1.5 0.1 0.2"},
-      {"Enter puts the camera on the object", [] { camera.SetPos(0, 0, 7); }, {kCharEnter}, cameraXY, "1.2 1.5"},
-      {"not on the editor main menu", [] { camera.SetPos(0, 0, 7); loadMenu(0); }, {kCharEnter}, cameraXY, "0 0"},
+      {"Enter puts the camera on the object", [] { camera.SetPos(0, 0, 7); }, {kCharEnter}, tftest::cameraAt, "1.2 1.5 7"},
+      {"not on the editor main menu", [] { camera.SetPos(0, 0, 7); loadMenu(0); }, {kCharEnter}, tftest::cameraAt, "0 0 7"},
       {"F10 marks every object", none, {-kSpecialF10}, [] { return std::to_string(worldEditor.getSAO()); }, "1"},
       {"only in the world editor", [] { gameSys.setGameState(kStateMenus); }, {-kSpecialF10},
        [] { return std::to_string(worldEditor.getSAO()); }, "0"},

@@ -48,11 +48,6 @@ class UndoKeys : public tftest::InputTest {
     uiImage.clear();
     InputTest::TearDown();
   }
-  void key(unsigned char k, bool shift = false) {
-    platform.shift = shift;
-    keyboard(k, 0, 0);
-    platform.shift = false;
-  }
   static int tile(int x, int y, int m = 0) {
     int tex = -1;
     world.worldGetTile(tex, x, y, m);
@@ -77,12 +72,12 @@ TEST_F(UndoKeys, CtrlZUndoesAndCtrlYOrCtrlShiftZRedoesInEachEditor) {
     loadMenu(1);
     const int before = gameUI.getMenuBackgroundTex(1);
     ASSERT_TRUE(editSetMenuBackground(1, e.image));
-    key(kCharCtrlZ);
+    press(kCharCtrlZ);
     EXPECT_EQ(gameUI.getMenuBackgroundTex(1), before);
-    key(kCharCtrlY);
+    press(kCharCtrlY);
     EXPECT_EQ(gameUI.getMenuBackgroundTex(1), e.image);
-    key(kCharCtrlZ);
-    key(kCharCtrlZ, true);  // Ctrl+Shift+Z arrives as the same character with Shift held
+    press(kCharCtrlZ);
+    press(kCharCtrlZ, true);  // Ctrl+Shift+Z arrives as the same character with Shift held
     EXPECT_EQ(gameUI.getMenuBackgroundTex(1), e.image);
     editHistoryLog.clear();
   }
@@ -94,7 +89,7 @@ TEST_F(UndoKeys, AFieldTakingTypingKeepsTheKeysButATextLineOfTheMenuEditorIsStep
   gameUI.setTextboxEdit(0);
   gameSys.setInputState(kInputSystemTextbox);
   const int before = gameUI.getTextboxEdit();
-  key(kCharCtrlZ);
+  press(kCharCtrlZ);
   EXPECT_EQ(tile(1, 1), 4);  // not undone while the field has the keys
   float x, y, w, h;
   int text;
@@ -119,20 +114,20 @@ TEST_F(UndoKeys, AFieldTakingTypingKeepsTheKeysButATextLineOfTheMenuEditorIsStep
   };
   clickLine();
   ASSERT_EQ(gameSys.getInputState(), kInputMenuEditorText);
-  key('a');
-  key('b');
+  press('a');
+  press('b');
   EXPECT_EQ(line(), "Hiab");
-  key(kCharCtrlZ);
+  press(kCharCtrlZ);
   EXPECT_EQ(line(), "Hi");
-  key(kCharCtrlY);
+  press(kCharCtrlY);
   EXPECT_EQ(line(), "Hiab");
   EXPECT_EQ(gameSys.getInputState(), kInputMenuEditorText);  // still typing
-  key('c');
+  press('c');
   clickLine();
-  key('d');
-  key(kCharCtrlZ);
+  press('d');
+  press(kCharCtrlZ);
   EXPECT_EQ(line(), "Hiabc");
-  key(kCharCtrlZ);
+  press(kCharCtrlZ);
   EXPECT_EQ(line(), "Hiab");
 }
 
@@ -172,7 +167,7 @@ TEST_F(UndoKeys, AnUndoShowsWhereTheChangeWasMadeFirst) {
     worldEditor.setCurrentObject(0);
     worldEditor.setPhraseMenu(-1);
     ASSERT_TRUE(c.change());
-    key(kCharCtrlZ);
+    press(kCharCtrlZ);
     EXPECT_EQ(where(), c.where);
     if (c.shown) {
       EXPECT_EQ(c.shown(), c.extra);
@@ -185,7 +180,7 @@ TEST_F(UndoKeys, TheSelectionNeverNamesWhatAnUndoTookAway) {
   // An object added and selected, then undone: nothing selected.
   addObject();
   ASSERT_EQ(joined({worldEditor.getEditorMode(), worldEditor.getCurrentObject()}), "2 4");
-  key(kCharCtrlZ);
+  press(kCharCtrlZ);
   EXPECT_EQ(joined({worldEditor.getEditorMode(), worldEditor.getCurrentObject(), world.worldGetObjectCount(0)}),
             "0 0 4");
 
@@ -199,11 +194,11 @@ TEST_F(UndoKeys, TheSelectionNeverNamesWhatAnUndoTookAway) {
   worldEditor.setObjectListAmount(3);
   worldEditor.setCurrentObject(7);
   worldEditor.setEditorMode(kModeObject);
-  key(kCharCtrlZ);  // object 7 goes
+  press(kCharCtrlZ);  // object 7 goes
   EXPECT_EQ(joined({worldEditor.getObjectListAmount(), worldEditor.getObjectList(0), worldEditor.getObjectList(1),
                     worldEditor.getCurrentObject(), worldEditor.getEditorMode()}),
             "2 5 6 6 2");
-  key(kCharCtrlZ);  // object 6 goes: object 5 alone is the selection
+  press(kCharCtrlZ);  // object 6 goes: object 5 alone is the selection
   EXPECT_EQ(joined({worldEditor.getObjectListAmount(), worldEditor.getCurrentObject(), worldEditor.getEditorMode()}),
             "0 5 2");
 
@@ -213,7 +208,7 @@ TEST_F(UndoKeys, TheSelectionNeverNamesWhatAnUndoTookAway) {
   changeMap(made);
   worldEditor.setCurrentTile(15, 15);
   worldEditor.setEditorMode(kModeTile);
-  key(kCharCtrlZ);
+  press(kCharCtrlZ);
   int x, y;
   worldEditor.getEndingTile(x, y);
   EXPECT_EQ(joined({world.getMapCount(), world.getCurrentMap(), x, y}), "2 1 0 0");
@@ -225,16 +220,16 @@ TEST_F(UndoKeys, TheSelectionNeverNamesWhatAnUndoTookAway) {
   worldEditor.setEditorMode(kMenuModeTextline);
   worldEditor.setCurrentTextline(line);
   gameSys.setInputState(kInputMenuEditorText);
-  key(kCharCtrlZ);
+  press(kCharCtrlZ);
   EXPECT_EQ(joined({worldEditor.getEditorMode(), gameSys.getInputState(), gameUI.menuGetTextlineCount(1)}), "0 0 1");
 }
 
 TEST_F(UndoKeys, WithNothingToUndoOrRedoTheConsoleSaysSoAndNothingChanges) {
   const std::string before = where();
-  key(kCharCtrlZ);
-  key(kCharCtrlY);
+  press(kCharCtrlZ);
+  press(kCharCtrlY);
   ASSERT_TRUE(editPaintTiles(0, 0, 0, 0, 0, 3));
-  key(kCharCtrlY);
+  press(kCharCtrlY);
   // The console's lines, newest first.
   EXPECT_EQ(console.getLine(2) + " " + console.getLine(1) + " " + console.getLine(0),
             "^yNothing to undo. ^yNothing to redo. ^yNothing to redo.");
@@ -262,12 +257,12 @@ TEST_F(UndoKeys, APlayTestNeverEntersTheHistory) {
   enterTest();
   ASSERT_EQ(gameSys.getGameState(), kStatePlaytest);
   world.worldSetTile(6, 2, 2, 0);  // what the game does while it runs
-  key(kCharCtrlZ);                 // the play-test has no undo
+  press(kCharCtrlZ);                 // the play-test has no undo
   EXPECT_EQ(tile(2, 2), 6);
   returnToEditor();
   EXPECT_EQ(editHistoryLog.getStepCount(), steps);
   EXPECT_EQ(tile(2, 2), 5);
-  key(kCharCtrlZ);
+  press(kCharCtrlZ);
   EXPECT_EQ(tile(2, 2), 0);
 }
 

@@ -62,11 +62,6 @@ class WorldEditorCodes : public tftest::InputTest {
     return std::to_string(cx) + "," + std::to_string(cy) + " " + std::to_string(x0) + "," + std::to_string(y0) +
            "-" + std::to_string(x1) + "," + std::to_string(y1);
   }
-  static std::string cameraXY() {
-    float x, y, z;
-    camera.GetPos(x, y, z);
-    return formatFloat(x) + " " + formatFloat(y);
-  }
   static void tileHit(int column, int row, bool shift, int button = kButtonLeft) {
     MapHit hit;
     hit.kind = MapHit::Tile;
@@ -75,11 +70,6 @@ class WorldEditorCodes : public tftest::InputTest {
     hit.shift = shift;
     hit.button = button;
     currentScreens().mapHit(hit);
-  }
-  void arrow(int key, bool shift) {
-    platform.shift = shift;
-    processSpecialKeys(key, 0, 0);
-    platform.shift = false;
   }
 };
 
@@ -216,13 +206,13 @@ TEST_F(WorldEditorCodes, ArrowsMoveTheTileOrGrowTheRangeWithinTheMapAndTheCamera
   tileHit(8, 8, false);
   for (const auto& step : steps) {
     SCOPED_TRACE(std::to_string(step.key) + (step.shift ? " with shift" : ""));
-    arrow(step.key, step.shift);
+    special(step.key, step.shift);
     EXPECT_EQ(range(), step.range);
-    EXPECT_EQ(cameraXY(), step.camera);
+    EXPECT_EQ(tftest::cameraAt(), std::string(step.camera) + " 0");
   }
   // Not while the chooser lies over the map.
   ASSERT_TRUE(pickCode(kPickTileImage));
-  arrow(kSpecialDown, false);
+  special(kSpecialDown);
   EXPECT_EQ(range(), "8,8 8,8-8,9");
 }
 
@@ -295,7 +285,7 @@ TEST_F(WorldEditorCodes, TheCameraDriftsBackOntoTheMapAStepAFrame) {
   for (const auto& c : cases) {
     camera.SetPos(c.x, c.y, 0);  // the first map is 10 x 10 tiles: 3 x 3 units
     checkEditorCamera();
-    EXPECT_EQ(cameraXY(), c.after);
+    EXPECT_EQ(tftest::cameraAt(), std::string(c.after) + " 0");
   }
 }
 

@@ -42,13 +42,6 @@ class WorldEditorMaps : public tftest::InputTest {
     InputTest::TearDown();
   }
 
-  // Types into system textbox `textbox`.
-  static void field(int textbox, const std::string& text) {
-    float x, y, w, h;
-    int string = 0;
-    sysTextbox[textbox].getTextbox(x, y, w, h, string);
-    uiScriptString.setString(text, string);
-  }
   // The maps: "count, current: W x H name".
   static std::string maps() {
     int w = 0, h = 0;
