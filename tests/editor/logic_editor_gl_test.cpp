@@ -29,7 +29,7 @@ namespace {
 
 using namespace tf;
 
-constexpr Rgb kBlockingPick{144, 144, 144};
+using tftest::kBlockingPick;
 
 Rgb code(int r, int g, int b) { return {r, g, b}; }
 

@@ -237,6 +237,10 @@ Rgb GlTest::pixel(int x, int y) const {
   return readPixel(GL_BACK, x, y);
 }
 
+void GlTest::expectPixels(const std::vector<At>& points) const {
+  for (const At& p : points) EXPECT_EQ(pixel(p.x, p.y), p.color) << "at " << p.x << "," << p.y;
+}
+
 void GlTest::clearFrame(const Rgb& color) {
   glClearColor(color.r / 255.0f, color.g / 255.0f, color.b / 255.0f, 1);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -323,6 +327,16 @@ bool GlTest::useDataSystemImages() {
   if (!fs::exists(data + "/uireq/font.png") && !fs::exists(data + "/uireq/font.jpg")) return false;
   loadSystemImagesFrom(data);
   return true;
+}
+
+void GlTest::copyDataMenus(const std::vector<std::string>& systemFiles) {
+  const fs::path data = fs::path(TF_SOURCE_DIR) / "data";
+  fs::create_directories("system");
+  fs::create_directories("ui");
+  for (const std::string& file : systemFiles) fs::copy_file(data / "system" / file, fs::path("system") / file);
+  for (fs::directory_iterator it(data / "ui"), end; it != end; ++it) {
+    fs::copy_file(it->path(), fs::path("ui") / it->path().filename());
+  }
 }
 
 }  // namespace tftest
