@@ -212,32 +212,12 @@ TEST_F(EditorScreens, TheWheelPicksNothingAndTwoQuickPressesCloseTheWordList) {
   EXPECT_EQ(timer, -1);
 }
 
-TEST_F(EditorScreens, TheSharedIconsActOnALeftPressInEitherEditor) {
-  const struct {
-    const char* what;
-    int state, mode, code;
-    bool hover;
-    int modeAfter;
-  } cases[] = {
-      {"animation in the world editor", kStateWorldEditor, kModeObject, kPickToolbarAnimation, false, kModeAnimation},
-      {"animation in the menu editor", kStateMenuEditor, kMenuModeButton, kPickToolbarAnimation, false,
-       kMenuModeAnimation},
-      {"a hover changes nothing", kStateWorldEditor, kModeObject, kPickToolbarAnimation, true, kModeObject},
-      {"folding the world editor", kStateWorldEditor, kModeObject, kPickPanelToggle, false, kModeFolded},
-      {"and unfolding it", kStateWorldEditor, kModeFolded, kPickPanelToggle, false, kModeNothing},
-      {"folding the menu editor", kStateMenuEditor, kMenuModeButton, kPickPanelToggle, false, kMenuModeFolded},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.what);
-    gameSys.setGameState(c.state);
-    worldEditor.setEditorMode(c.mode);
-    gameSys.setLeftMouse(kMousePress);
-    gameSys.setHoverCheck(c.hover);
-    const unsigned char pixel[3] = {static_cast<unsigned char>(c.code), kPickMenuMark, kPickMenuMark};
-    EXPECT_TRUE(dispatchPickPixel(pixel));
-    gameSys.setHoverCheck(false);
-    EXPECT_EQ(worldEditor.getEditorMode(), c.modeAfter);
-  }
+// The fold icon the world editor shares folds the menu editor's panel too.
+TEST_F(EditorScreens, TheFoldIconFoldsTheMenuEditorsPanel) {
+  gameSys.setGameState(kStateMenuEditor);
+  worldEditor.setEditorMode(kMenuModeButton);
+  EXPECT_TRUE(pickCode(kPickPanelToggle));
+  EXPECT_EQ(worldEditor.getEditorMode(), kMenuModeFolded);
 }
 
 TEST_F(EditorScreens, AMapHitSelectsInTheWorldEditorUnlessAPanelLiesOverTheMap) {

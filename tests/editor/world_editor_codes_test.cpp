@@ -21,7 +21,6 @@
 #include "input/screens.h"
 #include "input_fixture.h"
 #include "media/images.h"
-#include "menus/tooltip.h"
 
 namespace {
 
@@ -256,24 +255,18 @@ TEST_F(WorldEditorCodes, TheAnimationPanelKeepsFramesAndSpeedInRangeAndTakesNoTy
   EXPECT_EQ(animation(), "1 0 1000");
 }
 
-TEST_F(WorldEditorCodes, EveryControlOfTheScreenHasItsTooltipAndTheLayerLineShowsHiddenLayers) {
+TEST_F(WorldEditorCodes, TheLayerLineShowsTheHiddenLayersUnlessThePanelIsFolded) {
   worldEditor.setRenderLayer(2, false);
   for (int m : {kModeFolded, kModeNothing, kModeTile, kModeObject, kModeAnimation, kModeNewMap, kModeEditMap,
                 kModeFog}) {
-    SCOPED_TRACE("mode " + std::to_string(m));
     worldEditor.setEditorMode(m);
     PanelPlan plan;
     planWorldEditor(plan);
     std::string layerLine;
-    int controls = 0;
     for (const PanelItem& item : plan.items()) {
       if (item.kind == PanelItem::Text && item.text.rfind("^yL:", 0) == 0) layerLine = item.text;
-      if (!item.pickable || item.pick == kPickBlocking) continue;
-      ++controls;
-      EXPECT_NE(toolTipText(item.pick.r, item.pick.b), kNoTooltip) << "code " << item.pick.r;
     }
-    EXPECT_GT(controls, 0);
-    EXPECT_EQ(layerLine, m == kModeFolded ? "" : "^yL:^w^w1^w2^k3^w4^w5^w6^w7");
+    EXPECT_EQ(layerLine, m == kModeFolded ? "" : "^yL:^w^w1^w2^k3^w4^w5^w6^w7") << "mode " << m;
   }
 }
 

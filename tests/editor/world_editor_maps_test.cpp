@@ -171,10 +171,10 @@ TEST_F(WorldEditorMaps, DeletingAMapAsksFirstNeverTakesTheLastAndForgetsTheSelec
 }
 
 TEST_F(WorldEditorMaps, TheFogPanelStepsTheFogOfTheCurrentMapAsOneEditEach) {
-  const auto fog = [] {
+  const auto fog = [](int m) {
     bool on = false;
     float density = 0, r = 0, g = 0, b = 0;
-    world.worldGetFog(on, density, r, g, b, 0);
+    world.worldGetFog(on, density, r, g, b, m);
     return std::to_string(on) + " " + formatFloat(density) + " " + formatFloat(r) + " " + formatFloat(g) + " " +
            formatFloat(b);
   };
@@ -192,16 +192,19 @@ TEST_F(WorldEditorMaps, TheFogPanelStepsTheFogOfTheCurrentMapAsOneEditEach) {
       {kPickFogGreenMore, PickAt::LeftPress, "1 0.1 0.9 1 1"}, {kPickFogBlueLess, PickAt::LeftPress, "1 0.1 0.9 1 0.9"},
       {kPickFogBlueMore, PickAt::LeftPress, "1 0.1 0.9 1 1"},
   };
+  ASSERT_TRUE(pickCode(kPickNewMapCopy));  // the copy, map 1, is shown
+  editHistoryLog.clear();
   worldEditor.setEditorMode(kModeFog);
   std::size_t edits = 0;
   for (const auto& step : steps) {
     SCOPED_TRACE(step.code);
-    const std::string before = fog();
+    const std::string before = fog(1);
     EXPECT_TRUE(pickCode(step.code, step.event));
-    EXPECT_EQ(fog(), step.fog);
-    edits += before != fog();
+    EXPECT_EQ(fog(1), step.fog);
+    edits += before != fog(1);
   }
   EXPECT_EQ(editHistoryLog.getStepCount(), edits);
+  EXPECT_EQ(fog(0), "0 0 1 1 1");
 }
 
 TEST_F(WorldEditorMaps, ASaveThatCannotBeWrittenKeepsTheEditorTheEditsAndTheOldFiles) {

@@ -10,7 +10,6 @@
 #include <string>
 
 #include "editor/editor.h"
-#include "editor/world_editor.h"
 
 namespace {
 
@@ -152,32 +151,6 @@ TEST_F(ButtonActions, SoundVolumeWelcomeAndBrowserFunctions) {
     EXPECT_EQ(step.probe(), step.after) << "after function " << step.func << " x" << step.times;
     tf::gameSys.setVolTimer(0);
   }
-}
-
-// The world editor's fog controls step the current map's fog by a tenth.
-TEST_F(ButtonActions, FogControlsStepTheCurrentMapsFog) {
-  const struct {
-    int function;
-    const char* fog;  // on, density, red, green, blue in tenths
-  } steps[] = {{21, "1 5 5 5 5"}, {22, "0 6 5 5 5"}, {23, "0 4 5 5 5"}, {24, "0 5 6 5 5"}, {25, "0 5 4 5 5"},
-               {26, "0 5 5 6 5"}, {27, "0 5 5 4 5"}, {28, "0 5 5 5 6"}, {29, "0 5 5 5 4"}, {30, "0 5 5 5 5"}};
-  for (const auto& step : steps) {
-    tf::world = tf::gameWorld();
-    tf::world.allocateMaps(2);
-    tf::world.worldSetMap(4, 4, "a", 0);
-    tf::world.worldSetMap(4, 4, "b", 1);
-    tf::world.setCurrentMap(1);
-    const float half[3] = {0.5f, 0.5f, 0.5f};
-    tf::world.worldSetFog(false, 0.5f, half, 1);
-    tf::menuFunction(step.function);
-    bool on = false;
-    float density = 0, r = 0, g = 0, b = 0;
-    tf::world.worldGetFog(on, density, r, g, b, 1);
-    const auto tenths = [](float v) { return static_cast<int>(std::lround(v * 10)); };
-    EXPECT_EQ(tftest::joined({on, tenths(density), tenths(r), tenths(g), tenths(b)}), step.fog)
-        << "function " << step.function;
-  }
-  tf::world = tf::gameWorld();
 }
 
 TEST_F(ButtonActions, QuitAndLeaveGameWithoutAGameEndTheProgramOrderly) {
