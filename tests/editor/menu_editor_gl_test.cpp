@@ -183,7 +183,7 @@ TEST_F(MenuEditorOnScreen, AWelcomeWindowBlocksEverythingBehindItButItsCheckmark
 }
 
 TEST_F(MenuEditorOnScreen, PicturesOfTheMenuEditorAndAWelcomeWindow) {
-  useReadableSystemImages();
+  ASSERT_TRUE(useDataSystemImages());
   copyDataMenus({"ui.cfg", "uiinfo.cfg"});
   uiInfo.readFile("system/uiinfo.cfg");
   loadUI("mainui", false);

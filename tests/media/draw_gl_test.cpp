@@ -98,7 +98,7 @@ TEST_F(Drawing, TheNoticeBoxIsDrawnAndKeptAsAScreenshot) {
   tf::noticeRender();
   // Whatever its height, the box's left edge is at x 110 and its middle at y 75.
   expectPixels({{109, 75, backdrop}, {111, 75, tftest::kTestNoticeBackground}});
-  useReadableSystemImages();
+  ASSERT_TRUE(useDataSystemImages());
   clearFrame(backdrop);
   tf::noticeRender();
   keepScreenshot("notice.png");  // the README's docs/notice.png

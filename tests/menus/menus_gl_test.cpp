@@ -104,7 +104,7 @@ TEST_F(MenusOnScreen, OverlaysHideTheLabelsOfTheMenuBehindThem) {
 }
 
 TEST_F(MenusOnScreen, AScreenshotOfTheHelp) {
-  useReadableSystemImages();
+  ASSERT_TRUE(useDataSystemImages());
   copyDataMenus({"help.cfg"});
   tf::initHelp("default");
   tf::enableHelp();

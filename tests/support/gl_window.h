@@ -90,14 +90,11 @@ class GlTest : public ::testing::Test {
   // "shader". Made once per program.
   void useTestSystemImages();
   // Loads the program's own system images from data/uireq when they are
-  // there (false otherwise).
+  // there (false otherwise): good to look at, for screenshots.
   bool useDataSystemImages();
   // Copies the named files of data/system and the pictures of data/ui into
   // the working folder, for the toolkit's own menus.
   void copyDataMenus(const std::vector<std::string>& systemFiles);
-  // System images good to look at, for screenshots: the program's own when
-  // they are there, otherwise the test set with a font of real letters.
-  void useReadableSystemImages();
 
   ScopedWorkDir dir;
 
