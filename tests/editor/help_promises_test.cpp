@@ -91,10 +91,6 @@ std::set<std::string> keysNamedIn(const std::vector<std::string>& lines) {
 
 class HelpPromises : public tftest::InputTest {
  public:
-  void TearDown() override {
-    uiHelp.clearData();
-    InputTest::TearDown();
-  }
   // The toolkit's main menu in game state 0, with help to open.
   static void onMainMenu() {
     makeMenus(1);

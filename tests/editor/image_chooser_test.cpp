@@ -30,10 +30,6 @@ class ImageChooser : public tftest::InputTest {
     worldEditor.setEditorMode(kModeTile);
     gameImages(kDefaults, 40);
   }
-  void TearDown() override {
-    gameImg.clear();
-    InputTest::TearDown();
-  }
 
   // `defaults` of the toolkit's images from 0, empty slots up to 200, then
   // `own` images of the game.

@@ -51,7 +51,6 @@ class LogicEditor : public tftest::InputTest {
   }
   void TearDown() override {
     freeGameSounds(static_cast<int>(gameSounds.size()));
-    editHistoryLog.clear();
     InputTest::TearDown();
   }
   // Two maps, three objects on map 0, three game sounds, in the logic
@@ -71,7 +70,6 @@ class LogicEditor : public tftest::InputTest {
     worldEditor.setEditorMode(mode);
     worldEditor.setCurrentObject(1);
     gameSys.setMousePos(400, 300);
-    editHistoryLog.clear();
   }
   // Sentence 0 of the edited list holds `steps`.
   static void write(const Steps& steps) {

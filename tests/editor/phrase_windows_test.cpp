@@ -36,11 +36,6 @@ class PhraseWindows : public tftest::InputTest {
     gameSys.setGameState(kStateWorldEditor);
     worldEditor.setEditorMode(kModeGlobalLogic);
     loadSysTextboxes();
-    editHistoryLog.clear();
-  }
-  void TearDown() override {
-    editHistoryLog.clear();
-    InputTest::TearDown();
   }
   static bool code(int red, int blue, PickAt event = PickAt::LeftPress) {
     return pickPixel(red, kPickMenuMark, blue, event);

@@ -39,13 +39,6 @@ class UndoKeys : public tftest::InputTest {
     uiImage.assign(5, img());
     gameUI.setUIImageCount(5);
     worldEditor.setEditorMode(kModeNothing);
-    editHistoryLog.clear();
-  }
-  void TearDown() override {
-    editHistoryLog.clear();
-    gameImg.clear();
-    uiImage.clear();
-    InputTest::TearDown();
   }
   static int tile(int x, int y, int m = 0) {
     int tex = -1;

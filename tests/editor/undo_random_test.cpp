@@ -65,13 +65,6 @@ class UndoEverything : public tftest::InputTest {
     gameSys.setGameState(kStateWorldEditor);
     worldEditor.setEditorMode(kModeNothing);
     gameSys.setDragDelay(0);
-    editHistoryLog.clear();
-  }
-  void TearDown() override {
-    editHistoryLog.clear();
-    gameImg.clear();
-    uiImage.clear();
-    InputTest::TearDown();
   }
 
   int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }

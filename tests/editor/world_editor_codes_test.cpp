@@ -32,11 +32,6 @@ class WorldEditorCodes : public tftest::InputTest {
     InputTest::SetUp();
     scene();
   }
-  void TearDown() override {
-    editHistoryLog.clear();
-    gameImg.clear();
-    InputTest::TearDown();
-  }
   // A game of two 10 x 10 maps with one object on map 0, in the world
   // editor's editing screen (menu 1; menu 0 is its main menu), nothing
   // selected; game images 0 to 9, image 4 animated.
@@ -50,7 +45,6 @@ class WorldEditorCodes : public tftest::InputTest {
     for (int i = 0; i < 10; ++i) gameImg[i].SetPointer(i);
     gameImg[4].startAnimation(3, 500);
     world.setGameImageCount(10);
-    editHistoryLog.clear();
   }
   static std::string mode() { return std::to_string(worldEditor.getEditorMode()); }
   static std::string range() {

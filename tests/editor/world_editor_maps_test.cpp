@@ -34,12 +34,7 @@ class WorldEditorMaps : public tftest::InputTest {
     onEditingScreen();
     world.setGameName("field");
     loadSysTextboxes();
-    editHistoryLog.clear();
     clearNotice();
-  }
-  void TearDown() override {
-    editHistoryLog.clear();
-    InputTest::TearDown();
   }
 
   // The maps: "count, current: W x H name".

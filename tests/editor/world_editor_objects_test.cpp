@@ -37,11 +37,6 @@ class WorldEditorObjects : public tftest::InputTest {
     worldEditor.setEditorMode(kModeNothing);
     editHistoryLog.clear();
   }
-  void TearDown() override {
-    editHistoryLog.clear();
-    gameImg.clear();
-    InputTest::TearDown();
-  }
   static void addObjectAt(float x, float y, const std::string& name) {
     objectFields f;
     f.x = x;
