@@ -119,8 +119,6 @@ TEST_F(EditorScreens, KeysReachTheScreenOfTheirStateAndMode) {
       {"not with the console open", [] { inMenuEditor(kMenuModeButton); console.enableConsole(); }, {-kSpecialUp},
        button, "400 100"},
       {"or its text line", [] { inMenuEditor(kMenuModeTextline); }, {-kSpecialLeft, -kSpecialDown}, line, "95 125 Hi"},
-      {"typing edits the line", [] { inMenuEditor(kMenuModeTextline); gameSys.setInputState(kInputMenuEditorText); },
-       {'!', kCharBackspace, kCharBackspace, 'o'}, line, "100 120 Ho"},
       {"Enter ends its selection", [] { inMenuEditor(kMenuModeButton); }, {kCharEnter}, modeAndInput, "0 0"},
       {"and the typing", [] { inMenuEditor(kMenuModeTextline); gameSys.setInputState(kInputMenuEditorText); },
        {kCharEnter}, modeAndInput, "0 0"},

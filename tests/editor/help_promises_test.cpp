@@ -127,6 +127,11 @@ TEST_F(HelpPromises, EveryKeyTheHelpNamesDoesWhatItSays) {
   const auto tile = [](HelpPromises&) { withTile(); };
   const auto object = [](HelpPromises&) { withObject(); };
   const auto editing = [](HelpPromises&) { onEditingScreen(); };
+  const auto withConsole = [](HelpPromises& t) {  // open over a long history
+    onMainMenu();
+    for (int i = 0; i < 60; ++i) console.echo("line " + std::to_string(i));
+    t.press(kCharBackquote);
+  };
   const std::vector<Promise> promises = {
       {"F1", menus, [](HelpPromises& t) { t.special(kSpecialF1); }, [] { return gameSys.getFS(); }},
       {"F2", menus, [](HelpPromises& t) { t.special(kSpecialF2); }, [] { return gameSys.getDebugState(); }},
@@ -184,18 +189,11 @@ TEST_F(HelpPromises, EveryKeyTheHelpNamesDoesWhatItSays) {
          worldEditor.setEditorMode(kMenuModeNothing);
        },
        [](HelpPromises& t) { t.press(kCharEnter); }, [] { return worldEditor.getEditorMode() == kMenuModeMenu; }},
-      {"Page Up",
-       [](HelpPromises& t) {
-         onMainMenu();
-         for (int i = 0; i < 60; ++i) console.echo("line " + std::to_string(i));
-         t.press(kCharBackquote);
-       },
-       [](HelpPromises& t) { t.special(kSpecialPageUp); }, [] { return console.getCurrentLine() > 0; }},
+      {"Page Up", withConsole, [](HelpPromises& t) { t.special(kSpecialPageUp); },
+       [] { return console.getCurrentLine() > 0; }},
       {"Page Down",
-       [](HelpPromises& t) {
-         onMainMenu();
-         for (int i = 0; i < 60; ++i) console.echo("line " + std::to_string(i));
-         t.press(kCharBackquote);
+       [withConsole](HelpPromises& t) {
+         withConsole(t);
          t.special(kSpecialPageUp);
        },
        [](HelpPromises& t) { t.special(kSpecialPageDown); }, [] { return console.getCurrentLine() == 0; }},
