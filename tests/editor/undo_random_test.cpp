@@ -320,7 +320,9 @@ void UndoEverything::menuEditorAction() {
     case 5: control(kPickTextlineAdd); break;
     case 6:  // typing into the selected text line
       if (worldEditor.getEditorMode() != kMenuModeTextline) break;
-      for (int k = pick(1, 4); k > 0; --k) press(pick(0, 3) ? static_cast<unsigned char>('a' + pick(0, 25)) : kCharBackspace);
+      for (int k = pick(1, 4); k > 0; --k) {
+        press(pick(0, 3) ? static_cast<unsigned char>('a' + pick(0, 25)) : kCharBackspace);
+      }
       press(kCharEnter);
       break;
     case 7:

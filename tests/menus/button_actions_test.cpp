@@ -122,7 +122,7 @@ TEST_F(ButtonActions, SoundVolumeWelcomeAndBrowserFunctions) {
            std::to_string(audio.playingCount("soundreq/mainmenu.wav")) + " | " + title + " | " + message;
   };
   const auto volume = [] {
-    return tftest::joined({static_cast<int>(std::lround(tf::gameSys.getSoundVolume() * 10)), tf::gameSys.getVolTimer()});
+    return tftest::joined({std::lround(tf::gameSys.getSoundVolume() * 10), tf::gameSys.getVolTimer()});
   };
   const auto welcomeAndBrowser = [] {
     int timer = 0, menu = 0;
