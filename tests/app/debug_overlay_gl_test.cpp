@@ -71,7 +71,7 @@ TEST_F(DebugOverlay, ThePanelIsDrawnAndKeptAsAScreenshot) {
   // With the test pictures the panel is a flat colour over x 602..798, y 7..165.
   EXPECT_EQ(pixel(603, 8), tftest::testSystemImageColor(tf::kImgDialogBackground));
   EXPECT_EQ(pixel(600, 86), backdrop);
-  useReadableSystemImages();
+  ASSERT_TRUE(useDataSystemImages());
   clearFrame(backdrop);
   tf::debugRender();
   tf::renderVolume();

@@ -16,7 +16,7 @@ class ConsoleOnScreen : public tftest::GlTest {
 };
 
 TEST_F(ConsoleOnScreen, AScreenshotOfTheConsole) {
-  useReadableSystemImages();
+  ASSERT_TRUE(useDataSystemImages());
   tf::console = tf::debugConsole();
   for (const char* line :
        {"", "^3^wWelcome to Tessera Forge", "", "^wVersion ^yV 1.1 ^w- Build ^y0",

@@ -1,7 +1,7 @@
 // The edit operations: each change undone and redone exactly with its place
 // (among them a shrink that drops tiles and a deleted map), refused changes
-// that leave everything as it was, renumbered logic brought back, the moves
-// of a drag kept as one, and places that name what exists.
+// that leave everything as it was, the moves of a drag kept as one, and
+// places that name what exists.
 #include "editor/edits.h"
 
 #include <gtest/gtest.h>
@@ -12,12 +12,10 @@
 #include <vector>
 
 #include "edit_fixture.h"
-#include "world_compare.h"
 
 using namespace tf;
 using tftest::editableDump;
 using tftest::sameDump;
-using tftest::sentenceText;
 
 namespace {
 
@@ -161,24 +159,6 @@ TEST_F(Edits, FullListsAndTheLastMapRefuseMore) {
   EXPECT_EQ(editAddText(0, 0, 0, 1, 1, 1, "one too many"), -1);
   EXPECT_TRUE(sameDump(before, editableDump()));
   EXPECT_FALSE(editHistoryLog.canUndo());
-}
-
-TEST_F(Edits, DeletingListedObjectsTwoAndFiveRenumbersTheLogicNamingLaterObjects) {
-  const std::string before = editableDump();
-  ASSERT_TRUE(editDeleteObjects(0, {2, 5}));
-  std::string names;
-  for (int i = 0; i < world.worldGetObjectCount(0); ++i) names += world.worldGetObjectName(i, 0) + " ";
-  EXPECT_EQ(names, "O0 O1 O3 O4 O6 ");
-  // When object 6 is touching 5 then kill object 3: 6 is now 4, 5 is gone, 3 is now 2.
-  EXPECT_EQ(sentenceText(world.mapGlobalGetWholeSentence(0, 0)), "0: 100 4 300 400 0 600 708 2");
-  // Object 6, now 4, moves itself and owns its logic.
-  EXPECT_EQ(sentenceText(world.mapLocalGetWholeSentence(4, 0, 0)), "4: 104 0 300 400 0 600 710 4");
-  // Object 3, now 2, the first to move down.
-  EXPECT_EQ(sentenceText(world.mapLocalGetWholeSentence(2, 0, 0)), "2: 128 0 300 400 0 600 714 2");
-  // Object 1 named 2 (gone), 4 (now 3) and 5 (gone).
-  EXPECT_EQ(sentenceText(world.mapLocalGetWholeSentence(1, 0, 0)), "1: 100 0 300 401 3 600 714 0");
-  editHistoryLog.undo();
-  EXPECT_TRUE(sameDump(before, editableDump()));
 }
 
 TEST_F(Edits, TheMovesOfADragAreOneChangeThatUndoesToWhereTheDragStarted) {

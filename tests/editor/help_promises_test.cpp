@@ -91,16 +91,6 @@ std::set<std::string> keysNamedIn(const std::vector<std::string>& lines) {
 
 class HelpPromises : public tftest::InputTest {
  public:
-  void TearDown() override {
-    uiHelp.clearData();
-    InputTest::TearDown();
-  }
-  void special(int key, bool shift = false) {
-    platform.shift = shift;
-    processSpecialKeys(key, 0, 0);
-    platform.shift = false;
-  }
-  static void press(unsigned char key) { keyboard(key, 0, 0); }
   // The toolkit's main menu in game state 0, with help to open.
   static void onMainMenu() {
     makeMenus(1);
@@ -137,11 +127,16 @@ TEST_F(HelpPromises, EveryKeyTheHelpNamesDoesWhatItSays) {
   const auto tile = [](HelpPromises&) { withTile(); };
   const auto object = [](HelpPromises&) { withObject(); };
   const auto editing = [](HelpPromises&) { onEditingScreen(); };
+  const auto withConsole = [](HelpPromises& t) {  // open over a long history
+    onMainMenu();
+    for (int i = 0; i < 60; ++i) console.echo("line " + std::to_string(i));
+    t.press(kCharBackquote);
+  };
   const std::vector<Promise> promises = {
       {"F1", menus, [](HelpPromises& t) { t.special(kSpecialF1); }, [] { return gameSys.getFS(); }},
       {"F2", menus, [](HelpPromises& t) { t.special(kSpecialF2); }, [] { return gameSys.getDebugState(); }},
       {"F3", menus, [](HelpPromises& t) { t.special(kSpecialF3); }, [] { return helpShown(); }},
-      {"H", menus, [](HelpPromises&) { press('h'); }, [] { return helpShown(); }},
+      {"H", menus, [](HelpPromises& t) { t.press('h'); }, [] { return helpShown(); }},
       {"F5", editing, [](HelpPromises& t) { t.special(kSpecialF5); },
        [] { return gameSys.getGameState() == kStatePlaytest; }},
       {"Escape",
@@ -149,8 +144,8 @@ TEST_F(HelpPromises, EveryKeyTheHelpNamesDoesWhatItSays) {
          onEditingScreen();
          t.special(kSpecialF5);
        },
-       [](HelpPromises&) { press(kCharEscape); }, [] { return worldEditor.getEndTest() == 1; }},
-      {"Escape", [](HelpPromises&) { startGame(); }, [](HelpPromises&) { press(kCharEscape); },
+       [](HelpPromises& t) { t.press(kCharEscape); }, [] { return worldEditor.getEndTest() == 1; }},
+      {"Escape", [](HelpPromises&) { startGame(); }, [](HelpPromises& t) { t.press(kCharEscape); },
        [] { return gameSys.getGameState() == kStateIngameMenu; }},
       {"F9", editing, [](HelpPromises& t) { t.special(kSpecialF9); },
        [] { return !worldEditor.getWireframe(); }},
@@ -158,7 +153,7 @@ TEST_F(HelpPromises, EveryKeyTheHelpNamesDoesWhatItSays) {
        [] { return worldEditor.getSAO() == 1; }},
       {"F11", menus, [](HelpPromises& t) { t.special(kSpecialF11); },
        [] { return gameSys.getGameState() == kStateDialog; }},
-      {"Tab", menus, [](HelpPromises&) { press(kCharTab); }, [] { return gameSys.getGameState() == kStateDialog; }},
+      {"Tab", menus, [](HelpPromises& t) { t.press(kCharTab); }, [] { return gameSys.getGameState() == kStateDialog; }},
       {"F12", menus, [](HelpPromises& t) { t.special(kSpecialF12); },
        [] {
          std::string title, message;
@@ -166,8 +161,8 @@ TEST_F(HelpPromises, EveryKeyTheHelpNamesDoesWhatItSays) {
          notice.getNotice(title, message, time);
          return title == "Screenshot";
        }},
-      {"`", menus, [](HelpPromises&) { press(kCharBackquote); }, [] { return consoleOpen(); }},
-      {"1-7", editing, [](HelpPromises&) { press('1'), press('7'); },
+      {"`", menus, [](HelpPromises& t) { t.press(kCharBackquote); }, [] { return consoleOpen(); }},
+      {"1-7", editing, [](HelpPromises& t) { t.press('1'), t.press('7'); },
        [] { return !worldEditor.getRenderLayer(0) && !worldEditor.getRenderLayer(6) && worldEditor.getRenderLayer(3); }},
       {"arrows", tile, [](HelpPromises& t) { t.special(kSpecialRight); }, [] { return tiles() == "4,3-4,3"; }},
       {"Shift + arrows", tile, [](HelpPromises& t) { t.special(kSpecialUp, true); },
@@ -179,7 +174,7 @@ TEST_F(HelpPromises, EveryKeyTheHelpNamesDoesWhatItSays) {
          world.worldGetObject(x, y, w, h, tex, layer, 0, 0);
          return w > 0.1f;
        }},
-      {"Delete", object, [](HelpPromises&) { press(kCharDelete); },
+      {"Delete", object, [](HelpPromises& t) { t.press(kCharDelete); },
        [] { return world.worldGetObjectCount(0) == 0; }},
       {"middle button", editing,
        [](HelpPromises&) {
@@ -193,19 +188,12 @@ TEST_F(HelpPromises, EveryKeyTheHelpNamesDoesWhatItSays) {
          gameSys.setGameState(kStateMenuEditor);
          worldEditor.setEditorMode(kMenuModeNothing);
        },
-       [](HelpPromises&) { press(kCharEnter); }, [] { return worldEditor.getEditorMode() == kMenuModeMenu; }},
-      {"Page Up",
-       [](HelpPromises&) {
-         onMainMenu();
-         for (int i = 0; i < 60; ++i) console.echo("line " + std::to_string(i));
-         press(kCharBackquote);
-       },
-       [](HelpPromises& t) { t.special(kSpecialPageUp); }, [] { return console.getCurrentLine() > 0; }},
+       [](HelpPromises& t) { t.press(kCharEnter); }, [] { return worldEditor.getEditorMode() == kMenuModeMenu; }},
+      {"Page Up", withConsole, [](HelpPromises& t) { t.special(kSpecialPageUp); },
+       [] { return console.getCurrentLine() > 0; }},
       {"Page Down",
-       [](HelpPromises& t) {
-         onMainMenu();
-         for (int i = 0; i < 60; ++i) console.echo("line " + std::to_string(i));
-         press(kCharBackquote);
+       [withConsole](HelpPromises& t) {
+         withConsole(t);
          t.special(kSpecialPageUp);
        },
        [](HelpPromises& t) { t.special(kSpecialPageDown); }, [] { return console.getCurrentLine() == 0; }},

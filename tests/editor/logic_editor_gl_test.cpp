@@ -29,7 +29,7 @@ namespace {
 
 using namespace tf;
 
-constexpr Rgb kBlockingPick{144, 144, 144};
+using tftest::kBlockingPick;
 
 Rgb code(int r, int g, int b) { return {r, g, b}; }
 
@@ -174,7 +174,7 @@ TEST_F(LogicEditorOnScreen, ThePhraseWindowsControlsPickOverTheEditor) {
 }
 
 TEST_F(LogicEditorOnScreen, TheEditorWithAnOpenWordListForTheReadme) {
-  useReadableSystemImages();
+  ASSERT_TRUE(useDataSystemImages());
   gameImg.resize(2);
   gameImg[0].SetTex(loadPicture(std::string(TF_SOURCE_DIR) + "/data/map/10001.png"));
   gameImg[1].SetTex(loadPicture(std::string(TF_SOURCE_DIR) + "/data/map/10002.png"));

@@ -51,7 +51,6 @@ class LogicEditor : public tftest::InputTest {
   }
   void TearDown() override {
     freeGameSounds(static_cast<int>(gameSounds.size()));
-    editHistoryLog.clear();
     InputTest::TearDown();
   }
   // Two maps, three objects on map 0, three game sounds, in the logic
@@ -71,7 +70,6 @@ class LogicEditor : public tftest::InputTest {
     worldEditor.setEditorMode(mode);
     worldEditor.setCurrentObject(1);
     gameSys.setMousePos(400, 300);
-    editHistoryLog.clear();
   }
   // Sentence 0 of the edited list holds `steps`.
   static void write(const Steps& steps) {
@@ -81,25 +79,13 @@ class LogicEditor : public tftest::InputTest {
     editHistoryLog.clear();
   }
   static std::string steps(int s = 0) { return stepsText(editedSentence(s)); }
-  // The colour code (62, s, slot) in a pass of the given mouse event.
-  static bool pick(int s, int slot, int left, int right, bool hover = false, bool drag = false) {
-    gameSys.setLeftMouse(left);
-    gameSys.setRightMouse(right);
-    gameSys.setHoverCheck(hover);
-    gameSys.setDragState(drag);
-    const unsigned char pixel[3] = {kPickLogicWord, static_cast<unsigned char>(s), static_cast<unsigned char>(slot)};
-    const bool taken = dispatchPickPixel(pixel);
-    gameSys.setHoverCheck(false);
-    gameSys.setDragState(false);
-    return taken;
+  // The colour code of word or operand `slot` of sentence `s`, and of an icon.
+  static bool word(int s, int slot, PickAt event = PickAt::LeftPress) {
+    return pickPixel(kPickLogicWord, s, slot, event);
   }
-  static bool code(int red, int blue, int left, int right = kMouseNoEvent) {
-    gameSys.setLeftMouse(left);
-    gameSys.setRightMouse(right);
-    const unsigned char pixel[3] = {static_cast<unsigned char>(red), kPickMenuMark, static_cast<unsigned char>(blue)};
-    return dispatchPickPixel(pixel);
+  static bool icon(int code, int blue, PickAt event = PickAt::LeftPress) {
+    return pickPixel(code, kPickMenuMark, blue, event);
   }
-  void special(int key) { processSpecialKeys(key, 0, 0); }
   static void button(int which, bool pressed, int y = 300) { mouse(which, pressed ? kButtonDown : kButtonUp, 400, y); }
   static std::string listState() {
     int timer, s, slot;
@@ -179,14 +165,12 @@ TEST_F(LogicEditor, EachWordAndOperandStepsWithinItsContextAndBounds) {
     fresh();
     scene(c.mode);
     write(c.before);
-    switch (c.input) {
-      case kLeftPress: EXPECT_TRUE(pick(0, c.slot, kMousePress, kMouseNoEvent)); break;
-      case kRightPress: EXPECT_TRUE(pick(0, c.slot, kMouseNoEvent, kMousePress)); break;
-      case kHover: EXPECT_TRUE(pick(0, c.slot, kMousePress, kMouseNoEvent, true)); break;
-      case kDrag: EXPECT_TRUE(pick(0, c.slot, kMousePress, kMouseNoEvent, false, true)); break;
-      case kRelease: EXPECT_TRUE(pick(0, c.slot, kMouseRelease, kMouseNoEvent)); break;
-      case kForward: platform.setPickPixel(kPickLogicWord, 0, c.slot); special(kSpecialDown); break;
-      case kBack: platform.setPickPixel(kPickLogicWord, 0, c.slot); special(kSpecialLeft); break;
+    if (c.input == kForward || c.input == kBack) {
+      platform.setPickPixel(kPickLogicWord, 0, c.slot);
+      special(c.input == kForward ? kSpecialDown : kSpecialLeft);
+    } else {
+      const PickAt events[] = {PickAt::LeftPress, PickAt::RightPress, PickAt::Hover, PickAt::Drag, PickAt::LeftRelease};
+      EXPECT_TRUE(word(0, c.slot, events[c.input]));
     }
     EXPECT_EQ(steps(), c.after);
     const bool changed = std::string(c.after) != text(c.before);
@@ -198,7 +182,7 @@ TEST_F(LogicEditor, ImageAndPhraseOperandsOpenTheirChoosersForTheSentence) {
   write({100, 0, 300, 400, 0, 600, 704, 17});
   ASSERT_TRUE(editAddSentence(editedLogicList(), 0));
   editSetSentenceSlots(editedLogicList(), 1, {{kSlotAction, kActionDisplayImage}, {kSlotActionOperand, 3}});
-  pick(1, 7, kMousePress, kMouseNoEvent);
+  word(1, 7);
   EXPECT_EQ(tftest::joined({worldEditor.getImageMenuTimer(), worldEditor.getCurrentSentence()}), "1 1");
   gameImg.resize(5);
   logicEditorImageChosen(4);
@@ -209,7 +193,7 @@ TEST_F(LogicEditor, ImageAndPhraseOperandsOpenTheirChoosersForTheSentence) {
   logicEditorImageChosen(1);  // sentence 0 shows a phrase: no image goes there
   EXPECT_EQ(steps(0), "100 0 300 400 0 600 704 17");
 
-  pick(0, 7, kMouseNoEvent, kMousePress);
+  word(0, 7, PickAt::RightPress);
   EXPECT_EQ(tftest::joined({worldEditor.getPhraseSelector(), worldEditor.getPhraseSelectorChoice(),
                             worldEditor.getCurrentSentence()}),
             "1 17 0");
@@ -221,12 +205,12 @@ TEST_F(LogicEditor, AStepThroughTheSoundsPlaysTheNewSoundOnceAfterStoppingTheOth
   playGameSound(2, 1);
   ASSERT_EQ(audio.playingCount("games/g/sound/1002.wav"), 1);
   audio.played.clear();
-  pick(0, 7, kMousePress, kMouseNoEvent);
+  word(0, 7);
   EXPECT_EQ(audio.playingCount("games/g/sound/1002.wav"), 0);
   ASSERT_EQ(audio.played.size(), 1u);
   EXPECT_EQ(audio.played[0], "games/g/sound/1001.wav once");
-  pick(0, 7, kMousePress, kMouseNoEvent);
-  pick(0, 7, kMousePress, kMouseNoEvent);  // past the last sound: nothing changes, nothing plays
+  word(0, 7);
+  word(0, 7);  // past the last sound: nothing changes, nothing plays
   EXPECT_EQ(tftest::joined({static_cast<long long>(audio.played.size()), editedSentence(0).getSentenceStep(7)}), "2 2");
 }
 
@@ -248,10 +232,10 @@ TEST_F(LogicEditor, TheArrowKeysStepOnlyTheWordOrOperandUnderThePointerOrTheOpen
 
 TEST_F(LogicEditor, TheOpenListStepsByWheelAndDragAsOneStepOfTheHistoryUntilItCloses) {
   write({100, 0, 300, 400, 1, 600, 708, 2});
-  pick(3, kSlotAction, kMousePress, kMouseNoEvent);  // no sentence 3: no list
+  word(3, kSlotAction);  // no sentence 3: no list
   EXPECT_EQ(listState(), "0 0 0");
-  pick(0, kSlotAction, kMousePress, kMouseNoEvent);
-  pick(0, kSlotOpener, kMousePress, kMouseNoEvent);  // a press on the open list opens no other
+  word(0, kSlotAction);
+  word(0, kSlotOpener);  // a press on the open list opens no other
   EXPECT_EQ(listState(), "1000 0 6");
   button(kButtonWheelDown, true);
   button(kButtonWheelDown, false);  // a wheel release steps nothing
@@ -277,7 +261,7 @@ TEST_F(LogicEditor, TheOpenListStepsByWheelAndDragAsOneStepOfTheHistoryUntilItCl
   editUndo();
   EXPECT_EQ(steps(), "100 0 300 400 1 600 708 2");
 
-  pick(0, kSlotOpener, kMousePress, kMouseNoEvent);
+  word(0, kSlotOpener);
   button(kButtonWheelDown, true);
   clock.advance(kWordListDoubleClickMs + 1);
   button(kButtonLeft, true);
@@ -301,37 +285,37 @@ TEST_F(LogicEditor, QuickPressesWithoutAnOpenListAreEachTaken) {
 }
 
 TEST_F(LogicEditor, TheIconsAddCopyAndDeleteSentencesAndLeaveTheEditor) {
-  code(kPickLogicAdd, kPickMenuMark, kMouseRelease);  // not on a release
-  code(kPickLogicAdd, kPickMenuMark, kMousePress);
-  code(kPickLogicAdd, kPickMenuMark, kMouseNoEvent, kMousePress);
+  icon(kPickLogicAdd, kPickMenuMark, PickAt::LeftRelease);  // not on a release
+  icon(kPickLogicAdd, kPickMenuMark);
+  icon(kPickLogicAdd, kPickMenuMark, PickAt::RightPress);
   editSetSentenceSlot(editedLogicList(), 0, kSlotActionOperand, 2);
-  code(kPickLogicCopy, 0, kMousePress);
+  icon(kPickLogicCopy, 0);
   EXPECT_EQ(steps(2), steps(0));
-  code(kPickLogicDelete, 1, kMousePress);
+  icon(kPickLogicDelete, 1);
   EXPECT_EQ(tftest::joined({editedSentenceCount(), editedSentence(1).getSentenceStep(7), timesPlayed("create"),
                             timesPlayed("boop"), timesPlayed("delete")}),
             "2 2 2 1 1");
 
   while (editedSentenceCount() < kMaxSentences) editAddSentence(editedLogicList(), 0);
-  code(kPickLogicCopy, 0, kMousePress);
+  icon(kPickLogicCopy, 0);
   EXPECT_EQ(tftest::shownNotice(), "(none)");  // a copy past the last place does nothing
-  code(kPickLogicAdd, kPickMenuMark, kMousePress);
+  icon(kPickLogicAdd, kPickMenuMark);
   EXPECT_EQ(tftest::shownNotice(), "^yAdd Sentence | ^wYou have the maximum amount of sentences available.");
   EXPECT_EQ(editedSentenceCount(), kMaxSentences);
 
   worldEditor.setEditorMode(kModeLocalLogic);
-  code(kPickLogicAdd, kPickMenuMark, kMousePress);
+  icon(kPickLogicAdd, kPickMenuMark);
   EXPECT_EQ(editedSentence(0).getOwner(), 1) << "an object's sentence is the object's";
   world.setCurrentMap(1);  // no objects there
   worldEditor.setEditorMode(kModeGlobalLogic);
-  code(kPickLogicAdd, kPickMenuMark, kMousePress);
+  icon(kPickLogicAdd, kPickMenuMark);
   EXPECT_EQ(tftest::shownNotice(), "^yAdd Sentence | ^wYou must have at least one object to add a sentence.");
   EXPECT_EQ(editedSentenceCount(), 0);
 
   for (const int mode : {kModeGlobalLogic, kModeLocalLogic}) {
     worldEditor.setEditorMode(mode);
     worldEditor.setPhraseSelector(1);
-    code(kPickLogicExit, mode == kModeLocalLogic ? kModeObject : kModeNothing, kMousePress);
+    icon(kPickLogicExit, mode == kModeLocalLogic ? kModeObject : kModeNothing);
     EXPECT_EQ(tftest::joined({worldEditor.getEditorMode(), worldEditor.getPhraseSelector()}),
               std::to_string(mode == kModeLocalLogic ? kModeObject : kModeNothing) + " -1");
   }

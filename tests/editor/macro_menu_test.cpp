@@ -32,10 +32,6 @@ class MacroMenu : public tftest::InputTest {
     worldEditor.setCurrentObject(2);
     worldEditor.setEditorMode(kModeObject);
   }
-  void TearDown() override {
-    editHistoryLog.clear();
-    InputTest::TearDown();
-  }
   static std::string logicOf(int obj) {
     std::string text;
     for (int k = 0; k < world.mapLocalGetSentenceAmount(obj, 0); ++k) {

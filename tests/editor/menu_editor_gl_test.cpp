@@ -5,7 +5,6 @@
 // pictures of the menu editor and of a welcome window.
 #include <gtest/gtest.h>
 
-#include <boost/filesystem.hpp>
 #include <string>
 
 #include "core/system.h"
@@ -26,17 +25,12 @@ namespace {
 
 using namespace tf;
 using tftest::Rgb;
-namespace fs = boost::filesystem;
 
-constexpr Rgb kBlocking{144, 144, 144}, kEmpty{254, 254, 254};
+using tftest::At;
+constexpr Rgb kBlocking = tftest::kBlockingPick, kEmpty = tftest::kEmptyPick;
 
 Rgb control(int code) { return {code, kPickMenuMark, kPickMenuMark}; }
 Rgb item(int code, int i) { return {code, kPickMenuMark, i}; }
-
-struct At {
-  int x, y;
-  Rgb color;
-};
 
 // Where the first and second button after a label at (x, y) stand: the
 // label's width on, 15 and 55 units, and 3 units up.
@@ -90,9 +84,6 @@ class MenuEditorOnScreen : public tftest::GlTest {
     renderMenus();
     currentScreens().draw(ScreenLayer::Panels, false);
   }
-  void expectAt(const std::vector<At>& points) const {
-    for (const At& p : points) EXPECT_EQ(pixel(p.x, p.y), p.color) << "at " << p.x << "," << p.y;
-  }
   tftest::MenuGlobals saved;
 };
 
@@ -131,10 +122,10 @@ TEST_F(MenuEditorOnScreen, EveryControlOfThePanelAndEveryItemPicksAsItselfInEach
     SCOPED_TRACE(m.mode);
     worldEditor.setEditorMode(m.mode);
     pickScene();
-    expectAt(always);
-    expectAt(icons);
-    if (m.mode != kMenuModeNothing) expectAt(stepper);
-    expectAt(m.controls);
+    expectPixels(always);
+    expectPixels(icons);
+    if (m.mode != kMenuModeNothing) expectPixels(stepper);
+    expectPixels(m.controls);
   }
 }
 
@@ -142,17 +133,17 @@ TEST_F(MenuEditorOnScreen, AnimationEditingFoldingAndAToolkitSetChangeThePanel) 
   worldEditor.setEditorMode(kMenuModeAnimation);
   pickScene();
   // The taller panel, without the fold icon and the menu stepper.
-  expectAt({{400, 440, kBlocking},
+  expectPixels({{400, 440, kBlocking},
             {782, 534, kBlocking},
             {30, 560, kBlocking},
             {720, 560, control(kPickToolbarAnimation)}});
   worldEditor.setEditorMode(kMenuModeFolded);
   pickScene();
-  expectAt({{780, 580, control(kPickPanelToggle)}, {795, 595, kBlocking}, {750, 560, kEmpty}, {12, 8, kEmpty}});
+  expectPixels({{780, 580, control(kPickPanelToggle)}, {795, 595, kBlocking}, {750, 560, kEmpty}, {12, 8, kEmpty}});
   world.setGameName("mainui");
   worldEditor.setEditorMode(kMenuModeMenu);
   pickScene();
-  expectAt({{780, 560, control(kPickLeaveMenuSet)}});
+  expectPixels({{780, 560, control(kPickLeaveMenuSet)}});
 }
 
 // While the selected item is held and has moved, the whole screen reads as
@@ -170,7 +161,7 @@ TEST_F(MenuEditorOnScreen, ADraggedItemLiesUnderTheWholeScreen) {
   gameSys.setDragState(false);
   ASSERT_TRUE(menuItemDragged());
   pickScene();
-  expectAt({{500, 450, item(kPickEditorTextline, 0)}, {750, 560, item(kPickEditorTextline, 0)},
+  expectPixels({{500, 450, item(kPickEditorTextline, 0)}, {750, 560, item(kPickEditorTextline, 0)},
             {12, 8, item(kPickEditorTextline, 0)}, {5, 595, item(kPickEditorTextline, 0)}});
   gameSys.setLeftMouse(kMouseRelease);
 }
@@ -181,25 +172,19 @@ TEST_F(MenuEditorOnScreen, AWelcomeWindowBlocksEverythingBehindItButItsCheckmark
     gameSys.setGameState(state);
     worldEditor.setWelcome(1, state == kStateMenus ? kWelcomeToolkit : kWelcomeMenuEditor);
     pickScene();
-    expectAt({{400, 150, kBlocking}, {12, 8, kBlocking}, {750, 560, kBlocking}, {5, 5, kBlocking},
+    expectPixels({{400, 150, kBlocking}, {12, 8, kBlocking}, {750, 560, kBlocking}, {5, 5, kBlocking},
               {700, 523, control(kPickWelcomeClose)}});
   }
   // Once the debug overlay is on, the window is gone and the menu answers again.
   gameSys.setDebugState(true, false);
   pickScene();
-  expectAt({{400, 150, item(kPickButton, 0)}, {700, 523, kEmpty}});
+  expectPixels({{400, 150, item(kPickButton, 0)}, {700, 523, kEmpty}});
   gameSys.setDebugState(false, false);
 }
 
 TEST_F(MenuEditorOnScreen, PicturesOfTheMenuEditorAndAWelcomeWindow) {
-  useReadableSystemImages();
-  const fs::path data = fs::path(TF_SOURCE_DIR) / "data";
-  fs::create_directories("system");
-  fs::create_directories("ui");
-  for (const char* file : {"ui.cfg", "uiinfo.cfg"}) fs::copy_file(data / "system" / file, fs::path("system") / file);
-  for (fs::directory_iterator it(data / "ui"), end; it != end; ++it) {
-    fs::copy_file(it->path(), fs::path("ui") / it->path().filename());
-  }
+  ASSERT_TRUE(useDataSystemImages());
+  copyDataMenus({"ui.cfg", "uiinfo.cfg"});
   uiInfo.readFile("system/uiinfo.cfg");
   loadUI("mainui", false);
   world.setGameName("mainui");

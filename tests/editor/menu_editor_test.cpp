@@ -29,7 +29,6 @@ class MenuEditor : public tftest::InputTest {
  protected:
   void SetUp() override {
     InputTest::SetUp();
-    editHistoryLog.clear();
     // Menus 0, 1 (the world editor's editing screen) and 2 of a game's menus;
     // menu 0 holds two buttons, a textbox and two text lines.
     makeMenus(3);
@@ -47,10 +46,6 @@ class MenuEditor : public tftest::InputTest {
     loadMenu(0);
     gameSys.setGameState(kStateMenuEditor);
     worldEditor.setEditorMode(kMenuModeMenu);
-  }
-  void TearDown() override {
-    editHistoryLog.clear();
-    InputTest::TearDown();
   }
 
   // A mouse event at the pointer over something of pick colour (r, g, b).

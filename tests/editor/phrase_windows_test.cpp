@@ -36,21 +36,13 @@ class PhraseWindows : public tftest::InputTest {
     gameSys.setGameState(kStateWorldEditor);
     worldEditor.setEditorMode(kModeGlobalLogic);
     loadSysTextboxes();
-    editHistoryLog.clear();
   }
-  void TearDown() override {
-    editHistoryLog.clear();
-    InputTest::TearDown();
-  }
-  static bool code(int red, int blue, int left) {
-    gameSys.setLeftMouse(left);
-    gameSys.setRightMouse(kMouseNoEvent);
-    const unsigned char pixel[3] = {static_cast<unsigned char>(red), kPickMenuMark, static_cast<unsigned char>(blue)};
-    return dispatchPickPixel(pixel);
+  static bool code(int red, int blue, PickAt event = PickAt::LeftPress) {
+    return pickPixel(red, kPickMenuMark, blue, event);
   }
   static void click(int red, int blue = kPickMenuMark) {
-    code(red, blue, kMousePress);
-    code(red, blue, kMouseRelease);
+    code(red, blue);
+    code(red, blue, PickAt::LeftRelease);
   }
   static int typedString() {
     float x, y, w, h;
@@ -59,10 +51,10 @@ class PhraseWindows : public tftest::InputTest {
     return text;
   }
   static void typeIntoField(const std::string& text) {
-    code(kPickSystemTextbox, kPhraseTextbox, kMousePress);
+    code(kPickSystemTextbox, kPhraseTextbox);
     for (char c : text) keyboard(static_cast<unsigned char>(c), 0, 0);
   }
-  static std::string field() { return uiScriptString.getString(typedString()); }
+  static std::string typedText() { return uiScriptString.getString(typedString()); }
   static std::string windows() {
     return tftest::joined({worldEditor.getPhraseMenu(), worldEditor.getPhraseSelector(),
                            worldEditor.getPhraseSelectorChoice()});
@@ -70,9 +62,9 @@ class PhraseWindows : public tftest::InputTest {
 };
 
 TEST_F(PhraseWindows, TheEditorOpensOnTheIconsReleaseAndClosesOnItsOwnIcon) {
-  code(kPickPhraseEditor, kPhraseIconOpen, kMousePress);
+  code(kPickPhraseEditor, kPhraseIconOpen);
   EXPECT_EQ(windows(), "-1 -1 0");
-  code(kPickPhraseEditor, kPhraseIconOpen, kMouseRelease);
+  code(kPickPhraseEditor, kPhraseIconOpen, PickAt::LeftRelease);
   click(kPickPhraseNext);
   EXPECT_EQ(windows(), "1 -1 0");
   click(kPickPhraseEditor, kPhraseIconClose);
@@ -84,11 +76,7 @@ TEST_F(PhraseWindows, TheSelectorWritesEachChoiceIntoTheSentenceAtOnce) {
   ASSERT_TRUE(editAddSentence(editedLogicList(), 0));
   editSetSentenceSlots(editedLogicList(), 0, {{kSlotAction, kActionDisplayPhrase}, {kSlotActionOperand, 1}});
   editHistoryLog.clear();
-  PickEvent press;
-  press.code = kPickLogicWord;
-  press.blue = kSlotActionOperand;
-  press.left = kMousePress;
-  gameLogicColorPick(press);
+  pickPixel(kPickLogicWord, 0, kSlotActionOperand, PickAt::LeftPress);
   EXPECT_EQ(windows(), "-1 1 1");
   click(kPickPhraseChoiceNext);
   processSpecialKeys(kSpecialRight, 0, 0);
@@ -98,9 +86,9 @@ TEST_F(PhraseWindows, TheSelectorWritesEachChoiceIntoTheSentenceAtOnce) {
   EXPECT_EQ(editHistoryLog.getStepCount(), 6u);
   editUndo();
   EXPECT_EQ(editedSentence(0).getSentenceStep(kSlotActionOperand), 0);
-  code(kPickPhraseSelectorClose, kPhraseIconClose, kMouseRelease);
+  code(kPickPhraseSelectorClose, kPhraseIconClose, PickAt::LeftRelease);
   EXPECT_EQ(worldEditor.getPhraseSelector(), 1);
-  code(kPickPhraseSelectorClose, kPhraseIconClose, kMousePress);
+  code(kPickPhraseSelectorClose, kPhraseIconClose);
   EXPECT_EQ(worldEditor.getPhraseSelector(), -1);
 }
 
@@ -110,7 +98,7 @@ TEST_F(PhraseWindows, TheCheckMarkAndEnterStoreTheTypedTextAsThePhraseOfTheWindo
   EXPECT_EQ(gameSys.getInputState(), kInputSystemTextbox);
   click(kPickPhraseStore);
   EXPECT_EQ(world.getPhrase(7), "Hi there");
-  EXPECT_EQ(field(), "");
+  EXPECT_EQ(typedText(), "");
   EXPECT_EQ(gameSys.getInputState(), kInputNormal);
   EXPECT_EQ(timesPlayed("boop"), 1);
 
@@ -126,7 +114,7 @@ TEST_F(PhraseWindows, TheCheckMarkAndEnterStoreTheTypedTextAsThePhraseOfTheWindo
   closePhraseWindows();
   typeIntoField("Lost");
   click(kPickPhraseStore);  // no window open: nothing is stored
-  EXPECT_EQ(field(), "Lost");
+  EXPECT_EQ(typedText(), "Lost");
 }
 
 TEST_F(PhraseWindows, TextAPhraseCannotHoldIsCutOrRefusedWithANotice) {
@@ -153,7 +141,7 @@ TEST_F(PhraseWindows, TextAPhraseCannotHoldIsCutOrRefusedWithANotice) {
   EXPECT_GT(getDisplayTextSize(cut + "W"), kPhraseShownWidth) << "as much of it as fits";
 
   typeIntoField(std::string("a\tb") + static_cast<char>(1) + "c" + static_cast<char>(200));
-  EXPECT_EQ(field(), "abc") << "the field takes no control characters";
+  EXPECT_EQ(typedText(), "abc") << "the field takes no control characters";
 }
 
 }  // namespace

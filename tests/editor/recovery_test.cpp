@@ -42,10 +42,6 @@ class Recovery : public tftest::GameTree {
     openAlpha();
     ASSERT_EQ(gameSys.getGameState(), kStateWorldEditor);
   }
-  void TearDown() override {
-    editHistoryLog.clear();
-    GameTree::TearDown();
-  }
   // Opens the game in the world editor: its editor, or the restore dialog over it.
   static void openAlpha() {
     gameSys.setGameState(kStateMenus);
@@ -289,7 +285,9 @@ TEST_F(Recovery, TheLeaveDialogsSayWhetherChangesAreNotSaved) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.asked) + (c.changed ? " changed" : " saved"));
     editHistoryLog.clear();
-    if (c.changed) ASSERT_TRUE(editRenameMap(0, "Other " + std::to_string(c.asked)));
+    if (c.changed) {
+      ASSERT_TRUE(editRenameMap(0, "Other " + std::to_string(c.asked)));
+    }
     enableDialog(c.asked);
     EXPECT_EQ(gameUI.getCurrentDialogBox(), c.shown);
     disableDialog();

@@ -65,13 +65,6 @@ class UndoEverything : public tftest::InputTest {
     gameSys.setGameState(kStateWorldEditor);
     worldEditor.setEditorMode(kModeNothing);
     gameSys.setDragDelay(0);
-    editHistoryLog.clear();
-  }
-  void TearDown() override {
-    editHistoryLog.clear();
-    gameImg.clear();
-    uiImage.clear();
-    InputTest::TearDown();
   }
 
   int pick(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
@@ -87,26 +80,10 @@ class UndoEverything : public tftest::InputTest {
     button(which, false, r, g, b);
   }
   void control(int code, int which = kButtonLeft) { click(code, kPickMenuMark, kPickMenuMark, which); }
-  void key(unsigned char k, bool shift = false) {
-    platform.shift = shift;
-    keyboard(k, 0, 0);
-    platform.shift = false;
-  }
-  void special(int k, bool shift = false) {
-    platform.shift = shift;
-    processSpecialKeys(k, 0, 0);
-    platform.shift = false;
-  }
   void hit(MapHit h) {
     clock.advance(kPauseMs);
     h.time = clock.now();
     currentScreens().mapHit(h);
-  }
-  static void field(int textbox, const std::string& text) {
-    float x, y, w, h;
-    int string = 0;
-    sysTextbox[textbox].getTextbox(x, y, w, h, string);
-    uiScriptString.setString(text, string);
   }
   static int mapSide(bool width) {
     int w = 0, h = 0;
@@ -296,7 +273,7 @@ void UndoEverything::logicAction() {
       // A word opens its list (Enter closes it), an operand steps.
       click(kPickLogicWord, pick(0, sentences - 1), pick(0, 7), pick(0, 1) ? kButtonLeft : kButtonRight);
       if (pick(0, 1)) special(pick(0, 1) ? kSpecialDown : kSpecialUp);
-      key(kCharEnter);
+      press(kCharEnter);
       break;
     case 4:
       if (sentences > 0) click(kPickLogicCopy, kPickMenuMark, pick(0, sentences - 1));
@@ -343,8 +320,10 @@ void UndoEverything::menuEditorAction() {
     case 5: control(kPickTextlineAdd); break;
     case 6:  // typing into the selected text line
       if (worldEditor.getEditorMode() != kMenuModeTextline) break;
-      for (int k = pick(1, 4); k > 0; --k) key(pick(0, 3) ? static_cast<unsigned char>('a' + pick(0, 25)) : kCharBackspace);
-      key(kCharEnter);
+      for (int k = pick(1, 4); k > 0; --k) {
+        press(pick(0, 3) ? static_cast<unsigned char>('a' + pick(0, 25)) : kCharBackspace);
+      }
+      press(kCharEnter);
       break;
     case 7:
       if (worldEditor.getEditorMode() == kMenuModeTextline) control(kPickTextlineDelete);
@@ -390,9 +369,9 @@ TEST_F(UndoEverything, UndoingEveryActionGivesBackTheGameAndItsFilesAndRedoingGi
     gameSys.setInputState(kInputNormal);  // a field clicked into is left
     if (pick(0, 3) == 0 && editHistoryLog.canUndo()) {  // a slip undone and taken back
       const std::string now = tftest::editableDump();
-      key(kCharCtrlZ);
+      press(kCharCtrlZ);
       ASSERT_EQ(badSelection(), "") << "action " << a;
-      key(kCharCtrlY);
+      press(kCharCtrlY);
       ASSERT_EQ(tftest::editableDump(), now) << "action " << a;
     }
   }
@@ -403,7 +382,7 @@ TEST_F(UndoEverything, UndoingEveryActionGivesBackTheGameAndItsFilesAndRedoingGi
 
   for (std::size_t s = 0; s < steps; ++s) {
     if (pick(0, 1)) select();
-    key(kCharCtrlZ);
+    press(kCharCtrlZ);
     ASSERT_EQ(badSelection(), "") << "undo " << s;
   }
   EXPECT_FALSE(editHistoryLog.canUndo());
@@ -413,7 +392,7 @@ TEST_F(UndoEverything, UndoingEveryActionGivesBackTheGameAndItsFilesAndRedoingGi
   for (std::size_t s = 0; s < steps; ++s) {
     if (pick(0, 1)) select();
     // Ctrl+Y and Ctrl+Shift+Z in turn.
-    key(s % 2 ? kCharCtrlY : kCharCtrlZ, s % 2 == 0);
+    press(s % 2 ? kCharCtrlY : kCharCtrlZ, s % 2 == 0);
     ASSERT_EQ(badSelection(), "") << "redo " << s;
   }
   EXPECT_FALSE(editHistoryLog.canRedo());

@@ -21,21 +21,17 @@
 #include "menus/system_textboxes.h"
 #include "menus/ui_model.h"
 
+using tftest::At;
 using tftest::Rgb;
 
 namespace {
 
 using namespace tf;
 
-const Rgb kEmpty{254, 254, 254}, kBlocking{144, 144, 144};
+constexpr Rgb kEmpty = tftest::kEmptyPick, kBlocking = tftest::kBlockingPick;
 
 Rgb code(int c, int blue = kPickMenuMark) { return {c, kPickMenuMark, blue}; }
 Rgb field(int textbox) { return code(kPickSystemTextbox, textbox); }
-
-struct At {
-  int x, y;
-  Rgb color;
-};
 
 // Where the buttons after a label of a lower panel lie.
 At firstAfter(int x, int y, const char* label, const Rgb& color) {
@@ -91,7 +87,7 @@ class WorldEditorOnScreen : public tftest::GlTest {
   }
   void expectCodes(const std::vector<At>& points) {
     pickPass();
-    for (const At& p : points) EXPECT_EQ(pixel(p.x, p.y), p.color) << "at " << p.x << "," << p.y;
+    expectPixels(points);
   }
   // The toolbar's icons from top to bottom and the codes read at their centres.
   static std::vector<At> toolbar(const std::vector<Rgb>& codes) {

@@ -34,21 +34,9 @@ class WorldEditorMaps : public tftest::InputTest {
     onEditingScreen();
     world.setGameName("field");
     loadSysTextboxes();
-    editHistoryLog.clear();
     clearNotice();
   }
-  void TearDown() override {
-    editHistoryLog.clear();
-    InputTest::TearDown();
-  }
 
-  // Types into system textbox `textbox`.
-  static void field(int textbox, const std::string& text) {
-    float x, y, w, h;
-    int string = 0;
-    sysTextbox[textbox].getTextbox(x, y, w, h, string);
-    uiScriptString.setString(text, string);
-  }
   // The maps: "count, current: W x H name".
   static std::string maps() {
     int w = 0, h = 0;
@@ -178,10 +166,10 @@ TEST_F(WorldEditorMaps, DeletingAMapAsksFirstNeverTakesTheLastAndForgetsTheSelec
 }
 
 TEST_F(WorldEditorMaps, TheFogPanelStepsTheFogOfTheCurrentMapAsOneEditEach) {
-  const auto fog = [] {
+  const auto fog = [](int m) {
     bool on = false;
     float density = 0, r = 0, g = 0, b = 0;
-    world.worldGetFog(on, density, r, g, b, 0);
+    world.worldGetFog(on, density, r, g, b, m);
     return std::to_string(on) + " " + formatFloat(density) + " " + formatFloat(r) + " " + formatFloat(g) + " " +
            formatFloat(b);
   };
@@ -199,16 +187,19 @@ TEST_F(WorldEditorMaps, TheFogPanelStepsTheFogOfTheCurrentMapAsOneEditEach) {
       {kPickFogGreenMore, PickAt::LeftPress, "1 0.1 0.9 1 1"}, {kPickFogBlueLess, PickAt::LeftPress, "1 0.1 0.9 1 0.9"},
       {kPickFogBlueMore, PickAt::LeftPress, "1 0.1 0.9 1 1"},
   };
+  ASSERT_TRUE(pickCode(kPickNewMapCopy));  // the copy, map 1, is shown
+  editHistoryLog.clear();
   worldEditor.setEditorMode(kModeFog);
   std::size_t edits = 0;
   for (const auto& step : steps) {
     SCOPED_TRACE(step.code);
-    const std::string before = fog();
+    const std::string before = fog(1);
     EXPECT_TRUE(pickCode(step.code, step.event));
-    EXPECT_EQ(fog(), step.fog);
-    edits += before != fog();
+    EXPECT_EQ(fog(1), step.fog);
+    edits += before != fog(1);
   }
   EXPECT_EQ(editHistoryLog.getStepCount(), edits);
+  EXPECT_EQ(fog(0), "0 0 1 1 1");
 }
 
 TEST_F(WorldEditorMaps, ASaveThatCannotBeWrittenKeepsTheEditorTheEditsAndTheOldFiles) {

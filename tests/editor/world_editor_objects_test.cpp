@@ -37,11 +37,6 @@ class WorldEditorObjects : public tftest::InputTest {
     worldEditor.setEditorMode(kModeNothing);
     editHistoryLog.clear();
   }
-  void TearDown() override {
-    editHistoryLog.clear();
-    gameImg.clear();
-    InputTest::TearDown();
-  }
   static void addObjectAt(float x, float y, const std::string& name) {
     objectFields f;
     f.x = x;
@@ -84,11 +79,6 @@ class WorldEditorObjects : public tftest::InputTest {
     objectFields f;
     getObjectFields(0, i, f);
     return f;
-  }
-  void arrow(int key, bool shift = false) {
-    platform.shift = shift;
-    processSpecialKeys(key, 0, 0);
-    platform.shift = false;
   }
   // The left button, pressed where no control takes it (or where one does).
   static void button(bool pressed, bool onControl = false) {
@@ -258,15 +248,15 @@ TEST_F(WorldEditorObjects, ArrowKeysMoveTheSelectionWithinTheMapAndTheCameraWith
   click(1, true);
   for (const auto& s : steps) {
     SCOPED_TRACE(s.key);
-    arrow(s.key);
+    special(s.key);
     EXPECT_EQ(xy(0), s.first);
     EXPECT_EQ(xy(1), s.second);
     EXPECT_EQ(tftest::cameraAt(), std::string(s.camera) + " 0");  // with the first listed object
   }
   EXPECT_EQ(editHistoryLog.getStepCount(), 3u);  // the first arrow moved nothing
   // Shift resizes the current object alone, through the history too.
-  arrow(kSpecialRight, true);
-  arrow(kSpecialUp, true);
+  special(kSpecialRight, true);
+  special(kSpecialUp, true);
   EXPECT_EQ(formatFloat(fields(1).w) + " " + formatFloat(fields(1).h), "0.11 0.09");
   EXPECT_EQ(editHistoryLog.getStepCount(), 5u);
 }

@@ -40,7 +40,7 @@ class SampleGameGl : public tftest::GlTest {
   }
 
   void play(const std::string& name) {
-    useReadableSystemImages();
+    ASSERT_TRUE(useDataSystemImages());
     for (const char* folder : {"system", "map", "ui"}) dir.copyIn(kData + folder, folder);
     dir.copyIn(kData + "games/" + name, "games/" + name);
     tftest::resetLifecycleGlobals();

@@ -16,22 +16,8 @@ namespace {
 
 using namespace tf;
 
-enum Event { kHover, kPress, kRelease, kDrag };
-
 class ColorPick : public tftest::InputTest {
  protected:
-  // One pass of the given kind over pixel (r, g, b); true when it was consumed.
-  static bool on(Event event, int r, int g, int b) {
-    const unsigned char pixel[3] = {static_cast<unsigned char>(r), static_cast<unsigned char>(g),
-                                    static_cast<unsigned char>(b)};
-    gameSys.setLeftMouse(event == kRelease ? kMouseRelease : kMousePress);
-    gameSys.setHoverCheck(event == kHover);
-    gameSys.setDragState(event == kDrag);
-    const bool consumed = dispatchPickPixel(pixel);
-    gameSys.setHoverCheck(false);
-    gameSys.setDragState(false);
-    return consumed;
-  }
   long passes() const { return std::count(platform.calls.begin(), platform.calls.end(), "pick scene"); }
 };
 
@@ -41,30 +27,29 @@ TEST_F(ColorPick, EachCodeActsOnItsEventOnly) {
   struct Case {
     const char* what;
     std::function<void()> setup;
-    Event event;
     int r, g, b;
     bool consumed;
     std::function<bool()> done;
   } cases[] = {
-      {"a panel absorbs a press", typing, kPress, 144, 144, 144, true, input(kInputMenuTextbox)},
-      {"a press on the background ends typing", typing, kPress, 254, 254, 254, false, input(kInputNormal)},
-      {"a help topic pressed", enableHelp, kPress, kPickHelpTopic, 144, 2, true,
+      {"a panel absorbs a press", typing, 144, 144, 144, true, input(kInputMenuTextbox)},
+      {"a press on the background ends typing", typing, 254, 254, 254, false, input(kInputNormal)},
+      {"a help topic pressed", enableHelp, kPickHelpTopic, 144, 2, true,
        [this] { return uiHelp.getHelp() == 2 && timesPlayed("select") == 1; }},
-      {"a system textbox pressed", [] {}, kPress, kPickSystemTextbox, 144, 5, true,
+      {"a system textbox pressed", [] {}, kPickSystemTextbox, 144, 5, true,
        [] { return gameUI.getTextboxEdit() == 5 && gameSys.getInputState() == kInputSystemTextbox; }},
-      {"the notice pressed", [] { notice.setNotice("T", "M"); }, kPress, kPickNotice, 144, 144, true, [] {
+      {"the notice pressed", [] { notice.setNotice("T", "M"); }, kPickNotice, 144, 144, true, [] {
          std::string title, message;
          int time = 0;
          notice.getNotice(title, message, time);
          return time < 0;
        }},
-      {"the console opened", [] {}, kPress, kPickConsoleToggle, 144, 144, true,
+      {"the console opened", [] {}, kPickConsoleToggle, 144, 144, true,
        [this] { return console.getConsoleState() && timesPlayed("open") == 1; }},
-      {"a button's colour without the menu mark", [] { gameUI.setHoverButton(0); }, kPress, kPickButton, 12, 0, false,
+      {"a button's colour without the menu mark", [] { gameUI.setHoverButton(0); }, kPickButton, 12, 0, false,
        [] { return gameUI.getHoverButton() == -1; }},
-      {"a row is picked on a press", [] {}, kPress, kPickBrowserRow, 144, 5, true,
+      {"a row is picked on a press", [] {}, kPickBrowserRow, 144, 5, true,
        [] { return gameSys.getSelectedDir() == 5; }},
-      {"the check mark takes it", [] { gameSys.setSelectedDir(5); }, kPress, kPickBrowserChoice, 144, 1, true,
+      {"the check mark takes it", [] { gameSys.setSelectedDir(5); }, kPickBrowserChoice, 144, 1, true,
        [] { return uiScriptString.getString(0) == "game5" && gameSys.getDirTextbox() == -1; }},
   };
   for (const Case& c : cases) {
@@ -77,7 +62,7 @@ TEST_F(ColorPick, EachCodeActsOnItsEventOnly) {
     for (int i = 0; i < 20; ++i) gameSys.setDirName(i, "game" + std::to_string(i));
     gameSys.setDirTextbox(0);
     c.setup();
-    EXPECT_EQ(on(c.event, c.r, c.g, c.b), c.consumed);
+    EXPECT_EQ(pickPixel(c.r, c.g, c.b, PickAt::LeftPress), c.consumed);
     EXPECT_TRUE(c.done());
     EXPECT_EQ(gameUI.getCurrentMenu(), 0);
   }
@@ -87,13 +72,13 @@ TEST_F(ColorPick, MenuButtonsFireWhenReleasedOverTheButtonPressed) {
   makeMenus(3);
   addButton(0, kFuncLoadMenu, 2);
   addButton(0, kFuncLoadMenu, 1);
-  EXPECT_TRUE(on(kHover, kPickButton, 144, 0));
+  EXPECT_TRUE(pickPixel(kPickButton, 144, 0, PickAt::Hover));
   EXPECT_EQ(gameUI.getHoverButton(), 0);
-  EXPECT_TRUE(on(kRelease, kPickButton, 144, 0));  // no press before it
-  EXPECT_TRUE(on(kPress, kPickButton, 144, 0));
-  EXPECT_TRUE(on(kRelease, kPickButton, 144, 1));  // over another button
+  EXPECT_TRUE(pickPixel(kPickButton, 144, 0, PickAt::LeftRelease));  // no press before it
+  EXPECT_TRUE(pickPixel(kPickButton, 144, 0, PickAt::LeftPress));
+  EXPECT_TRUE(pickPixel(kPickButton, 144, 1, PickAt::LeftRelease));  // over another button
   EXPECT_EQ(gameUI.getCurrentMenu(), 0);
-  EXPECT_TRUE(on(kRelease, kPickButton, 144, 0));
+  EXPECT_TRUE(pickPixel(kPickButton, 144, 0, PickAt::LeftRelease));
   EXPECT_EQ(gameUI.getCurrentMenu(), 2);
   EXPECT_EQ(timesPlayed("click"), 1);
 }

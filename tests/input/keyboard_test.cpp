@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <tuple>
+#include <utility>
 #include <vector>
 
 #include "input_fixture.h"
@@ -17,11 +17,9 @@ constexpr int kLetterK = 'k' - 'a';
 
 class Keyboard : public tftest::InputTest {
  protected:
-  static void press(unsigned char key) { keyboard(key, 0, 0); }
-  static void type(const std::string& text) {
+  void type(const std::string& text) {
     for (char c : text) press(static_cast<unsigned char>(c));
   }
-  static void special(int key) { processSpecialKeys(key, 0, 0); }
   static int key(int id) { return gameSys.getKeyState(id); }
   static std::string text(int i) { return uiScriptString.getString(i); }
   static int score(int id) { return world.getGlobalScore(id); }
@@ -53,9 +51,9 @@ TEST_F(Keyboard, GameKeysAreHeldFromPressToReleaseAndRunTheKeyLogicUnlessBlocked
 // their presses nor their releases reach a sentence. A key held when they
 // opened comes back to idle at its release, so it is not held ever after.
 TEST_F(Keyboard, WhileTheConsoleOrHelpIsOpenNoKeyReachesTheGameAndNoneStaysHeld) {
-  for (const auto& [what, open, close] :
-       {std::tuple{"console", +[] { press(kCharBackquote); }, +[] { press(kCharBackquote); }},
-        std::tuple{"help", +[] { special(kSpecialF3); }, +[] { special(kSpecialF3); }}}) {
+  // The same key opens and closes each.
+  for (const auto& [what, toggle] : {std::pair{"console", +[](Keyboard& t) { t.press(kCharBackquote); }},
+                                     std::pair{"help", +[](Keyboard& t) { t.special(kSpecialF3); }}}) {
     SCOPED_TRACE(what);
     fresh();
     startGame();
@@ -64,14 +62,14 @@ TEST_F(Keyboard, WhileTheConsoleOrHelpIsOpenNoKeyReachesTheGameAndNoneStaysHeld)
     countWhen(115, 0, 2);         // right arrow released
     countWhen(107, 0, 3);         // right arrow pressed, also from the frame loop while held
     special(kSpecialRight);
-    open();
+    toggle(*this);
     press('k');
     keyboardUp('k', 0, 0);
     specialKeysUp(kSpecialRight, 0, 0);
     EXPECT_EQ(std::vector<int>({score(0), score(1), score(2), score(3)}), std::vector<int>({0, 0, 0, 1}));
     EXPECT_EQ(std::vector<int>({gameSys.getAlphabetKeyState(kLetterK), key(kKeyRight)}),
               std::vector<int>({kKeyIdle, kKeyIdle}));
-    close();
+    toggle(*this);
     updateHeldKeyLogic();
     EXPECT_EQ(score(3), 1);
   }

@@ -1,8 +1,6 @@
 // The important actions, one after another on a small game in play, each with
-// the one value it should change; operands that name nothing, which must leave
-// the whole world as it was; and spot checks of the vocabulary the sentences
-// are written in: operand kinds, words as shown, words not offered in a
-// context, and the information lines.
+// the one value it should change; and operands that name nothing, which must
+// leave the whole world as it was.
 #include "logic/actions.h"
 
 #include <gtest/gtest.h>
@@ -107,32 +105,6 @@ TEST_F(Actions, OperandsThatNameNothingChangeNothing) {
   }
   EXPECT_TRUE(window.worldTexts.empty());
   EXPECT_TRUE(audio.played.empty());
-}
-
-TEST_F(Actions, VocabularyOperandKindsWordsContextsAndInformationLines) {
-  const int kinds[][2] = {{100, kObjectOperand}, {130, kReservedNumberOperand}, {137, kNoOperandOpener},
-                          {111, kKeyOperand},    {703, kImageOperand},          {736, kNumberOperand},
-                          {748, kMapOperand},    {728, kSoundOperand},          {704, kPhraseOperand},
-                          {745, kGlobalScoreOperand}, {700, kNoOperand},        {788, kNoOperand}};
-  for (const auto& k : kinds) EXPECT_EQ(checkStepType(k[0]), k[1]) << "id " << k[0];
-
-  const struct {
-    int id, opener;
-    const char* word;
-  } words[] = {{100, 100, "When object"}, {301, 100, "is not"}, {438, 100, "R. Released"}, {600, 100, "then"},
-               {737, 100, "sub from self score by"}, {434, 127, "equal to obj"}, {-1, 100, ""}, {200, 100, "NULL"},
-               {120, 100, "SKIP"},                    // hidden
-               {426, 100, "SKIP"}, {400, 126, "SKIP"}};  // score conditions after score openers only
-  for (const auto& w : words) EXPECT_EQ(stepIDToString(w.id, w.opener), w.word) << "id " << w.id;
-  EXPECT_EQ(stepIDToString(737, 100, true), "SKIP") << "no self in global logic";
-  EXPECT_EQ(stepIDToString(745, 100, true), "add 1 to global score") << "the rest is offered there";
-
-  std::string a, b;
-  stepIDToDescription(-1, a, b);
-  EXPECT_EQ(a + "|" + b, "This space intentionally left blank.|");
-  stepIDToDescription(745, a, b);
-  EXPECT_EQ(a + "|" + b, "Add 1 to the specified global score.|"
-                         "^yNote:^w The next value refers to the global score ID, not it's value.");
 }
 
 }  // namespace

@@ -105,7 +105,7 @@ TEST_F(GameRenderGl, TilesObjectsByLayerAndFogAreDrawn) {
 
 // A little village by a pond, drawn with the toolkit's own map pictures (data/map/10000.png on).
 TEST_F(GameRenderGl, AScreenshotOfASmallScene) {
-  useReadableSystemImages();
+  ASSERT_TRUE(useDataSystemImages());
   const std::string pictures = std::string(TF_SOURCE_DIR) + "/data/map/";
   int image[32];
   for (int i = 0; i < 32; ++i) image[i] = addPicture(pictures + std::to_string(10000 + i) + ".png");

@@ -35,7 +35,7 @@ TEST_F(MenuFiles, TheToolkitsOwnFoldersAndFilesAreNoGamesAndAtMost128AreListed) 
   tf::gameSys.setLastDir(120);  // scrolled to the end, the rows stop at the 128th name
   const tf::BrowserLayout layout = tf::layoutBrowser();
   ASSERT_FALSE(layout.rows.empty());
-  EXPECT_EQ(ints({layout.rows.front().index, layout.rows.back().index, layout.downArrow}), "120 127 0");
+  EXPECT_EQ(joined({layout.rows.front().index, layout.rows.back().index, layout.downArrow}), "120 127 0");
 }
 
 // "title: line; line | title: ..." of every topic.

@@ -10,7 +10,6 @@
 #include <string>
 
 #include "editor/editor.h"
-#include "editor/world_editor.h"
 
 namespace {
 
@@ -33,7 +32,7 @@ class ButtonActions : public MenuFiles {
   }
   // Game state, menu, dialog and input state.
   static std::string states() {
-    return ints({tf::gameSys.getGameState(), tf::gameUI.getCurrentMenu(), tf::gameUI.getCurrentDialogBox(),
+    return joined({tf::gameSys.getGameState(), tf::gameUI.getCurrentMenu(), tf::gameUI.getCurrentDialogBox(),
                  tf::gameSys.getInputState()});
   }
 };
@@ -71,23 +70,23 @@ TEST_F(ButtonActions, EachStepBetweenMenusStatesDialogsAndEditors) {
     int func, func2;
     std::string after;  // game state, menu, dialog, input state
   } steps[] = {
-      {tf::kFuncLoadMenu, 4, ints({ingame, 1, 0, tf::kInputMenuTextbox})},  // no such menu
-      {tf::kFuncLoadMenu, -1, ints({ingame, 1, 0, tf::kInputMenuTextbox})},
-      {tf::kFuncLoadMenu, 3, ints({menus, 3, 0, 0})},
-      {tf::kFuncInputState, tf::kInputConsole, ints({menus, 3, 0, tf::kInputConsole})},
-      {tf::kFuncGameState, ingame, ints({ingame, 3, 0, tf::kInputConsole})},
-      {tf::kFuncOpenDialog, 2, ints({tf::kStateDialog, 3, 2, tf::kInputConsole})},
-      {tf::kFuncCloseDialog, 0, ints({ingame, 3, 0, tf::kInputConsole})},
-      {tf::kFuncGameMainMenu, 0, ints({menus, 0, 0, 0})},
-      {tf::kFuncStartGame, 0, ints({play, 0, 0, 0})},
-      {tf::kFuncPause, 0, ints({ingame, 2, 0, 0})},
-      {tf::kFuncResume, 0, ints({play, 2, 0, 0})},
-      {tf::kFuncGameState, ingame, ints({ingame, 2, 0, 0})},
-      {tf::kFuncReenterGame, 0, ints({play, 2, 0, 0})},
-      {tf::kFuncEditWorld, 0, ints({play, 3, 0, 0})},
-      {tf::kFuncEditorMainMenu, 0, ints({play, 1, 0, 0})},
-      {tf::kFuncMenuEditor, 0, ints({tf::kStateMenuEditor, 0, 0, 0})},
-      {tf::kFuncHelp, 0, ints({tf::kStateMenuEditor, 0, 0, tf::kInputHelp})},
+      {tf::kFuncLoadMenu, 4, joined({ingame, 1, 0, tf::kInputMenuTextbox})},  // no such menu
+      {tf::kFuncLoadMenu, -1, joined({ingame, 1, 0, tf::kInputMenuTextbox})},
+      {tf::kFuncLoadMenu, 3, joined({menus, 3, 0, 0})},
+      {tf::kFuncInputState, tf::kInputConsole, joined({menus, 3, 0, tf::kInputConsole})},
+      {tf::kFuncGameState, ingame, joined({ingame, 3, 0, tf::kInputConsole})},
+      {tf::kFuncOpenDialog, 2, joined({tf::kStateDialog, 3, 2, tf::kInputConsole})},
+      {tf::kFuncCloseDialog, 0, joined({ingame, 3, 0, tf::kInputConsole})},
+      {tf::kFuncGameMainMenu, 0, joined({menus, 0, 0, 0})},
+      {tf::kFuncStartGame, 0, joined({play, 0, 0, 0})},
+      {tf::kFuncPause, 0, joined({ingame, 2, 0, 0})},
+      {tf::kFuncResume, 0, joined({play, 2, 0, 0})},
+      {tf::kFuncGameState, ingame, joined({ingame, 2, 0, 0})},
+      {tf::kFuncReenterGame, 0, joined({play, 2, 0, 0})},
+      {tf::kFuncEditWorld, 0, joined({play, 3, 0, 0})},
+      {tf::kFuncEditorMainMenu, 0, joined({play, 1, 0, 0})},
+      {tf::kFuncMenuEditor, 0, joined({tf::kStateMenuEditor, 0, 0, 0})},
+      {tf::kFuncHelp, 0, joined({tf::kStateMenuEditor, 0, 0, tf::kInputHelp})},
   };
   for (const auto& step : steps) {
     click(step.func, step.func2);
@@ -98,16 +97,16 @@ TEST_F(ButtonActions, EachStepBetweenMenusStatesDialogsAndEditors) {
   tf::world.worldGetMap(w, h, name, 0);
   EXPECT_EQ(name, "map0");  // the game started afresh from its saved state
   EXPECT_TRUE(messages.contains("^rERROR: ^wA button asked for menu ^y4^w, which does not exist."));
-  EXPECT_EQ(ints({tf::gameUI.getHoverButton(), tf::gameUI.getTextboxEdit()}), "-1 -1");
+  EXPECT_EQ(joined({tf::gameUI.getHoverButton(), tf::gameUI.getTextboxEdit()}), "-1 -1");
 }
 
 TEST_F(ButtonActions, ClosingADialogReturnsToTheStateBeforeTheFirstDialog) {
   tf::gameSys.setGameState(tf::kStateWorldEditor);
   click(tf::kFuncOpenDialog, 1);
   click(tf::kFuncOpenDialog, 3);  // a second dialog keeps the first state to return to
-  EXPECT_EQ(states(), ints({tf::kStateDialog, 0, 3, 0}));
+  EXPECT_EQ(states(), joined({tf::kStateDialog, 0, 3, 0}));
   click(tf::kFuncCloseDialog);
-  EXPECT_EQ(states(), ints({tf::kStateWorldEditor, 0, 0, 0}));
+  EXPECT_EQ(states(), joined({tf::kStateWorldEditor, 0, 0, 0}));
 }
 
 // Sound, volume, the editors' welcome and the game browser, one function
@@ -123,12 +122,12 @@ TEST_F(ButtonActions, SoundVolumeWelcomeAndBrowserFunctions) {
            std::to_string(audio.playingCount("soundreq/mainmenu.wav")) + " | " + title + " | " + message;
   };
   const auto volume = [] {
-    return tftest::ints({static_cast<int>(std::lround(tf::gameSys.getSoundVolume() * 10)), tf::gameSys.getVolTimer()});
+    return tftest::joined({std::lround(tf::gameSys.getSoundVolume() * 10), tf::gameSys.getVolTimer()});
   };
   const auto welcomeAndBrowser = [] {
     int timer = 0, menu = 0;
     tf::worldEditor.getWelcome(timer, menu);
-    return tftest::ints({timer, menu, tf::gameSys.getDirTextbox()});
+    return tftest::joined({timer, menu, tf::gameSys.getDirTextbox()});
   };
   const struct {
     int func, func2, times;
@@ -152,32 +151,6 @@ TEST_F(ButtonActions, SoundVolumeWelcomeAndBrowserFunctions) {
     EXPECT_EQ(step.probe(), step.after) << "after function " << step.func << " x" << step.times;
     tf::gameSys.setVolTimer(0);
   }
-}
-
-// The world editor's fog controls step the current map's fog by a tenth.
-TEST_F(ButtonActions, FogControlsStepTheCurrentMapsFog) {
-  const struct {
-    int function;
-    const char* fog;  // on, density, red, green, blue in tenths
-  } steps[] = {{21, "1 5 5 5 5"}, {22, "0 6 5 5 5"}, {23, "0 4 5 5 5"}, {24, "0 5 6 5 5"}, {25, "0 5 4 5 5"},
-               {26, "0 5 5 6 5"}, {27, "0 5 5 4 5"}, {28, "0 5 5 5 6"}, {29, "0 5 5 5 4"}, {30, "0 5 5 5 5"}};
-  for (const auto& step : steps) {
-    tf::world = tf::gameWorld();
-    tf::world.allocateMaps(2);
-    tf::world.worldSetMap(4, 4, "a", 0);
-    tf::world.worldSetMap(4, 4, "b", 1);
-    tf::world.setCurrentMap(1);
-    const float half[3] = {0.5f, 0.5f, 0.5f};
-    tf::world.worldSetFog(false, 0.5f, half, 1);
-    tf::menuFunction(step.function);
-    bool on = false;
-    float density = 0, r = 0, g = 0, b = 0;
-    tf::world.worldGetFog(on, density, r, g, b, 1);
-    const auto tenths = [](float v) { return static_cast<int>(std::lround(v * 10)); };
-    EXPECT_EQ(tftest::ints({on, tenths(density), tenths(r), tenths(g), tenths(b)}), step.fog)
-        << "function " << step.function;
-  }
-  tf::world = tf::gameWorld();
 }
 
 TEST_F(ButtonActions, QuitAndLeaveGameWithoutAGameEndTheProgramOrderly) {

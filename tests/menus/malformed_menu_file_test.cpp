@@ -47,7 +47,7 @@ std::string summary() {
   float x, y, w, h;
   int tex, func = -1, func2;
   ui.uiGetButton(x, y, w, h, tex, func, func2, 0, 0);
-  return ints({ui.getMenuCount(), ui.getCurrentMenu(), ui.menuGetButtonCount(0), ui.menuGetTextboxCount(0),
+  return joined({ui.getMenuCount(), ui.getCurrentMenu(), ui.menuGetButtonCount(0), ui.menuGetTextboxCount(0),
                ui.menuGetButtonCount(1), func});
 }
 

@@ -12,6 +12,7 @@
 #include "core/script_object.h"
 #include "core/system.h"
 #include "editor/editor.h"
+#include "game_tree.h"
 #include "game/world.h"
 #include "manual_clock.h"
 #include "media/images.h"
@@ -100,13 +101,6 @@ inline Lines errorsOf(const MessageLog& messages) {
     if (line.find("ERROR") != std::string::npos) errors.push_back(line);
   }
   return errors;
-}
-
-// Values separated by spaces.
-inline std::string ints(std::initializer_list<int> values) {
-  std::string out;
-  for (int v : values) out += (out.empty() ? "" : " ") + std::to_string(v);
-  return out;
 }
 
 }  // namespace tftest

@@ -2,8 +2,6 @@
 // buttons read back in their pick colours; the help window's picture is kept.
 #include <gtest/gtest.h>
 
-#include <boost/filesystem.hpp>
-
 #include "gl_window.h"
 #include "menu_files.h"
 #include "app/debug_overlay.h"
@@ -17,16 +15,12 @@
 #include <vector>
 
 using tftest::Rgb;
-namespace fs = boost::filesystem;
 
 namespace {
 
-const Rgb kBlack{0, 0, 0}, kEmptyPick{254, 254, 254};
+using tftest::kEmptyPick;
 
-struct At {
-  int x, y;
-  Rgb color;
-};
+const Rgb kBlack{0, 0, 0};
 
 class MenusOnScreen : public tftest::GlTest {
  protected:
@@ -38,9 +32,6 @@ class MenusOnScreen : public tftest::GlTest {
     tf::gameSys.setInputState(tf::kInputNormal);
     tf::gameSys.setDirTextbox(-1);
   }
-  void expectPixels(std::initializer_list<At> points) const {
-    for (const At& p : points) EXPECT_EQ(pixel(p.x, p.y), p.color) << "at " << p.x << "," << p.y;
-  }
   void pickPass() {
     clearFrame();
     tf::gameSys.setColorPick(true);
@@ -50,15 +41,7 @@ class MenusOnScreen : public tftest::GlTest {
 
 TEST_F(MenusOnScreen, TheMainMenuIsDrawnAndItsButtonsPickAsThemselves) {
   ASSERT_TRUE(useDataSystemImages());
-  const fs::path data = fs::path(TF_SOURCE_DIR) / "data";
-  fs::create_directories("system");
-  for (const char* file : {"ui.cfg", "dialog.cfg", "help.cfg"}) {
-    fs::copy_file(data / "system" / file, fs::path("system") / file);
-  }
-  fs::create_directories("ui");
-  for (fs::directory_iterator it(data / "ui"), end; it != end; ++it) {
-    fs::copy_file(it->path(), fs::path("ui") / it->path().filename());
-  }
+  copyDataMenus({"ui.cfg", "dialog.cfg", "help.cfg"});
   tf::loadUI("default", false);
   ASSERT_EQ(tf::gameUI.getMenuCount(), 7);
   pickPass();
@@ -81,13 +64,7 @@ TEST_F(MenusOnScreen, TheMainMenuIsDrawnAndItsButtonsPickAsThemselves) {
 // the same, so no label of the menu behind shows through their text.
 TEST_F(MenusOnScreen, OverlaysHideTheLabelsOfTheMenuBehindThem) {
   ASSERT_TRUE(useDataSystemImages());
-  const fs::path data = fs::path(TF_SOURCE_DIR) / "data";
-  fs::create_directories("system");
-  fs::create_directories("ui");
-  for (const char* file : {"ui.cfg", "dialog.cfg"}) fs::copy_file(data / "system" / file, fs::path("system") / file);
-  for (fs::directory_iterator it(data / "ui"), end; it != end; ++it) {
-    fs::copy_file(it->path(), fs::path("ui") / it->path().filename());
-  }
+  copyDataMenus({"ui.cfg", "dialog.cfg"});
   tf::loadUI("default", false);
   tf::scriptSys.readFile("system/dialog.cfg");
   const struct {
@@ -127,9 +104,8 @@ TEST_F(MenusOnScreen, OverlaysHideTheLabelsOfTheMenuBehindThem) {
 }
 
 TEST_F(MenusOnScreen, AScreenshotOfTheHelp) {
-  useReadableSystemImages();
-  fs::create_directories("system");
-  fs::copy_file(fs::path(TF_SOURCE_DIR) / "data/system/help.cfg", "system/help.cfg");
+  ASSERT_TRUE(useDataSystemImages());
+  copyDataMenus({"help.cfg"});
   tf::initHelp("default");
   tf::enableHelp();
   tf::uiHelp.setHelp(5);  // logic examples

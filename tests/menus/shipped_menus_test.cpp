@@ -48,7 +48,7 @@ TEST_F(ShippedFiles, TheMenuSetsLoadCleanlyLayOutCleanlyAndSaveUnchanged) {
         EXPECT_TRUE(tf::isButtonFunction(func) && tex >= 0 && tex < 26 &&
                     (func != tf::kFuncLoadMenu || func2 < ui.getMenuCount()) &&
                     (func != tf::kFuncOpenDialog || tf::namesSystemImage(tf::dialogBackground(func2))))
-            << "menu " << m << " button " << b << ": " << ints({tex, func, func2});
+            << "menu " << m << " button " << b << ": " << joined({tex, func, func2});
       }
     }
     expectCleanMenuLayout();

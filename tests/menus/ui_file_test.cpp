@@ -70,7 +70,7 @@ TEST_F(MenuFiles, AGameIsSavedToItsFolderInTheExactLayoutAndReadsBackAsWrittenBy
   tf::gameUI = tf::UI();
   tf::uiImage.clear();
   tf::loadUI("maze", true);
-  EXPECT_EQ(ints({tf::gameUI.getMenuCount(), tf::gameUI.getCurrentMenu(), int(tf::uiImage.size())}), "2 1 5");
+  EXPECT_EQ(joined({tf::gameUI.getMenuCount(), tf::gameUI.getCurrentMenu(), int(tf::uiImage.size())}), "2 1 5");
   tf::saveUI("maze");
   EXPECT_EQ(dir.read("games/maze/system/ui.cfg"), kExpectedFile);
 }

@@ -43,6 +43,15 @@ constexpr Rgb kQuadTopLeft{255, 0, 0}, kQuadTopRight{0, 255, 0}, kQuadBottomLeft
 Rgb fontCellColor(int column, int row);
 // System image i of the test set (the font and a few others excepted).
 Rgb testSystemImageColor(int index);
+// The pick colours of what blocks a click and of the empty background.
+constexpr Rgb kBlockingPick{144, 144, 144}, kEmptyPick{254, 254, 254};
+
+// A point of the frame and the colour expected there.
+struct At {
+  int x, y;
+  Rgb color;
+};
+
 // The test set's notice background (system image 4).
 constexpr Rgb kTestNoticeBackground{40, 60, 80};
 // The loading picture (system image 8).
@@ -60,6 +69,8 @@ class GlTest : public ::testing::Test {
   // The pixel at (x, y) of the back buffer, origin at the top left; the
   // window is 800 x 600, so overlay units are pixels.
   Rgb pixel(int x, int y) const;
+  // Expects each point of the back buffer in its colour.
+  void expectPixels(const std::vector<At>& points) const;
   void clearFrame(const Rgb& color = Rgb());
   // Saves the back buffer as a PNG file.
   bool saveScreenshot(const std::string& path) const;
@@ -79,11 +90,11 @@ class GlTest : public ::testing::Test {
   // "shader". Made once per program.
   void useTestSystemImages();
   // Loads the program's own system images from data/uireq when they are
-  // there (false otherwise).
+  // there (false otherwise): good to look at, for screenshots.
   bool useDataSystemImages();
-  // System images good to look at, for screenshots: the program's own when
-  // they are there, otherwise the test set with a font of real letters.
-  void useReadableSystemImages();
+  // Copies the named files of data/system and the pictures of data/ui into
+  // the working folder, for the toolkit's own menus.
+  void copyDataMenus(const std::vector<std::string>& systemFiles);
 
   ScopedWorkDir dir;
 

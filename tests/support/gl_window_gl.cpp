@@ -88,40 +88,6 @@ bool makeTestSystemImages(const std::string& folder) {
   return runProgram(args);
 }
 
-// A font picture with real letters in the font's layout, white on
-// transparent, for screenshots.
-bool makeReadableFont(const std::string& path) {
-  // Cells are drawn as tall as glyphs are shown (1.7 times their width),
-  // then the grid is squeezed into square cells.
-  std::vector<std::string> args = {"convert", "-background", "none", "-fill", "white", "-font",
-                                   "DejaVu-Sans-Mono-Bold", "-pointsize", "44", "-gravity", "center"};
-  bool glyph[tf::kFontCells][tf::kFontCells] = {};
-  char letters[tf::kFontCells][tf::kFontCells] = {};
-  for (int ch = 33; ch < 127; ++ch) {
-    int column, row;
-    tf::fontCell(static_cast<char>(ch), column, row);
-    if (column == tf::kFontCells - 1 && row == tf::kFontCells - 1) continue;
-    glyph[row][column] = true;
-    letters[row][column] = static_cast<char>(ch);
-  }
-  for (int row = 0; row < tf::kFontCells; ++row) {
-    args.push_back("(");
-    for (int column = 0; column < tf::kFontCells; ++column) {
-      args.insert(args.end(), {"-size", "32x54"});
-      if (!glyph[row][column]) {
-        args.push_back("xc:none");
-        continue;
-      }
-      std::string text(1, letters[row][column]);
-      if (text == "@" || text == "\\" || text == "%") text = "\\" + text;  // label's own escapes
-      args.push_back("label:" + text);
-    }
-    args.insert(args.end(), {"+append", ")"});
-  }
-  args.insert(args.end(), {"-append", "+repage", "-resize", "320x320!", "PNG32:" + path});
-  return runProgram(args);
-}
-
 void loadSystemImagesFrom(const std::string& folder) {
   fs::path previous = fs::current_path();
   fs::current_path(folder);
@@ -237,6 +203,10 @@ Rgb GlTest::pixel(int x, int y) const {
   return readPixel(GL_BACK, x, y);
 }
 
+void GlTest::expectPixels(const std::vector<At>& points) const {
+  for (const At& p : points) EXPECT_EQ(pixel(p.x, p.y), p.color) << "at " << p.x << "," << p.y;
+}
+
 void GlTest::clearFrame(const Rgb& color) {
   glClearColor(color.r / 255.0f, color.g / 255.0f, color.b / 255.0f, 1);
   glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
@@ -303,26 +273,21 @@ void GlTest::useTestSystemImages() {
   ASSERT_GT(tf::sysImage[tf::kImgFont].GetTex(), 0);
 }
 
-void GlTest::useReadableSystemImages() {
-  if (useDataSystemImages()) return;
-  useTestSystemImages();
-  static bool made = false;
-  const std::string font = programFolder() + "/readable-font.png";
-  if (!made) {
-    ASSERT_TRUE(makeReadableFont(font));
-    made = true;
-  }
-  int texture = static_cast<int>(tf::platform().loadTexture(font));
-  ASSERT_GT(texture, 0);
-  tf::platform().freeTexture(static_cast<unsigned>(tf::sysImage[tf::kImgFont].GetTex()));
-  tf::sysImage[tf::kImgFont].SetTex(texture);
-}
-
 bool GlTest::useDataSystemImages() {
   const std::string data = std::string(TF_SOURCE_DIR) + "/data";
   if (!fs::exists(data + "/uireq/font.png") && !fs::exists(data + "/uireq/font.jpg")) return false;
   loadSystemImagesFrom(data);
   return true;
+}
+
+void GlTest::copyDataMenus(const std::vector<std::string>& systemFiles) {
+  const fs::path data = fs::path(TF_SOURCE_DIR) / "data";
+  fs::create_directories("system");
+  fs::create_directories("ui");
+  for (const std::string& file : systemFiles) fs::copy_file(data / "system" / file, fs::path("system") / file);
+  for (fs::directory_iterator it(data / "ui"), end; it != end; ++it) {
+    fs::copy_file(it->path(), fs::path("ui") / it->path().filename());
+  }
 }
 
 }  // namespace tftest

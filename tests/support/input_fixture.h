@@ -18,11 +18,25 @@
 #include "media/sound.h"
 #include "menus/button_actions.h"
 #include "menus/help.h"
+#include "menus/system_textboxes.h"
 #include "menus/ui_model.h"
 
 namespace tftest {
 
 class InputTest : public ::testing::Test {
+ public:
+  // Keys through the keyboard callbacks, with Shift held when asked.
+  void press(unsigned char key, bool shift = false) {
+    platform.shift = shift;
+    tf::keyboard(key, 0, 0);
+    platform.shift = false;
+  }
+  void special(int key, bool shift = false) {
+    platform.shift = shift;
+    tf::processSpecialKeys(key, 0, 0);
+    platform.shift = false;
+  }
+
  protected:
   void SetUp() override {
     fresh();
@@ -99,24 +113,34 @@ class InputTest : public ::testing::Test {
   }
 
   // The pixel (r, g, b) read back under the pointer during a left press or
-  // release, a right press or a hover pass, dispatched as the colour pick
-  // does; true when a handler took it.
-  enum class PickAt { LeftPress, LeftRelease, RightPress, Hover };
+  // release, a right press, a hover pass or a drag pass of the held left
+  // button, dispatched as the colour pick does; true when a handler took it.
+  enum class PickAt { LeftPress, LeftRelease, RightPress, Hover, Drag };
   static bool pickPixel(int r, int g, int b, PickAt event) {
-    tf::gameSys.setLeftMouse(event == PickAt::LeftPress     ? tf::kMousePress
-                             : event == PickAt::LeftRelease ? tf::kMouseRelease
-                                                            : tf::kMouseNoEvent);
+    const bool leftHeld = event == PickAt::LeftPress || event == PickAt::Hover || event == PickAt::Drag;
+    tf::gameSys.setLeftMouse(leftHeld ? tf::kMousePress
+                                      : event == PickAt::LeftRelease ? tf::kMouseRelease : tf::kMouseNoEvent);
     tf::gameSys.setRightMouse(event == PickAt::RightPress ? tf::kMousePress : tf::kMouseNoEvent);
     tf::gameSys.setHoverCheck(event == PickAt::Hover);
+    tf::gameSys.setDragState(event == PickAt::Drag);
     const unsigned char pixel[3] = {static_cast<unsigned char>(r), static_cast<unsigned char>(g),
                                     static_cast<unsigned char>(b)};
     const bool taken = tf::dispatchPickPixel(pixel);
     tf::gameSys.setHoverCheck(false);
+    tf::gameSys.setDragState(false);
     return taken;
   }
   // A menu-level code (green and blue 144).
   static bool pickCode(int code, PickAt event = PickAt::LeftPress) {
     return pickPixel(code, tf::kPickMenuMark, tf::kPickMenuMark, event);
+  }
+
+  // `text` typed into system textbox `textbox`.
+  static void field(int textbox, const std::string& text) {
+    float x, y, w, h;
+    int string = 0;
+    tf::sysTextbox[textbox].getTextbox(x, y, w, h, string);
+    tf::uiScriptString.setString(text, string);
   }
 
   long timesPlayed(const std::string& sound) const {

@@ -6,16 +6,20 @@
 #include <sstream>
 #include <vector>
 
+#include "core/numbers.h"
 #include "media/images.h"
 #include "menus/ui_model.h"
 
 namespace tftest {
 namespace {
 
-// Numbers and texts on one line each thing; floats in hexadecimal.
+// Numbers and texts on one line each thing; floats in hexadecimal, or as
+// the files keep them.
 class dump {
  public:
+  explicit dump(bool stored = false) : stored(stored) {}
   dump& operator<<(float v) {
+    if (stored) return out << tf::formatFloat(v) << ' ', *this;
     char text[32];
     std::snprintf(text, sizeof text, "%a ", static_cast<double>(v));
     out << text;
@@ -25,8 +29,11 @@ class dump {
   dump& operator<<(const std::string& v) { return out << '"' << v << "\" ", *this; }
   dump& operator<<(const char* label) { return out << '\n' << label << ' ', *this; }
   std::string str() const { return out.str(); }
+  // The state of play (labels, life, visibility, scores) is no file's.
+  bool withPlay() const { return !stored; }
 
  private:
+  bool stored;
   std::ostringstream out;
 };
 
@@ -44,9 +51,10 @@ void object(dump& d, const tf::gameObject& o) {
   int tex, layer;
   o.getObject(x, y, w, h, tex, layer);
   o.getObstructionSize(obw, obh);
-  d << "object" << x << y << w << h << tex << layer << o.getObjectLabel() << int{o.getObjectLife()}
-    << int{o.getObjectVisible()} << int{o.getObstructionState()} << obw << obh << o.getObjectScore()
-    << o.getObjectName();
+  d << "object" << x << y << w << h << tex << layer << int{o.getObstructionState()} << obw << obh << o.getObjectName();
+  if (d.withPlay()) {
+    d << o.getObjectLabel() << int{o.getObjectLife()} << int{o.getObjectVisible()} << o.getObjectScore();
+  }
   sentences(d, o.localGetSentenceAmount(), [&](int k) { return o.localGetWholeSentence(k); });
 }
 
@@ -70,16 +78,20 @@ void map(dump& d, const tf::gameMap& map) {
   for (int i = 0; i < map.mapGetObjectCount(); ++i) object(d, *map.mapObjectAt(i));
 }
 
-}  // namespace
-
-std::string worldDump(const tf::gameWorld& game) {
-  dump d;
+std::string worldText(const tf::gameWorld& game, bool stored) {
+  dump d(stored);
   for (int m = 0; m < game.getMapCount(); ++m) map(d, *game.mapAt(m));
   for (int i = 0; i < tf::kPhraseCount; ++i) {
     if (!game.getPhrase(i).empty()) d << "phrase" << i << game.getPhrase(i);
   }
   return d.str();
 }
+
+}  // namespace
+
+std::string worldDump(const tf::gameWorld& game) { return worldText(game, false); }
+
+std::string storedWorldDump(const tf::gameWorld& game) { return worldText(game, true); }
 
 std::string animationDump() {
   dump d;

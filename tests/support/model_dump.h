@@ -15,6 +15,9 @@ namespace tftest {
 // Maps (size, name, tiles, layers, fog, stretch, global logic, every field of
 // every object with its local logic) and phrases.
 std::string worldDump(const tf::gameWorld& game);
+// The same as far as the game files keep it: floats in their six digits, and
+// nothing of play (labels, life, visibility, scores).
+std::string storedWorldDump(const tf::gameWorld& game);
 // The animation settings of the game and menu images.
 std::string animationDump();
 // Every menu of gameUI with its background, buttons, textboxes and text lines.

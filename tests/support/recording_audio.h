@@ -1,7 +1,7 @@
 // A sound device that remembers what it was asked, installed for the lifetime
 // of the object: files loaded, every start (voice, file, volume, looping),
-// voices stopped and deleted, buffers freed. A voice plays from its start
-// until it is stopped or deleted, or until the test finishes it.
+// the voices alive, buffers freed. A voice plays from its start until it is
+// stopped or deleted, or until the test finishes it.
 #pragma once
 
 #include <map>
@@ -30,7 +30,6 @@ class RecordingAudio : public tf::AudioDevice {
   }
   void deleteVoice(unsigned voice) override {
     --voicesAlive;
-    deleted.push_back(voice);
     playing.erase(voice);
   }
   // Buffer k is the k-th file loaded (counted from 1).
@@ -46,10 +45,7 @@ class RecordingAudio : public tf::AudioDevice {
     played.push_back(file + (loop ? " looping" : " once"));
     starts.push_back({voice, file, gain, loop});
   }
-  void stop(unsigned voice) override {
-    stopped.push_back(voice);
-    playing.erase(voice);
-  }
+  void stop(unsigned voice) override { playing.erase(voice); }
   void shutdown() override { shutDown = true; }
 
   // The voice ends by itself, as a sound played once does.
@@ -65,8 +61,6 @@ class RecordingAudio : public tf::AudioDevice {
   std::vector<std::string> played;  // "<file> once" or "<file> looping"
   std::vector<Start> starts;
   std::vector<std::string> freedFiles;
-  std::vector<unsigned> stopped;
-  std::vector<unsigned> deleted;
   std::map<unsigned, std::string> playing;  // voice -> file it plays
   unsigned voices = 0;  // voices ever made
   int voicesAlive = 0;  // made and not deleted

@@ -30,19 +30,12 @@ class RecordingPlatform : public tf::Platform {
     calls.push_back(ignore ? "repeat off" : "repeat on");
   }
   bool shiftHeld() const override { return shift; }
-  unsigned loadTexture(const std::string& path) override {
-    loaded.push_back(path);
-    return nextTexture++;
-  }
-  void freeTexture(unsigned texture) override { freed.push_back(texture); }
+  unsigned loadTexture(const std::string& path) override { return nextTexture++; }
+  void freeTexture(unsigned texture) override {}
   void showLoadingScreen(const std::string& message, float percent) override {
     calls.push_back("loading " + message);
-    loadingPercents.push_back(percent);
   }
-  void drawWorldText(float x, float y, const std::string& text) override {
-    worldTexts.push_back(text);
-    worldTextPlaces.push_back({x, y});
-  }
+  void drawWorldText(float x, float y, const std::string& text) override { worldTexts.push_back(text); }
 
   // Pick passes: the scene is recorded (with whether the pick flag was up
   // while it was drawn) and the pixel read back is `pickPixel`.
@@ -65,14 +58,7 @@ class RecordingPlatform : public tf::Platform {
   std::vector<std::string> calls;
   bool shift = false;  // held during the key events that follow
   unsigned char pickPixel[3] = {254, 254, 254};
-  std::vector<std::string> loaded;
-  std::vector<unsigned> freed;
   std::vector<std::string> worldTexts;
-  struct Place {
-    float x, y;
-  };
-  std::vector<Place> worldTextPlaces;
-  std::vector<float> loadingPercents;
   unsigned nextTexture = 1;
 };
 

@@ -1,5 +1,5 @@
-// Compares two game worlds field by field, as far as the game files store
-// them (floats to the six significant digits the files keep).
+// Compares two game worlds as far as the game files store them (floats to
+// the six significant digits the files keep), naming the first difference.
 #pragma once
 
 #include <gtest/gtest.h>
