@@ -2,13 +2,14 @@
 // as the README's "Make your first game" tells it: the game garden created
 // from the main menu; its first map made 16 x 12 tiles, floored and walled
 // through the image chooser; a player, three coins, a gate and a flag placed
-// on it; the rules written in the logic editors (a coin touched plays the
-// coin chime of the starter sounds) and the phrases typed in the phrase
-// editor; the title menu given the game's name and a moved Start button;
-// everything saved and the editor left; the game loaded from Play, started
-// from its title menu and won with the arrow key; and, opened in the editor
-// again and saved, every file the same to the byte. Pictures of each step go
-// to $TF_SCREENSHOT_DIR/first-game when that is set.
+// on it; the rules written in the logic editors (a coin touched rings with
+// the coin chime of the starter sounds, heard in a recording of what the
+// program plays) and the phrases typed in the phrase editor; the title menu
+// given the game's name and a moved Start button; everything saved and the
+// editor left; the game loaded from Play, started from its title menu and won
+// with the arrow key; and, opened in the editor again and saved, every file
+// the same to the byte. Pictures of each step go to
+// $TF_SCREENSHOT_DIR/first-game when that is set.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -27,6 +28,7 @@
 #include "game/world.h"
 #include "harness/session.h"
 #include "media/choice.h"
+#include "wav_file.h"
 
 using tfe2e::Pixel;
 using tfe2e::Place;
@@ -191,9 +193,17 @@ void closeWelcome(Session& s) {
 }
 
 // Step 1: from the main menu, a new game; its welcome window read and closed.
+// What the program plays goes to a WAV file, through OpenAL Soft's wave writer.
+constexpr const char* kPlayedSound = "played.wav";
+std::vector<std::string> recordTheSound(Session& s) {
+  s.writeFile("alsoft.conf", "[general]\ndrivers = wave\nsample-type = int16\nchannels = mono\nfrequency = 22050\n"
+                             "[wave]\nfile = " + s.path(kPlayedSound) + "\n");
+  return {"ALSOFT_CONF=" + s.path("alsoft.conf")};
+}
+
 void createTheGame(Session& s) {
-  s.writeFile("system/system.cfg", tfe2e::windowSettings());
-  s.start();
+  s.writeFile("system/system.cfg", tfe2e::windowSettings(true, true));
+  s.start(recordTheSound(s));
   ASSERT_TRUE(tfe2e::waitForMainMenu(s));
   // Debug mode (which starts the program without its splash pictures) off, so
   // that the editor's welcome window shows.
@@ -397,13 +407,15 @@ void writeTheHerosLogic(Session& s, Tiles& t) {
   s.click(kDeleteX, rowY(4));
   ASSERT_TRUE(s.waitForPixel(kDeleteRedX, rowY(5), [](const Pixel& p) { return !tfe2e::reddish(p); }));
   raiseNumber(s, hero, 4, tf::kSlotActionOperand, kCoin3);
-  // Touching a coin plays sound 0, the coin chime of the starter sounds a
-  // new game has: one sentence for the first coin, copied for the others.
+  // A coin the hero touches is hidden here, after the map's rules for it have
+  // run (a hidden object touches nothing): one sentence for the first coin,
+  // copied for the others.
   addSentence(s, hero);
   for (int coin : {kCoin1, kCoin2, kCoin3}) {
     const int row = static_cast<int>(hero.rows.size()) - 1;
     raiseNumber(s, hero, row, tf::kSlotConditionOperand, coin);
-    if (coin == kCoin1) chooseWord(s, hero, row, tf::kSlotAction, tf::kActionPlaySound);
+    if (coin == kCoin1) chooseWord(s, hero, row, tf::kSlotAction, tf::kActionHideObject);
+    raiseNumber(s, hero, row, tf::kSlotActionOperand, coin);
     if (coin != kCoin3) copySentence(s, hero, row);
   }
   picture(s, "5-local-logic");
@@ -429,22 +441,23 @@ void writeTheMapsLogic(Session& s) {
   click(s, kGlobalLogicIcon);
   ASSERT_TRUE(s.waitForPixel(kPlusX + 6, rowY(0) + 6, greenish)) << "no global logic";
   LogicList map{false, {}};
-  // Touching the first coin counts it in global score 0, kills it and hides
-  // it (a dead object stays where it is); the same for the other two coins,
-  // copied.
-  for (int action : {tf::kActionAddOneToGlobalScore, tf::kActionKillObject, tf::kActionHideObject}) {
+  // Touching the first coin counts it in global score 0, plays sound 0 (the
+  // coin chime of the starter sounds) and kills the coin; the same for the
+  // other two coins, copied. Only the kill's number is the coin's.
+  const int coinActions[] = {tf::kActionAddOneToGlobalScore, tf::kActionPlaySound, tf::kActionKillObject};
+  for (int action : coinActions) {
     const int row = static_cast<int>(map.rows.size());
     addSentence(s, map);
     raiseNumber(s, map, row, tf::kSlotConditionOperand, kCoin1);
     chooseWord(s, map, row, tf::kSlotAction, action);
-    if (action != tf::kActionAddOneToGlobalScore) raiseNumber(s, map, row, tf::kSlotActionOperand, kCoin1);
+    if (action == tf::kActionKillObject) raiseNumber(s, map, row, tf::kSlotActionOperand, kCoin1);
   }
   for (int coin : {kCoin2, kCoin3}) {
-    for (int k = 0; k < 3; ++k) {
+    for (int action : coinActions) {
       const int row = static_cast<int>(map.rows.size());
       copySentence(s, map, row - 3);
       raiseNumber(s, map, row, tf::kSlotConditionOperand, coin);
-      if (k > 0) raiseNumber(s, map, row, tf::kSlotActionOperand, coin);
+      if (action == tf::kActionKillObject) raiseNumber(s, map, row, tf::kSlotActionOperand, coin);
     }
   }
   // Three coins hide the gate and show phrase 0.
@@ -520,6 +533,11 @@ void saveAndLeave(Session& s) {
 // The phrase box and the pixels of its text.
 bool phraseShown(Session& s) { return tfe2e::bluish(s.pixel(kPhraseBox.x, kPhraseBox.y)); }
 std::vector<Pixel> phraseText(Session& s) { return s.area(kPhraseBox.x - 100, 190, kPhraseBox.x + 100, 210, 2); }
+// A sample louder than this is heard; sounds apart by this many seconds of
+// silence are two; a coin chime is heard for longer than this many seconds
+// (about 0.13), the click of a button for less (0.07 at the most).
+constexpr float kHeard = 0.01f;
+constexpr double kSilence = 0.05, kChime = 0.1;
 // Where the gate stands in play, with the camera on the third coin.
 constexpr Place kGateInPlay{400 + 100 * (kObjectColumn[kGate] - kObjectColumn[kCoin3]), 300};
 
@@ -541,10 +559,20 @@ void playAndWin(Session& s) {
   ASSERT_TRUE(s.waitUntil([&] { return share(s, kGateInPlay, 20, notFloor) > 0.3; }))
       << "no gate";
   picture(s, "10-play");
+  const double setOff = tftest::readWav(s.path(kPlayedSound)).seconds();
   s.keyDown("Right");
   const bool gateOpened = s.waitUntil([&] { return phraseShown(s); });
   s.keyUp("Right");
   ASSERT_TRUE(gateOpened) << "the gate's phrase did not show";
+  // Since the hero set off, the three coins have rung: three sounds as long as
+  // a chime, longer than any click of the toolkit's buttons that the
+  // recording may still have been writing.
+  int chimes = 0;
+  EXPECT_TRUE(s.waitUntil([&] {
+    const std::vector<double> heard = tftest::readWav(s.path(kPlayedSound)).loudStretches(kHeard, setOff, kSilence);
+    chimes = static_cast<int>(std::count_if(heard.begin(), heard.end(), [](double t) { return t >= kChime; }));
+    return chimes >= 3;
+  })) << chimes << " coin chimes heard";
   EXPECT_TRUE(s.waitUntil([&] { return share(s, kGateInPlay, 20, notFloor) < 0.05; }))
       << "the gate is still there";
   picture(s, "11-gate-open");
@@ -608,12 +636,12 @@ TEST(FirstGame, APersonMakesAGameFromNothingSavesItPlaysItAndWinsIt) {
   for (const char* line :
        {"f map0object0sentencecount 8", "s map0object0sentence0 104 0 300 400 0 600 710 0 ",
         "s map0object0sentence3 107 0 300 400 0 600 713 0 ", "s map0object0sentence4 128 0 300 400 0 600 725 3 ",
-        "s map0object0sentence5 100 0 300 400 1 600 728 0 ", "s map0object0sentence7 100 0 300 400 3 600 728 0 ",
-        "s map0sentence0 100 0 300 400 1 600 745 0 ", "s map0sentence1 100 0 300 400 1 600 708 1 ",
-        "s map0sentence2 100 0 300 400 1 600 714 1 ", "s map0sentence3 100 0 300 400 2 600 745 0 ",
-        "s map0sentence4 100 0 300 400 2 600 708 2 ", "s map0sentence5 100 0 300 400 2 600 714 2 ",
-        "s map0sentence6 100 0 300 400 3 600 745 0 ", "s map0sentence7 100 0 300 400 3 600 708 3 ",
-        "s map0sentence8 100 0 300 400 3 600 714 3 ", "s map0sentence9 126 0 300 426 2 600 714 4 ",
+        "s map0object0sentence5 100 0 300 400 1 600 714 1 ", "s map0object0sentence7 100 0 300 400 3 600 714 3 ",
+        "s map0sentence0 100 0 300 400 1 600 745 0 ", "s map0sentence1 100 0 300 400 1 600 728 0 ",
+        "s map0sentence2 100 0 300 400 1 600 708 1 ", "s map0sentence3 100 0 300 400 2 600 745 0 ",
+        "s map0sentence4 100 0 300 400 2 600 728 0 ", "s map0sentence5 100 0 300 400 2 600 708 2 ",
+        "s map0sentence6 100 0 300 400 3 600 745 0 ", "s map0sentence7 100 0 300 400 3 600 728 0 ",
+        "s map0sentence8 100 0 300 400 3 600 708 3 ", "s map0sentence9 126 0 300 426 2 600 714 4 ",
         "s map0sentence10 126 0 300 426 2 600 704 0 ", "s map0sentence11 100 0 300 400 5 600 704 1 ",
         "s map0sentence12 100 0 300 400 5 600 745 1 ", "s map0sentence13 127 1 300 426 0 600 745 2 ",
         "s map0sentence14 127 2 300 426 45 600 751 0 "}) {

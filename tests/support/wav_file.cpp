@@ -96,4 +96,25 @@ void Recording::loudSpan(float threshold, double& first, double& last) const {
   }
 }
 
+std::vector<double> Recording::loudStretches(float threshold, double from, double gap) const {
+  std::vector<double> stretches;
+  if (channels <= 0 || sampleRate <= 0) return stretches;
+  const std::size_t frames = samples.size() / channels;
+  const double gapFrames = gap * sampleRate;
+  double start = -1, last = -1;  // frames of the stretch being heard
+  for (std::size_t f = static_cast<std::size_t>(std::max(0.0, from * sampleRate)); f < frames; ++f) {
+    bool loud = false;
+    for (int c = 0; c < channels && !loud; ++c) loud = std::fabs(samples[f * channels + c]) > threshold;
+    if (!loud) continue;
+    if (start >= 0 && f - last > gapFrames) {
+      stretches.push_back((last - start + 1) / sampleRate);
+      start = -1;
+    }
+    if (start < 0) start = static_cast<double>(f);
+    last = static_cast<double>(f);
+  }
+  if (start >= 0) stretches.push_back((last - start + 1) / sampleRate);
+  return stretches;
+}
+
 }  // namespace tftest

@@ -23,6 +23,10 @@ struct Recording {
   // The times of the first and the last sample louder than `threshold`; both
   // -1 when there is none.
   void loudSpan(float threshold, double& first, double& last) const;
+  // The sounds heard after `from`: how long each stretch lasts in which some
+  // channel is louder than `threshold`, stretches apart by less than `gap`
+  // seconds counting as one.
+  std::vector<double> loudStretches(float threshold, double from, double gap) const;
 };
 
 // Reads a 16-bit PCM WAV file, plain or extensible; a data chunk whose size
