@@ -44,8 +44,6 @@ constexpr Place kCreateGame{400, 278}, kEditGame{400, 336}, kPlay{400, 220};
 constexpr Place kNameField{400, 227};
 constexpr Place kEditWorld{220, 140}, kEditMenus{220, 230}, kLeaveEditor{220, 410};
 constexpr Place kDialogYes{300, 370};
-// The welcome window's check mark, and a green pixel of it.
-constexpr Place kWelcomeClose{700, 523}, kWelcomeGreen{700, 540};
 // The editing screen's toolbar.
 constexpr int kToolbarX = 30;
 constexpr Place kQuitIcon{kToolbarX, 50}, kSaveIcon{kToolbarX, 80}, kEditMapIcon{kToolbarX, 185};
@@ -187,9 +185,10 @@ void paintRange(Session& s, int image) {
 
 // Closes the welcome window an editor opens with.
 void closeWelcome(Session& s) {
-  ASSERT_TRUE(s.waitForPixel(kWelcomeGreen.x, kWelcomeGreen.y, greenish)) << "no welcome window";
-  click(s, kWelcomeClose);
-  ASSERT_TRUE(s.waitForPixel(kWelcomeGreen.x, kWelcomeGreen.y, [](const Pixel& p) { return !greenish(p); }));
+  ASSERT_TRUE(tfe2e::waitForWelcome(s)) << "no welcome window";
+  click(s, tfe2e::kWelcomeClose);
+  const Place green = tfe2e::kWelcomeGreen;
+  ASSERT_TRUE(s.waitForPixel(green.x, green.y, [](const Pixel& p) { return !greenish(p); }));
 }
 
 // Step 1: from the main menu, a new game; its welcome window read and closed.
@@ -213,7 +212,7 @@ void createTheGame(Session& s) {
   s.type(kGame);
   s.key("Return");
   ASSERT_TRUE(s.waitForLog(std::string("Game: ") + kGame + " has been created successfully."));
-  ASSERT_TRUE(s.waitForPixel(kWelcomeGreen.x, kWelcomeGreen.y, greenish)) << "no welcome window";
+  ASSERT_TRUE(tfe2e::waitForWelcome(s)) << "no welcome window";
   picture(s, "1-welcome");
   ASSERT_NO_FATAL_FAILURE(closeWelcome(s));
   ASSERT_TRUE(s.waitForPixel(300, 200, greenish)) << "no map behind the welcome window";

@@ -12,14 +12,11 @@
 
 #include "harness/session.h"
 
+using tfe2e::Place;
 using tfe2e::Session;
 using tfe2e::greenish;
 
 namespace {
-
-struct Place {
-  int x, y;
-};
 
 constexpr Place kCreateGame{400, 278}, kEditGame{400, 336};
 constexpr Place kNameField{400, 227};

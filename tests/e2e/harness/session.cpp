@@ -202,6 +202,7 @@ void Session::startServer() {
 
 void Session::start(const std::vector<std::string>& environment, bool chooseSilentSound) {
   if (server_ <= 0) startServer();
+  stepBegun_ = false;  // the program begins a new log
   exited_ = false;
   exitCode_ = -1;
   program_ = fork();
@@ -245,6 +246,13 @@ bool Session::waitUntil(const std::function<bool()>& condition, int timeoutMs) {
 }
 
 bool Session::waitForLog(const std::string& text, int timeoutMs) {
+  // A line the log held before this step's input was sent cannot tell that
+  // the input has had its effect: the wait would return at once.
+  if (stepBegun_ && lineContains(logBeforeStep_, text)) {
+    ADD_FAILURE() << "the log held \"" << text << "\" before this step's input; count its lines "
+                  << "(countLog) and wait for one more (waitForLogLines)";
+  }
+  stepBegun_ = false;
   return waitUntil([&] { return lineContains(log(), text); }, timeoutMs);
 }
 
@@ -256,6 +264,7 @@ int Session::countLog(const std::string& text) const {
 }
 
 bool Session::waitForLogLines(const std::string& text, int count, int timeoutMs) {
+  stepBegun_ = false;
   return waitUntil([&] { return countLog(text) >= count; }, timeoutMs);
 }
 
@@ -286,6 +295,10 @@ void Session::killProgram() {
 }
 
 void Session::runXdotool(const std::vector<std::string>& args) {
+  if (!stepBegun_) {
+    logBeforeStep_ = log();
+    stepBegun_ = true;
+  }
   pid_t child = fork();
   if (child == 0) {
     setenv("DISPLAY", display_.c_str(), 1);
@@ -455,6 +468,7 @@ bool whitish(const Pixel& p) { return p.r > 200 && p.g > 200 && p.b > 200; }
 
 bool waitForMainMenu(Session& s) { return s.waitForPixel(kMainMenuPlay.x, kMainMenuPlay.y, greenish); }
 bool waitForSplash(Session& s) { return s.waitForPixel(kSplashBlueTile.x, kSplashBlueTile.y, bluish); }
+bool waitForWelcome(Session& s) { return s.waitForPixel(kWelcomeGreen.x, kWelcomeGreen.y, greenish); }
 
 int countDiffering(const std::vector<Pixel>& a, const std::vector<Pixel>& b) {
   int n = 0;

@@ -53,6 +53,9 @@ class Session {
   // Waits until `condition` holds; false when it did not within `timeoutMs`.
   bool waitUntil(const std::function<bool()>& condition, int timeoutMs = kWaitMs);
   // Waits for a line of log.txt that contains `text`; for `count` of them.
+  // A test fails when it waits for a line that the log already held when the
+  // first input since its last wait for a log line was sent: that line
+  // cannot show what the input did (count the lines and wait for one more).
   bool waitForLog(const std::string& text, int timeoutMs = kWaitMs);
   bool waitForLogLines(const std::string& text, int count, int timeoutMs = kWaitMs);
   // How often `text` stands in the log so far: what a test counts before an
@@ -134,6 +137,10 @@ class Session {
   pid_t program_ = -1;
   int exitCode_ = -1;
   bool exited_ = false;
+  // The log as it stood when the first input since the last wait for a log
+  // line was sent: the lines a wait for this step's effect must not take.
+  std::string logBeforeStep_;
+  bool stepBegun_ = false;
 };
 
 // The line start-up writes to the log last, before the first frame.
@@ -163,6 +170,12 @@ constexpr Place kSplashBlueTile{450, 235};
 // Waits for the main menu or the splash picture to be on the screen.
 bool waitForMainMenu(Session& s);
 bool waitForSplash(Session& s);
+// The check mark that closes an editor's welcome window, and a green pixel of
+// it that no screen behind the window shows there.
+constexpr Place kWelcomeClose{700, 523};
+constexpr Place kWelcomeGreen{700, 540};
+// Waits for a welcome window to be on the screen.
+bool waitForWelcome(Session& s);
 
 // How many pixels of two equal areas differ.
 int countDiffering(const std::vector<Pixel>& a, const std::vector<Pixel>& b);
