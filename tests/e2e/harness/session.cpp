@@ -466,7 +466,11 @@ bool reddish(const Pixel& p) { return p.r > p.g + 60 && p.r > p.b + 60; }
 bool bluish(const Pixel& p) { return p.b > p.r + 20 && p.b > p.g; }
 bool whitish(const Pixel& p) { return p.r > 200 && p.g > 200 && p.b > 200; }
 
-bool waitForMainMenu(Session& s) { return s.waitForPixel(kMainMenuPlay.x, kMainMenuPlay.y, greenish); }
+bool waitForMainMenu(Session& s) {
+  return s.waitUntil([&s] {
+    return greenish(s.pixel(kMainMenuPlay.x, kMainMenuPlay.y)) && reddish(s.pixel(kMainMenuQuit.x, kMainMenuQuit.y));
+  });
+}
 bool waitForSplash(Session& s) { return s.waitForPixel(kSplashBlueTile.x, kSplashBlueTile.y, bluish); }
 bool waitForWelcome(Session& s) { return s.waitForPixel(kWelcomeGreen.x, kWelcomeGreen.y, greenish); }
 

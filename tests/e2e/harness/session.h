@@ -159,13 +159,15 @@ bool bluish(const Pixel& p);
 bool whitish(const Pixel& p);
 
 // Places on the toolkit's own screens (the window is 800 x 600 at 0, 0, so
-// screen pixels are overlay units): the Play button's green face on the
-// main menu, and the blue tile of the splash picture (where the main menu
+// screen pixels are overlay units): the Play and Quit buttons' green and red
+// faces on the main menu (the Play button alone could be a map's grass in
+// the editor), and the blue tile of the splash picture (where the main menu
 // shows the Play button's green).
 struct Place {
   int x, y;
 };
 constexpr Place kMainMenuPlay{320, 210};
+constexpr Place kMainMenuQuit{320, 510};
 constexpr Place kSplashBlueTile{450, 235};
 // Waits for the main menu or the splash picture to be on the screen.
 bool waitForMainMenu(Session& s);
