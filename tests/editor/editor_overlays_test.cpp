@@ -1,8 +1,7 @@
-// The overlays of both editors and the menu editor's panel as plain data:
-// the tips bar (both lists, the arrows wrapping, the bar under the whole
-// line), the welcome windows (their text within the window, their
-// checkmark, their dismissal by the debug overlay) and what the menu editor's
-// panel offers in each mode.
+// The overlays of both editors as plain data: the tips bar (both lists, the
+// arrows wrapping, the bar under the whole line) and the welcome windows
+// (their text within the window, their checkmark, their dismissal by the
+// debug overlay).
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,13 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "core/numbers.h"
 #include "editor/editor.h"
-#include "editor/menu_editor.h"
-#include "editor/menu_editor_panel.h"
 #include "editor/tips_bar.h"
 #include "editor/welcome_window.h"
-#include "game/world.h"
 #include "input/color_pick.h"
 #include "input_fixture.h"
 #include "media/images.h"
@@ -30,12 +25,7 @@ class EditorOverlays : public tftest::InputTest {
  protected:
   void SetUp() override {
     InputTest::SetUp();
-    makeMenus(2);
-    addButton(0, kFuncNothing);
-    addTextbox(0, 0);
-    gameUI.uiModifyText(100, 400, 1, 1, 1, "", 0, 0);
-    gameUI.menuSetTextlineCount(0, 1);
-    world.setGameName("maze");
+    makeMenus(1);
     gameSys.setGameState(kStateMenuEditor);
   }
   // A left press on `code` at the pointer.
@@ -173,53 +163,6 @@ TEST_F(EditorOverlays, TheCheckmarkOrTurningTheDebugOverlayOnClosesTheWelcome) {
   worldEditor.setWelcome(1000, kWelcomeToolkit);
   EXPECT_FALSE(welcomeShown());
   EXPECT_EQ(welcomeTimer(), 0);
-}
-
-// ---- the menu editor's panel ---------------------------------------------------------------------
-
-TEST_F(EditorOverlays, ThePanelOffersTheControlsOfEachModeAndNothingDuringADrag) {
-  const std::set<int> icons = {kPickToolbarAnimation, kPickToolbarSave, kPickToolbarQuit};
-  const auto with = [&icons](std::set<int> more) {
-    more.insert(icons.begin(), icons.end());
-    more.insert(kPickPanelToggle);
-    return more;
-  };
-  const std::set<int> stepper = {kPickMenuNext, kPickMenuPrevious};
-  const struct {
-    int mode;
-    std::set<int> codes;
-    std::size_t shades;
-  } cases[] = {
-      {kMenuModeFolded, {kPickPanelToggle}, 0},
-      {kMenuModeNothing, with({}), 0},
-      {kMenuModeMenu, with({kPickMenuNext, kPickMenuPrevious, kPickMenuBackground, kPickTextlineAdd}), 0},
-      {kMenuModeButton,
-       with({kPickMenuNext, kPickMenuPrevious, kPickButtonImage, kPickButtonWider, kPickButtonNarrower,
-             kPickButtonTaller, kPickButtonShorter}),
-       1},
-      {kMenuModeTextbox, with(stepper), 1},
-      {kMenuModeTextline, with({kPickMenuNext, kPickMenuPrevious, kPickTextlineAdd, kPickTextlineDelete}), 1},
-      {kMenuModeAnimation, icons, 0},
-  };
-  for (const auto& c : cases) {
-    worldEditor.setEditorMode(c.mode);
-    worldEditor.setCurrentButton(0);
-    worldEditor.setCurrentTextbox(0);
-    worldEditor.setCurrentTextline(0);
-    PanelPlan plan;
-    planMenuEditorPanel(plan);
-    EXPECT_EQ(codesOf(plan), c.codes) << c.mode;
-    EXPECT_EQ(itemsOf(plan, PanelItem::Shade).size(), c.shades) << c.mode;
-  }
-  // While the selected button is dragged, the panel steps aside.
-  worldEditor.setEditorMode(kMenuModeButton);
-  platform.setPickPixel(kPickEditorButton, kPickMenuMark, 0);
-  mouse(kButtonLeft, kButtonDown, 300, 300);
-  gameSys.setDragDelay(0);
-  mouseDrag(320, 310);
-  PanelPlan dragging;
-  planMenuEditorPanel(dragging);
-  EXPECT_TRUE(dragging.items().empty());
 }
 
 }  // namespace
