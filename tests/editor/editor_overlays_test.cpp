@@ -1,7 +1,7 @@
 // The overlays of both editors as plain data: the tips bar (both lists, the
-// arrows wrapping, the bar under the whole line) and the welcome windows
-// (their text within the window, their checkmark, their dismissal by the
-// debug overlay).
+// arrows wrapping, the bar under the whole line), the welcome windows (their
+// text within the window, their checkmark, their dismissal by the debug
+// overlay), and the menu editor's panel shading the selection.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -10,8 +10,11 @@
 #include <vector>
 
 #include "editor/editor.h"
+#include "editor/menu_editor.h"
+#include "editor/menu_editor_panel.h"
 #include "editor/tips_bar.h"
 #include "editor/welcome_window.h"
+#include "game/world.h"
 #include "input/color_pick.h"
 #include "input_fixture.h"
 #include "media/images.h"
@@ -163,6 +166,37 @@ TEST_F(EditorOverlays, TheCheckmarkOrTurningTheDebugOverlayOnClosesTheWelcome) {
   worldEditor.setWelcome(1000, kWelcomeToolkit);
   EXPECT_FALSE(welcomeShown());
   EXPECT_EQ(welcomeTimer(), 0);
+}
+
+// ---- the menu editor's panel ---------------------------------------------------------------------
+
+// The drawing test reads the panel's controls mode by mode; here the shade
+// over the selected item, in the modes that select one, and an empty panel
+// while the selected button is dragged.
+TEST_F(EditorOverlays, TheMenuEditorsPanelShadesTheSelectionAndStepsAsideDuringADrag) {
+  world.setGameName("maze");
+  addButton(0, kFuncNothing);
+  addTextbox(0, 0);
+  gameUI.uiModifyText(100, 400, 1, 1, 1, "", 0, 0);
+  gameUI.menuSetTextlineCount(0, 1);
+  for (int mode = kMenuModeFolded; mode <= kMenuModeAnimation; ++mode) {
+    worldEditor.setEditorMode(mode);
+    worldEditor.setCurrentButton(0);
+    worldEditor.setCurrentTextbox(0);
+    worldEditor.setCurrentTextline(0);
+    PanelPlan plan;
+    planMenuEditorPanel(plan);
+    const bool selects = mode == kMenuModeButton || mode == kMenuModeTextbox || mode == kMenuModeTextline;
+    EXPECT_EQ(itemsOf(plan, PanelItem::Shade).size(), selects ? 1u : 0u) << mode;
+  }
+  worldEditor.setEditorMode(kMenuModeButton);
+  platform.setPickPixel(kPickEditorButton, kPickMenuMark, 0);
+  mouse(kButtonLeft, kButtonDown, 300, 300);
+  gameSys.setDragDelay(0);
+  mouseDrag(320, 310);
+  PanelPlan dragging;
+  planMenuEditorPanel(dragging);
+  EXPECT_TRUE(dragging.items().empty());
 }
 
 }  // namespace

@@ -188,13 +188,25 @@ TEST_F(EditorScreens, TheMiddleButtonAddsAnObjectOnTheEditingScreenOnly) {
   EXPECT_EQ(worldEditor.getEditorMode(), kModeObject);
 }
 
-TEST_F(EditorScreens, TheWheelRunsNoPickPassEvenOverTheWordList) {
+TEST_F(EditorScreens, TheWheelPicksNothingAndTwoQuickPressesCloseTheWordList) {
   click(kButtonWheelDown, true);
+  EXPECT_EQ(picks(), 0);
   worldEditor.setEditorMode(kModeGlobalLogic);
   worldEditor.setGLTimer(999, 1, 2);
   click(kButtonWheelUp, true);
   EXPECT_EQ(picks(), 0);
   EXPECT_TRUE(wordListOpen());
+
+  click(kButtonLeft, true);
+  clock.advance(kWordListDoubleClickMs);
+  click(kButtonLeft, false);
+  EXPECT_EQ(picks(), 2);
+  clock.advance(kWordListDoubleClickMs - 1);
+  click(kButtonLeft, true);  // the second press, soon after the last event, goes no further
+  EXPECT_EQ(picks(), 2);
+  int timer, sentence, step;
+  worldEditor.getGLTimer(timer, sentence, step);
+  EXPECT_EQ(timer, -1);
 }
 
 // The fold icon the world editor shares folds the menu editor's panel too.
