@@ -1,9 +1,10 @@
 // The recovery copy of a game being edited: written a minute after the first
 // change not yet copied (on the controlled clock), before a play-test, never
-// over the saved files; offered when the game is opened again and restored as
-// the edited, unsaved state, or discarded; a damaged copy reported and never
-// loaded, a stale one removed; a toolkit menu set copied into the toolkit's
-// own folder; the leave dialogs naming changes not saved.
+// over the saved files; removed by a save or by undoing back to the saved
+// state; offered when the game is opened again and restored as the edited,
+// unsaved state, or discarded; a damaged copy reported and never loaded, a
+// stale one removed; a toolkit menu set copied into the toolkit's own folder;
+// the leave dialogs naming changes not saved.
 #include "editor/recovery.h"
 
 #include <gtest/gtest.h>
@@ -123,6 +124,23 @@ TEST_F(Recovery, TheIntervalCanOnlyBeShortenedThroughTheEnvironment) {
   }
   unsetenv(kRecoveryIntervalVariable);
   EXPECT_EQ(recoveryIntervalMs(), kRecoveryIntervalMs);
+}
+
+TEST_F(Recovery, ASaveOrUndoingBackToTheSavedStateRemovesTheCopy) {
+  ASSERT_TRUE(editPaintTiles(0, 1, 1, 1, 1, 9));
+  ASSERT_TRUE(writeRecoveryCopy());
+  ASSERT_TRUE(dir.exists(kCopy));
+  editGame();
+  save();
+  EXPECT_FALSE(dir.exists(kCopy));
+  EXPECT_FALSE(editHistoryLog.hasUnsavedChanges());
+
+  ASSERT_TRUE(editPaintTiles(0, 2, 2, 2, 2, 9));
+  ASSERT_TRUE(writeRecoveryCopy());
+  ASSERT_TRUE(dir.exists(kCopy));
+  editHistoryLog.undo();
+  recoveryTick();
+  EXPECT_FALSE(dir.exists(kCopy));
 }
 
 TEST_F(Recovery, APlayTestWritesTheCopyFirstAndNothingOfTheTestGetsIntoIt) {
