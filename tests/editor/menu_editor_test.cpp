@@ -281,23 +281,14 @@ TEST_F(MenuEditor, AnImageFromTheChooserBecomesTheBackgroundTheButtonsImageOrThe
   EXPECT_EQ(buttonBox(1), "400 160 100 25 tex 0");
 }
 
-TEST_F(MenuEditor, TheQuitIconOfAGamesMenusReturnsToTheEditorMainMenuAndThatOfAToolkitSetIsNotTaken) {
-  gameUI.setEditorMainMenu(2);
-  gameSys.setLeftMouse(kMousePress);
-  const unsigned char leaveSet[3] = {kPickLeaveMenuSet, kPickMenuMark, kPickMenuMark};
-  EXPECT_FALSE(dispatchPickPixel(leaveSet));  // a game's menus have no menu set to leave
-  EXPECT_EQ(gameSys.getGameState(), kStateMenuEditor);
-  clickControl(kPickToolbarQuit);
-  EXPECT_EQ(gameSys.getGameState(), kStateWorldEditor);
-  EXPECT_EQ(gameUI.getCurrentMenu(), 2);
-
-  world.setGameName("mainui");
-  loadMenu(0);
-  gameSys.setGameState(kStateMenuEditor);
-  gameSys.setLeftMouse(kMousePress);
-  const unsigned char quit[3] = {kPickToolbarQuit, kPickMenuMark, kPickMenuMark};
-  EXPECT_FALSE(dispatchPickPixel(quit));  // the toolkit's sets are no game to edit
-  EXPECT_EQ(gameSys.getGameState(), kStateMenuEditor);
+// Each quit icon is taken only where it is drawn: a game's menus have no menu
+// set to leave, and the toolkit's sets are no game to go back to.
+TEST_F(MenuEditor, TheQuitIconsOfAGameAndOfAToolkitSetAreNotTakenForEachOther) {
+  for (const auto& [game, code] : {std::pair<const char*, int>{"maze", kPickLeaveMenuSet}, {"mainui", kPickToolbarQuit}}) {
+    world.setGameName(game);
+    EXPECT_FALSE(pickCode(code)) << game;
+    EXPECT_EQ(gameSys.getGameState(), kStateMenuEditor);
+  }
 }
 
 // ---- typing ------------------------------------------------------------------------------------
