@@ -86,34 +86,6 @@ class MenuEditor : public tftest::InputTest {
 
 // ---- selecting and dragging -----------------------------------------------------------------
 
-TEST_F(MenuEditor, AClickSelectsAnItemAndHoldsBackTheFirstDragEvents) {
-  const struct {
-    int code, index, mode, input;
-    int (editor::*selected)() const;
-  } cases[] = {
-      {kPickEditorButton, 1, kMenuModeButton, kInputNormal, &editor::getCurrentButton},
-      {kPickEditorTextbox, 0, kMenuModeTextbox, kInputNormal, &editor::getCurrentTextbox},
-      {kPickEditorTextline, 1, kMenuModeTextline, kInputMenuEditorText, &editor::getCurrentTextline},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.code);
-    worldEditor.setEditorMode(kMenuModeMenu);
-    audio.played.clear();
-    button(kButtonLeft, true, c.code, kPickMenuMark, c.index);
-    EXPECT_EQ(timesPlayed("select"), 0);  // no sound on the press
-    EXPECT_EQ((worldEditor.*c.selected)(), c.index);
-    EXPECT_EQ(modeAndInput(), std::to_string(c.mode) + " " + std::to_string(c.input));
-    EXPECT_EQ(gameSys.getDragDelay(), kSelectDragDelay);
-    button(kButtonLeft, false, c.code, kPickMenuMark, c.index);
-    EXPECT_EQ(timesPlayed("select"), 1);
-  }
-  EXPECT_FALSE(editHistoryLog.canUndo());  // a click moves nothing
-  // An item the menu does not hold is not taken.
-  gameSys.setLeftMouse(kMousePress);
-  const unsigned char missing[3] = {kPickEditorButton, kPickMenuMark, 2};
-  EXPECT_FALSE(dispatchPickPixel(missing));
-}
-
 TEST_F(MenuEditor, ADragMovesTheSelectedItemAfterTheDelayAtMostOnceEveryFiveMillisecondsAndDropsItWhereReleased) {
   button(kButtonLeft, true, kPickEditorButton, kPickMenuMark, 1);
   // While the button is held, the whole screen reads as the dragged button.
@@ -149,36 +121,48 @@ TEST_F(MenuEditor, ADragMovesTheSelectedItemAfterTheDelayAtMostOnceEveryFiveMill
   EXPECT_EQ(editHistoryLog.getBytes(), 2 * longDrag);
 }
 
-TEST_F(MenuEditor, EachKindOfItemIsHeldByItsMiddleWhileDraggedAndNoOtherMoves) {
-  // A drag pass over another item than the one selected moves nothing.
+TEST_F(MenuEditor, APressSelectsAnItemWhichADragHoldsByItsMiddleAndNoOtherMoves) {
+  const float lineWidth = getDisplayTextSize("Line 1");
+  const struct {
+    int code, index, mode, input;
+    int (editor::*selected)() const;
+    std::string (*where)();
+    std::string dragged;  // where it stands, dragged to the pointer
+  } cases[] = {
+      {kPickEditorButton, 1, kMenuModeButton, kInputNormal, &editor::getCurrentButton,
+       [] { return buttonBox(1).substr(0, 7); }, "300 200"},
+      {kPickEditorTextbox, 0, kMenuModeTextbox, kInputNormal, &editor::getCurrentTextbox, [] { return textboxAt(0); },
+       "200 200"},  // 200 wide
+      {kPickEditorTextline, 1, kMenuModeTextline, kInputMenuEditorText, &editor::getCurrentTextline,
+       [] { return line(1); }, formatFloat(300 - lineWidth / 2) + " 200 Line 1"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.code);
+    worldEditor.setEditorMode(kMenuModeMenu);
+    audio.played.clear();
+    button(kButtonLeft, true, c.code, kPickMenuMark, c.index);
+    EXPECT_EQ(timesPlayed("select"), 0);  // no sound on the press
+    EXPECT_EQ((worldEditor.*c.selected)(), c.index);
+    EXPECT_EQ(modeAndInput(), std::to_string(c.mode) + " " + std::to_string(c.input));
+    EXPECT_EQ(gameSys.getDragDelay(), kSelectDragDelay);
+    gameSys.setDragDelay(0);
+    clock.advance(10);
+    mouseDrag(kPointerX, kPointerY);
+    button(kButtonLeft, false, c.code, kPickMenuMark, c.index);
+    EXPECT_EQ(timesPlayed("select"), 1);
+    EXPECT_EQ(c.where(), c.dragged);
+  }
+  EXPECT_EQ(editHistoryLog.getStepCount(), 3u);
+
+  // A drag pass over another item than the one selected moves nothing, and
+  // an item the menu does not hold is not taken.
   button(kButtonLeft, true, kPickEditorButton, kPickMenuMark, 0);
   gameSys.setDragDelay(0);
   platform.setPickPixel(kPickEditorButton, kPickMenuMark, 1);
   mouseDrag(600, 500);
-  EXPECT_EQ(buttonBox(1), "400 160 100 25 tex 0");
   mouse(kButtonLeft, kButtonUp, 600, 500);
-  EXPECT_FALSE(editHistoryLog.canUndo());
-
-  const float lineWidth = getDisplayTextSize("Line 0");
-  const struct {
-    int code;
-    std::string (*where)();
-    std::string expected;
-  } cases[] = {
-      {kPickEditorButton, [] { return buttonBox(0).substr(0, 7); }, "300 200"},
-      {kPickEditorTextbox, [] { return textboxAt(0); }, "200 200"},  // 200 wide
-      {kPickEditorTextline, [] { return line(0); }, formatFloat(300 - lineWidth / 2) + " 200 Line 0"},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.code);
-    button(kButtonLeft, true, c.code, kPickMenuMark, 0);
-    gameSys.setDragDelay(0);
-    clock.advance(10);
-    mouseDrag(kPointerX, kPointerY);
-    button(kButtonLeft, false, c.code, kPickMenuMark, 0);
-    EXPECT_EQ(c.where(), c.expected);
-  }
   EXPECT_EQ(editHistoryLog.getStepCount(), 3u);
+  EXPECT_FALSE(pickPixel(kPickEditorButton, kPickMenuMark, 2, PickAt::LeftPress));
 }
 
 // ---- the panel's controls --------------------------------------------------------------------
