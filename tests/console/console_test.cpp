@@ -101,10 +101,6 @@ TEST_F(Console, EachCommandsMessagesNoticesAndArgumentRules) {
   EXPECT_EQ(run("Credits").size(), 7u);
   gameLog.closeLog();
   EXPECT_EQ(dir.read("log.txt").substr(0, 14), " two  spaces \n");
-  gameSys.setDebugState(true, true);
-  dir.write("system/system.cfg", "");
-  EXPECT_EXIT(console.inputConsole("Quit "), ::testing::ExitedWithCode(0), "");
-  EXPECT_NE(dir.read("system/system.cfg").find("f debugMode 1\n"), std::string::npos);  // saved on the way out
 }
 
 TEST_F(Console, HistoryScrollsOverExistingLinesItSlidesTenUnitsAFrameAndAFrameShowsTenLines) {

@@ -1,8 +1,6 @@
 // The logic editor and its phrase windows on a real window, read back in
-// their pick colours: the rows' icons and words where the running x puts
-// them, the plus icon after the last row (and none at 15 sentences), the open
-// word list under the pointer over a blocking veil, the exit and phrase
-// icons, and the phrase windows' controls; and the picture of the editor with
+// their pick colours: the open word list under the pointer over a blocking
+// veil, and the phrase windows' controls; and the picture of the editor with
 // an open word list that the README shows.
 #include <gtest/gtest.h>
 
@@ -15,11 +13,9 @@
 #include "editor/logic_editor.h"
 #include "editor/phrase_windows.h"
 #include "game/step_ids.h"
-#include "game/vocabulary.h"
 #include "game/world.h"
 #include "gl_window.h"
 #include "media/images.h"
-#include "media/text.h"
 #include "menus/system_textboxes.h"
 #include "menus/ui_model.h"
 
@@ -78,50 +74,6 @@ class LogicEditorOnScreen : public tftest::GlTest {
     ASSERT_TRUE(gameLogicColorPick(press));
   }
 };
-
-TEST_F(LogicEditorOnScreen, RowsIconsAndWordsPickWhereTheRunningXPutsThem) {
-  useTestSystemImages();
-  addSentences(2);
-  editSetSentenceSlots(editedLogicList(), 1, {{kSlotOpener, kOpenerKeyPressed}, {kSlotOpenerOperand, 3}});
-  draw(true);
-  const int local = kModeObject;
-  EXPECT_EQ(pixel(775, 575), code(kPickLogicExit, kPickMenuMark, local));
-  EXPECT_EQ(pixel(45, 575), code(kPickPhraseEditor, kPickMenuMark, kPhraseIconOpen));
-  EXPECT_EQ(pixel(400, 20), kBlockingPick);
-  for (int i = 0; i < 2; ++i) {
-    SCOPED_TRACE("row " + std::to_string(i));
-    const int y = 80 + 30 * i;
-    EXPECT_EQ(pixel(30, y), code(kPickLogicDelete, kPickMenuMark, i));
-    EXPECT_EQ(pixel(50, y), code(kPickLogicCopy, kPickMenuMark, i));
-  }
-  EXPECT_EQ(pixel(40, 140), code(kPickLogicAdd, kPickMenuMark, kPickMenuMark));
-
-  // Row 0 shows every slot, "self" for its subject; row 1 ("Key pressed d")
-  // hides the polarity, the condition and its operand.
-  const struct {
-    int row;
-    std::vector<std::pair<int, std::string>> shown;  // slot and its text
-  } rows[] = {
-      {0, {{0, "When object"}, {1, "^yself"}, {2, "is"}, {3, "touching"}, {4, "^y0"}, {5, "then"}, {6, "and"}}},
-      {1, {{0, "Key pressed"}, {1, "d"}, {5, "then"}, {6, "and"}}},
-  };
-  for (const auto& r : rows) {
-    float x = 70 - startingTextSize(TextSpace::Overlay);  // the left edge of the first glyph
-    for (const auto& [slot, text] : r.shown) {
-      SCOPED_TRACE(text);
-      const float width = getDisplayTextSize(text) + (slot == 4 ? 24 + 4 : 0);  // object 0's picture
-      EXPECT_EQ(pixel(static_cast<int>(x + 2), 80 + 30 * r.row), code(kPickLogicWord, r.row, slot));
-      EXPECT_EQ(pixel(static_cast<int>(x + width - 2), 80 + 30 * r.row), code(kPickLogicWord, r.row, slot));
-      x += width + 20;
-    }
-    EXPECT_EQ(pixel(static_cast<int>(x), 80 + 30 * r.row), kBlockingPick) << "nothing after the last word";
-  }
-
-  addSentences(kMaxSentences - 2);  // the plus icon goes at 15 sentences
-  draw(true);
-  EXPECT_EQ(pixel(40, 80 + 30 * 14), code(kPickLogicCopy, kPickMenuMark, 14));
-  EXPECT_EQ(pixel(40, 80 + 30 * 15), kBlockingPick);
-}
 
 TEST_F(LogicEditorOnScreen, TheOpenWordListLiesUnderThePointerOverABlockingVeil) {
   useTestSystemImages();

@@ -153,6 +153,20 @@ TEST_F(LogicEditorPlan, TheWelcomeTextShowsBelowThreeSentencesAndTheReminderWith
   EXPECT_TRUE(shows("^y^4Local Game Logic Editor^1 for Object 0"));
 }
 
+TEST_F(LogicEditorPlan, ThePlusIconFollowsTheLastRowUntilTheListIsFull) {
+  const PickColor plus{kPickLogicAdd, kPickMenuMark, kPickMenuMark};
+  for (int count = 0; count <= kMaxSentences; ++count) {
+    PanelPlan plan;
+    planLogicEditor(plan);
+    std::vector<float> ys;
+    for (const PanelItem& item : plan.items()) {
+      if (item.pickable && item.pick == plus) ys.push_back(item.y);
+    }
+    EXPECT_EQ(ys, count < kMaxSentences ? std::vector<float>{kFirstRowY + kRowStep * count} : std::vector<float>{});
+    editAddSentence(globalLogicOf(0), 0);
+  }
+}
+
 TEST_F(LogicEditorPlan, TheWordListShowsTheWordsOfferedAroundTheCurrentOne) {
   editAddSentence(globalLogicOf(0), 0);
   editSetSentenceSlot(globalLogicOf(0), 0, kSlotAction, kActionKillObject);

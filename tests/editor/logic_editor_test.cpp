@@ -2,7 +2,11 @@
 // and operand stepped within its bounds and context, the resets a new word
 // brings, the word list opened, stepped and closed as one step of the
 // history, a sound previewed, the choosers opened, and the icons that add,
-// copy and delete sentences and leave the editor.
+// copy and delete sentences and leave the editor. Its phrase windows: opened
+// and closed, the selector's choice going into the sentence through the
+// edits, the check mark and Enter storing the typed text, and typed text that
+// a phrase cannot hold (control characters, too wide, the word the files read
+// as no text).
 #include <gtest/gtest.h>
 
 #include <climits>
@@ -12,6 +16,7 @@
 #include "editor/edit_history.h"
 #include "editor/editor.h"
 #include "editor/logic_editor.h"
+#include "editor/phrase_windows.h"
 #include "game/step_ids.h"
 #include "game/world.h"
 #include "input/color_pick.h"
@@ -20,6 +25,8 @@
 #include "media/images.h"
 #include "media/notice.h"
 #include "media/sound.h"
+#include "media/text.h"
+#include "menus/system_textboxes.h"
 
 namespace {
 
@@ -70,6 +77,7 @@ class LogicEditor : public tftest::InputTest {
     worldEditor.setEditorMode(mode);
     worldEditor.setCurrentObject(1);
     gameSys.setMousePos(400, 300);
+    loadSysTextboxes();
   }
   // Sentence 0 of the edited list holds `steps`.
   static void write(const Steps& steps) {
@@ -86,11 +94,31 @@ class LogicEditor : public tftest::InputTest {
   static bool icon(int code, int blue, PickAt event = PickAt::LeftPress) {
     return pickPixel(code, kPickMenuMark, blue, event);
   }
+  static void click(int code, int blue = kPickMenuMark) {
+    icon(code, blue);
+    icon(code, blue, PickAt::LeftRelease);
+  }
   static void button(int which, bool pressed, int y = 300) { mouse(which, pressed ? kButtonDown : kButtonUp, 400, y); }
   static std::string listState() {
     int timer, s, slot;
     worldEditor.getGLTimer(timer, s, slot);
     return tftest::joined({timer, s, slot});
+  }
+  // The phrase windows: the text typed into their field, and which are open.
+  static int typedString() {
+    float x, y, w, h;
+    int text;
+    sysTextbox[kPhraseTextbox].getTextbox(x, y, w, h, text);
+    return text;
+  }
+  static void typeIntoField(const std::string& text) {
+    icon(kPickSystemTextbox, kPhraseTextbox);
+    for (char c : text) keyboard(static_cast<unsigned char>(c), 0, 0);
+  }
+  static std::string typedText() { return uiScriptString.getString(typedString()); }
+  static std::string windows() {
+    return tftest::joined({worldEditor.getPhraseMenu(), worldEditor.getPhraseSelector(),
+                           worldEditor.getPhraseSelectorChoice()});
   }
 };
 
@@ -109,21 +137,14 @@ TEST_F(LogicEditor, EachWordAndOperandStepsWithinItsContextAndBounds) {
   } cases[] = {
       // Operands, by kind, at their bounds (3 objects, 2 maps, 3 sounds, 50 global scores).
       {"an object goes up", kModeGlobalLogic, {100, 0, 300, 400, 1, 600, 708, 0}, 4, kLeftPress, "100 0 300 400 2 600 708 0"},
-      {"not past the last object", kModeGlobalLogic, {100, 0, 300, 400, 2, 600, 708, 0}, 4, kLeftPress, "100 0 300 400 2 600 708 0"},
       {"nor below object 0", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 708, 0}, 4, kRightPress, "100 0 300 400 0 600 708 0"},
       {"a gone object steps back onto the map", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 708, 7}, 7, kRightPress, "100 0 300 400 0 600 708 2"},
       {"but not further away", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 708, 7}, 7, kLeftPress, "100 0 300 400 0 600 708 7"},
       {"a number has no top", kModeGlobalLogic, {100, 0, 300, 417, 41, 600, 708, 0}, 4, kLeftPress, "100 0 300 417 42 600 708 0"},
       {"nor does it overflow", kModeGlobalLogic, {100, 0, 300, 417, INT_MAX, 600, 708, 0}, 4, kLeftPress, "100 0 300 417 2147483647 600 708 0"},
       {"a number stops at 0", kModeGlobalLogic, {132, 0, 300, 400, 0, 600, 708, 0}, 1, kRightPress, "132 0 300 400 0 600 708 0"},
-      {"a key up to z", kModeGlobalLogic, {111, 24, 300, 400, 0, 600, 708, 0}, 1, kLeftPress, "111 25 300 400 0 600 708 0"},
-      {"no further", kModeGlobalLogic, {111, 25, 300, 400, 0, 600, 708, 0}, 1, kLeftPress, "111 25 300 400 0 600 708 0"},
-      {"nor below a", kModeGlobalLogic, {111, 0, 300, 400, 0, 600, 708, 0}, 1, kRightPress, "111 0 300 400 0 600 708 0"},
-      {"a map within the maps", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 748, 0}, 7, kLeftPress, "100 0 300 400 0 600 748 1"},
+      {"a key stops at z", kModeGlobalLogic, {111, 25, 300, 400, 0, 600, 708, 0}, 1, kLeftPress, "111 25 300 400 0 600 708 0"},
       {"not past the last map", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 748, 1}, 7, kLeftPress, "100 0 300 400 0 600 748 1"},
-      {"a sound within the sounds", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 728, 2}, 7, kLeftPress, "100 0 300 400 0 600 728 2"},
-      {"a global score up to 49", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 745, 48}, 7, kLeftPress, "100 0 300 400 0 600 745 49"},
-      {"no further", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 745, 49}, 7, kLeftPress, "100 0 300 400 0 600 745 49"},
       {"the global score of an opener", kModeGlobalLogic, {126, 49, 300, 426, 0, 600, 708, 0}, 1, kLeftPress, "126 49 300 426 0 600 708 0"},
       {"an arrow key steps an operand", kModeGlobalLogic, {100, 0, 300, 400, 1, 600, 708, 0}, 4, kBack, "100 0 300 400 0 600 708 0"},
       // Words: the next word offered, never a hidden one, nothing past the ends.
@@ -133,27 +154,16 @@ TEST_F(LogicEditor, EachWordAndOperandStepsWithinItsContextAndBounds) {
       {"and back", kModeGlobalLogic, {126, 3, 300, 428, 2, 600, 708, 0}, 0, kBack, "119 0 300 400 0 600 708 0"},
       {"a new opener resets its operand and the condition", kModeGlobalLogic, {127, 7, 300, 430, 2, 600, 708, 1}, 0, kBack, "126 0 300 426 0 600 708 1"},
       {"keeping a touching condition's object", kModeGlobalLogic, {100, 2, 300, 400, 2, 600, 708, 1}, 0, kForward, "101 0 300 400 2 600 708 1"},
-      {"the hidden reserved openers too", kModeGlobalLogic, {129, 0, 300, 400, 0, 600, 708, 0}, 0, kForward, "132 0 300 400 0 600 708 0"},
       {"polarity", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 708, 0}, 2, kForward, "100 0 301 400 0 600 708 0"},
-      {"and no further", kModeGlobalLogic, {100, 0, 301, 400, 0, 600, 708, 0}, 2, kForward, "100 0 301 400 0 600 708 0"},
       {"the connective stays", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 708, 0}, 5, kBack, "100 0 300 400 0 600 708 0"},
-      {"a hidden condition is passed over", kModeGlobalLogic, {100, 0, 300, 409, 2, 600, 708, 0}, 3, kForward, "100 0 300 411 0 600 708 0"},
-      {"and the reserved ones", kModeGlobalLogic, {100, 0, 300, 414, 0, 600, 708, 0}, 3, kForward, "100 0 300 417 0 600 708 0"},
       {"and the global score conditions", kModeGlobalLogic, {100, 0, 300, 425, 4, 600, 708, 0}, 3, kForward, "100 0 300 435 0 600 708 0"},
-      {"the last condition", kModeGlobalLogic, {100, 0, 300, 438, 0, 600, 708, 0}, 3, kForward, "100 0 300 438 0 600 708 0"},
-      {"the first condition", kModeGlobalLogic, {100, 0, 300, 400, 1, 600, 708, 0}, 3, kBack, "100 0 300 400 1 600 708 0"},
       {"global score openers offer only their conditions", kModeGlobalLogic, {126, 0, 300, 426, 3, 600, 708, 0}, 3, kBack, "126 0 300 426 3 600 708 0"},
       {"up to the last of them", kModeGlobalLogic, {126, 0, 300, 434, 1, 600, 708, 0}, 3, kForward, "126 0 300 434 1 600 708 0"},
-      {"between them", kModeGlobalLogic, {127, 0, 300, 428, 3, 600, 708, 0}, 3, kForward, "127 0 300 429 0 600 708 0"},
       {"a new action resets its operand", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 713, 2}, 6, kForward, "100 0 300 400 0 600 714 0"},
       {"the global editor hides the phrase above an object", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 704, 9}, 6, kForward, "100 0 300 400 0 600 708 0"},
-      {"and changing an object's image or seeking", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 721, 1}, 6, kForward, "100 0 300 400 0 600 724 0"},
-      {"and the self scores", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 731, 0}, 6, kForward, "100 0 300 400 0 600 742 0"},
-      {"and the object score copies", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 779, 0}, 6, kForward, "100 0 300 400 0 600 786 0"},
-      {"backwards as well", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 786, 0}, 6, kBack, "100 0 300 400 0 600 779 0"},
+      {"nor going back", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 786, 0}, 6, kBack, "100 0 300 400 0 600 779 0"},
       {"the local editor offers them", kModeLocalLogic, {100, 0, 300, 400, 0, 600, 704, 9}, 6, kForward, "100 0 300 400 0 600 705 0"},
       {"the last action", kModeLocalLogic, {100, 0, 300, 400, 0, 600, 787, 0}, 6, kForward, "100 0 300 400 0 600 787 0"},
-      {"the first action", kModeLocalLogic, {100, 0, 300, 400, 0, 600, 700, 0}, 6, kBack, "100 0 300 400 0 600 700 0"},
       {"a press on a word only opens its list", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 708, 0}, 6, kLeftPress, "100 0 300 400 0 600 708 0"},
       {"a right press on a word does nothing", kModeGlobalLogic, {100, 0, 300, 400, 0, 600, 708, 0}, 6, kRightPress, "100 0 300 400 0 600 708 0"},
       {"a hover changes nothing", kModeGlobalLogic, {100, 0, 300, 400, 1, 600, 708, 0}, 4, kHover, "100 0 300 400 1 600 708 0"},
@@ -319,6 +329,93 @@ TEST_F(LogicEditor, TheIconsAddCopyAndDeleteSentencesAndLeaveTheEditor) {
     EXPECT_EQ(tftest::joined({worldEditor.getEditorMode(), worldEditor.getPhraseSelector()}),
               std::to_string(mode == kModeLocalLogic ? kModeObject : kModeNothing) + " -1");
   }
+}
+
+// ---- the phrase windows ---------------------------------------------------------------------------
+
+using PhraseWindows = LogicEditor;
+
+TEST_F(PhraseWindows, TheEditorOpensOnTheIconsReleaseAndClosesOnItsOwnIcon) {
+  icon(kPickPhraseEditor, kPhraseIconOpen);
+  EXPECT_EQ(windows(), "-1 -1 0");
+  icon(kPickPhraseEditor, kPhraseIconOpen, PickAt::LeftRelease);
+  click(kPickPhraseNext);
+  EXPECT_EQ(windows(), "1 -1 0");
+  click(kPickPhraseEditor, kPhraseIconClose);
+  EXPECT_EQ(windows(), "-1 -1 0");
+  EXPECT_EQ(tftest::joined({timesPlayed("open"), timesPlayed("select"), timesPlayed("close")}), "1 1 1");
+}
+
+TEST_F(PhraseWindows, TheSelectorWritesEachChoiceIntoTheSentenceAtOnce) {
+  ASSERT_TRUE(editAddSentence(editedLogicList(), 0));
+  editSetSentenceSlots(editedLogicList(), 0, {{kSlotAction, kActionDisplayPhrase}, {kSlotActionOperand, 1}});
+  editHistoryLog.clear();
+  pickPixel(kPickLogicWord, 0, kSlotActionOperand, PickAt::LeftPress);
+  EXPECT_EQ(windows(), "-1 1 1");
+  click(kPickPhraseChoiceNext);
+  processSpecialKeys(kSpecialRight, 0, 0);
+  EXPECT_EQ(editedSentence(0).getSentenceStep(kSlotActionOperand), 3);
+  for (int i = 0; i < 4; ++i) click(kPickPhraseChoicePrevious);
+  EXPECT_EQ(editedSentence(0).getSentenceStep(kSlotActionOperand), kPhraseCount - 1);
+  EXPECT_EQ(editHistoryLog.getStepCount(), 6u);
+  editUndo();
+  EXPECT_EQ(editedSentence(0).getSentenceStep(kSlotActionOperand), 0);
+  icon(kPickPhraseSelectorClose, kPhraseIconClose, PickAt::LeftRelease);
+  EXPECT_EQ(worldEditor.getPhraseSelector(), 1);
+  icon(kPickPhraseSelectorClose, kPhraseIconClose);
+  EXPECT_EQ(worldEditor.getPhraseSelector(), -1);
+}
+
+TEST_F(PhraseWindows, TheCheckMarkAndEnterStoreTheTypedTextAsThePhraseOfTheWindowOnTop) {
+  worldEditor.setPhraseMenu(7);
+  typeIntoField("Hi there");
+  EXPECT_EQ(gameSys.getInputState(), kInputSystemTextbox);
+  click(kPickPhraseStore);
+  EXPECT_EQ(world.getPhrase(7), "Hi there");
+  EXPECT_EQ(typedText(), "");
+  EXPECT_EQ(gameSys.getInputState(), kInputNormal);
+  EXPECT_EQ(timesPlayed("boop"), 1);
+
+  worldEditor.setPhraseSelector(1);
+  worldEditor.setPhraseSelectorChoice(9);
+  typeIntoField("Bye");
+  keyboard(kCharEnter, 0, 0);
+  EXPECT_EQ(tftest::joined({world.getPhrase(9) == "Bye", world.getPhrase(7) == "Hi there"}), "1 1");
+  EXPECT_EQ(editHistoryLog.getStepCount(), 2u);
+  editUndo();
+  EXPECT_EQ(world.getPhrase(9), "");
+
+  closePhraseWindows();
+  typeIntoField("Lost");
+  click(kPickPhraseStore);  // no window open: nothing is stored
+  EXPECT_EQ(typedText(), "Lost");
+}
+
+TEST_F(PhraseWindows, TextAPhraseCannotHoldIsCutOrRefusedWithANotice) {
+  worldEditor.setPhraseMenu(2);
+  const std::string wide(200, 'W');
+  const auto storing = [this](const std::string& typed) {
+    notice.leaveNotice();
+    world.setPhrase(2, "before");
+    uiScriptString.setString(typed, typedString());
+    click(kPickPhraseStore);
+    return tftest::shownNotice() != "(none)";
+  };
+  EXPECT_FALSE(storing("Open the gate"));
+  EXPECT_EQ(world.getPhrase(2), "Open the gate");
+  EXPECT_TRUE(storing(std::string("a\tb\rc\x7f" "d\n")));
+  EXPECT_EQ(world.getPhrase(2), "abcd");
+  EXPECT_TRUE(storing("NULL"));
+  EXPECT_EQ(world.getPhrase(2), "before");
+
+  EXPECT_TRUE(storing(wide));
+  const std::string cut = world.getPhrase(2);
+  EXPECT_EQ(cut, wide.substr(0, cut.size())) << "the start of what was typed";
+  EXPECT_LE(getDisplayTextSize(cut), kPhraseShownWidth);
+  EXPECT_GT(getDisplayTextSize(cut + "W"), kPhraseShownWidth) << "as much of it as fits";
+
+  typeIntoField(std::string("a\tb") + static_cast<char>(1) + "c" + static_cast<char>(200));
+  EXPECT_EQ(typedText(), "abc") << "the field takes no control characters";
 }
 
 }  // namespace

@@ -8,7 +8,6 @@
 #include "console/console_view.h"
 #include "input_fixture.h"
 #include "media/notice.h"
-#include "menus/file_browser.h"
 #include "menus/help_layout.h"
 #include "menus/menu_layout.h"
 
@@ -47,10 +46,6 @@ TEST_F(ColorPick, EachCodeActsOnItsEventOnly) {
        [this] { return console.getConsoleState() && timesPlayed("open") == 1; }},
       {"a button's colour without the menu mark", [] { gameUI.setHoverButton(0); }, kPickButton, 12, 0, false,
        [] { return gameUI.getHoverButton() == -1; }},
-      {"a row is picked on a press", [] {}, kPickBrowserRow, 144, 5, true,
-       [] { return gameSys.getSelectedDir() == 5; }},
-      {"the check mark takes it", [] { gameSys.setSelectedDir(5); }, kPickBrowserChoice, 144, 1, true,
-       [] { return uiScriptString.getString(0) == "game5" && gameSys.getDirTextbox() == -1; }},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.what);
@@ -59,8 +54,6 @@ TEST_F(ColorPick, EachCodeActsOnItsEventOnly) {
     addButton(0, kFuncLoadMenu, 2);
     addTextbox(0, 0);
     for (int t = 0; t < 3; ++t) uiHelp.menuSetMenuTitle(t, "Topic");
-    for (int i = 0; i < 20; ++i) gameSys.setDirName(i, "game" + std::to_string(i));
-    gameSys.setDirTextbox(0);
     c.setup();
     EXPECT_EQ(pickPixel(c.r, c.g, c.b, PickAt::LeftPress), c.consumed);
     EXPECT_TRUE(c.done());

@@ -81,12 +81,6 @@ class MenuFiles : public ::testing::Test {
     tf::setAudioDevice(nullptr);
   }
 
-  int played(const std::string& sound) const {
-    int n = 0;
-    for (const std::string& p : audio.played) n += p == sound;
-    return n;
-  }
-
   MenuGlobals saved;
   ScopedWorkDir dir;
   RecordingPlatform platform;

@@ -1,5 +1,5 @@
-// The menu system on a real window: the toolkit's main menu is drawn and its
-// buttons read back in their pick colours; the help window's picture is kept.
+// The menu system on a real window: the overlays drawn over the toolkit's
+// main menu hide it where they lie; the help window's picture is kept.
 #include <gtest/gtest.h>
 
 #include "gl_window.h"
@@ -18,10 +18,6 @@ using tftest::Rgb;
 
 namespace {
 
-using tftest::kEmptyPick;
-
-const Rgb kBlack{0, 0, 0};
-
 class MenusOnScreen : public tftest::GlTest {
  protected:
   void SetUp() override {
@@ -32,32 +28,8 @@ class MenusOnScreen : public tftest::GlTest {
     tf::gameSys.setInputState(tf::kInputNormal);
     tf::gameSys.setDirTextbox(-1);
   }
-  void pickPass() {
-    clearFrame();
-    tf::gameSys.setColorPick(true);
-  }
   tftest::MenuGlobals saved;
 };
-
-TEST_F(MenusOnScreen, TheMainMenuIsDrawnAndItsButtonsPickAsThemselves) {
-  ASSERT_TRUE(useDataSystemImages());
-  copyDataMenus({"ui.cfg", "dialog.cfg", "help.cfg"});
-  tf::loadUI("default", false);
-  ASSERT_EQ(tf::gameUI.getMenuCount(), 7);
-  pickPass();
-  tf::uiRender();
-  expectPixels({{400, 220, {37, 144, 0}}, {310, 510, {37, 144, 5}}, {400, 249, kEmptyPick}, {20, 20, kEmptyPick}});
-  // Drawn, the first button covers the background; without the buttons the background shows there.
-  tf::gameSys.setColorPick(false);
-  clearFrame();
-  tf::uiRender();
-  const Rgb button = pixel(400, 220);
-  tf::gameUI.menuSetButtonCount(tf::gameUI.getCurrentMenu(), 0);
-  clearFrame();
-  tf::uiRender();
-  EXPECT_NE(pixel(20, 20), kBlack);
-  EXPECT_NE(pixel(400, 220), button);
-}
 
 // The dialog, the game browser, the console and the volume each drawn over the main menu
 // and over an empty black frame: where their panels lie, the two must look
