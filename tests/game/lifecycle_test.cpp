@@ -60,7 +60,7 @@ class Lifecycle : public tftest::GameTree {
   }
 };
 
-TEST_F(Lifecycle, LoadingAGameRunsEveryStepInOrder) {
+TEST_F(Lifecycle, LoadingAGameReadsEveryPartAndStartsPlayFromAFreshState) {
   writeGame("alpha", sampleGame(), "f image200anim 1\nf image200frame 4\nf image200speed 300\n");
   playSystemSound(kSoundMainMenu, 1);  // the toolkit's menu music
   camera.SetPos(5, 6, 7);
@@ -72,7 +72,6 @@ TEST_F(Lifecycle, LoadingAGameRunsEveryStepInOrder) {
   const std::vector<tftest::LoadingFrame>& frames = platform.frames;
   ASSERT_GE(frames.size(), 2u);
   EXPECT_TRUE(!frames[frames.size() - 2].gameLoaded && frames.back().gameLoaded);
-  EXPECT_EQ(frames.back().message, "Game Successfully loaded");
 
   // The game with its sounds, its images with the map file's animations, its menus and help.
   EXPECT_TRUE(sameStoredWorld(sampleGame(), world));
