@@ -316,11 +316,7 @@ TEST_F(Lifecycle, LeaveGameReturnsToTheToolkitsMenusUnlessTheGameWasStartedAlone
     clock.advance(1000);
     buttonAction(kFuncLeaveGame, 0);
   };
-  loadSample("alpha");
-  gameSys.setGameState(kStateIngameMenu);
-  leaveByButton();
-  EXPECT_EQ(shownState(), toolkitMenus());
-
+  writeGame("alpha", sampleGame());
   dir.write("system/autoload.cfg", "s autoload alpha\n");
   ASSERT_TRUE(autoLoadGame());
   EXPECT_EXIT(leaveByButton(), ::testing::ExitedWithCode(0), "");
