@@ -1,9 +1,8 @@
-// The debug overlay: where its panel goes (away from the console and the
-// mouse), the panel drawn on a real window, and a screenshot for the README.
+// The debug overlay's panel drawn on a real window, and kept as a screenshot
+// for the README.
 #include <gtest/gtest.h>
 
 #include "app/debug_overlay.h"
-#include "console/console.h"
 #include "core/camera.h"
 #include "core/system.h"
 #include "game/world.h"
@@ -21,36 +20,12 @@ class DebugOverlay : public tftest::GlTest {
     useTestSystemImages();
   }
   void TearDown() override {
-    tf::console = tf::debugConsole();
     tf::world = tf::gameWorld();
     GlTest::TearDown();
   }
   tftest::ManualClock clock{0};
   tftest::SettingsGuard guard;
 };
-
-TEST_F(DebugOverlay, ThePanelMovesAwayFromTheConsoleAndTheMouse) {
-  enum { kClosed, kOpen, kClosing };
-  // The panel is x 602..798, y 7..165. Lowered when the mouse is strictly inside that or the
-  // console is open; hidden when the mouse is over the lowered panel of an open console.
-  const struct {
-    int console, mx, my;
-    bool shown;
-    float y;
-  } cases[] = {{kClosed, 10, 590, true, 86},    {kClosed, 700, 86, true, 500}, {kClosed, 602, 86, true, 86},
-               {kClosed, 798, 86, true, 86},    {kClosed, 700, 7, true, 86},   {kClosed, 700, 165, true, 86},
-               {kClosed, 603, 164, true, 500},  {kOpen, 700, 86, true, 500},   {kOpen, 650, 520, false, 500},
-               {kClosing, 650, 520, false, 500}};
-  for (const auto& c : cases) {
-    tf::console = tf::debugConsole();
-    if (c.console != kClosed) tf::console.enableConsole();
-    if (c.console == kClosing) tf::console.disableConsole();
-    tf::gameSys.setOrthoPos(c.mx, c.my);
-    const tf::DebugOverlay o = tf::planDebugOverlay();
-    EXPECT_EQ(o.shown, c.shown) << c.console << ": " << c.mx << "," << c.my;
-    EXPECT_EQ(o.y, c.y) << c.console << ": " << c.mx << "," << c.my;
-  }
-}
 
 TEST_F(DebugOverlay, ThePanelIsDrawnAndKeptAsAScreenshot) {
   tf::world.allocateMaps(3);

@@ -1,5 +1,6 @@
 // What the debug overlay tells below its figures in each game state (the
-// game, the menus or nothing), and the volume indicator's 0 to 10 scale.
+// game, the menus or nothing), where its panel goes (away from the console
+// and the mouse), and the volume indicator's 0 to 10 scale.
 #include "app/debug_overlay.h"
 
 #include <gtest/gtest.h>
@@ -38,6 +39,7 @@ class DebugSections : public ::testing::Test {
     gameSys.setOrthoPos(10, 590);  // away from the panel
   }
   void TearDown() override {
+    console = debugConsole();
     world = gameWorld();
     gameUI = UI();
   }
@@ -69,6 +71,29 @@ TEST_F(DebugSections, TheGameWhileItIsShownNothingOnTheSplashTheMenusOtherwise) 
       section += (i > kFigureLines ? "|" : "") + overlay.lines[i].text;
     }
     EXPECT_EQ(section, c.section);
+  }
+}
+
+TEST_F(DebugSections, ThePanelMovesAwayFromTheConsoleAndTheMouse) {
+  enum { kClosed, kOpen, kClosing };
+  // The panel is x 602..798, y 7..165. Lowered when the mouse is strictly inside that or the
+  // console is open; hidden when the mouse is over the lowered panel of an open console.
+  const struct {
+    int console, mx, my;
+    bool shown;
+    float y;
+  } cases[] = {{kClosed, 10, 590, true, 86},    {kClosed, 700, 86, true, 500}, {kClosed, 602, 86, true, 86},
+               {kClosed, 798, 86, true, 86},    {kClosed, 700, 7, true, 86},   {kClosed, 700, 165, true, 86},
+               {kClosed, 603, 164, true, 500},  {kOpen, 700, 86, true, 500},   {kOpen, 650, 520, false, 500},
+               {kClosing, 650, 520, false, 500}};
+  for (const auto& c : cases) {
+    console = debugConsole();
+    if (c.console != kClosed) console.enableConsole();
+    if (c.console == kClosing) console.disableConsole();
+    gameSys.setOrthoPos(c.mx, c.my);
+    const DebugOverlay o = planDebugOverlay();
+    EXPECT_EQ(o.shown, c.shown) << c.console << ": " << c.mx << "," << c.my;
+    EXPECT_EQ(o.y, c.y) << c.console << ": " << c.mx << "," << c.my;
   }
 }
 

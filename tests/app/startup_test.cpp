@@ -19,10 +19,7 @@ namespace {
 
 class StartupPlan : public ::testing::Test {
  protected:
-  void SetUp() override {
-    tf::gameSys = tf::System();
-    tf::resetRunState();
-  }
+  void SetUp() override { tf::gameSys = tf::System(); }
   // Frames drawn in the next `span` ms, asked for every millisecond.
   int framesOver(int span) {
     int frames = 0;

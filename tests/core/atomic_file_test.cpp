@@ -77,14 +77,30 @@ TEST(AtomicFiles, ASetIsWrittenWholeOrNotAtAll) {
   }
 }
 
+// One file: a folder in its place, or a writer whose stream fails before,
+// during or after its text (a full disk, say), leaves the old file as it was
+// and no temporary file behind.
 TEST(AtomicFiles, OneFileKeepsItsOldTextWhenItCannotBeReplaced) {
   tftest::ScopedWorkDir dir;
   fs::create_directories("settings.cfg/inside");
   EXPECT_FALSE(tf::writeFileAtomically("settings.cfg", [](std::ostream& out) { out << "x"; }));
   EXPECT_EQ(folderContents(dir), "settings.cfg/ ");
-  dir.write("other.cfg", "old");
-  EXPECT_TRUE(tf::writeFileAtomically("other.cfg", [](std::ostream& out) { out << "new"; }));
-  EXPECT_EQ(dir.read("other.cfg"), "new");
+  const struct {
+    const char* what;
+    std::function<void(std::ostream&)> write;
+    bool written;
+  } writers[] = {
+      {"at once", [](std::ostream& out) { out.setstate(std::ios::badbit); }, false},
+      {"half way", [](std::ostream& out) { out << "f fps"; out.setstate(std::ios::badbit); out << " 99\n"; }, false},
+      {"at the end", [](std::ostream& out) { out << "f fps 99\n"; out.setstate(std::ios::failbit); }, false},
+      {"never", [](std::ostream& out) { out << "f fps 99\n"; }, true},
+  };
+  for (const auto& w : writers) {
+    SCOPED_TRACE(w.what);
+    dir.write("other.cfg", "f fps 20\n");
+    EXPECT_EQ(tf::writeFileAtomically("other.cfg", w.write), w.written);
+    EXPECT_EQ(folderContents(dir), std::string("other.cfg=") + (w.written ? "f fps 99\n" : "f fps 20\n") + " settings.cfg/ ");
+  }
 }
 
 }  // namespace

@@ -1,26 +1,18 @@
-// The settings file: its exact saved text, and a failed save that keeps the
-// old file and ends the program; a file writer that fails part of the way.
+// The settings file as it is saved: its exact text, with the frame rate cap
+// written as it was read.
 #include "core/system.h"
 
 #include <gtest/gtest.h>
 
-#include <functional>
-#include <ostream>
-
-#include "core/atomic_file.h"
 #include "core/script_object.h"
 #include "settings_guard.h"
 #include "temp_dir.h"
 
 namespace {
 
-class Settings : public ::testing::Test {
- protected:
+TEST(Settings, SavedFileHasTheExactLayout) {
   tftest::SettingsGuard guard;
   tftest::ScopedWorkDir dir;
-};
-
-TEST_F(Settings, SavedFileHasTheExactLayout) {
   tf::gameSys = tf::System();
   tf::scriptSys.readText("f fps 45\n", "system.cfg");  // the cap is written as read, not as in force
   tf::gameSys.SetSystem(10, 20, 1024, 768, "My  Games");
@@ -48,35 +40,6 @@ TEST_F(Settings, SavedFileHasTheExactLayout) {
             "// Sound Volume\nf soundVolume 0.3\n\n"
             "// First Time Load\nf firstTime 1\n\n");
   EXPECT_FALSE(dir.exists("system/system.cfg.saving"));
-}
-
-TEST_F(Settings, AFailedSaveKeepsTheOldFileAndEndsTheProgram) {
-  dir.write("system/system.cfg", "f fps 20\n");
-  dir.write("system/system.cfg.saving/blocker", "");  // a folder where the temporary file goes
-  EXPECT_EXIT(tf::saveSystem(), ::testing::ExitedWithCode(1), "");
-  EXPECT_EQ(dir.read("system/system.cfg"), "f fps 20\n");
-}
-
-// A writer whose stream fails before, during or after its text (a full disk,
-// say) leaves the old file as it was and no temporary file behind.
-TEST_F(Settings, AFileWriterThatFailsPartWayKeepsTheOldFile) {
-  const struct {
-    const char* what;
-    std::function<void(std::ostream&)> write;
-    bool written;
-  } writers[] = {
-      {"at once", [](std::ostream& out) { out.setstate(std::ios::badbit); }, false},
-      {"half way", [](std::ostream& out) { out << "f fps"; out.setstate(std::ios::badbit); out << " 99\n"; }, false},
-      {"at the end", [](std::ostream& out) { out << "f fps 99\n"; out.setstate(std::ios::failbit); }, false},
-      {"never", [](std::ostream& out) { out << "f fps 99\n"; }, true},
-  };
-  for (const auto& w : writers) {
-    SCOPED_TRACE(w.what);
-    dir.write("system/system.cfg", "f fps 20\n");
-    EXPECT_EQ(tf::writeFileAtomically("system/system.cfg", w.write), w.written);
-    EXPECT_EQ(dir.read("system/system.cfg"), w.written ? "f fps 99\n" : "f fps 20\n");
-    EXPECT_FALSE(dir.exists("system/system.cfg.saving"));
-  }
 }
 
 }  // namespace

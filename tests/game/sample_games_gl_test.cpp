@@ -26,8 +26,6 @@ using tftest::Rgb;
 
 namespace {
 
-const std::string kData = std::string(TF_SOURCE_DIR) + "/data/";
-
 // Screen pixels per world unit on the map's plane, seen from the camera 0.15
 // above the plane z = 0 with a 45 degree field of view, 600 pixels high.
 const double kPixelsPerUnit = 300.0 / ((0.15 - tf::kTileDepth) * std::tan(22.5 * M_PI / 180.0));
@@ -41,8 +39,7 @@ class SampleGameGl : public tftest::GlTest {
 
   void play(const std::string& name) {
     ASSERT_TRUE(useDataSystemImages());
-    for (const char* folder : {"system", "map", "ui"}) dir.copyIn(kData + folder, folder);
-    dir.copyIn(kData + "games/" + name, "games/" + name);
+    tftest::copyShippedGame(dir, name);
     tftest::resetLifecycleGlobals();
     tf::gameSys.setMousePos(400, 300);  // away from the edges that scroll
     tf::loadGame(name);

@@ -36,8 +36,6 @@ using tftest::whereIs;
 
 namespace {
 
-const std::string kData = std::string(TF_SOURCE_DIR) + "/data/";
-
 // A shipped game loaded from a copy of the data tree and entered, as a click on Start does.
 class SampleGame : public ::testing::Test {
  protected:
@@ -49,8 +47,7 @@ class SampleGame : public ::testing::Test {
 
   // Loads games/<name> as the program does; false (with a failure) when it does not load cleanly.
   bool load(const std::string& name) {
-    for (const char* folder : {"system", "map", "ui"}) dir.copyIn(kData + folder, folder);
-    dir.copyIn(kData + "games/" + name, "games/" + name);
+    tftest::copyShippedGame(dir, name);
     tftest::resetLifecycleGlobals();
     setAudioDevice(&audio);
     loadSystemSounds();

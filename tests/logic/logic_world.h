@@ -1,7 +1,7 @@
 // A game in play for the logic tests: fresh globals, maps of 20 x 20 tiles,
 // objects placed by hand, sentences written slot by slot; and the whole state
-// the logic can change on map 0 written out exactly (floats by their bits), so
-// that a change that should not have happened shows up.
+// the logic can change written out exactly (floats by their bits), so that a
+// change that should not have happened shows up.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -18,18 +18,17 @@
 #include "logic/collision.h"
 #include "logic/evaluation.h"
 #include "manual_clock.h"
+#include "model_dump.h"
 #include "recording_platform.h"
 
 namespace tftest {
 
+// The state of play (map, display box and phrase, scores, keys, camera) and
+// then every map with its objects and logic.
 inline std::string dumpWorld() {
   const tf::gameWorld& w = tf::world;
   std::ostringstream out;
   out << std::hexfloat;
-  const auto dumpSentence = [&out](const tf::sentence& s) {
-    for (int step = 0; step < tf::kSentenceSteps; ++step) out << s.getSentenceStep(step) << ' ';
-    out << "state " << s.getExecutionState() << " timer " << s.getTimer() << '\n';
-  };
   int timer, index, phraseTimer, phrase;
   w.getGameBox(timer, index);
   w.getDisplayPhrase(phraseTimer, phrase);
@@ -43,23 +42,8 @@ inline std::string dumpWorld() {
   for (int letter = 0; letter < tf::kLetterCount; ++letter) out << ' ' << tf::gameSys.getAlphabetKeyState(letter);
   float cx, cy, cz;
   tf::camera.GetPos(cx, cy, cz);
-  out << "\ncamera " << cx << ' ' << cy << ' ' << cz << '\n';
-  for (int i = 0; i < w.worldGetObjectCount(0); ++i) {
-    float x, y, width, height, obw, obh;
-    int tex, layer;
-    w.worldGetObject(x, y, width, height, tex, layer, i, 0);
-    w.worldGetObstructionSize(obw, obh, i, 0);
-    out << "object " << i << ": " << x << ' ' << y << ' ' << width << ' ' << height << ' ' << tex << ' ' << layer
-        << " life " << w.worldGetObjectLife(i, 0) << " visible " << w.worldGetObjectVisible(i, 0) << " solid "
-        << w.worldGetObjectObstructionState(i, 0) << " box " << obw << ' ' << obh << " score "
-        << w.worldGetObjectScore(i, 0) << '\n';
-  }
-  out << "logic\n";
-  for (int k = 0; k < w.mapGlobalGetSentenceAmount(0); ++k) dumpSentence(w.mapGlobalGetWholeSentence(0, k));
-  for (int i = 0; i < w.worldGetObjectCount(0); ++i) {
-    for (int k = 0; k < w.mapLocalGetSentenceAmount(i, 0); ++k) dumpSentence(w.mapLocalGetWholeSentence(i, 0, k));
-  }
-  return out.str();
+  out << "\ncamera " << cx << ' ' << cy << ' ' << cz;
+  return out.str() + worldDump(w);
 }
 
 using Slots = std::array<int, 8>;

@@ -17,18 +17,13 @@
 #include "media/splash.h"
 #include "menus/help.h"
 #include "menus/ui.h"
+#include "wav_file.h"
 
 namespace tftest {
 
 void LifecyclePlatform::showLoadingScreen(const std::string& message, float percent) {
   RecordingPlatform::showLoadingScreen(message, percent);
-  frames.push_back({message, percent, tf::world.getGameLoaded()});
-}
-
-std::vector<std::string> LifecyclePlatform::frameMessages() const {
-  std::vector<std::string> messages;
-  for (const LoadingFrame& frame : frames) messages.push_back(frame.message);
-  return messages;
+  frames.push_back({message, tf::world.getGameLoaded()});
 }
 
 namespace {
@@ -59,18 +54,6 @@ std::string menuFileText(const std::string& marker, int count, int intro, int ed
   return text + "s menu" + std::to_string(count) + " endMenuLoad\n";
 }
 
-// A valid .wav file of a few silent samples.
-std::string tinyWav() {
-  auto le32 = [](unsigned v) {
-    return std::string{static_cast<char>(v & 0xff), static_cast<char>((v >> 8) & 0xff),
-                       static_cast<char>((v >> 16) & 0xff), static_cast<char>((v >> 24) & 0xff)};
-  };
-  auto le16 = [](unsigned v) { return std::string{static_cast<char>(v & 0xff), static_cast<char>((v >> 8) & 0xff)}; };
-  const std::string samples(8, '\0');  // four silent 16-bit samples
-  return "RIFF" + le32(36 + samples.size()) + "WAVE" + "fmt " + le32(16) + le16(1) + le16(1) + le32(8000) +
-         le32(16000) + le16(2) + le16(16) + "data" + le32(samples.size()) + samples;
-}
-
 }  // namespace
 
 std::string helpFileText(const std::string& title) {
@@ -97,6 +80,12 @@ tf::gameWorld sampleGame() {
   game.setPhrase(0, "Hello");
   game.setPhrase(5, "Bye now");
   return game;
+}
+
+void copyShippedGame(const ScopedWorkDir& dir, const std::string& name) {
+  const std::string data = std::string(TF_SOURCE_DIR) + "/data/";
+  for (const char* folder : {"system", "map", "ui"}) dir.copyIn(data + folder, folder);
+  dir.copyIn(data + "games/" + name, "games/" + name);
 }
 
 void resetLifecycleGlobals() {
@@ -200,7 +189,8 @@ void GameTree::writeGame(const std::string& name, const tf::gameWorld& game, con
   dir.write(folder + "system/logic.cfg", tf::logicFileText(game).str());
   dir.write(folder + "system/ui.cfg", menuFileText(name, 4, 0, kGameEditorMainMenu, kGameEditorMenu, kGameIngameMenu));
   dir.write(folder + "system/help.cfg", helpFileText(name + " Help"));
-  dir.write(folder + "sound/beep.wav", tinyWav());
+  dir.write(folder + "sound/beep.wav", "");
+  writeToneWav(dir.path() + "/" + folder + "sound/beep.wav", 0.01);
   dir.write(folder + "map/tree.png", "");
   dir.write(folder + "ui/frame.png", "");
 }

@@ -20,14 +20,12 @@ namespace tftest {
 
 struct LoadingFrame {
   std::string message;
-  float percent = 0;
   bool gameLoaded = false;  // world.getGameLoaded() when it was shown
 };
 
 class LifecyclePlatform : public RecordingPlatform {
  public:
   void showLoadingScreen(const std::string& message, float percent) override;
-  std::vector<std::string> frameMessages() const;
 
   std::vector<LoadingFrame> frames;
 };
@@ -60,6 +58,10 @@ class GameTree : public ::testing::Test {
  private:
   void writeToolkit();
 };
+
+// Copies the toolkit's shipped system, map and ui folders and its game
+// data/games/<name> into `dir`.
+void copyShippedGame(const ScopedWorkDir& dir, const std::string& name);
 
 // Every global the lifecycle touches, back to the state of a program that
 // has loaded nothing.

@@ -24,9 +24,6 @@ std::ostream& operator<<(std::ostream& out, const Rgb& c);
 // True when every component is within `tolerance` of the other's.
 bool near(const Rgb& a, const Rgb& b, int tolerance);
 
-// Runs a program with its arguments (no shell); true when it exits with 0.
-bool runProgram(const std::vector<std::string>& args);
-
 // ImageMagick colour argument for a colour, e.g. "rgb(1,2,3)".
 std::string magickColor(const Rgb& c);
 
@@ -54,8 +51,6 @@ struct At {
 
 // The test set's notice background (system image 4).
 constexpr Rgb kTestNoticeBackground{40, 60, 80};
-// The loading picture (system image 8).
-constexpr Rgb kTestLoadingBackground{10, 20, 30};
 
 class GlTest : public ::testing::Test {
  protected:

@@ -29,6 +29,22 @@ constexpr int kWidth = 800, kHeight = 600;
 
 void noDisplay() {}
 
+// Runs a program with its arguments (no shell); true when it exits with 0.
+bool runProgram(const std::vector<std::string>& args) {
+  std::vector<char*> argv;
+  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
+  argv.push_back(nullptr);
+  pid_t child = fork();
+  if (child < 0) return false;
+  if (child == 0) {
+    execvp(argv[0], argv.data());
+    _exit(127);
+  }
+  int status = 0;
+  if (waitpid(child, &status, 0) != child) return false;
+  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
 // A folder that lives as long as the program, for pictures made once.
 class ProgramFolder {
  public:
@@ -113,21 +129,6 @@ bool near(const Rgb& a, const Rgb& b, int tolerance) {
   return std::abs(a.r - b.r) <= tolerance && std::abs(a.g - b.g) <= tolerance && std::abs(a.b - b.b) <= tolerance;
 }
 
-bool runProgram(const std::vector<std::string>& args) {
-  std::vector<char*> argv;
-  for (const std::string& a : args) argv.push_back(const_cast<char*>(a.c_str()));
-  argv.push_back(nullptr);
-  pid_t child = fork();
-  if (child < 0) return false;
-  if (child == 0) {
-    execvp(argv[0], argv.data());
-    _exit(127);
-  }
-  int status = 0;
-  if (waitpid(child, &status, 0) != child) return false;
-  return WIFEXITED(status) && WEXITSTATUS(status) == 0;
-}
-
 std::string magickColor(const Rgb& c) {
   return "rgb(" + std::to_string(c.r) + "," + std::to_string(c.g) + "," + std::to_string(c.b) + ")";
 }
@@ -151,7 +152,6 @@ Rgb fontCellColor(int column, int row) { return Rgb{25 * column + 10, 25 * row +
 
 Rgb testSystemImageColor(int index) {
   if (index == tf::kImgGameEditorBackground) return kTestNoticeBackground;
-  if (index == tf::kImgLoad) return kTestLoadingBackground;
   if (index == tf::kImgShader) return Rgb{255, 255, 255};
   return Rgb{5 * index + 3, 77, 150};
 }

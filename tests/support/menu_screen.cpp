@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "media/text.h"
 #include "menus/menu_layout.h"
@@ -23,12 +25,16 @@ float textHalfHeight(const std::string& text) {
 // Hovered, a button grows by a tenth: it must not touch its neighbours then either.
 constexpr float kHoverGrowth = 1.1f;
 
-}  // namespace
+struct ScreenBox {
+  float left, top, right, bottom;
+  std::string what;
+};
 
 bool overlap(const ScreenBox& a, const ScreenBox& b) {
   return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
 }
 
+// Where a text starting at (x, y) lies: its first glyph is centred on x.
 ScreenBox textBox(float x, float y, const std::string& text, const std::string& what) {
   tf::GlyphWalk walk(text, tf::TextSpace::Overlay);
   tf::Glyph first;
@@ -37,6 +43,7 @@ ScreenBox textBox(float x, float y, const std::string& text, const std::string& 
   return {x - lead, y - half, x - lead + tf::getDisplayTextSize(text), y + half, what};
 }
 
+// Every element of menu m of the menu model as the screen shows it.
 std::vector<ScreenBox> menuElementBoxes(int m) {
   std::vector<ScreenBox> boxes;
   for (int b = 0; b < tf::gameUI.menuGetButtonCount(m); ++b) {
@@ -62,6 +69,8 @@ std::vector<ScreenBox> menuElementBoxes(int m) {
   }
   return boxes;
 }
+
+}  // namespace
 
 void expectCleanMenuLayout() {
   for (int m = 0; m < tf::gameUI.getMenuCount(); ++m) {

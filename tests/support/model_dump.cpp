@@ -87,12 +87,6 @@ std::string worldText(const tf::gameWorld& game, bool stored) {
   return d.str();
 }
 
-}  // namespace
-
-std::string worldDump(const tf::gameWorld& game) { return worldText(game, false); }
-
-std::string storedWorldDump(const tf::gameWorld& game) { return worldText(game, true); }
-
 std::string animationDump() {
   dump d;
   for (const auto* registry : {&tf::gameImg, &tf::uiImage}) {
@@ -125,6 +119,12 @@ std::string menuDump() {
   }
   return d.str();
 }
+
+}  // namespace
+
+std::string worldDump(const tf::gameWorld& game) { return worldText(game, false); }
+
+std::string storedWorldDump(const tf::gameWorld& game) { return worldText(game, true); }
 
 std::string editableDump() { return worldDump(tf::world) + animationDump() + menuDump(); }
 

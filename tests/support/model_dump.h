@@ -18,11 +18,8 @@ std::string worldDump(const tf::gameWorld& game);
 // The same as far as the game files keep it: floats in their six digits, and
 // nothing of play (labels, life, visibility, scores).
 std::string storedWorldDump(const tf::gameWorld& game);
-// The animation settings of the game and menu images.
-std::string animationDump();
-// Every menu of gameUI with its background, buttons, textboxes and text lines.
-std::string menuDump();
-// All three.
+// The world, the animation settings of the game and menu images, and every
+// menu of gameUI with its background, buttons, textboxes and text lines.
 std::string editableDump();
 
 // Success when the texts are equal; otherwise the first line that differs.
