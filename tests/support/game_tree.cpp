@@ -189,7 +189,7 @@ void GameTree::writeGame(const std::string& name, const tf::gameWorld& game, con
   dir.write(folder + "system/logic.cfg", tf::logicFileText(game).str());
   dir.write(folder + "system/ui.cfg", menuFileText(name, 4, 0, kGameEditorMainMenu, kGameEditorMenu, kGameIngameMenu));
   dir.write(folder + "system/help.cfg", helpFileText(name + " Help"));
-  dir.write(folder + "sound/beep.wav", "");
+  dir.write(folder + "sound/beep.wav", "");  // makes the folder the tone is written into
   writeToneWav(dir.path() + "/" + folder + "sound/beep.wav", 0.01);
   dir.write(folder + "map/tree.png", "");
   dir.write(folder + "ui/frame.png", "");
